@@ -1,0 +1,36 @@
+# ptp_test(NAME SOURCES... LIBS ...): one GoogleTest binary, registered with CTest.
+# Test binaries get PTP_BIN_DIR so they can find libptpext.so and the resource library.
+function(ptp_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main Threads::Threads)
+  target_compile_definitions(${name} PRIVATE PTP_BIN_DIR="${CMAKE_BINARY_DIR}/bin"
+                                             PTP_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()
+
+# ptp_bench(NAME SOURCES... LIBS ...): one Google Benchmark program.
+function(ptp_bench name)
+  if(NOT PTP_BENCH)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark Threads::Threads)
+endfunction()
+
+# ptp_fuzz(NAME SOURCE LIBS ... CORPUS dir): with PTP_FUZZ (clang) a libFuzzer binary; always a
+# replay binary that runs every file of the corpus through the target, registered with CTest, so
+# the test command replays the corpus with any compiler.
+function(ptp_fuzz name)
+  cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name}_replay ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/fuzz/replay_main.cpp)
+  target_link_libraries(${name}_replay PRIVATE ${ARG_LIBS})
+  add_test(NAME fuzz_replay.${name} COMMAND ${name}_replay ${ARG_CORPUS})
+  if(PTP_FUZZ)
+    add_executable(${name} ${ARG_SOURCES})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  endif()
+endfunction()

@@ -1,0 +1,88 @@
+#include "platform/res/resource_module.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace ptp::res {
+namespace {
+
+TEST(ResourceModule, LoadsTheBuiltLibrary) {
+    std::string error;
+    auto module = ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+    ASSERT_NE(module, nullptr) << error;
+    EXPECT_FALSE(module->LoadString(57344).value_or("").empty());
+    EXPECT_FALSE(module->LoadString(27992).value_or("").empty());
+    EXPECT_EQ(module->LoadString(1), std::nullopt);
+    EXPECT_EQ(module->String(1), "[missing string 1]");
+}
+
+TEST(ResourceModule, EveryDialogTemplateIsWellFormed) {
+    std::string error;
+    auto module = ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+    ASSERT_NE(module, nullptr) << error;
+    for (auto id : module->DialogIds()) {
+        const auto* dialog = module->FindDialog(id);
+        ASSERT_NE(dialog, nullptr);
+        std::set<int> seen;
+        for (const auto& control : dialog->controls) {
+            if (control.id > 0) {
+                EXPECT_TRUE(seen.insert(control.id).second)
+                    << "dialog " << id << " repeats control " << control.id;
+            }
+            if (control.textId != 0) {
+                EXPECT_TRUE(module->LoadString(control.textId).has_value())
+                    << "dialog " << id << " control " << control.id << " label "
+                    << control.textId << " has no text";
+            }
+        }
+        if (dialog->captionId != 0) {
+            EXPECT_TRUE(module->LoadString(dialog->captionId));
+        }
+    }
+}
+
+TEST(ResourceModule, RejectsBrokenFiles) {
+    std::string error;
+    EXPECT_EQ(ResourceModule::FromFiles({{"a.json", "{"}}, &error), nullptr);
+    EXPECT_NE(error.find("a.json"), std::string::npos);
+    EXPECT_EQ(ResourceModule::FromFiles({{"b.json", R"({"strings":{"x":"y"}})"}}, &error), nullptr);
+    EXPECT_EQ(ResourceModule::FromFiles(
+                  {{"c.json", R"({"strings":{"5":"a"}})"}, {"d.json", R"({"strings":{"5":"b"}})"}},
+                  &error),
+              nullptr);
+    EXPECT_NE(error.find("twice"), std::string::npos);
+    EXPECT_EQ(ResourceModule::FromFiles(
+                  {{"e.json", R"({"dialogs":[{"id":7,"controls":[{"kind":"slider"}]}]})"}}, &error),
+              nullptr);
+}
+
+TEST(ResourceModule, ReadsDialogsAndHelp) {
+    std::string error;
+    auto module = ResourceModule::FromFiles(
+        {{"t.json", R"({"dialogs":[{"id":7,"name":"T","controls":[
+            {"id":1001,"kind":"edit","limit":10,"styles":["number"]},
+            {"id":1002,"kind":"radio","group":true}]}],
+            "help":{"131079":{"title":"T","text":"Body"}}})"}},
+        &error);
+    ASSERT_NE(module, nullptr) << error;
+    const auto* dialog = module->FindDialog(7);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(module->FindDialogByName("T"), dialog);
+    ASSERT_NE(dialog->FindControl(1001), nullptr);
+    EXPECT_EQ(dialog->FindControl(1001)->limit, 10);
+    EXPECT_EQ(dialog->FindControl(1001)->kind, ControlKind::Edit);
+    EXPECT_TRUE(dialog->FindControl(1002)->group);
+    EXPECT_EQ(dialog->FindControl(9), nullptr);
+    EXPECT_EQ(module->FindHelpTopic(7 + kHelpTopicOffset)->text, "Body");
+}
+
+TEST(FormatText, FillsPositionalPlaceholdersOnly) {
+    EXPECT_EQ(FormatText("Range %1 to %2.", {"1", "10"}), "Range 1 to 10.");
+    EXPECT_EQ(FormatText("%2 before %1", {"a", "b"}), "b before a");
+    EXPECT_EQ(FormatText("100%% of %1", {"%2"}), "100% of %2");
+    EXPECT_EQ(FormatText("%s %d %3", {"x"}), "%s %d ");
+}
+
+}  // namespace
+}  // namespace ptp::res
