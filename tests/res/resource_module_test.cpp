@@ -32,8 +32,8 @@ TEST(ResourceModule, EveryDialogTemplateIsWellFormed) {
             }
             if (control.textId != 0) {
                 EXPECT_TRUE(module->LoadString(control.textId).has_value())
-                    << "dialog " << id << " control " << control.id << " label "
-                    << control.textId << " has no text";
+                    << "dialog " << id << " control " << control.id << " label " << control.textId
+                    << " has no text";
             }
         }
         if (dialog->captionId != 0) {
@@ -59,12 +59,12 @@ TEST(ResourceModule, RejectsBrokenFiles) {
 
 TEST(ResourceModule, ReadsDialogsAndHelp) {
     std::string error;
-    auto module = ResourceModule::FromFiles(
-        {{"t.json", R"({"dialogs":[{"id":7,"name":"T","controls":[
+    auto module =
+        ResourceModule::FromFiles({{"t.json", R"({"dialogs":[{"id":7,"name":"T","controls":[
             {"id":1001,"kind":"edit","limit":10,"styles":["number"]},
             {"id":1002,"kind":"radio","group":true}]}],
             "help":{"131079":{"title":"T","text":"Body"}}})"}},
-        &error);
+                                  &error);
     ASSERT_NE(module, nullptr) << error;
     const auto* dialog = module->FindDialog(7);
     ASSERT_NE(dialog, nullptr);
