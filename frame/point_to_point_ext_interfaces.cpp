@@ -1,6 +1,10 @@
 #include "frame/point_to_point_ext_interfaces.h"
 
+#include "frame/command_strings.h"
+#include "frame/context_menu_builder.h"
+#include "frame/point_to_point_command_runner.h"
 #include "frame/point_to_point_ext_app.h"
+#include "frame/point_to_point_tasks.h"
 #include "platform/framework/console_services.h"
 
 namespace ptp::frame {
@@ -89,6 +93,24 @@ HRESULT CPointToPointExtInterfaces::Initialize(const fw::ITEMIDLIST* folder,
     return S_OK;
 }
 
+bool CPointToPointExtInterfaces::AppendMenuCommand(std::uint32_t word) {
+    if (m_nMenuCommands >= m_menuCommands.size()) return false;
+    m_menuCommands[m_nMenuCommands++] = word;
+    return true;
+}
+
+host::ICommandConnection* CPointToPointExtInterfaces::CommandConnection(std::string_view server) {
+    if (m_pCommandConnection && m_strCommandServer == server) return m_pCommandConnection.get();
+    host::IHost* host = host::GetHost();
+    if (!host) return nullptr;
+    int status = 0;
+    auto connection = host->Commands().OpenConnection(server, 1, status);
+    if (!connection || status == 0) return nullptr;
+    m_pCommandConnection = std::move(connection);
+    m_strCommandServer = std::string(server);
+    return m_pCommandConnection.get();
+}
+
 long CPointToPointExtInterfaces::ReadSelection(const CPointToPointSelection::Visitor& visit) {
     return CPointToPointSelection::Walk(m_selection, m_current, visit);
 }
@@ -127,24 +149,25 @@ HRESULT CPointToPointExtInterfaces::XShellExtInit::Initialize(const fw::ITEMIDLI
     return m_owner.Initialize(folder, dataObject, progIdKey);
 }
 
-// The menu, its commands and the tasks arrive with the list data of the folders; until then the
-// console is told plainly that there is nothing.
-HRESULT CPointToPointExtInterfaces::XContextMenu::QueryContextMenu(fw::HMENU, UINT, UINT, UINT,
-                                                                   UINT) {
+HRESULT CPointToPointExtInterfaces::XContextMenu::QueryContextMenu(fw::HMENU menu, UINT indexMenu,
+                                                                   UINT idCmdFirst,
+                                                                   UINT idCmdLast, UINT flags) {
     fw::ModuleStateScope scope(TheApp().State());
-    return E_NOTIMPL;
+    CPointToPointContextMenuBuilder builder(m_owner);
+    return builder.Build(menu, indexMenu, idCmdFirst, idCmdLast, flags);
 }
 
-HRESULT CPointToPointExtInterfaces::XContextMenu::InvokeCommand(fw::CMINVOKECOMMANDINFO*) {
+HRESULT CPointToPointExtInterfaces::XContextMenu::InvokeCommand(fw::CMINVOKECOMMANDINFO* info) {
     fw::ModuleStateScope scope(TheApp().State());
-    return E_NOTIMPL;
+    CPointToPointCommandRunner runner(m_owner);
+    return runner.Invoke(info);
 }
 
-HRESULT CPointToPointExtInterfaces::XContextMenu::GetCommandString(std::uintptr_t, UINT, UINT*,
-                                                                   char* name, UINT cchMax) {
+HRESULT CPointToPointExtInterfaces::XContextMenu::GetCommandString(std::uintptr_t idCmd, UINT type,
+                                                                   UINT*, char* name,
+                                                                   UINT cchMax) {
     fw::ModuleStateScope scope(TheApp().State());
-    if (name && cchMax > 0) name[0] = '\0';
-    return E_NOTIMPL;
+    return GetMenuCommandString(m_owner.MenuCommandTable(), idCmd, type, name, cchMax);
 }
 
 // The plug-in shows its properties in sheets of its own and adds no pages to the console's.
@@ -159,16 +182,18 @@ HRESULT CPointToPointExtInterfaces::XShellPropSheetExt::ReplacePage(UINT, fw::LP
     return E_NOTIMPL;
 }
 
-HRESULT CPointToPointExtInterfaces::XR8TasksManager::GetTasks(UINT,
+HRESULT CPointToPointExtInterfaces::XR8TasksManager::GetTasks(UINT requestFlags,
                                                               std::vector<fw::R8Task>* tasks) {
     fw::ModuleStateScope scope(TheApp().State());
-    if (tasks) tasks->clear();
-    return E_NOTIMPL;
+    if (!tasks) return E_POINTER;
+    CPointToPointTasks taskList(m_owner);
+    return taskList.GetTasks(requestFlags, *tasks);
 }
 
-HRESULT CPointToPointExtInterfaces::XR8TasksManager::RunTask(UINT, HWND) {
+HRESULT CPointToPointExtInterfaces::XR8TasksManager::RunTask(UINT taskId, HWND parent) {
     fw::ModuleStateScope scope(TheApp().State());
-    return E_NOTIMPL;
+    CPointToPointTasks taskList(m_owner);
+    return taskList.RunTask(taskId, parent);
 }
 
 }  // namespace ptp::frame

@@ -6,10 +6,13 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "frame/point_to_point_selection.h"
+#include "host/host_services.h"
 #include "platform/framework/item_id_holder.h"
 #include "platform/framework/selection_holder.h"
 #include "platform/framework/shell_interfaces.h"
@@ -52,6 +55,18 @@ class CPointToPointExtInterfaces {
 
     [[nodiscard]] const std::string& FolderPath() const { return m_strFolderPath; }
     [[nodiscard]] const CPointToPointSelectedObject& CurrentItem() const { return m_current; }
+    [[nodiscard]] const fw::CSelectionHolder& Selection() const { return m_selection; }
+
+    // The menu command table as the last QueryContextMenu left it.
+    [[nodiscard]] std::span<const std::uint32_t> MenuCommandTable() const {
+        return {m_menuCommands.data(), m_nMenuCommands};
+    }
+    void ClearMenuCommands() { m_nMenuCommands = 0; }
+    // False when the table is full.
+    bool AppendMenuCommand(std::uint32_t word);
+    // The command connection to `server`, opened on first use and kept for the object's life;
+    // null when it cannot be opened.
+    host::ICommandConnection* CommandConnection(std::string_view server);
 
     // The part every nested interface object shares: IUnknown, forwarded to the owner inside
     // the module's state.
@@ -118,6 +133,8 @@ class CPointToPointExtInterfaces {
     fw::CItemIdListHolder m_folderItemId;
     std::string m_strFolderPath;
     std::unique_ptr<CExtensionOwnedObject> m_pOwnedObject;
+    std::unique_ptr<host::ICommandConnection> m_pCommandConnection;
+    std::string m_strCommandServer;
 
     CPointToPointSelectedObject m_current;
 };

@@ -1,8 +1,23 @@
 #include "frame/point_to_point_list_data.h"
 
+#include <array>
+
+#include "config/config_text.h"
 #include "frame/point_to_point_ext_app.h"
+#include "platform/framework/application.h"
+#include "platform/framework/console_services.h"
+#include "platform/framework/message_box.h"
+#include "platform/framework/trace_log.h"
 
 namespace ptp::frame {
+namespace {
+
+const std::string& ServerElementText() {
+    static const std::string text = fw::ItemIdText("\\\\", "QZY", 0);
+    return text;
+}
+
+}  // namespace
 
 CPointToPointListData::CPointToPointListData() {
     TheApp().State().com.ObjectCreated();
@@ -25,8 +40,10 @@ HRESULT CPointToPointListData::QueryInterface(REFIID riid, void** ppv) {
     fw::ModuleStateScope scope(TheApp().State());
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
-    if (riid != IID_IUnknown && riid != fw::IID_IFolderListData) return E_NOINTERFACE;
-    *ppv = static_cast<fw::IFolderListData*>(this);
+    if (riid != IID_IUnknown && riid != fw::IID_IFolderListData && riid != fw::IID_IFolderData) {
+        return E_NOINTERFACE;
+    }
+    *ppv = static_cast<fw::IFolderData*>(this);
     AddRef();
     return S_OK;
 }
@@ -42,9 +59,43 @@ ULONG CPointToPointListData::Release() {
     return refs;
 }
 
-host::IServerObject* CPointToPointListData::GetListObject(const fw::ITEMIDLIST*) {
-    fw::ModuleStateScope scope(TheApp().State());
-    return nullptr;
+bool CPointToPointListData::TakeFolder(const fw::ITEMIDLIST* folder) {
+    const auto texts = fw::ItemIdListTexts(folder);
+    if (!texts.empty()) {
+        const auto last = fw::ParseItemIdText(texts.back());
+        m_strFolderType = last ? last->typeCode : std::string();
+    }
+    const fw::ITEMIDLIST* server = fw::FindItemIdElement(folder, ServerElementText());
+    if (!server) return false;
+    m_folderItemId.Set(server);
+    const auto fromServer = m_folderItemId.Texts();
+    m_strServerName.clear();
+    if (fromServer.size() < 2) return true;
+    const auto system = fw::ParseItemIdText(fromServer[1]);
+    m_strServerName = config::ToUpper(system ? system->name : fromServer[1]);
+    return true;
+}
+
+std::optional<long> CPointToPointListData::ItemPosition(const fw::ITEMIDLIST* item) {
+    const auto texts = fw::ItemIdListTexts(item);
+    if (texts.empty()) return std::nullopt;
+    const auto fields = fw::ParseItemIdText(texts.back());
+    if (!fields || fields->position < 0) return std::nullopt;
+    return fields->position;
+}
+
+void CPointToPointListData::ReportMissingRow(std::string_view trace) {
+    fw::TraceInternal(trace);
+    fw::AfxMessageBox(IDS_ROW_NOT_FOUND, fw::MB_ICONWARNING);
+}
+
+std::string CPointToPointListData::ReadServerRelease() const {
+    std::array<char, fw::kServerReleaseLength> release{};
+    if (!fw::ServerFacts().GetServerRelease(m_strServerName, release.data(), release.size())) {
+        return {};
+    }
+    release.back() = '\0';
+    return release.data();
 }
 
 }  // namespace ptp::frame

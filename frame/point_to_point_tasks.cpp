@@ -1,0 +1,109 @@
+#include "frame/point_to_point_tasks.h"
+
+#include <string_view>
+
+#include "frame/frame_messages.h"
+#include "frame/group_access_policies_data.h"
+#include "frame/point_to_point_ext_app.h"
+#include "frame/point_to_point_ext_interfaces.h"
+#include "frame/selection_summary.h"
+#include "frame/sheet_openers.h"
+#include "platform/framework/message_box.h"
+
+namespace ptp::frame {
+namespace {
+
+constexpr UINT IDS_CANNOT_OPEN = 27992;
+constexpr std::string_view kConsoleOwnFolder = "NWF";
+constexpr std::string_view kTaskFolders[] = {"NWF", "NPP", "NPF", "NRC", "NMD", "NGP"};
+
+struct TaskEntry {
+    UINT id;
+    UINT icon;
+    UINT description;
+};
+
+constexpr TaskEntry kTasks[] = {
+    {TASK_NEW_MODEM, 28078, 35050},
+    {TASK_NEW_ORIGINATOR_PROFILE, 28075, 35051},
+    {TASK_NEW_RECEIVER_PROFILE, 28076, 35052},
+    {TASK_NEW_GROUP_POLICY, 28077, 35053},
+    {TASK_DIALER_WIZARD, 28075, 35054},
+    {TASK_CONSOLE_OWN, 28074, 35055},
+};
+
+bool OffersTasks(std::string_view type) {
+    for (std::string_view folder : kTaskFolders) {
+        if (folder == type) return true;
+    }
+    return false;
+}
+
+// The profile setup dialog, then the profile sheet for what it answered.
+void NewProfile(const CPointToPointSelectedObject& item, int folderKind, HWND parent) {
+    CProfileSheetRequest request;
+    request.server = item.m_strServerName;
+    request.folderKind = folderKind;
+    if (RunProfileSetupDialog(folderKind, item.m_bV5R2, request.answers, parent) != fw::IDOK) {
+        return;
+    }
+    request.changeable = true;
+    request.releaseV5R2 = item.m_bV5R2;
+    request.releaseV5R3 = item.m_bV5R3;
+    request.releaseV5R4 = item.m_bV5R4;
+    (void)OpenProfileSheet(request, parent);
+}
+
+void ReportFailedStart(DialogResult result) {
+    if (result == -1 || result == -2) ShowFrameMessage(IDS_CANNOT_OPEN, fw::MB_ICONWARNING);
+}
+
+}  // namespace
+
+HRESULT CPointToPointTasks::GetTasks(UINT requestFlags, std::vector<fw::R8Task>& tasks) {
+    tasks.clear();
+    CPointToPointSelectedObject first;
+    if (!CPointToPointSelection::ReadItem(m_extension.Selection(), 0, first)) return S_OK;
+    if (!(requestFlags & fw::R8TASK_REQUEST_CREATE) || !OffersTasks(first.m_strTypeCode)) {
+        return S_OK;
+    }
+    for (const auto& entry : kTasks) {
+        if (entry.id == TASK_CONSOLE_OWN && first.m_strTypeCode != kConsoleOwnFolder) continue;
+        tasks.push_back({entry.id, TheApp().LoadString(entry.id),
+                         TheApp().LoadString(entry.description), entry.icon});
+    }
+    return S_OK;
+}
+
+HRESULT CPointToPointTasks::RunTask(UINT taskId, HWND parent) {
+    CPointToPointSelectedObject item;
+    if (!CPointToPointSelection::ReadItem(m_extension.Selection(), 0, item)) return S_OK;
+    const bool authority = ReadConfigurationAuthority(item.m_strServerName);
+    if (taskId < TASK_NEW_MODEM || taskId > TASK_NEW_GROUP_POLICY) return S_OK;
+    if (!authority) {
+        ShowFrameMessage(IDS_NO_CONFIGURATION_AUTHORITY, fw::MB_ICONWARNING);
+        return S_OK;
+    }
+    switch (taskId) {
+        case TASK_NEW_MODEM:
+            (void)OpenModemSheet(item.m_strServerName, "", nullptr, authority, parent);
+            break;
+        case TASK_NEW_ORIGINATOR_PROFILE:
+            NewProfile(item, 0, parent);
+            break;
+        case TASK_NEW_RECEIVER_PROFILE:
+            NewProfile(item, 1, parent);
+            break;
+        case TASK_DIALER_WIZARD:
+            ReportFailedStart(RunDialerWizard(item.m_strServerName, parent));
+            break;
+        case TASK_NEW_GROUP_POLICY:
+            ReportFailedStart(OpenGroupPolicySheet(item.m_strServerName, "", authority, parent));
+            break;
+        default:
+            break;
+    }
+    return S_OK;
+}
+
+}  // namespace ptp::frame

@@ -1,0 +1,104 @@
+#include "frame/profiles_cache.h"
+
+#include <cctype>
+
+#include "config/config_text.h"
+#include "frame/connection_kind_text.h"
+#include "frame/point_to_point_ext_app.h"
+#include "frame/profile_status_text.h"
+#include "host/host_services.h"
+
+namespace ptp::frame {
+namespace {
+
+// Every profile attribute is read into this many characters.
+constexpr std::size_t kAttributeCapacity = 512;
+constexpr UINT IDS_PROTOCOL_SLIP = 28058;
+constexpr UINT IDS_PROTOCOL_PPP = 27874;
+// Column n shows field kColumnFields[n - 1].
+constexpr int kColumnFields[CProfilesCache::kFieldCount] = {1, 2, 3, 5, 6, 4, 7, 8, 9, 10};
+
+const std::string& EmptyText() {
+    static const std::string empty;
+    return empty;
+}
+
+// The name as the folders list it: its first character kept, the rest in lower case.
+std::string ListedName(std::string name) {
+    for (std::size_t i = 1; i < name.size(); ++i)
+        name[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
+    return name;
+}
+
+class AttributeReader {
+  public:
+    AttributeReader(host::IServerObject& element, host::SOFError** error)
+        : m_element(element), m_error(error) {}
+
+    // Empty once a read failed; every later read is skipped.
+    std::string Read(int id) {
+        if (Failed()) return {};
+        char buffer[kAttributeCapacity] = {};
+        m_element.GetAttribute(id, buffer, sizeof buffer, m_error);
+        if (Failed()) return {};
+        return buffer;
+    }
+    [[nodiscard]] bool Failed() const { return *m_error != nullptr; }
+
+  private:
+    host::IServerObject& m_element;
+    host::SOFError** m_error;
+};
+
+}  // namespace
+
+const std::string& CProfilesCache::Field(int field) const {
+    if (field < 1 || field > kFieldCount) return EmptyText();
+    return m_fields[static_cast<std::size_t>(field - 1)];
+}
+
+void CProfilesCache::SetField(int field, std::string text) {
+    if (field < 1 || field > kFieldCount) return;
+    m_fields[static_cast<std::size_t>(field - 1)] = std::move(text);
+}
+
+const std::string& CProfilesCache::GetColumnDataItem(int column) const {
+    if (column < 1 || column > kFieldCount) return EmptyText();
+    return Field(kColumnFields[column - 1]);
+}
+
+bool CProfilesCache::Fill(host::IServerObject& element, bool releaseV5R2,
+                          host::SOFError** error) {
+    host::SOFError* local = nullptr;
+    if (!error) error = &local;
+    *error = nullptr;
+    AttributeReader reader(element, error);
+    SetField(1, ListedName(reader.Read(0)));
+    const std::string protocol = reader.Read(2);
+    SetField(2, TheApp().LoadString(config::EqualsNoCase(protocol, "1") ? IDS_PROTOCOL_SLIP
+                                                                        : IDS_PROTOCOL_PPP));
+    const std::string status = reader.Read(3);
+    const int statusCode = config::TextToInt(status);
+    if (statusCode != kStatusOwnText) {
+        SetField(3, ProfileStatusText(statusCode));
+    } else {
+        SetField(3, releaseV5R2 ? reader.Read(84) : status);
+    }
+    const std::string lineService = reader.Read(6);
+    const std::string mode = reader.Read(1);
+    const std::string dialVariant = reader.Read(12);
+    SetField(4, ConnectionKindText(lineService, mode, dialVariant));
+    const std::string lineKind = reader.Read(5);
+    SetField(5, reader.Read(config::EqualsNoCase(lineKind, "*POOL") ? 62 : 4));
+    SetField(6, lineKind);
+    SetField(7, reader.Read(7));
+    SetField(8, reader.Read(8));
+    SetField(9, reader.Read(9));
+    const std::string description = reader.Read(10);
+    SetField(10, config::EqualsNoCase(description, "*BLANK") ? std::string() : description);
+    const bool read = !reader.Failed();
+    if (local) local->Destroy();
+    return read;
+}
+
+}  // namespace ptp::frame

@@ -1,0 +1,96 @@
+#include "frame/selection_summary.h"
+
+#include "config/config_text.h"
+#include "frame/point_to_point_ext_interfaces.h"
+#include "frame/type_codes.h"
+#include "platform/framework/console_services.h"
+
+namespace ptp::frame {
+namespace {
+
+constexpr std::size_t kModemAttributeCapacity = 1024;
+constexpr std::size_t kProfileAttributeCapacity = 512;
+constexpr std::string_view kStoppedStates[] = {"1", "2", "3", "13", "54"};
+
+// Reads attribute `id` of `record`; false when it cannot be read.
+bool ReadAttribute(host::IServerObject& record, int id, std::size_t capacity, std::string& text) {
+    std::string buffer(capacity, '\0');
+    host::SOFError* error = nullptr;
+    record.GetAttribute(id, buffer.data(), capacity, &error);
+    if (error) {
+        if (!host::IsAlreadyReported(error)) error->Destroy();
+        return false;
+    }
+    text = buffer.c_str();
+    return true;
+}
+
+bool AddModem(CPointToPointSelectionSummary& summary, host::IServerObject& record) {
+    std::string systemFlag;
+    if (!ReadAttribute(record, 1, kModemAttributeCapacity, systemFlag)) return false;
+    if (config::EqualsNoCase(systemFlag, "1")) {
+        ++summary.systemModems;
+    } else {
+        ++summary.otherModems;
+    }
+    return true;
+}
+
+bool AddProfile(CPointToPointSelectionSummary& summary, const CPointToPointSelectedObject& item) {
+    host::IServerObject& record = *item.m_pListRecord;
+    std::string status, lineKind, protocol, jobName;
+    if (!ReadAttribute(record, 3, kProfileAttributeCapacity, status)) return false;
+    if (IsStoppedStatus(status)) {
+        ++summary.stoppedProfiles;
+    } else {
+        ++summary.runningProfiles;
+    }
+    if (!ReadAttribute(record, 5, kProfileAttributeCapacity, lineKind)) return false;
+    if (!ReadAttribute(record, 2, kProfileAttributeCapacity, protocol)) return false;
+    if (protocol != "2" && config::EqualsNoCase(lineKind, "*ASYNC")) ++summary.migrationCandidates;
+    if (!ReadAttribute(record, 9, kProfileAttributeCapacity, jobName)) return false;
+    if (jobName.empty()) return true;
+    summary.connections = true;
+    if (!item.m_bV5R4 || protocol == "1") ++summary.jobs;
+    return true;
+}
+
+}  // namespace
+
+bool IsStoppedStatus(std::string_view status) {
+    for (std::string_view stopped : kStoppedStates) {
+        if (config::EqualsNoCase(status, stopped)) return true;
+    }
+    return false;
+}
+
+bool IsChangeableStatus(std::string_view status) {
+    return status != "54" && IsStoppedStatus(status);
+}
+
+bool ReadConfigurationAuthority(std::string_view server) {
+    host::SOFError* error = nullptr;
+    const bool yes = fw::ServerFacts().HasAuthority(server, fw::kConfigurationAuthority, &error);
+    if (!error) return yes;
+    if (!host::IsAlreadyReported(error)) error->Destroy();
+    return false;
+}
+
+CPointToPointSelectionSummary CPointToPointSelectionSummary::Collect(
+    CPointToPointExtInterfaces& extension) {
+    CPointToPointSelectionSummary summary;
+    const long count = extension.Selection().GetCount();
+    const long read = extension.ReadSelection([&](long, const CPointToPointSelectedObject& item) {
+        if (summary.walkFailed) return;
+        if (item.m_strTypeCode == kTypeModem) {
+            summary.walkFailed = !AddModem(summary, *item.m_pListRecord);
+        } else if (IsProfile(item.m_strTypeCode)) {
+            summary.walkFailed = !AddProfile(summary, item);
+        }
+    });
+    if (read < count) summary.walkFailed = true;
+    summary.authority = ReadConfigurationAuthority(extension.CurrentItem().m_strServerName);
+    return summary;
+}
+
+}  // namespace ptp::frame

@@ -1,0 +1,77 @@
+#include "frame/sheet_openers.h"
+
+#include "frame/frame_messages.h"
+#include "frame/point_to_point_ext_app.h"
+#include "platform/framework/console_navigation.h"
+#include "platform/framework/item_id.h"
+#include "platform/framework/message_box.h"
+
+namespace ptp::frame {
+namespace {
+
+constexpr UINT IDS_NOT_AVAILABLE = 35100;
+constexpr UINT IDS_PROFILE_SETUP = 35101;
+constexpr UINT IDS_PROFILE_SHEET = 35102;
+constexpr UINT IDS_MODEM_SHEET = 35103;
+constexpr UINT IDS_MODEM_DELETION = 35104;
+constexpr UINT IDS_GROUP_POLICY_SHEET = 35105;
+constexpr UINT IDS_SERVICES_SHEET = 35106;
+constexpr UINT IDS_DIALER_WIZARD = 35107;
+constexpr UINT IDS_CONNECTION_VIEW = 35108;
+constexpr UINT IDS_NO_CONSOLE_NAVIGATION = 35109;
+constexpr UINT IDS_SERVER_JOBS_TITLE = 16949;
+
+// Tells the user that what they asked for is not part of this build yet.
+DialogResult NotAvailable(UINT what) {
+    ShowFrameMessage(IDS_NOT_AVAILABLE, fw::MB_ICONINFORMATION, {TheApp().LoadString(what)});
+    return fw::IDCANCEL;
+}
+
+}  // namespace
+
+DialogResult RunProfileSetupDialog(int, bool, CProfileSetupAnswers&, HWND) {
+    return NotAvailable(IDS_PROFILE_SETUP);
+}
+
+DialogResult OpenProfileSheet(const CProfileSheetRequest&, HWND) {
+    return NotAvailable(IDS_PROFILE_SHEET);
+}
+
+DialogResult OpenModemSheet(std::string_view, std::string_view, host::IServerObject*, bool, HWND) {
+    return NotAvailable(IDS_MODEM_SHEET);
+}
+
+bool DeleteModem(std::string_view, std::string_view, HWND) {
+    NotAvailable(IDS_MODEM_DELETION);
+    return false;
+}
+
+DialogResult OpenGroupPolicySheet(std::string_view, std::string_view, bool, HWND) {
+    return NotAvailable(IDS_GROUP_POLICY_SHEET);
+}
+
+DialogResult OpenServicesSheet(std::string_view, HWND) {
+    return NotAvailable(IDS_SERVICES_SHEET);
+}
+
+DialogResult RunDialerWizard(std::string_view, HWND) {
+    return NotAvailable(IDS_DIALER_WIZARD);
+}
+
+DialogResult OpenConnectionView(std::string_view, HWND) {
+    return NotAvailable(IDS_CONNECTION_VIEW);
+}
+
+void OpenServerJobs(std::string_view server, std::string_view jobPrefix, HWND parent) {
+    fw::IConsoleNavigation* navigation = fw::GetConsoleNavigation();
+    if (!navigation) {
+        ShowFrameMessage(IDS_NO_CONSOLE_NAVIGATION, fw::MB_ICONINFORMATION);
+        return;
+    }
+    const std::string path = fw::JoinItemIdLevels(
+        {fw::ItemIdText("Work Management", "JMF", 1), fw::ItemIdText("Server Jobs", "Server Jobs", 0)});
+    navigation->OpenView(server, path, jobPrefix, TheApp().LoadString(IDS_SERVER_JOBS_TITLE),
+                         parent);
+}
+
+}  // namespace ptp::frame

@@ -1,0 +1,53 @@
+#pragma once
+// The sheets, dialogs and views that commands and tasks open. Each returns the dialog result
+// (IDOK after a change, IDCANCEL, or -1 / -2 when the dialog could not be created). Where a
+// sheet is not part of this build yet, the user is told so and the result is IDCANCEL.
+#include <string>
+#include <string_view>
+
+#include "host/host_services.h"
+#include "platform/com/wintypes.h"
+
+namespace ptp::frame {
+
+using DialogResult = std::intptr_t;
+
+// What a new profile is made of: the setup dialog's answers.
+struct CProfileSetupAnswers {
+    int protocol = 0;
+    int lineService = 0;
+    int mode = 0;
+    int lineKind = 0;
+};
+
+struct CProfileSheetRequest {
+    std::string server;
+    host::IServerObject* listRecord = nullptr;  // null for a new profile
+    bool changeable = false;
+    bool migrate = false;
+    int folderKind = 0;  // 0 originator, 1 receiver
+    CProfileSetupAnswers answers;
+    bool releaseV5R2 = false;
+    bool releaseV5R3 = false;
+    bool releaseV5R4 = false;
+};
+
+// The profile setup dialog; IDOK fills `answers`.
+DialogResult RunProfileSetupDialog(int folderKind, bool releaseV5R2, CProfileSetupAnswers& answers,
+                                   HWND parent);
+DialogResult OpenProfileSheet(const CProfileSheetRequest& request, HWND parent);
+// `modemName` empty creates a modem, as a copy of `model` when one is given.
+DialogResult OpenModemSheet(std::string_view server, std::string_view modemName,
+                            host::IServerObject* model, bool changeable, HWND parent);
+// True when the modem was deleted; errors are shown.
+bool DeleteModem(std::string_view server, std::string_view modemName, HWND parent);
+// `policyName` empty creates a policy.
+DialogResult OpenGroupPolicySheet(std::string_view server, std::string_view policyName,
+                                  bool changeable, HWND parent);
+DialogResult OpenServicesSheet(std::string_view server, HWND parent);
+DialogResult RunDialerWizard(std::string_view server, HWND parent);
+DialogResult OpenConnectionView(std::string_view server, HWND parent);
+// The console's list of the server jobs whose names start with `jobPrefix`.
+void OpenServerJobs(std::string_view server, std::string_view jobPrefix, HWND parent);
+
+}  // namespace ptp::frame
