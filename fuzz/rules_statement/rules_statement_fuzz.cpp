@@ -12,9 +12,9 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 9> kKeywords{
-    "FILTER", "FILTER_INTERFACE", "ADDRESS", "MAP",    "INCLUDE",
-    "#",      "HIDE",             "ICMP_SERVICE", "SERVICE"};
+constexpr std::array<std::string_view, 9> kKeywords{"FILTER", "FILTER_INTERFACE", "ADDRESS",
+                                                    "MAP",    "INCLUDE",          "#",
+                                                    "HIDE",   "ICMP_SERVICE",     "SERVICE"};
 
 bool ReadsBackAtOnce(std::string_view keyword) {
     return keyword == "INCLUDE";

@@ -11,7 +11,8 @@ namespace ptp::config {
 namespace {
 
 using GroupPolicyFile = CPointToPointProfileGroupPolicyConfigFile;
-constexpr std::string_view kGroupPolicyServerPath = "/QKTL/UserData/NOS50/TCPIP/PPP/grouppolicy.cfg";
+constexpr std::string_view kGroupPolicyServerPath =
+    "/QKTL/UserData/NOS50/TCPIP/PPP/grouppolicy.cfg";
 
 class ConfigFile : public testing::HostFixture {};
 
@@ -37,7 +38,7 @@ TEST_F(ConfigFile, LoadingAndSavingRewritesTheFileInWriterForm) {
     PutFile(kGroupPolicyServerPath,
             "  DESCRIPTION=sales   team GROUPPOLICY=SALES TCPVJ=1\r\n"
             "GROUPPOLICY=BAD UNKNOWN=1\n"
-            "GROUPPOLICY=ENG"); // no line end on the last line
+            "GROUPPOLICY=ENG");  // no line end on the last line
     GroupPolicyFile file(testing::kTestSystem, kGroupPolicyConfigPath, 0);
     ASSERT_EQ(file.Load(), kFileResultOk);
     ASSERT_EQ(file.GetCount(), 2u);
@@ -125,21 +126,27 @@ TEST_F(ConfigFile, ReadErrorsEndTheReadWithOneMessage) {
     host::SetHost(&faulty);
     // Every read after the first fails: a reader that waited for the end of the file would
     // never stop.
-    faulty.AddFault({.operation = host::HostOperation::FileReadLine,
-                     .nth = 2,
-                     .repeat = true,
-                     .fileResult = 9});
+    host::Fault readFault;
+    readFault.operation = host::HostOperation::FileReadLine;
+    readFault.nth = 2;
+    readFault.repeat = true;
+    readFault.fileResult = 9;
+    faulty.AddFault(readFault);
     GroupPolicyFile file(testing::kTestSystem, kGroupPolicyConfigPath, 0);
     ASSERT_EQ(file.Load(), kFileResultOk);
     ASSERT_EQ(file.GetCount(), 1u);
     EXPECT_EQ(file.GetFirst()->GetGroupPolicy(), "A");
     ASSERT_EQ(m_prompts.messages.size(), 1u);
     EXPECT_EQ(m_prompts.messages[0].id, kIdsFileReadWriteError);
-    EXPECT_EQ(m_prompts.messages[0].args, std::vector<std::string>{std::string(kGroupPolicyConfigPath)});
+    EXPECT_EQ(m_prompts.messages[0].args,
+              std::vector<std::string>{std::string(kGroupPolicyConfigPath)});
 
     // A file that cannot be opened leaves the list as it was.
     faulty.ClearFaults();
-    faulty.AddFault({.operation = host::HostOperation::FileOpen, .fileResult = 5});
+    host::Fault openFault;
+    openFault.operation = host::HostOperation::FileOpen;
+    openFault.fileResult = host::kFileInUse;
+    faulty.AddFault(openFault);
     EXPECT_EQ(file.Reload(), kFileResultCannotOpen);
     EXPECT_TRUE(file.IsEmpty());
     host::SetHost(&m_host);

@@ -19,7 +19,7 @@ namespace ptp::testing {
 inline constexpr const char* kTestSystem = "TESTSYS";
 
 class RecordingPrompts final : public config::IFilePrompts {
-public:
+  public:
     struct Prompt {
         std::uint32_t id;
         std::vector<std::string> args;
@@ -37,8 +37,9 @@ public:
 };
 
 class HostFixture : public ::testing::Test {
-protected:
-    HostFixture() : m_root(MakeRoot()), m_host(host::InProcessOptions{m_root}) {
+  protected:
+    HostFixture() : m_root(MakeRoot()), m_host(Options(m_root)) {
+        EXPECT_TRUE(m_host.State().AddSystem(kTestSystem).ok());
         host::SetHost(&m_host);
         config::SetFilePrompts(&m_prompts);
     }
@@ -65,8 +66,15 @@ protected:
         return ccsid ? *ccsid : -1;
     }
 
+    static host::InProcessOptions Options(const std::filesystem::path& root) {
+        host::InProcessOptions options;
+        options.stateRoot = root;
+        return options;
+    }
+
     static std::filesystem::path MakeRoot() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "ptp-files-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "ptp-files-XXXXXX").string();
         const char* made = mkdtemp(pattern.data());
         return made ? std::filesystem::path(made) : std::filesystem::path(pattern);
     }
