@@ -20,8 +20,8 @@ void CopyCut(std::string_view text, char* buffer, UINT size) {
 
 }  // namespace
 
-HRESULT GetMenuCommandString(std::span<const std::uint32_t> table, std::uintptr_t offset,
-                             UINT kind, char* buffer, UINT size) {
+HRESULT GetMenuCommandString(std::span<const std::uint32_t> table, std::uintptr_t offset, UINT kind,
+                             char* buffer, UINT size) {
     if (buffer && size > 0) buffer[0] = '\0';
     if (offset >= table.size()) return E_INVALIDARG;
     const std::uint32_t word = table[offset];

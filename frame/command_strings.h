@@ -9,7 +9,7 @@
 
 namespace ptp::frame {
 
-HRESULT GetMenuCommandString(std::span<const std::uint32_t> table, std::uintptr_t offset,
-                             UINT kind, char* buffer, UINT size);
+HRESULT GetMenuCommandString(std::span<const std::uint32_t> table, std::uintptr_t offset, UINT kind,
+                             char* buffer, UINT size);
 
 }  // namespace ptp::frame

@@ -10,10 +10,10 @@
 namespace ptp::frame {
 namespace {
 
-constexpr UINT kEnabledEntry = fw::MF_BYPOSITION | fw::MF_STRING;                  // 0x400
-constexpr UINT kGreyedEntry = fw::MF_BYPOSITION | fw::MF_GRAYED;                   // 0x401
-constexpr UINT kSeparatorEntry = fw::MF_BYPOSITION | fw::MF_SEPARATOR;             // 0xC00
-constexpr UINT kPopupEntry = fw::MF_BYPOSITION | fw::MF_POPUP;                     // 0x410
+constexpr UINT kEnabledEntry = fw::MF_BYPOSITION | fw::MF_STRING;                     // 0x400
+constexpr UINT kGreyedEntry = fw::MF_BYPOSITION | fw::MF_GRAYED;                      // 0x401
+constexpr UINT kSeparatorEntry = fw::MF_BYPOSITION | fw::MF_SEPARATOR;                // 0xC00
+constexpr UINT kPopupEntry = fw::MF_BYPOSITION | fw::MF_POPUP;                        // 0x410
 constexpr UINT kGreyedPopupEntry = fw::MF_BYPOSITION | fw::MF_POPUP | fw::MF_GRAYED;  // 0x411
 constexpr UINT kNewObjectMenu = 0x10000;
 constexpr UINT kObjectMenu = 0x40000;
@@ -121,8 +121,7 @@ void CPointToPointContextMenuBuilder::AddObjectMenu(const std::string& type) {
     if (type == kTypeModem) {
         AddCommand(ID_NEWBASEDON, usable);
         AddSeparator();
-        AddCommand(ID_DELETE,
-                   usable && m_summary.systemModems == 0 && m_summary.otherModems > 0);
+        AddCommand(ID_DELETE, usable && m_summary.systemModems == 0 && m_summary.otherModems > 0);
         AddSeparator();
         AddCommand(ID_PROPERTIES, true, true);
     } else if (IsProfile(type)) {

@@ -17,7 +17,8 @@ void RefreshConsoleView(HWND window) {
 }
 
 void SetConsoleStatusText(HWND window, const std::string& text) {
-    fw::SendConsoleMessage(window, fw::WM_PTP_STATUSTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    fw::SendConsoleMessage(window, fw::WM_PTP_STATUSTEXT, 0,
+                           reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 }  // namespace ptp::frame

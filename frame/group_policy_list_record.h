@@ -15,8 +15,7 @@ class CGroupPolicyListRecord final : public host::IServerObject {
     explicit CGroupPolicyListRecord(const config::CPointToPointProfileGroupPolicyConfigData& policy)
         : m_policy(policy) {}
 
-    void GetAttribute(int id, char* buffer, std::size_t capacity,
-                      host::SOFError** error) override;
+    void GetAttribute(int id, char* buffer, std::size_t capacity, host::SOFError** error) override;
     std::string GetAttributeText(int id, host::SOFError** error) override;
     void SetAttribute(int, std::string_view) override {}
     void Commit(host::SOFError** error) override;

@@ -24,7 +24,7 @@ constexpr UINT IDS_STARTED_COUNT = 29171;
 constexpr UINT IDS_STOPPED_COUNT = 29172;
 constexpr UINT IDS_RESTARTED_COUNT = 27797;
 constexpr UINT IDS_DELETED_COUNT = 29282;
-constexpr UINT kYesNoWarning = fw::MB_YESNO | fw::MB_ICONWARNING;  // 0x34
+constexpr UINT kYesNoWarning = fw::MB_YESNO | fw::MB_ICONWARNING;               // 0x34
 constexpr UINT kYesNoWarningSecondDefault = kYesNoWarning | fw::MB_DEFBUTTON2;  // 0x134
 constexpr std::size_t kProfileAttributeCapacity = 512;
 constexpr int kFolderOriginator = 0;
@@ -106,8 +106,8 @@ void CPointToPointCommandRunner::Run(UINT command) {
         CPointToPointSelectedObject item;
         if (!CPointToPointSelection::ReadItem(selection, index, item)) continue;
         if (command == ID_DELETE && count > 1 && index == 0 && !m_bDeleteConfirmed) {
-            const int answer = ShowFrameMessage(IDS_CONFIRM_DELETE_MANY, kYesNoWarning,
-                                                {std::to_string(count)});
+            const int answer =
+                ShowFrameMessage(IDS_CONFIRM_DELETE_MANY, kYesNoWarning, {std::to_string(count)});
             if (answer != fw::IDYES) return;
             m_bDeleteConfirmed = true;
         }
@@ -119,9 +119,8 @@ void CPointToPointCommandRunner::Run(UINT command) {
 
 void CPointToPointCommandRunner::ReportCounts(UINT command, long successes, long count) {
     if (count > 1 || successes > 0) RefreshConsoleView(m_hParent);
-    const std::string text = res::FormatText(
-        TheApp().LoadString(StatusFormatOf(command)),
-        {std::to_string(successes), std::to_string(count)});
+    const std::string text = res::FormatText(TheApp().LoadString(StatusFormatOf(command)),
+                                             {std::to_string(successes), std::to_string(count)});
     SetConsoleStatusText(m_hParent, text);
 }
 
@@ -133,12 +132,13 @@ bool CPointToPointCommandRunner::RunForItem(UINT command, const CPointToPointSel
         case ID_START: {
             if (!IsProfile(type)) return false;
             if (LoggingOption().empty()) SetLoggingLevel(kLogErrors);
-            return RunServerCommand(item, res::FormatText("QSYS/STRTCPPTP CFGPRF('%1')", {profile}) +
-                                              LoggingOption());
+            return RunServerCommand(
+                item, res::FormatText("QSYS/STRTCPPTP CFGPRF('%1')", {profile}) + LoggingOption());
         }
         case ID_STOP:
             if (!IsProfile(type)) return false;
-            return RunServerCommand(item, res::FormatText("QSYS/ENDTCPPTP CFGPRF('%1')", {profile}));
+            return RunServerCommand(item,
+                                    res::FormatText("QSYS/ENDTCPPTP CFGPRF('%1')", {profile}));
         case ID_RESTART:
             if (!IsProfile(type)) return false;
             return RunServerCommand(
@@ -164,12 +164,14 @@ bool CPointToPointCommandRunner::RunForItem(UINT command, const CPointToPointSel
             return true;
         case ID_NEWMODEM:
             AfterDialog(OpenModemSheet(item.m_strServerName, "", nullptr,
-                                       ReadConfigurationAuthority(item.m_strServerName), m_hParent));
+                                       ReadConfigurationAuthority(item.m_strServerName),
+                                       m_hParent));
             return true;
         case ID_NEWBASEDON:
             if (type != kTypeModem) return false;
             AfterDialog(OpenModemSheet(item.m_strServerName, "", item.m_pListRecord,
-                                       ReadConfigurationAuthority(item.m_strServerName), m_hParent));
+                                       ReadConfigurationAuthority(item.m_strServerName),
+                                       m_hParent));
             return true;
         case ID_SERVICES:
             if (type != kTypeContainerFolder) return false;
@@ -181,10 +183,10 @@ bool CPointToPointCommandRunner::RunForItem(UINT command, const CPointToPointSel
         case ID_JOBS: {
             if (!IsProfile(type)) return false;
             const std::string protocol = ReadRecordAttribute(item.m_pListRecord, 2, "");
-            OpenServerJobs(item.m_strServerName,
-                           config::EqualsNoCase(protocol, "1") ? "QKTL_TOCSLIP_SSN@"
-                                                               : "QKTL_TOCPPP_SSN@",
-                           m_hParent);
+            OpenServerJobs(
+                item.m_strServerName,
+                config::EqualsNoCase(protocol, "1") ? "QKTL_TOCSLIP_SSN@" : "QKTL_TOCPPP_SSN@",
+                m_hParent);
             return true;
         }
         default:
@@ -210,7 +212,8 @@ bool CPointToPointCommandRunner::DeleteItem(const CPointToPointSelectedObject& i
     }
     const std::string& type = item.m_strTypeCode;
     if (IsProfile(type)) return DeleteProfile(item);
-    if (type == kTypeModem) return DeleteModem(item.m_strServerName, item.m_strObjectName, m_hParent);
+    if (type == kTypeModem)
+        return DeleteModem(item.m_strServerName, item.m_strObjectName, m_hParent);
     if (type == kTypePolicy) return DeleteGroupPolicy(item);
     return false;
 }
@@ -223,14 +226,14 @@ bool CPointToPointCommandRunner::DeleteProfile(const CPointToPointSelectedObject
                                             kYesNoWarningSecondDefault, {item.m_strObjectName});
         deleteObjects = answer == fw::IDYES ? "*YES" : "*NO";
     }
-    return RunServerCommand(item, res::FormatText("QSYS/RMVTCPPTP CFGPRF('%1') DLTCMNCFG(%2)",
-                                                  {config::ToUpper(item.m_strObjectName),
-                                                   deleteObjects}));
+    return RunServerCommand(
+        item, res::FormatText("QSYS/RMVTCPPTP CFGPRF('%1') DLTCMNCFG(%2)",
+                              {config::ToUpper(item.m_strObjectName), deleteObjects}));
 }
 
 bool CPointToPointCommandRunner::DeleteGroupPolicy(const CPointToPointSelectedObject& item) {
-    config::CPointToPointProfileGroupPolicyConfigFile file(
-        config::ToUpper(item.m_strServerName), config::kGroupPolicyConfigPath, 0);
+    config::CPointToPointProfileGroupPolicyConfigFile file(config::ToUpper(item.m_strServerName),
+                                                           config::kGroupPolicyConfigPath, 0);
     if (file.Load() != config::kFileResultOk) return false;
     for (auto* policy = file.GetFirst(); policy; policy = file.GetNext()) {
         if (!config::EqualsNoCase(policy->GetGroupPolicy(), item.m_strObjectName)) continue;
@@ -245,13 +248,13 @@ void CPointToPointCommandRunner::OpenProperties(const CPointToPointSelectedObjec
     const std::string& type = item.m_strTypeCode;
     const bool authority = ReadConfigurationAuthority(item.m_strServerName);
     if (type == kTypePolicy) {
-        AfterDialog(OpenGroupPolicySheet(item.m_strServerName, item.m_strObjectName, authority,
-                                         m_hParent));
+        AfterDialog(
+            OpenGroupPolicySheet(item.m_strServerName, item.m_strObjectName, authority, m_hParent));
         return;
     }
     if (type == kTypeModem) {
-        AfterDialog(OpenModemSheet(item.m_strServerName, item.m_strObjectName,
-                                   item.m_pListRecord, authority, m_hParent));
+        AfterDialog(OpenModemSheet(item.m_strServerName, item.m_strObjectName, item.m_pListRecord,
+                                   authority, m_hParent));
         return;
     }
     if (!IsProfile(type)) return;
@@ -273,8 +276,8 @@ void CPointToPointCommandRunner::NewProfile(const CPointToPointSelectedObject& i
     request.server = item.m_strServerName;
     request.folderKind =
         item.m_strTypeCode == kTypeOriginatorFolder ? kFolderOriginator : kFolderReceiver;
-    if (RunProfileSetupDialog(request.folderKind, item.m_bV5R2, request.answers, m_hParent) !=
-        fw::IDOK) {
+    if (RunProfileSetupDialog(item.m_strServerName, request.folderKind, item.m_bV5R2,
+                              request.answers, m_hParent) != fw::IDOK) {
         return;
     }
     request.changeable = true;

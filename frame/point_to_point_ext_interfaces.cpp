@@ -150,8 +150,8 @@ HRESULT CPointToPointExtInterfaces::XShellExtInit::Initialize(const fw::ITEMIDLI
 }
 
 HRESULT CPointToPointExtInterfaces::XContextMenu::QueryContextMenu(fw::HMENU menu, UINT indexMenu,
-                                                                   UINT idCmdFirst,
-                                                                   UINT idCmdLast, UINT flags) {
+                                                                   UINT idCmdFirst, UINT idCmdLast,
+                                                                   UINT flags) {
     fw::ModuleStateScope scope(TheApp().State());
     CPointToPointContextMenuBuilder builder(m_owner);
     return builder.Build(menu, indexMenu, idCmdFirst, idCmdLast, flags);
@@ -164,8 +164,7 @@ HRESULT CPointToPointExtInterfaces::XContextMenu::InvokeCommand(fw::CMINVOKECOMM
 }
 
 HRESULT CPointToPointExtInterfaces::XContextMenu::GetCommandString(std::uintptr_t idCmd, UINT type,
-                                                                   UINT*, char* name,
-                                                                   UINT cchMax) {
+                                                                   UINT*, char* name, UINT cchMax) {
     fw::ModuleStateScope scope(TheApp().State());
     return GetMenuCommandString(m_owner.MenuCommandTable(), idCmd, type, name, cchMax);
 }

@@ -44,7 +44,8 @@ void NewProfile(const CPointToPointSelectedObject& item, int folderKind, HWND pa
     CProfileSheetRequest request;
     request.server = item.m_strServerName;
     request.folderKind = folderKind;
-    if (RunProfileSetupDialog(folderKind, item.m_bV5R2, request.answers, parent) != fw::IDOK) {
+    if (RunProfileSetupDialog(item.m_strServerName, folderKind, item.m_bV5R2, request.answers,
+                              parent) != fw::IDOK) {
         return;
     }
     request.changeable = true;

@@ -67,8 +67,7 @@ const std::string& CProfilesCache::GetColumnDataItem(int column) const {
     return Field(kColumnFields[column - 1]);
 }
 
-bool CProfilesCache::Fill(host::IServerObject& element, bool releaseV5R2,
-                          host::SOFError** error) {
+bool CProfilesCache::Fill(host::IServerObject& element, bool releaseV5R2, host::SOFError** error) {
     host::SOFError* local = nullptr;
     if (!error) error = &local;
     *error = nullptr;

@@ -132,8 +132,8 @@ fw::ITEMIDLIST* CProfilesData::ItemAt(long position) {
     }
     std::string_view typeCode = kTypeOriginatorProfile;
     if (IsReceiverFolder()) {
-        typeCode = position == 0 && ShowsGroupPoliciesRow() ? kTypePoliciesFolder
-                                                            : kTypeReceiverProfile;
+        typeCode =
+            position == 0 && ShowsGroupPoliciesRow() ? kTypePoliciesFolder : kTypeReceiverProfile;
     }
     return fw::CreateItemId(m_rows[static_cast<std::size_t>(position)]->Field(1), typeCode,
                             position);

@@ -5,12 +5,12 @@
 #include "platform/framework/console_navigation.h"
 #include "platform/framework/item_id.h"
 #include "platform/framework/message_box.h"
+#include "profiles/point_to_point_profile_setup_dialog.h"
 
 namespace ptp::frame {
 namespace {
 
 constexpr UINT IDS_NOT_AVAILABLE = 35100;
-constexpr UINT IDS_PROFILE_SETUP = 35101;
 constexpr UINT IDS_PROFILE_SHEET = 35102;
 constexpr UINT IDS_MODEM_SHEET = 35103;
 constexpr UINT IDS_MODEM_DELETION = 35104;
@@ -29,8 +29,13 @@ DialogResult NotAvailable(UINT what) {
 
 }  // namespace
 
-DialogResult RunProfileSetupDialog(int, bool, CProfileSetupAnswers&, HWND) {
-    return NotAvailable(IDS_PROFILE_SETUP);
+// The dialog may offer every mode the server knows; it is the sheet that checks the rest.
+DialogResult RunProfileSetupDialog(std::string_view server, int folderKind, bool releaseV5R2,
+                                   CProfileSetupAnswers& answers, HWND) {
+    profiles::CPointToPointProfileSetupDialog dialog(
+        nullptr, std::string(server), folderKind == 1, true, true, releaseV5R2, &answers.protocol,
+        &answers.lineService, &answers.mode, &answers.lineKind);
+    return dialog.DoModal();
 }
 
 DialogResult OpenProfileSheet(const CProfileSheetRequest&, HWND) {
@@ -68,8 +73,9 @@ void OpenServerJobs(std::string_view server, std::string_view jobPrefix, HWND pa
         ShowFrameMessage(IDS_NO_CONSOLE_NAVIGATION, fw::MB_ICONINFORMATION);
         return;
     }
-    const std::string path = fw::JoinItemIdLevels(
-        {fw::ItemIdText("Work Management", "JMF", 1), fw::ItemIdText("Server Jobs", "Server Jobs", 0)});
+    const std::string path =
+        fw::JoinItemIdLevels({fw::ItemIdText("Work Management", "JMF", 1),
+                              fw::ItemIdText("Server Jobs", "Server Jobs", 0)});
     navigation->OpenView(server, path, jobPrefix, TheApp().LoadString(IDS_SERVER_JOBS_TITLE),
                          parent);
 }

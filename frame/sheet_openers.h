@@ -33,8 +33,8 @@ struct CProfileSheetRequest {
 };
 
 // The profile setup dialog; IDOK fills `answers`.
-DialogResult RunProfileSetupDialog(int folderKind, bool releaseV5R2, CProfileSetupAnswers& answers,
-                                   HWND parent);
+DialogResult RunProfileSetupDialog(std::string_view server, int folderKind, bool releaseV5R2,
+                                   CProfileSetupAnswers& answers, HWND parent);
 DialogResult OpenProfileSheet(const CProfileSheetRequest& request, HWND parent);
 // `modemName` empty creates a modem, as a copy of `model` when one is given.
 DialogResult OpenModemSheet(std::string_view server, std::string_view modemName,

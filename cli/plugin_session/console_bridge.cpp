@@ -40,22 +40,23 @@ LSTATUS ConsoleBridge::OpenKey(HKEY parent, std::string_view subKey, REGSAM acce
     return RegOpenKeyEx(parent, subKey, 0, access, result);
 }
 
-int ConsoleBridge::ShowMessageBox(HWND, std::string_view text, std::string_view caption,
-                                  UINT style, UINT promptId) {
+int ConsoleBridge::ShowMessageBox(HWND, std::string_view text, std::string_view caption, UINT style,
+                                  UINT promptId) {
     return ui::MessageBox(nullptr, text, caption, style, promptId);
 }
 
 LRESULT ConsoleBridge::SendConsoleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
     ConsoleMessage sent{message, wParam, {}};
-    if (message == fw::WM_PTP_STATUSTEXT && lParam) sent.text = reinterpret_cast<const char*>(lParam);
+    if (message == fw::WM_PTP_STATUSTEXT && lParam)
+        sent.text = reinterpret_cast<const char*>(lParam);
     messages.push_back(std::move(sent));
     return 0;
 }
 
 HRESULT ConsoleBridge::OpenView(std::string_view server, std::string_view folderPath,
                                 std::string_view filter, std::string_view title, HWND) {
-    navigation.push_back({"view", std::string(server), std::string(folderPath),
-                          std::string(filter), std::string(title)});
+    navigation.push_back({"view", std::string(server), std::string(folderPath), std::string(filter),
+                          std::string(title)});
     return S_OK;
 }
 
@@ -70,8 +71,8 @@ HRESULT ConsoleBridge::OpenSpooledFile(std::string_view server, std::string_view
 
 HRESULT ConsoleBridge::StartEditor(std::string_view server, std::string_view className,
                                    std::string_view methodName, HWND) {
-    navigation.push_back({"editor", std::string(server), std::string(className),
-                          std::string(methodName), {}});
+    navigation.push_back(
+        {"editor", std::string(server), std::string(className), std::string(methodName), {}});
     return S_OK;
 }
 

@@ -34,9 +34,9 @@ std::string Upper(std::string text) {
 // The console's item-id list of a folder: the network root, the system and the folder.
 std::vector<std::uint8_t> FolderItemIdList(const std::string& system, const std::string& folder) {
     std::vector<std::uint8_t> bytes;
-    for (const std::string& text : {fw::ItemIdText("\\\\", "QZY", 0),
-                                    fw::ItemIdText(system, "SYS", 0),
-                                    fw::ItemIdText(folder, folder, 0)}) {
+    for (const std::string& text :
+         {fw::ItemIdText("\\\\", "QZY", 0), fw::ItemIdText(system, "SYS", 0),
+          fw::ItemIdText(folder, folder, 0)}) {
         fw::ITEMIDLIST* element = fw::CreateItemIdFromText(text);
         if (!element) continue;
         const auto* raw = reinterpret_cast<const std::uint8_t*>(element);
@@ -206,7 +206,8 @@ fw::IShellExtInit* PluginSession::Select(const std::string& system, const std::s
                 const auto texts = fw::ItemIdListTexts(item);
                 const auto fields = texts.empty() ? std::nullopt : fw::ParseItemIdText(texts[0]);
                 if (!fields || Upper(fields->name) != Upper(wanted)) continue;
-                selected.push_back({fields->typeCode, open->system, fields->name, item, open->data});
+                selected.push_back(
+                    {fields->typeCode, open->system, fields->name, item, open->data});
                 found = true;
                 break;
             }
@@ -244,8 +245,8 @@ std::optional<std::vector<MenuLine>> PluginSession::Menu(const std::string& syst
         return std::nullopt;
     }
     fw::CConsoleMenu menu;
-    result = contextMenu->QueryContextMenu(menu.Handle(), 0, kFirstCommandId, kLastCommandId,
-                                           flags);
+    result =
+        contextMenu->QueryContextMenu(menu.Handle(), 0, kFirstCommandId, kLastCommandId, flags);
     std::vector<MenuLine> lines;
     AddMenuLines(menu, *contextMenu, 0, lines);
     return lines;

@@ -62,8 +62,9 @@ TEST_F(Commands_, DeletingTwoProfilesAsksOnceThenPerProfile) {
     EXPECT_EQ(boxes[0].text, res::FormatText(Text(29281), {"2"}));
     EXPECT_EQ(boxes[1].resourceId, 28069u);
     EXPECT_EQ(boxes[1].style, 0x134u);
-    EXPECT_EQ(Commands(), (std::vector<std::string>{"QSYS/RMVTCPPTP CFGPRF('PRF1') DLTCMNCFG(*NO)",
-                                                    "QSYS/RMVTCPPTP CFGPRF('PRF2') DLTCMNCFG(*YES)"}));
+    EXPECT_EQ(Commands(),
+              (std::vector<std::string>{"QSYS/RMVTCPPTP CFGPRF('PRF1') DLTCMNCFG(*NO)",
+                                        "QSYS/RMVTCPPTP CFGPRF('PRF2') DLTCMNCFG(*YES)"}));
     EXPECT_EQ(Refreshes(), 1);
     EXPECT_EQ(StatusTexts(), std::vector<std::string>{res::FormatText(Text(29282), {"2", "2"})});
 }
@@ -107,8 +108,11 @@ TEST_F(Commands_, DeletingAPolicyRewritesThePolicyFile) {
 
 TEST_F(Commands_, SheetsOfLaterIssuesSayTheyAreNotAvailable) {
     AddProfile({.name = "PRF1"});
+    driver.When("CPointToPointProfileSetupDialog").Ok();
     EXPECT_EQ(Invoke("NPF", {"PRF1"}, "PROPERTIES"), S_OK);
     EXPECT_EQ(Invoke("NPF", {}, "NEWPROFILE"), S_OK);
+    EXPECT_EQ(driver.GetTranscript().ResultOf("CPointToPointProfileSetupDialog"), 1)
+        << "the new profile's kind is asked for first";
     EXPECT_EQ(Invoke("NPP", {}, "SERVICES"), S_OK);
     const auto boxes = MessageBoxes();
     ASSERT_EQ(boxes.size(), 3u);
@@ -123,8 +127,9 @@ TEST_F(Commands_, JobsOpenTheConsoleServerJobList) {
     const auto& navigation = m_session->Bridge().navigation;
     ASSERT_EQ(navigation.size(), 1u);
     EXPECT_EQ(navigation[0].filter, "QKTL_TOCSLIP_SSN@");
-    EXPECT_EQ(navigation[0].path,
-              std::string("Work Management\x01JMF\x02" "1\x0FServer Jobs\x01Server Jobs\x02" "0"));
+    EXPECT_EQ(navigation[0].path, std::string("Work Management\x01JMF\x02"
+                                              "1\x0FServer Jobs\x01Server Jobs\x02"
+                                              "0"));
     EXPECT_EQ(navigation[0].title, Text(16949));
 }
 

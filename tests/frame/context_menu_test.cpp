@@ -10,9 +10,12 @@ class ContextMenus : public PluginConsoleFixture {};
 std::vector<std::string> Verbs(const std::vector<cli::MenuLine>& lines) {
     std::vector<std::string> verbs;
     for (const auto& line : lines) {
-        if (line.separator) verbs.push_back("-");
-        else if (line.popup) verbs.push_back("[popup]");
-        else verbs.push_back(line.verb);
+        if (line.separator)
+            verbs.push_back("-");
+        else if (line.popup)
+            verbs.push_back("[popup]");
+        else
+            verbs.push_back(line.verb);
     }
     return verbs;
 }
@@ -20,10 +23,9 @@ std::vector<std::string> Verbs(const std::vector<cli::MenuLine>& lines) {
 TEST_F(ContextMenus, StoppedProfileOffersStartAndLoggingWithErrorsChecked) {
     AddProfile({.name = "PRF1"});
     const auto lines = Menu("NPF", {"PRF1"});
-    EXPECT_EQ(Verbs(lines),
-              (std::vector<std::string>{"START", "[popup]", "LOGMESSAGES", "LOGERRORS", "LOGNONE",
-                                        "STOP", "-", "JOBS", "CONNECTIONS", "-", "DELETE", "-",
-                                        "PROPERTIES"}));
+    EXPECT_EQ(Verbs(lines), (std::vector<std::string>{
+                                "START", "[popup]", "LOGMESSAGES", "LOGERRORS", "LOGNONE", "STOP",
+                                "-", "JOBS", "CONNECTIONS", "-", "DELETE", "-", "PROPERTIES"}));
     EXPECT_FALSE(Line(lines, "START").greyed);
     EXPECT_TRUE(Line(lines, "STOP").greyed);
     EXPECT_TRUE(Line(lines, "JOBS").greyed);
@@ -82,8 +84,8 @@ TEST_F(ContextMenus, SystemModemCannotBeDeleted) {
     AddModem("SYSMODEM", "1", "1");
     AddModem("MYMODEM", "0", "1");
     auto lines = Menu("NMD", {"SYSMODEM"});
-    EXPECT_EQ(Verbs(lines), (std::vector<std::string>{"NEWBASEDON", "-", "DELETE", "-",
-                                                      "PROPERTIES"}));
+    EXPECT_EQ(Verbs(lines),
+              (std::vector<std::string>{"NEWBASEDON", "-", "DELETE", "-", "PROPERTIES"}));
     EXPECT_TRUE(Line(lines, "DELETE").greyed);
     EXPECT_FALSE(Line(lines, "NEWBASEDON").greyed);
     lines = Menu("NMD", {"MYMODEM"});
@@ -104,8 +106,7 @@ TEST_F(ContextMenus, FolderMenusOfferCreationAsAuthorityAllows) {
     auto lines = Menu("NPF", {}, cli::kMenuNewObjects);
     EXPECT_EQ(Verbs(lines), (std::vector<std::string>{"NEWPROFILE", "-", "NEWWDNPROFILE"}));
     EXPECT_FALSE(Line(lines, "NEWPROFILE").greyed);
-    EXPECT_EQ(Verbs(Menu("NRC", {}, cli::kMenuNewObjects)),
-              std::vector<std::string>{"NEWPROFILE"});
+    EXPECT_EQ(Verbs(Menu("NRC", {}, cli::kMenuNewObjects)), std::vector<std::string>{"NEWPROFILE"});
     EXPECT_EQ(Verbs(Menu("NMD", {}, cli::kMenuNewObjects)), std::vector<std::string>{"NEWMODEM"});
     EXPECT_EQ(Verbs(Menu("NGP", {}, cli::kMenuNewObjects)),
               std::vector<std::string>{"NEWGROUPPOLICY"});
@@ -130,8 +131,8 @@ TEST_F(ContextMenus, CommandStringsDescribeTheTable) {
     EXPECT_EQ(menu->GetCommandString(5, fw::GCS_VERBW, nullptr, buffer, sizeof buffer), S_OK);
     EXPECT_STREQ(buffer, "") << "a separator has no verb";
     EXPECT_EQ(menu->GetCommandString(0, fw::GCS_VALIDATEW, nullptr, buffer, sizeof buffer), S_OK);
-    EXPECT_EQ(menu->GetCommandString(4, fw::GCS_VALIDATEW, nullptr, buffer, sizeof buffer),
-              E_FAIL) << "STOP is greyed";
+    EXPECT_EQ(menu->GetCommandString(4, fw::GCS_VALIDATEW, nullptr, buffer, sizeof buffer), E_FAIL)
+        << "STOP is greyed";
     EXPECT_EQ(menu->GetCommandString(0, fw::GCS_HELPTEXTW, nullptr, buffer, sizeof buffer), S_OK);
     EXPECT_EQ(std::string(buffer), Text(35030).substr(0, sizeof buffer - 1));
     EXPECT_EQ(menu->GetCommandString(0, 7, nullptr, buffer, sizeof buffer), E_INVALIDARG);

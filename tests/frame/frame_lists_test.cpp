@@ -22,7 +22,10 @@ class FrameLists : public PluginConsoleFixture {
 TEST_F(FrameLists, OriginatorFolderShowsDialOutProfilesWithTheirTexts) {
     AddProfile({.name = "PROFILE1", .description = "*BLANK"});
     AddProfile({.name = "ANSWER1", .mode = "2"});
-    AddProfile({.name = "POOLED", .protocol = "1", .status = "5", .lineKind = "*POOL",
+    AddProfile({.name = "POOLED",
+                .protocol = "1",
+                .status = "5",
+                .lineKind = "*POOL",
                 .more = {{prf::kPoolName, "POOL1"}}});
     AddProfile({.name = "ODD", .status = "255", .more = {{prf::kStatusText, "Waiting for L2TP"}}});
     AddProfile({.name = "LCP", .status = "33", .more = {{12, "2"}}});
@@ -38,8 +41,9 @@ TEST_F(FrameLists, OriginatorFolderShowsDialOutProfilesWithTheirTexts) {
         byName[row.name] = row;
     ASSERT_EQ(byName.count("Profile1"), 1u) << "names are listed with the rest in lower case";
     const auto& profile1 = byName["Profile1"];
-    EXPECT_EQ(profile1.itemId.substr(profile1.itemId.find('\x01')),
-              std::string("\x01NPO\x02") + profile1.itemId.substr(profile1.itemId.find('\x02') + 1));
+    EXPECT_EQ(
+        profile1.itemId.substr(profile1.itemId.find('\x01')),
+        std::string("\x01NPO\x02") + profile1.itemId.substr(profile1.itemId.find('\x02') + 1));
     EXPECT_EQ(profile1.cells[1], Text(27874));
     EXPECT_EQ(profile1.cells[2], Text(27743));
     EXPECT_EQ(profile1.cells[3], "LINE1");
@@ -72,8 +76,12 @@ TEST_F(FrameLists, ReceiverFolderStartsWithPoliciesFromV5R1On) {
     SetRelease("050100");
     auto listing = List("NRC");
     ASSERT_EQ(listing.rows.size(), 2u);
-    EXPECT_EQ(listing.rows[0].itemId, Text(5969) + "\x01NGP\x02" "0");
-    EXPECT_EQ(listing.rows[1].itemId, "Answer1\x01NRV\x02" "1");
+    EXPECT_EQ(listing.rows[0].itemId, Text(5969) +
+                                          "\x01NGP\x02"
+                                          "0");
+    EXPECT_EQ(listing.rows[1].itemId,
+              "Answer1\x01NRV\x02"
+              "1");
     EXPECT_EQ(listing.rows[1].cells[5], Text(27610));
 }
 
@@ -82,7 +90,9 @@ TEST_F(FrameLists, ReceiverFolderBeforeV5R1HasOnlyProfiles) {
     SetRelease("040500");
     auto listing = List("NRC");
     ASSERT_EQ(listing.rows.size(), 1u);
-    EXPECT_EQ(listing.rows[0].itemId, "Answer1\x01NRV\x02" "0");
+    EXPECT_EQ(listing.rows[0].itemId,
+              "Answer1\x01NRV\x02"
+              "0");
 }
 
 TEST_F(FrameLists, MissingRowsAreTracedAndReported) {
@@ -171,7 +181,9 @@ TEST_F(FrameLists, PoliciesComeFromTheGroupPolicyFile) {
     }
     auto listing = List("NGP");
     ASSERT_EQ(listing.rows.size(), 2u);
-    EXPECT_EQ(listing.rows[0].itemId, "SALES\x01NGO\x02" "0");
+    EXPECT_EQ(listing.rows[0].itemId,
+              "SALES\x01NGO\x02"
+              "0");
     EXPECT_EQ(listing.rows[0].cells[1], "Sales staff");
     EXPECT_EQ(listing.rows[1].cells[1], "") << "*NONE shows as an empty description";
 }

@@ -65,12 +65,8 @@ class PluginConsoleFixture : public ::testing::Test {
         m_scoped = std::make_unique<ui::ScopedDriver>(driver);
     }
 
-    void SetRelease(const std::string& release) {
-        ASSERT_TRUE(System().SetRelease(release).ok());
-    }
-    void WithoutAuthority() {
-        ASSERT_TRUE(System().SetUser(System().DefaultUser(), false).ok());
-    }
+    void SetRelease(const std::string& release) { ASSERT_TRUE(System().SetRelease(release).ok()); }
+    void WithoutAuthority() { ASSERT_TRUE(System().SetUser(System().DefaultUser(), false).ok()); }
 
     void TearDown() override {
         m_scoped.reset();
@@ -99,7 +95,7 @@ class PluginConsoleFixture : public ::testing::Test {
     }
 
     void AddModem(const std::string& name, const std::string& system, const std::string& kind) {
-        server::Attributes a = {{0, name}, {1, system}, {2, kind}, {3, "AT"},
+        server::Attributes a = {{0, name}, {1, system}, {2, kind},         {3, "AT"},
                                 {4, "AT"}, {5, "ATDT"}, {6, "ATS0=2S7=30"}};
         ASSERT_TRUE(System().PutObject(host::kinds::kModem, name, a).ok());
     }
