@@ -70,17 +70,9 @@ HRESULT CModemsData::GetCount(long* count) {
     *count = m_nRowCount;
     if (!m_pModemList || m_pError) return fw::FOLDER_E_WAIT;
     host::SOFError* error = nullptr;
-    int state = m_pModemList->GetState(&error);
-    while (!error && state != host::kListStateComplete &&
-           state != host::kListStateCompleteWithErrors) {
-        m_pModemList->WaitStep(&error);
-        if (!error) state = m_pModemList->GetState(&error);
-    }
-    if (error) {
-        error->Destroy();
-        return fw::FOLDER_E_WAIT;
-    }
-    return state == host::kListStateComplete ? fw::FOLDER_S_COMPLETE : fw::FOLDER_S_PARTIAL;
+    const HRESULT result = WaitForList(*m_pModemList, &error);
+    if (error) error->Destroy();
+    return result;
 }
 
 host::IServerObject* CModemsData::Element(long position) const {

@@ -89,6 +89,17 @@ void CPointToPointListData::ReportMissingRow(std::string_view trace) {
     fw::AfxMessageBox(IDS_ROW_NOT_FOUND, fw::MB_ICONWARNING);
 }
 
+HRESULT CPointToPointListData::WaitForList(host::IServerList& list, host::SOFError** error) {
+    int state = list.GetState(error);
+    while (!*error && state != host::kListStateComplete &&
+           state != host::kListStateCompleteWithErrors) {
+        list.WaitStep(error);
+        if (!*error) state = list.GetState(error);
+    }
+    if (*error) return fw::FOLDER_E_WAIT;
+    return state == host::kListStateComplete ? fw::FOLDER_S_COMPLETE : fw::FOLDER_S_PARTIAL;
+}
+
 std::string CPointToPointListData::ReadServerRelease() const {
     std::array<char, fw::kServerReleaseLength> release{};
     if (!fw::ServerFacts().GetServerRelease(m_strServerName, release.data(), release.size())) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "host/host_services.h"
 #include "platform/framework/folder_data_base.h"
 #include "platform/framework/item_id_holder.h"
 
@@ -42,6 +43,9 @@ class CPointToPointListData : public fw::CFolderData {
     [[nodiscard]] static std::optional<long> ItemPosition(const fw::ITEMIDLIST* item);
     // Traces an internal failure and tells the user that the row is gone.
     static void ReportMissingRow(std::string_view trace);
+    // Waits until `list` reaches one of its end states and gives the count result for it; a
+    // failure of the wait is left in `*error`.
+    static HRESULT WaitForList(host::IServerList& list, host::SOFError** error);
     // The server release text, empty when the server does not tell.
     [[nodiscard]] std::string ReadServerRelease() const;
 

@@ -109,17 +109,9 @@ HRESULT CProfilesData::GetCount(long* count) {
     *count = m_nRowCount;
     if (!m_pProfileList) return fw::FOLDER_E_WAIT;
     host::SOFError* error = nullptr;
-    int state = m_pProfileList->GetState(&error);
-    while (!error && state != host::kListStateComplete &&
-           state != host::kListStateCompleteWithErrors) {
-        m_pProfileList->WaitStep(&error);
-        if (!error) state = m_pProfileList->GetState(&error);
-    }
-    if (error) {
-        KeepError(error);
-        return fw::FOLDER_E_WAIT;
-    }
-    return state == host::kListStateComplete ? fw::FOLDER_S_COMPLETE : fw::FOLDER_S_PARTIAL;
+    const HRESULT result = WaitForList(*m_pProfileList, &error);
+    KeepError(error);
+    return result;
 }
 
 fw::ITEMIDLIST* CProfilesData::ItemAt(long position) {

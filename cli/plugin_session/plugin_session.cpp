@@ -263,17 +263,23 @@ std::optional<HRESULT> PluginSession::Invoke(const std::string& system, const st
     return ContextMenu()->InvokeCommand(&info);
 }
 
+fw::IR8TasksManagerW* PluginSession::TasksOf(const std::string& system, const std::string& folder,
+                                             std::string& error) {
+    fw::IShellExtInit* extension = Select(system, folder, {}, error);
+    if (!extension) return nullptr;
+    void* object = nullptr;
+    if (FAILED(extension->QueryInterface(fw::IID_IR8TasksManagerW, &object)) || !object) {
+        error = "the plug-in has no tasks";
+        return nullptr;
+    }
+    return static_cast<fw::IR8TasksManagerW*>(object);
+}
+
 std::optional<std::vector<fw::R8Task>> PluginSession::Tasks(const std::string& system,
                                                             const std::string& folder,
                                                             std::string& error) {
-    fw::IShellExtInit* extension = Select(system, folder, {}, error);
-    if (!extension) return std::nullopt;
-    void* object = nullptr;
-    if (FAILED(extension->QueryInterface(fw::IID_IR8TasksManagerW, &object))) {
-        error = "the plug-in has no tasks";
-        return std::nullopt;
-    }
-    auto* tasks = static_cast<fw::IR8TasksManagerW*>(object);
+    fw::IR8TasksManagerW* tasks = TasksOf(system, folder, error);
+    if (!tasks) return std::nullopt;
     std::vector<fw::R8Task> list;
     (void)tasks->GetTasks(fw::R8TASK_REQUEST_CREATE, &list);
     tasks->Release();
@@ -282,14 +288,8 @@ std::optional<std::vector<fw::R8Task>> PluginSession::Tasks(const std::string& s
 
 std::optional<HRESULT> PluginSession::RunTask(const std::string& system, const std::string& folder,
                                               UINT taskId, std::string& error) {
-    fw::IShellExtInit* extension = Select(system, folder, {}, error);
-    if (!extension) return std::nullopt;
-    void* object = nullptr;
-    if (FAILED(extension->QueryInterface(fw::IID_IR8TasksManagerW, &object))) {
-        error = "the plug-in has no tasks";
-        return std::nullopt;
-    }
-    auto* tasks = static_cast<fw::IR8TasksManagerW*>(object);
+    fw::IR8TasksManagerW* tasks = TasksOf(system, folder, error);
+    if (!tasks) return std::nullopt;
     const HRESULT hr = tasks->RunTask(taskId, nullptr);
     tasks->Release();
     return hr;

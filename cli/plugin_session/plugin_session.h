@@ -85,6 +85,9 @@ class PluginSession {
     fw::IShellExtInit* Select(const std::string& system, const std::string& folder,
                               const std::vector<std::string>& items, std::string& error);
     void ReleaseExtension();
+    // The task interface of a new extension object for the folder; the caller releases it.
+    fw::IR8TasksManagerW* TasksOf(const std::string& system, const std::string& folder,
+                                  std::string& error);
 
     host::IHost& m_host;
     ConsoleBridge m_bridge;
