@@ -79,6 +79,8 @@ struct PluginSession::OpenFolder {
     HRESULT countResult = S_OK;
     std::vector<std::uint8_t> itemIdList;
     std::vector<fw::ITEMIDLIST*> items;
+    // The items by their upper-cased names, with their type codes.
+    std::map<std::string, std::pair<fw::ITEMIDLIST*, fw::ItemIdFields>> byName;
 
     ~OpenFolder() {
         for (auto* item : items)
@@ -144,9 +146,18 @@ PluginSession::OpenFolder* PluginSession::Folder(const std::string& system,
     open->countResult = open->data->GetCount(&count);
     for (long position = 0; position < count; ++position) {
         fw::ITEMIDLIST* item = open->data->ItemAt(position);
-        if (item) open->items.push_back(item);
+        if (!item) continue;
+        open->items.push_back(item);
+        const auto texts = fw::ItemIdListTexts(item);
+        const auto fields = texts.empty() ? std::nullopt : fw::ParseItemIdText(texts[0]);
+        if (fields) open->byName.emplace(Upper(fields->name), std::pair{item, *fields});
     }
     return m_folders.emplace(key, std::move(open)).first->second.get();
+}
+
+void PluginSession::CloseFolders() {
+    ReleaseExtension();
+    m_folders.clear();
 }
 
 fw::IContextMenu* PluginSession::ContextMenu() {
@@ -201,20 +212,13 @@ fw::IShellExtInit* PluginSession::Select(const std::string& system, const std::s
         OpenFolder* open = Folder(system, folder, error);
         if (!open) return nullptr;
         for (const std::string& wanted : items) {
-            bool found = false;
-            for (fw::ITEMIDLIST* item : open->items) {
-                const auto texts = fw::ItemIdListTexts(item);
-                const auto fields = texts.empty() ? std::nullopt : fw::ParseItemIdText(texts[0]);
-                if (!fields || Upper(fields->name) != Upper(wanted)) continue;
-                selected.push_back(
-                    {fields->typeCode, open->system, fields->name, item, open->data});
-                found = true;
-                break;
-            }
-            if (!found) {
+            const auto it = open->byName.find(Upper(wanted));
+            if (it == open->byName.end()) {
                 error = "folder " + folder + " has no item " + wanted;
                 return nullptr;
             }
+            const auto& [item, fields] = it->second;
+            selected.push_back({fields.typeCode, open->system, fields.name, item, open->data});
         }
     }
     void* object = nullptr;

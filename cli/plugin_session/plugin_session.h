@@ -72,6 +72,8 @@ class PluginSession {
     std::optional<HRESULT> RunTask(const std::string& system, const std::string& folder,
                                    UINT taskId, std::string& error);
 
+    // Forgets the folders opened so far; the next use opens and loads them again.
+    void CloseFolders();
     // The context menu of the last selection (after Menu or Invoke); the session keeps it.
     [[nodiscard]] fw::IContextMenu* ContextMenu();
     // The list data of a folder opened by this session, or null.

@@ -74,7 +74,8 @@ std::optional<std::string> ScriptText(const std::string& file,
         script = Json::parse(in, nullptr, false);
         if (script.is_discarded() || !script.is_object()) return std::nullopt;
     }
-    if (!answers.empty() && !script.contains("messageBoxes")) script["messageBoxes"] = Json::array();
+    if (!answers.empty() && !script.contains("messageBoxes"))
+        script["messageBoxes"] = Json::array();
     for (const auto& answer : answers)
         script["messageBoxes"].push_back(answer);
     return script.dump();
@@ -181,8 +182,8 @@ std::optional<int> PluginCommands::Run(const std::filesystem::path& stateRoot,
     std::string error;
     auto console = StartConsole(stateRoot, system, error);
     if (!console) {
-        err << "ptpctl: "
-            << (error.empty() ? res::FormatText(m_text(kNoSystem), {system}) : error) << '\n';
+        err << "ptpctl: " << (error.empty() ? res::FormatText(m_text(kNoSystem), {system}) : error)
+            << '\n';
         return 1;
     }
     auto fail = [&](const std::string& why) {
