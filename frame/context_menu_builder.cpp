@@ -80,8 +80,13 @@ void CPointToPointContextMenuBuilder::AddLoggingPopup(bool enabled) {
     }
     const UINT checked = first + (CheckedLoggingCommand() - ID_LOGMESSAGES);
     if (m_nNextId > first) fw::CheckMenuRadioItem(popup, first, m_nNextId - 1, checked, 0);
-    fw::InsertMenu(m_menu, m_nPosition++, enabled ? kPopupEntry : kGreyedPopupEntry,
-                   reinterpret_cast<std::uintptr_t>(popup), TheApp().LoadString(IDS_LOGGING_MENU));
+    if (!fw::InsertMenu(m_menu, m_nPosition, enabled ? kPopupEntry : kGreyedPopupEntry,
+                        reinterpret_cast<std::uintptr_t>(popup),
+                        TheApp().LoadString(IDS_LOGGING_MENU))) {
+        fw::DestroyMenu(popup);
+        return;
+    }
+    ++m_nPosition;
 }
 
 void CPointToPointContextMenuBuilder::AddDefaultOnly(const std::string& type) {

@@ -1,5 +1,7 @@
 // Running the plug-in's commands as a console does: what the server receives, what the user is
 // asked and told, and what the console window hears back.
+#include <algorithm>
+
 #include "config/config_paths.h"
 #include "config/group_policy_config.h"
 #include "platform/framework/message_box.h"
@@ -119,6 +121,32 @@ TEST_F(Commands_, SheetsOfLaterIssuesSayTheyAreNotAvailable) {
     for (const auto& box : boxes)
         EXPECT_EQ(box.resourceId, 35100u);
     EXPECT_EQ(Refreshes(), 0) << "a cancelled sheet changes nothing";
+}
+
+TEST_F(Commands_, ModemCommandsReachTheModemSheet) {
+    AddModem("MYMODEM", "0", "1");
+    driver.AnswerMessageBoxes({fw::IDYES});
+    EXPECT_EQ(Invoke("NMD", {"MYMODEM"}, "NEWBASEDON"), S_OK);
+    EXPECT_EQ(Invoke("NMD", {"MYMODEM"}, "PROPERTIES"), S_OK);
+    EXPECT_EQ(Invoke("NMD", {}, "NEWMODEM"), S_OK);
+    EXPECT_EQ(Invoke("NMD", {"MYMODEM"}, "DELETE"), S_OK);
+    std::vector<std::uint32_t> shown;
+    for (const auto& box : MessageBoxes())
+        shown.push_back(box.resourceId);
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), 19059u), 1) << "deletion is confirmed";
+    EXPECT_TRUE(Commands().empty()) << "modems change through their sheet, not through CL";
+}
+
+TEST_F(Commands_, MigrationOpensTheProfileAndWizardFailuresAreReported) {
+    AddProfile({.name = "OLDSLIP", .protocol = "1", .lineKind = "*ASYNC"});
+    EXPECT_EQ(Invoke("NPF", {"OLDSLIP"}, "MIGRATE"), S_OK);
+    EXPECT_EQ(Invoke("NPF", {"OLDSLIP"}, "PROPERTIES"), E_FAIL) << "only MIGRATE is on the menu";
+    EXPECT_EQ(Invoke("NPF", {}, "NEWWDNPROFILE"), S_OK);
+    EXPECT_EQ(Refreshes(), 0);
+    const auto boxes = MessageBoxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].resourceId, 35100u);
+    EXPECT_EQ(boxes[1].resourceId, 35100u);
 }
 
 TEST_F(Commands_, JobsOpenTheConsoleServerJobList) {
