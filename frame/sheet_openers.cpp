@@ -4,6 +4,7 @@
 #include "frame/point_to_point_ext_app.h"
 #include "platform/framework/console_navigation.h"
 #include "platform/framework/item_id.h"
+#include "modems/modem_sheet.h"
 #include "platform/framework/message_box.h"
 #include "profiles/point_to_point_profile_setup_dialog.h"
 
@@ -12,8 +13,6 @@ namespace {
 
 constexpr UINT IDS_NOT_AVAILABLE = 35100;
 constexpr UINT IDS_PROFILE_SHEET = 35102;
-constexpr UINT IDS_MODEM_SHEET = 35103;
-constexpr UINT IDS_MODEM_DELETION = 35104;
 constexpr UINT IDS_GROUP_POLICY_SHEET = 35105;
 constexpr UINT IDS_SERVICES_SHEET = 35106;
 constexpr UINT IDS_DIALER_WIZARD = 35107;
@@ -42,13 +41,13 @@ DialogResult OpenProfileSheet(const CProfileSheetRequest&, HWND) {
     return NotAvailable(IDS_PROFILE_SHEET);
 }
 
-DialogResult OpenModemSheet(std::string_view, std::string_view, host::IServerObject*, bool, HWND) {
-    return NotAvailable(IDS_MODEM_SHEET);
+DialogResult OpenModemSheet(std::string_view server, std::string_view modemName,
+                            host::IServerObject* model, bool changeable, HWND parent) {
+    return modems::ShowModemPropertySheet(server, modemName, model, changeable, parent);
 }
 
-bool DeleteModem(std::string_view, std::string_view, HWND) {
-    NotAvailable(IDS_MODEM_DELETION);
-    return false;
+bool DeleteModem(std::string_view server, std::string_view modemName, HWND parent) {
+    return modems::DeleteModem(server, modemName, parent);
 }
 
 DialogResult OpenGroupPolicySheet(std::string_view, std::string_view, bool, HWND) {

@@ -135,6 +135,8 @@ TEST_F(Commands_, ModemCommandsReachTheModemSheet) {
         shown.push_back(box.resourceId);
     EXPECT_EQ(std::count(shown.begin(), shown.end(), 19059u), 1) << "deletion is confirmed";
     EXPECT_TRUE(Commands().empty()) << "modems change through their sheet, not through CL";
+    EXPECT_FALSE(System().GetObject(host::kinds::kModem, "MYMODEM").ok());
+    EXPECT_EQ(Refreshes(), 1);
 }
 
 TEST_F(Commands_, MigrationOpensTheProfileAndWizardFailuresAreReported) {
