@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "frame/point_to_point_bitmap_loader.h"
 #include "frame/point_to_point_ext_app.h"
 #include "tests/support/fake_console.h"
 
@@ -39,6 +40,33 @@ TEST(PointToPointExtApp, StartsWithTheConsolesResourcesAndShowsBoxesInItsStyle) 
     EXPECT_TRUE(app.State().com.Factories().empty());
     fw::SetMessageBoxPresenter(nullptr);
     fw::SetConsoleServices(nullptr);
+}
+
+TEST(PointToPointBitmapLoader, LoadsFromTheNamedLibraryOrTellsTheUser) {
+    testing::RecordingPresenter presenter;
+    fw::SetMessageBoxPresenter(&presenter);
+    CPointToPointExtApp app;
+    std::string error;
+    app.State().resources =
+        res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+    ASSERT_NE(app.State().resources, nullptr) << error;
+    fw::ModuleStateScope scope(app.State());
+
+    const auto modem = CPointToPointBitmapLoader::Load("libptpres.so", 28078);
+    ASSERT_TRUE(modem);
+    EXPECT_EQ(modem->width, 16);
+    EXPECT_EQ(modem->image.rfind("data:image/svg+xml", 0), 0u);
+    EXPECT_TRUE(presenter.shown.empty());
+
+    EXPECT_FALSE(CPointToPointBitmapLoader::Load("libptpres.so", 1));
+    EXPECT_FALSE(CPointToPointBitmapLoader::Load("libmissing.so", 28078));
+    ASSERT_EQ(presenter.shown.size(), 2u);
+    for (const auto& shown : presenter.shown) {
+        EXPECT_EQ(shown.promptId, 27992u);
+        EXPECT_EQ(shown.style, 48u);
+        EXPECT_EQ(shown.text, app.State().resources->String(27992));
+    }
+    fw::SetMessageBoxPresenter(nullptr);
 }
 
 }  // namespace

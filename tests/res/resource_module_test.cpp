@@ -77,6 +77,26 @@ TEST(ResourceModule, ReadsDialogsAndHelp) {
     EXPECT_EQ(module->FindHelpTopic(7 + kHelpTopicOffset)->text, "Body");
 }
 
+TEST(ResourceModule, ReadsBitmapsAndRefusesBadOnes) {
+    std::string error;
+    auto module = ResourceModule::FromFiles(
+        {{"b.json", R"({"bitmaps":{"28078":{"w":16,"h":12,"image":"data:image/png;base64,AA"}}})"}},
+        &error);
+    ASSERT_NE(module, nullptr) << error;
+    const Bitmap* bitmap = module->FindBitmap(28078);
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->height, 12);
+    EXPECT_EQ(bitmap->image, "data:image/png;base64,AA");
+    EXPECT_EQ(module->FindBitmap(28077), nullptr);
+    EXPECT_EQ(
+        ResourceModule::FromFiles({{"c.json", R"({"bitmaps":{"1":{"w":16,"h":16}}})"}}, &error),
+        nullptr);
+    EXPECT_NE(error.find("bitmap"), std::string::npos);
+    EXPECT_EQ(ResourceModule::FromFiles(
+                  {{"d.json", R"({"bitmaps":{"1":{"w":"16","h":16,"image":""}}})"}}, &error),
+              nullptr);
+}
+
 TEST(FormatText, FillsPositionalPlaceholdersOnly) {
     EXPECT_EQ(FormatText("Range %1 to %2.", {"1", "10"}), "Range 1 to 10.");
     EXPECT_EQ(FormatText("%2 before %1", {"a", "b"}), "b before a");
