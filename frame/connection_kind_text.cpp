@@ -1,6 +1,7 @@
 #include "frame/connection_kind_text.h"
 
 #include "config/config_text.h"
+#include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
 
 namespace ptp::frame {
@@ -25,7 +26,7 @@ constexpr UINT kPlainDial = 27611;
 template <std::size_t N>
 std::string Lookup(const ModeText (&table)[N], const std::string& key) {
     for (const auto& entry : table) {
-        if (config::EqualsNoCase(entry.mode, key)) return TheApp().LoadString(entry.text);
+        if (config::EqualsNoCase(entry.mode, key)) return FrameText(entry.text);
     }
     return {};
 }
@@ -37,7 +38,7 @@ std::string ConnectionKindText(const std::string& lineService, const std::string
     if (config::EqualsNoCase(lineService, "1")) {
         if (!config::EqualsNoCase(mode, "1")) return Lookup(kSwitchedModes, mode);
         std::string variant = Lookup(kDialVariants, dialVariant);
-        return variant.empty() ? TheApp().LoadString(kPlainDial) : variant;
+        return variant.empty() ? FrameText(kPlainDial) : variant;
     }
     if (config::EqualsNoCase(lineService, "2")) return Lookup(kNonswitchedModes, mode);
     return Lookup(kOtherModes, mode);

@@ -2,6 +2,7 @@
 
 #include "config/config_text.h"
 #include "frame/logging_option.h"
+#include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
 #include "frame/point_to_point_ext_interfaces.h"
 #include "frame/type_codes.h"
@@ -55,7 +56,7 @@ void CPointToPointContextMenuBuilder::AddCommand(UINT id, bool enabled, bool mak
     if (!m_extension.AppendMenuCommand(enabled ? id : id | kMenuCommandGreyed)) return;
     const UINT commandId = m_nNextId++;
     fw::InsertMenu(m_menu, m_nPosition++, enabled ? kEnabledEntry : kGreyedEntry, commandId,
-                   TheApp().LoadString(id));
+                   FrameText(id));
     if (makeDefault) fw::SetMenuDefaultItem(m_menu, commandId, FALSE);
 }
 
@@ -76,13 +77,13 @@ void CPointToPointContextMenuBuilder::AddLoggingPopup(bool enabled) {
         if (m_nNextId > m_nLastId) break;
         if (!m_extension.AppendMenuCommand(enabled ? id : id | kMenuCommandGreyed)) break;
         fw::InsertMenu(popup, position++, enabled ? kEnabledEntry : kGreyedEntry, m_nNextId++,
-                       TheApp().LoadString(id));
+                       FrameText(id));
     }
     const UINT checked = first + (CheckedLoggingCommand() - ID_LOGMESSAGES);
     if (m_nNextId > first) fw::CheckMenuRadioItem(popup, first, m_nNextId - 1, checked, 0);
     if (!fw::InsertMenu(m_menu, m_nPosition, enabled ? kPopupEntry : kGreyedPopupEntry,
                         reinterpret_cast<std::uintptr_t>(popup),
-                        TheApp().LoadString(IDS_LOGGING_MENU))) {
+                        FrameText(IDS_LOGGING_MENU))) {
         fw::DestroyMenu(popup);
         return;
     }

@@ -1,5 +1,6 @@
 #include "frame/folder_columns.h"
 
+#include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
 #include "platform/framework/column_definitions.h"
 
@@ -12,7 +13,7 @@ std::vector<fw::FolderColumn> FolderColumns(std::string_view typeCode,
     columns.reserve(ownTable.size());
     for (const auto& entry : ownTable) {
         fw::FolderColumn column;
-        column.heading = TheApp().LoadString(entry.heading).substr(0, kMaxColumnHeading);
+        column.heading = FrameText(entry.heading).substr(0, kMaxColumnHeading);
         column.width = entry.width;
         column.id = entry.id;
         columns.push_back(std::move(column));

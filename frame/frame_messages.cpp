@@ -1,15 +1,21 @@
 #include "frame/frame_messages.h"
 
 #include "frame/point_to_point_ext_app.h"
-#include "platform/framework/application.h"
 #include "platform/framework/console_window.h"
 #include "platform/res/resource_module.h"
+#include "platform/ui/message_box.h"
 
 namespace ptp::frame {
 
+std::string FrameText(UINT id) {
+    const auto& resources = TheApp().State().resources;
+    if (!resources) return "[missing string " + std::to_string(id) + "]";
+    return resources->String(id);
+}
+
 int ShowFrameMessage(UINT id, UINT style, const std::vector<std::string>& args) {
-    const std::string text = res::FormatText(TheApp().LoadString(id), args);
-    return fw::AfxMessageBox(text, style, id);
+    const std::string text = res::FormatText(FrameText(id), args);
+    return ui::AfxMessageBox(text, style, id);
 }
 
 void RefreshConsoleView(HWND window) {

@@ -8,6 +8,9 @@
 
 namespace ptp::frame {
 
+// Resource text `id` of the plug-in's own library, or a visible marker when it has none.
+[[nodiscard]] std::string FrameText(UINT id);
+
 int ShowFrameMessage(UINT id, UINT style, const std::vector<std::string>& args = {});
 
 // Refresh (0x407) and status text (0x408) to the console window that invoked a command.

@@ -5,12 +5,13 @@
 #include "config/config_paths.h"
 #include "config/config_text.h"
 #include "frame/folder_columns.h"
+#include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
 #include "frame/type_codes.h"
-#include "platform/framework/application.h"
 #include "platform/framework/column_definitions.h"
 #include "platform/framework/console_services.h"
-#include "platform/framework/message_box.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/ui_constants.h"
 
 namespace ptp::frame {
 namespace {
@@ -45,7 +46,7 @@ HRESULT CGroupAccessPoliciesData::LoadLocked() {
     fw::ModuleStateScope scope(TheApp().State());
     if (m_pPolicyFile) return S_OK;
     if (!m_bConfigurationAuthority) {
-        if (!m_bMessageShown) fw::AfxMessageBox(IDS_NO_CONFIGURATION_AUTHORITY, fw::MB_ICONWARNING);
+        if (!m_bMessageShown) ui::AfxMessageBox(IDS_NO_CONFIGURATION_AUTHORITY, ui::MB_ICONWARNING);
         m_bMessageShown = true;
         return E_FAIL;
     }
@@ -95,7 +96,7 @@ HRESULT CGroupAccessPoliciesData::GetColumns(std::vector<fw::FolderColumn>* colu
     if (!fw::GetColumnDefinitions(kTypePoliciesFolder)) return S_OK;
     for (std::size_t i = 0; i < columns->size() && i < std::size(kPolicyColumns); ++i) {
         (*columns)[i].heading =
-            TheApp().LoadString(kPolicyColumns[i].heading).substr(0, kMaxColumnHeading);
+            FrameText(kPolicyColumns[i].heading).substr(0, kMaxColumnHeading);
     }
     return S_OK;
 }

@@ -4,6 +4,7 @@
 
 #include "config/config_text.h"
 #include "frame/folder_columns.h"
+#include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
 #include "frame/type_codes.h"
 #include "host/object_kinds.h"
@@ -120,10 +121,10 @@ HRESULT CModemsData::GetColumnText(int column, const fw::ITEMIDLIST* item, std::
         return E_FAIL;
     }
     if (column == 1) {
-        *text = TheApp().LoadString(config::EqualsNoCase(value, "1") ? IDS_MODEM_SYSTEM
+        *text = FrameText(config::EqualsNoCase(value, "1") ? IDS_MODEM_SYSTEM
                                                                      : IDS_MODEM_USER);
     } else if (column == 2) {
-        *text = TheApp().LoadString(config::EqualsNoCase(value, "1") ? IDS_MODEM_ANALOG
+        *text = FrameText(config::EqualsNoCase(value, "1") ? IDS_MODEM_ANALOG
                                                                      : IDS_MODEM_ISDN);
     } else {
         *text = value;

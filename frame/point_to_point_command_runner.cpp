@@ -10,7 +10,8 @@
 #include "frame/selection_summary.h"
 #include "frame/type_codes.h"
 #include "frame/verb_table.h"
-#include "platform/framework/message_box.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/ui_constants.h"
 #include "platform/ui/toolkit.h"
 
 namespace ptp::frame {
@@ -24,8 +25,8 @@ constexpr UINT IDS_STARTED_COUNT = 29171;
 constexpr UINT IDS_STOPPED_COUNT = 29172;
 constexpr UINT IDS_RESTARTED_COUNT = 27797;
 constexpr UINT IDS_DELETED_COUNT = 29282;
-constexpr UINT kYesNoWarning = fw::MB_YESNO | fw::MB_ICONWARNING;               // 0x34
-constexpr UINT kYesNoWarningSecondDefault = kYesNoWarning | fw::MB_DEFBUTTON2;  // 0x134
+constexpr UINT kYesNoWarning = ui::MB_YESNO | ui::MB_ICONWARNING;               // 0x34
+constexpr UINT kYesNoWarningSecondDefault = kYesNoWarning | ui::MB_DEFBUTTON2;  // 0x134
 constexpr std::size_t kProfileAttributeCapacity = 512;
 constexpr int kFolderOriginator = 0;
 constexpr int kFolderReceiver = 1;
@@ -108,7 +109,7 @@ void CPointToPointCommandRunner::Run(UINT command) {
         if (command == ID_DELETE && count > 1 && index == 0 && !m_bDeleteConfirmed) {
             const int answer =
                 ShowFrameMessage(IDS_CONFIRM_DELETE_MANY, kYesNoWarning, {std::to_string(count)});
-            if (answer != fw::IDYES) return;
+            if (answer != ui::IDYES) return;
             m_bDeleteConfirmed = true;
         }
         if (RunForItem(command, item, index, count)) ++successes;
@@ -119,7 +120,7 @@ void CPointToPointCommandRunner::Run(UINT command) {
 
 void CPointToPointCommandRunner::ReportCounts(UINT command, long successes, long count) {
     if (count > 1 || successes > 0) RefreshConsoleView(m_hParent);
-    const std::string text = res::FormatText(TheApp().LoadString(StatusFormatOf(command)),
+    const std::string text = res::FormatText(FrameText(StatusFormatOf(command)),
                                              {std::to_string(successes), std::to_string(count)});
     SetConsoleStatusText(m_hParent, text);
 }
@@ -208,7 +209,7 @@ bool CPointToPointCommandRunner::DeleteItem(const CPointToPointSelectedObject& i
     if (count == 1) {
         const int answer =
             ShowFrameMessage(IDS_CONFIRM_DELETE_ONE, kYesNoWarning, {item.m_strObjectName});
-        if (answer != fw::IDYES) return false;
+        if (answer != ui::IDYES) return false;
     }
     const std::string& type = item.m_strTypeCode;
     if (IsProfile(type)) return DeleteProfile(item);
@@ -224,7 +225,7 @@ bool CPointToPointCommandRunner::DeleteProfile(const CPointToPointSelectedObject
     if (config::TextToInt(kind) != 3) {
         const int answer = ShowFrameMessage(IDS_DELETE_COMMUNICATIONS_OBJECTS,
                                             kYesNoWarningSecondDefault, {item.m_strObjectName});
-        deleteObjects = answer == fw::IDYES ? "*YES" : "*NO";
+        deleteObjects = answer == ui::IDYES ? "*YES" : "*NO";
     }
     return RunServerCommand(
         item, res::FormatText("QSYS/RMVTCPPTP CFGPRF('%1') DLTCMNCFG(%2)",
@@ -277,7 +278,7 @@ void CPointToPointCommandRunner::NewProfile(const CPointToPointSelectedObject& i
     request.folderKind =
         item.m_strTypeCode == kTypeOriginatorFolder ? kFolderOriginator : kFolderReceiver;
     if (RunProfileSetupDialog(item.m_strServerName, request.folderKind, item.m_bV5R2,
-                              request.answers, m_hParent) != fw::IDOK) {
+                              request.answers, m_hParent) != ui::IDOK) {
         return;
     }
     request.changeable = true;
@@ -288,14 +289,14 @@ void CPointToPointCommandRunner::NewProfile(const CPointToPointSelectedObject& i
 }
 
 void CPointToPointCommandRunner::AfterDialog(DialogResult result) {
-    if (result == fw::IDOK) RefreshConsoleView(m_hParent);
+    if (result == ui::IDOK) RefreshConsoleView(m_hParent);
 }
 
 void CPointToPointCommandRunner::AfterCreation(DialogResult result) {
     if (result == kDialogCouldNotStart || result == kDialogCouldNotRun) {
-        ShowFrameMessage(IDS_CANNOT_OPEN, fw::MB_ICONWARNING);
+        ShowFrameMessage(IDS_CANNOT_OPEN, ui::MB_ICONWARNING);
     }
-    if (result != fw::IDCANCEL) RefreshConsoleView(m_hParent);
+    if (result != ui::IDCANCEL) RefreshConsoleView(m_hParent);
 }
 
 }  // namespace ptp::frame

@@ -4,9 +4,9 @@
 
 #include "config/config_text.h"
 #include "frame/point_to_point_ext_app.h"
-#include "platform/framework/application.h"
 #include "platform/framework/console_services.h"
-#include "platform/framework/message_box.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/ui_constants.h"
 #include "platform/framework/trace_log.h"
 
 namespace ptp::frame {
@@ -86,7 +86,7 @@ std::optional<long> CPointToPointListData::ItemPosition(const fw::ITEMIDLIST* it
 
 void CPointToPointListData::ReportMissingRow(std::string_view trace) {
     fw::TraceInternal(trace);
-    fw::AfxMessageBox(IDS_ROW_NOT_FOUND, fw::MB_ICONWARNING);
+    ui::AfxMessageBox(IDS_ROW_NOT_FOUND, ui::MB_ICONWARNING);
 }
 
 HRESULT CPointToPointListData::WaitForList(host::IServerList& list, host::SOFError** error) {

@@ -8,7 +8,8 @@
 #include "frame/point_to_point_ext_interfaces.h"
 #include "frame/selection_summary.h"
 #include "frame/sheet_openers.h"
-#include "platform/framework/message_box.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/ui_constants.h"
 
 namespace ptp::frame {
 namespace {
@@ -45,7 +46,7 @@ void NewProfile(const CPointToPointSelectedObject& item, int folderKind, HWND pa
     request.server = item.m_strServerName;
     request.folderKind = folderKind;
     if (RunProfileSetupDialog(item.m_strServerName, folderKind, item.m_bV5R2, request.answers,
-                              parent) != fw::IDOK) {
+                              parent) != ui::IDOK) {
         return;
     }
     request.changeable = true;
@@ -56,7 +57,7 @@ void NewProfile(const CPointToPointSelectedObject& item, int folderKind, HWND pa
 }
 
 void ReportFailedStart(DialogResult result) {
-    if (result == -1 || result == -2) ShowFrameMessage(IDS_CANNOT_OPEN, fw::MB_ICONWARNING);
+    if (result == -1 || result == -2) ShowFrameMessage(IDS_CANNOT_OPEN, ui::MB_ICONWARNING);
 }
 
 }  // namespace
@@ -70,8 +71,8 @@ HRESULT CPointToPointTasks::GetTasks(UINT requestFlags, std::vector<fw::R8Task>&
     }
     for (const auto& entry : kTasks) {
         if (entry.id == TASK_CONSOLE_OWN && first.m_strTypeCode != kConsoleOwnFolder) continue;
-        tasks.push_back({entry.id, TheApp().LoadString(entry.id),
-                         TheApp().LoadString(entry.description), entry.icon});
+        tasks.push_back({entry.id, FrameText(entry.id),
+                         FrameText(entry.description), entry.icon});
     }
     return S_OK;
 }
@@ -82,7 +83,7 @@ HRESULT CPointToPointTasks::RunTask(UINT taskId, HWND parent) {
     const bool authority = ReadConfigurationAuthority(item.m_strServerName);
     if (taskId < TASK_NEW_MODEM || taskId > TASK_NEW_GROUP_POLICY) return S_OK;
     if (!authority) {
-        ShowFrameMessage(IDS_NO_CONFIGURATION_AUTHORITY, fw::MB_ICONWARNING);
+        ShowFrameMessage(IDS_NO_CONFIGURATION_AUTHORITY, ui::MB_ICONWARNING);
         return S_OK;
     }
     switch (taskId) {

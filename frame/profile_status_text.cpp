@@ -1,5 +1,6 @@
 #include "frame/profile_status_text.h"
 
+#include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
 
 namespace ptp::frame {
@@ -38,12 +39,12 @@ constexpr UINT kFirstRangeText = 28116;
 
 std::string ProfileStatusText(int code) {
     if (code >= kFirstRangeCode && code <= kLastRangeCode) {
-        return TheApp().LoadString(kFirstRangeText + static_cast<UINT>(code - kFirstRangeCode));
+        return FrameText(kFirstRangeText + static_cast<UINT>(code - kFirstRangeCode));
     }
     for (const auto& entry : kStatusTexts) {
         if (entry.code != code) continue;
-        std::string text = entry.prefix + TheApp().LoadString(entry.text);
-        if (entry.secondText != 0) text += " - " + TheApp().LoadString(entry.secondText);
+        std::string text = entry.prefix + FrameText(entry.text);
+        if (entry.secondText != 0) text += " - " + FrameText(entry.secondText);
         return text;
     }
     return {};

@@ -4,6 +4,7 @@
 
 #include "config/config_text.h"
 #include "frame/folder_columns.h"
+#include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
 #include "frame/point_to_point_selected_object.h"
 #include "frame/type_codes.h"
@@ -76,7 +77,7 @@ HRESULT CProfilesData::LoadLocked() {
     }
     if (ShowsGroupPoliciesRow()) {
         auto row = std::make_unique<CProfilesCache>(0);
-        row->SetField(1, TheApp().LoadString(IDS_GROUP_POLICIES_ROW));
+        row->SetField(1, FrameText(IDS_GROUP_POLICIES_ROW));
         m_rows.push_back(std::move(row));
         ++m_nRowCount;
     }

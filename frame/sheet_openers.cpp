@@ -5,7 +5,8 @@
 #include "platform/framework/console_navigation.h"
 #include "platform/framework/item_id.h"
 #include "modems/modem_sheet.h"
-#include "platform/framework/message_box.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/ui_constants.h"
 #include "profiles/point_to_point_profile_setup_dialog.h"
 
 namespace ptp::frame {
@@ -22,8 +23,8 @@ constexpr UINT IDS_SERVER_JOBS_TITLE = 16949;
 
 // Tells the user that what they asked for is not part of this build yet.
 DialogResult NotAvailable(UINT what) {
-    ShowFrameMessage(IDS_NOT_AVAILABLE, fw::MB_ICONINFORMATION, {TheApp().LoadString(what)});
-    return fw::IDCANCEL;
+    ShowFrameMessage(IDS_NOT_AVAILABLE, ui::MB_ICONINFORMATION, {FrameText(what)});
+    return ui::IDCANCEL;
 }
 
 }  // namespace
@@ -69,13 +70,13 @@ DialogResult OpenConnectionView(std::string_view, HWND) {
 void OpenServerJobs(std::string_view server, std::string_view jobPrefix, HWND parent) {
     fw::IConsoleNavigation* navigation = fw::GetConsoleNavigation();
     if (!navigation) {
-        ShowFrameMessage(IDS_NO_CONSOLE_NAVIGATION, fw::MB_ICONINFORMATION);
+        ShowFrameMessage(IDS_NO_CONSOLE_NAVIGATION, ui::MB_ICONINFORMATION);
         return;
     }
     const std::string path =
         fw::JoinItemIdLevels({fw::ItemIdText("Work Management", "JMF", 1),
                               fw::ItemIdText("Server Jobs", "Server Jobs", 0)});
-    navigation->OpenView(server, path, jobPrefix, TheApp().LoadString(IDS_SERVER_JOBS_TITLE),
+    navigation->OpenView(server, path, jobPrefix, FrameText(IDS_SERVER_JOBS_TITLE),
                          parent);
 }
 

@@ -13,7 +13,6 @@ ConsoleBridge::~ConsoleBridge() {
     if (!m_pHost) return;
     fw::SetServerFacts(nullptr);
     fw::SetConsoleServices(nullptr);
-    fw::SetMessageBoxPresenter(nullptr);
     fw::SetConsoleWindowSink(nullptr);
     fw::SetConsoleNavigation(nullptr);
 }
@@ -22,7 +21,6 @@ void ConsoleBridge::Install(host::IHost& host) {
     m_pHost = &host;
     fw::SetServerFacts(this);
     fw::SetConsoleServices(this);
-    fw::SetMessageBoxPresenter(this);
     fw::SetConsoleWindowSink(this);
     fw::SetConsoleNavigation(this);
     ui::SetResourceModule(m_resources);
@@ -38,11 +36,6 @@ bool ConsoleBridge::HasAuthority(std::string_view server, int, host::SOFError** 
 
 LSTATUS ConsoleBridge::OpenKey(HKEY parent, std::string_view subKey, REGSAM access, HKEY* result) {
     return RegOpenKeyEx(parent, subKey, 0, access, result);
-}
-
-int ConsoleBridge::ShowMessageBox(HWND, std::string_view text, std::string_view caption, UINT style,
-                                  UINT promptId) {
-    return ui::MessageBox(nullptr, text, caption, style, promptId);
 }
 
 LRESULT ConsoleBridge::SendConsoleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam) {

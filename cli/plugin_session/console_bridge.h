@@ -1,6 +1,6 @@
 #pragma once
 // What a console without windows installs before it loads the plug-in: server facts from the
-// host, the resource library, message boxes of the framework and of the host shown through the
+// host, the resource library, the host's message boxes shown through the
 // toolkit's driver (so a script answers them and its transcript records them), the window
 // messages and the console navigation the plug-in sends, recorded in order.
 #include <memory>
@@ -12,7 +12,8 @@
 #include "platform/framework/console_navigation.h"
 #include "platform/framework/console_services.h"
 #include "platform/framework/console_window.h"
-#include "platform/framework/message_box.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/ui_constants.h"
 
 namespace ptp::cli {
 
@@ -32,7 +33,6 @@ struct NavigationRequest {
 
 class ConsoleBridge final : public fw::IServerFacts,
                             public fw::IConsoleServices,
-                            public fw::IMessageBoxPresenter,
                             public fw::IConsoleWindowSink,
                             public fw::IConsoleNavigation,
                             public host::IMessagePresenter {
@@ -56,9 +56,6 @@ class ConsoleBridge final : public fw::IServerFacts,
     UINT MessageBoxStyle(UINT style) override { return style; }
     LSTATUS OpenKey(HKEY parent, std::string_view subKey, REGSAM access, HKEY* result) override;
     std::shared_ptr<res::ResourceModule> GetResourceModule() override { return m_resources; }
-    // fw::IMessageBoxPresenter
-    int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT style,
-                       UINT promptId) override;
     // fw::IConsoleWindowSink
     LRESULT SendConsoleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     // fw::IConsoleNavigation

@@ -4,7 +4,8 @@
 
 #include "config/config_paths.h"
 #include "config/group_policy_config.h"
-#include "platform/framework/message_box.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/ui_constants.h"
 #include "tests/frame/plugin_console_fixture.h"
 
 namespace ptp::testing {
@@ -55,7 +56,7 @@ TEST_F(Commands_, SingleFailureNeitherRefreshesNorHidesTheStatus) {
 TEST_F(Commands_, DeletingTwoProfilesAsksOnceThenPerProfile) {
     AddProfile({.name = "PRF1"});
     AddProfile({.name = "PRF2", .lineService = "3"});
-    driver.AnswerMessageBoxes({fw::IDYES, fw::IDNO});
+    driver.AnswerMessageBoxes({ui::IDYES, ui::IDNO});
     EXPECT_EQ(Invoke("NPF", {"PRF1", "PRF2"}, "DELETE"), S_OK);
     const auto boxes = MessageBoxes();
     ASSERT_EQ(boxes.size(), 2u);
@@ -74,11 +75,11 @@ TEST_F(Commands_, DeletingTwoProfilesAsksOnceThenPerProfile) {
 TEST_F(Commands_, DeleteNotConfirmedRunsNothing) {
     AddProfile({.name = "PRF1"});
     AddProfile({.name = "PRF2"});
-    driver.AnswerMessageBoxes({fw::IDNO});
+    driver.AnswerMessageBoxes({ui::IDNO});
     EXPECT_EQ(Invoke("NPF", {"PRF1", "PRF2"}, "DELETE"), S_OK);
     EXPECT_TRUE(Commands().empty());
     EXPECT_EQ(Refreshes(), 0);
-    driver.AnswerMessageBoxes({fw::IDNO});
+    driver.AnswerMessageBoxes({ui::IDNO});
     EXPECT_EQ(Invoke("NPF", {"PRF1"}, "DELETE"), S_OK);
     const auto boxes = MessageBoxes();
     ASSERT_EQ(boxes.size(), 2u);
@@ -98,7 +99,7 @@ TEST_F(Commands_, DeletingAPolicyRewritesThePolicyFile) {
         }
         ASSERT_EQ(file.Save(), config::kFileResultOk);
     }
-    driver.AnswerMessageBoxes({fw::IDYES});
+    driver.AnswerMessageBoxes({ui::IDYES});
     EXPECT_EQ(Invoke("NGP", {"SALES"}, "DELETE"), S_OK);
     config::CPointToPointProfileGroupPolicyConfigFile file("SYS1", config::kGroupPolicyConfigPath,
                                                            0);
@@ -125,7 +126,7 @@ TEST_F(Commands_, SheetsOfLaterIssuesSayTheyAreNotAvailable) {
 
 TEST_F(Commands_, ModemCommandsReachTheModemSheet) {
     AddModem("MYMODEM", "0", "1");
-    driver.AnswerMessageBoxes({fw::IDYES});
+    driver.AnswerMessageBoxes({ui::IDYES});
     EXPECT_EQ(Invoke("NMD", {"MYMODEM"}, "NEWBASEDON"), S_OK);
     EXPECT_EQ(Invoke("NMD", {"MYMODEM"}, "PROPERTIES"), S_OK);
     EXPECT_EQ(Invoke("NMD", {}, "NEWMODEM"), S_OK);
