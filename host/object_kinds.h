@@ -8,17 +8,22 @@ namespace ptp::host::kinds {
 
 // Connection profiles (PPP and SLIP). Name: up to 10 characters, upper case.
 inline constexpr std::string_view kProfile = "Profile";
-// Line descriptions of every kind PPP uses, and line pools. Name: up to 10 characters.
+// Line descriptions of every kind PPP uses. Name: attribute 1, up to 10 characters. A line pool
+// is the set of lines whose attribute 2 names it. List filter: a line type ("*PPP", "*ETH").
 inline constexpr std::string_view kLine = "Line";
-// Which modem a line uses, and which lines a pool holds. Name: "<line>/<modem>" or
-// "<pool>/<line>"; list filter: the line or pool name.
+// The line association list: one entry per PPP line with the modem it uses (attribute 0, from
+// its line-to-modem association), the line (1) and the pool it belongs to (2, the line's own
+// attribute 2). A view: entries change through the lines and line-to-modem associations.
 inline constexpr std::string_view kLineAssociation = "LineAssociation";
-// Modems, system-supplied and user-defined. Name: the modem name (up to 30 characters).
+// Line-to-modem association objects. Name: the line; attributes 0 line, 1 modem, 4 number.
+inline constexpr std::string_view kLineModem = "LineModem";
+// Modems, system-supplied (attribute 1 "1") and user-defined. Name: attribute 0 (up to 64).
 inline constexpr std::string_view kModem = "Modem";
-// Command strings of modems ("TEMPLATE" entries among them). Name: "<modem>/<entry>";
-// list filter: the modem name.
+// Command strings of modems ("TEMPLATE" entries). Name: "<modem>/<number>"; an object created
+// with the modem's name alone gets the next number on commit. List filter: the modem name.
 inline constexpr std::string_view kModemCommand = "ModemCommand";
-// Static routes of a profile. Name: "<profile>/<route destination>/<mask>"; filter: profile.
+// Static routes of profiles. Name: "<attribute 14>/<3>/<1>/<16>" (binding profile, destination,
+// mask, next hop) when created without one. List filter: the binding profile (attribute 14).
 inline constexpr std::string_view kRoute = "Route";
 // Validation lists and their entries. Entry name: "<list>/<hex identifier>"; filter: list.
 inline constexpr std::string_view kValidationList = "ValidationList";
@@ -82,7 +87,9 @@ inline constexpr int kStatus = 3;    // decimal status code, see status below
 inline constexpr int kLineName = 4;
 inline constexpr int kLineKindText = 5;  // "*ASYNC", "*SYNC", "*ISDN", "*POOL", "*L2TP", ...
 inline constexpr int kLineService = 6;   // 1 switched, 2 nonswitched, 3 virtual
+inline constexpr int kJobName = 9;       // the running job's name; empty while stopped
 inline constexpr int kDescription = 10;
+inline constexpr int kChangeStatus = 13;  // copy of the status: changes allowed while stopped
 inline constexpr int kMaxConnections = 15;
 inline constexpr int kMultilink = 16;  // 1 on
 inline constexpr int kLineKind = 23;
@@ -92,22 +99,23 @@ inline constexpr int kPoolName = 62;
 inline constexpr int kStatusText = 84;  // shown for status 255
 }  // namespace profile
 
-// Profile and connection status codes the job simulation sets (profile attribute 3, connection
-// attribute 4).
+// Profile and connection status codes the job simulation sets (profile attributes 3 and 13,
+// connection attribute 4). 1, 2, 3, 13 and 54 are the stopped states; every other code means the
+// profile's job is running.
 namespace status {
 inline constexpr int kInactive = 1;
 inline constexpr int kEnded = 2;
-inline constexpr int kActive = 3;
+inline constexpr int kFailed = 3;          // ended with an error; the reason is on the connection
 inline constexpr int kWaitingForCall = 4;  // an answer profile that is up and waits
 inline constexpr int kStarting = 11;
 inline constexpr int kDialing = 12;
+inline constexpr int kActive = 14;
 inline constexpr int kLcpStarting = 31;
 inline constexpr int kLcpRequestSent = 33;
 inline constexpr int kLcpOpened = 36;
 inline constexpr int kIpcpStarting = 41;
 inline constexpr int kIpcpRequestSent = 43;
 inline constexpr int kIpcpOpened = 46;
-inline constexpr int kFailed = 24;
 inline constexpr int kOther = 255;  // the text is in profile attribute 84 / connection 26
 }  // namespace status
 
@@ -130,13 +138,13 @@ inline constexpr int kStatus = 4;
 inline constexpr int kLineName = 5;
 inline constexpr int kRemoteAddress = 6;
 inline constexpr int kLocalAddress = 7;
-inline constexpr int kLinkId = 8;    // 8 bytes; bytes 4 to 7 the link number, most significant first
-inline constexpr int kBundleKind = 9;   // "*MULTILINK", "*MULTIHOP" or "*NONE"
+inline constexpr int kLinkId = 8;  // 8 bytes; bytes 4 to 7 the link number, most significant first
+inline constexpr int kBundleKind = 9;  // "*MULTILINK", "*MULTIHOP" or "*NONE"
 inline constexpr int kConnectedSeconds = 10;
 inline constexpr int kBundleId = 11;  // as kLinkId; equal to it for a bundle head
 inline constexpr int kLcpStatus = 12;
 inline constexpr int kIpcpStatus = 13;
-inline constexpr int kProtocol = 14;  // "*PPP" or "*SLIP"
+inline constexpr int kProtocol = 14;   // "*PPP" or "*SLIP"
 inline constexpr int kStartedAt = 15;  // job clock second
 inline constexpr int kReason = 25;
 inline constexpr int kStatusText = 26;
@@ -166,7 +174,11 @@ inline constexpr int kText = 4;
 
 // Lines (kinds::kLine).
 namespace line {
+inline constexpr int kType = 0;  // "*PPP" (also L2TP and PPPoE virtual lines), "*ETH", "*TRN"
 inline constexpr int kName = 1;
+inline constexpr int kPoolName = 2;
+inline constexpr int kText = 4;
+inline constexpr int kOnline = 12;
 inline constexpr int kResource = 29;
 inline constexpr int kConnectionType = 32;
 }  // namespace line

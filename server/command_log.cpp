@@ -37,8 +37,8 @@ Result<std::vector<CommandLogEntry>> ReadCommandLog(Database& db, std::size_t ta
     stmt->Bind(1, tail == 0 ? std::int64_t{-1} : static_cast<std::int64_t>(tail));
     std::vector<CommandLogEntry> entries;
     while (stmt->Step()) {
-        entries.push_back(CommandLogEntry{stmt->Int(0), stmt->Text(1), stmt->Text(2),
-                                          stmt->Text(3), stmt->Text(4)});
+        entries.push_back(CommandLogEntry{stmt->Int(0), stmt->Text(1), stmt->Text(2), stmt->Text(3),
+                                          stmt->Text(4)});
     }
     if (stmt->Failed()) return stmt->LastError();
     return entries;

@@ -83,7 +83,8 @@ Error Message(std::string_view id, std::initializer_list<std::string_view> args)
     std::string_view pattern = MessageTemplate(id);
     if (pattern.empty()) {
         std::string text = "Message " + std::string(id) + " issued.";
-        for (auto arg : args) text += " " + std::string(arg);
+        for (auto arg : args)
+            text += " " + std::string(arg);
         return Error{std::string(id), text};
     }
     return Error{std::string(id), FillMessage(pattern, args)};

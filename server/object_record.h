@@ -24,9 +24,9 @@ struct ObjectRecord {
 
 // Narrows a list: every condition must hold.
 struct ListFilter {
-    std::string namePrefix;                            // case-sensitive name prefix, empty for all
-    std::vector<std::pair<int, std::string>> equals;   // attribute id == text
-    std::string nameEquals;                            // exact name, empty for any
+    std::string namePrefix;                           // case-sensitive name prefix, empty for all
+    std::vector<std::pair<int, std::string>> equals;  // attribute id == text
+    std::string nameEquals;                           // exact name, empty for any
 
     bool Matches(const ObjectRecord& record) const;
 };

@@ -49,8 +49,8 @@ Status CheckObject(const ObjectRecord& after, const ObjectRecord* /*before*/) {
         return BadName(after, "longer than 10 characters");
     if (IsTenCharacterKind(after.kind) && !IsObjectName(after.name))
         return BadName(after, "not a valid object name");
-    if (after.kind == kinds::kModem && after.name.size() > 30)
-        return BadName(after, "longer than 30 characters");
+    if (after.kind == kinds::kModem && after.name.size() > 64)
+        return BadName(after, "longer than 64 characters");
     for (const auto& [id, value] : after.attributes) {
         if (id < 0) return Message("TCP8A21", {std::to_string(id), after.kind});
         if (value.size() > 65535)

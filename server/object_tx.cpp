@@ -22,7 +22,8 @@ Result<ObjectRecord> ObjectTx::Get(std::string_view kind, std::string_view name)
     if (!stmt) return stmt.error();
     stmt->Bind(1, *id);
     ObjectRecord record{std::string(kind), std::string(name), {}};
-    while (stmt->Step()) record.attributes[static_cast<int>(stmt->Int(0))] = stmt->Text(1);
+    while (stmt->Step())
+        record.attributes[static_cast<int>(stmt->Int(0))] = stmt->Text(1);
     if (stmt->Failed()) return stmt->LastError();
     return record;
 }
@@ -45,14 +46,15 @@ Status ObjectTx::WriteAttributes(std::int64_t id, const Attributes& attributes) 
     return Status::Ok();
 }
 
-Status ObjectTx::Merge(std::string_view kind, std::string_view name,
-                       const Attributes& attributes, bool mustExist, bool mustNotExist) {
+Status ObjectTx::Merge(std::string_view kind, std::string_view name, const Attributes& attributes,
+                       bool mustExist, bool mustNotExist) {
     auto existing = Get(kind, name);
     if (existing && mustNotExist) return Message("CPF2112", {name, kind});
     if (!existing && mustExist) return existing.error();
     ObjectRecord merged{std::string(kind), std::string(name), {}};
     if (existing) merged = *existing;
-    for (const auto& [attr, value] : attributes) merged.attributes[attr] = value;
+    for (const auto& [attr, value] : attributes)
+        merged.attributes[attr] = value;
     if (auto st = CheckObject(merged, existing ? &*existing : nullptr); !st) return st;
 
     std::int64_t id = 0;
@@ -144,7 +146,8 @@ Result<std::vector<std::string>> ObjectTx::Kinds() {
     auto stmt = m_db.Prepare("SELECT DISTINCT kind FROM objects ORDER BY kind");
     if (!stmt) return stmt.error();
     std::vector<std::string> kinds;
-    while (stmt->Step()) kinds.push_back(stmt->Text(0));
+    while (stmt->Step())
+        kinds.push_back(stmt->Text(0));
     if (stmt->Failed()) return stmt->LastError();
     return kinds;
 }

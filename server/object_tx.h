@@ -15,7 +15,7 @@ namespace ptp::server {
 class Database;
 
 class ObjectTx {
-public:
+  public:
     explicit ObjectTx(Database& db) : m_db(db) {}
 
     // CPF2105 when there is no such object.
@@ -45,7 +45,7 @@ public:
 
     Database& Db() { return m_db; }
 
-private:
+  private:
     Result<std::int64_t> FindId(std::string_view kind, std::string_view name);
     Status WriteAttributes(std::int64_t id, const Attributes& attributes);
     Status Merge(std::string_view kind, std::string_view name, const Attributes& attributes,

@@ -22,13 +22,15 @@ namespace st = host::attributes::status;
 namespace why = host::attributes::reason;
 
 // The walk of an originator: one step per clock second until the connection is up.
-constexpr std::array kDialWalk = {st::kStarting,     st::kDialing,        st::kLcpStarting,
-                                  st::kLcpRequestSent, st::kLcpOpened,    st::kIpcpStarting,
-                                  st::kIpcpRequestSent, st::kIpcpOpened,  st::kActive};
+constexpr std::array kDialWalk = {st::kStarting,        st::kDialing,    st::kLcpStarting,
+                                  st::kLcpRequestSent,  st::kLcpOpened,  st::kIpcpStarting,
+                                  st::kIpcpRequestSent, st::kIpcpOpened, st::kActive};
 // An answer profile comes up and waits for calls.
 constexpr std::array kAnswerWalk = {st::kStarting, st::kWaitingForCall};
 
-bool IsAnswer(const ObjectRecord& profile) { return profile.Get(prf::kMode) == "2"; }
+bool IsAnswer(const ObjectRecord& profile) {
+    return profile.Get(prf::kMode) == "2";
+}
 
 std::string JobPrefix(const ObjectRecord& profile) {
     return profile.Get(prf::kProtocol) == "1" ? "QKTL_TOCSLIP_SSN@" : "QKTL_TOCPPP_SSN@";
@@ -122,6 +124,15 @@ Status AddConnections(ObjectTx& tx, const ObjectRecord& profile, const ObjectRec
     return Status::Ok();
 }
 
+Status SetProfileStatus(ObjectTx& tx, std::string_view profile, int status,
+                        std::string_view jobName, std::string_view text) {
+    return tx.Update(kinds::kProfile, profile,
+                     {{prf::kStatus, std::to_string(status)},
+                      {prf::kChangeStatus, std::to_string(status)},
+                      {prf::kJobName, std::string(jobName)},
+                      {prf::kStatusText, std::string(text)}});
+}
+
 }  // namespace
 
 Result<long> PppJobs::Clock() {
@@ -172,16 +183,14 @@ Status PppJobs::Start(ObjectTx& tx, std::string_view profileName, const JobStart
         if (auto s = AddConnections(tx, *profile, jobRecord, st::kFailed, why::kLineNotFound, text);
             !s)
             return s;
-        return tx.Update(kinds::kProfile, profile->name,
-                         {{prf::kStatus, std::to_string(st::kFailed)}, {prf::kStatusText, text}});
+        return SetProfileStatus(tx, profile->name, st::kFailed, "", text);
     }
     if (auto s = tx.Put(kinds::kJob, jobRecord.name, jobRecord.attributes); !s) return s;
     if (!IsAnswer(*profile)) {
         if (auto s = AddConnections(tx, *profile, jobRecord, st::kStarting, why::kNone, ""); !s)
             return s;
     }
-    return tx.Update(kinds::kProfile, profile->name,
-                     {{prf::kStatus, std::to_string(st::kStarting)}, {prf::kStatusText, ""}});
+    return SetProfileStatus(tx, profile->name, st::kStarting, jobName, "");
 }
 
 Status PppJobs::End(ObjectTx& tx, std::string_view profileName) {
@@ -194,19 +203,18 @@ Status PppJobs::End(ObjectTx& tx, std::string_view profileName) {
         std::string status = record.Get(job::kOutput) == "*PRINT" ? "*OUTQ" : "*ENDED";
         if (auto s = tx.Update(kinds::kJob, record.name, {{job::kStatus, status}}); !s) return s;
         if (record.Get(job::kOutput) != "*PRINT") continue;
-        Attributes spooled = {{host::attributes::spooled::kJobName, record.Get(job::kName)},
-                              {host::attributes::spooled::kJobUser, "QTCP"},
-                              {host::attributes::spooled::kJobNumber, record.Get(job::kNumber)},
-                              {host::attributes::spooled::kFileName, "QPJOBLOG"},
-                              {host::attributes::spooled::kText,
-                               "Job " + record.Get(job::kName) + " for profile " + profile->name +
-                                   " ended normally."}};
+        Attributes spooled = {
+            {host::attributes::spooled::kJobName, record.Get(job::kName)},
+            {host::attributes::spooled::kJobUser, "QTCP"},
+            {host::attributes::spooled::kJobNumber, record.Get(job::kNumber)},
+            {host::attributes::spooled::kFileName, "QPJOBLOG"},
+            {host::attributes::spooled::kText, "Job " + record.Get(job::kName) + " for profile " +
+                                                   profile->name + " ended normally."}};
         if (auto s = tx.Put(kinds::kSpooledFile, record.name + "/QPJOBLOG/1", spooled); !s)
             return s;
     }
     if (auto s = RemoveConnections(tx, profileName); !s) return s;
-    return tx.Update(kinds::kProfile, profile->name,
-                     {{prf::kStatus, std::to_string(st::kInactive)}, {prf::kStatusText, ""}});
+    return SetProfileStatus(tx, profile->name, st::kInactive, "", "");
 }
 
 Status PppJobs::Step(ObjectTx& tx, long now) {
@@ -224,8 +232,7 @@ Status PppJobs::Step(ObjectTx& tx, long now) {
         int status = answer ? kAnswerWalk[step] : kDialWalk[step];
         if (auto s = tx.Update(kinds::kJob, record.name, {{job::kStep, std::to_string(step)}}); !s)
             return s;
-        if (auto s = tx.Update(kinds::kProfile, profile->name, {{prf::kStatus, std::to_string(status)}});
-            !s)
+        if (auto s = SetProfileStatus(tx, profile->name, status, record.Get(job::kName), ""); !s)
             return s;
         ListFilter mine;
         mine.namePrefix = record.name + "/";

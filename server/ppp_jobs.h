@@ -18,13 +18,13 @@ class ObjectTx;
 class Database;
 
 struct JobStartOptions {
-    bool restart = false;        // RESTART(*YES): end an active job first
+    bool restart = false;          // RESTART(*YES): end an active job first
     std::string output = "*NONE";  // OUTPUT(*NONE|*PRINT): keep a spooled job log
-    std::string client;          // who asked, for the job log
+    std::string client;            // who asked, for the job log
 };
 
 class PppJobs {
-public:
+  public:
     PppJobs(Database& db, std::recursive_mutex& mutex) : m_db(db), m_mutex(mutex) {}
 
     // CPF/TCP errors for an unknown profile or one already active (unless restart). A profile
@@ -40,7 +40,7 @@ public:
     // Seconds since the system was created, as far as the clock has been moved.
     Result<long> Clock();
 
-private:
+  private:
     Status Step(ObjectTx& tx, long now);
 
     Database& m_db;

@@ -18,7 +18,7 @@ struct Error {
 };
 
 class [[nodiscard]] Status {
-public:
+  public:
     Status() = default;
     Status(Error error) : m_error(std::move(error)) {}  // NOLINT: failures convert implicitly
     static Status Ok() { return Status(); }
@@ -27,14 +27,14 @@ public:
     explicit operator bool() const { return ok(); }
     const Error& error() const { return *m_error; }
 
-private:
+  private:
     std::optional<Error> m_error;
 };
 
 template <typename T>
 class [[nodiscard]] Result {
-public:
-    Result(T value) : m_value(std::move(value)) {}   // NOLINT
+  public:
+    Result(T value) : m_value(std::move(value)) {}      // NOLINT
     Result(Error error) : m_error(std::move(error)) {}  // NOLINT
 
     bool ok() const { return m_value.has_value(); }
@@ -48,7 +48,7 @@ public:
     const Error& error() const { return *m_error; }
     Status status() const { return ok() ? Status::Ok() : Status(*m_error); }
 
-private:
+  private:
     std::optional<T> m_value;
     std::optional<Error> m_error;
 };

@@ -40,7 +40,8 @@ Status ServerState::AddSystem(std::string_view name, std::string_view release, b
         return st;
     }
     std::string user = "QSECOFR";
-    if (const char* login = std::getenv("USER"); login && *login && std::string_view(login).size() <= 10)
+    if (const char* login = std::getenv("USER");
+        login && *login && std::string_view(login).size() <= 10)
         user = UpperAscii(login);
     return (*system)->SetUser(user, authority);
 }

@@ -18,7 +18,7 @@ struct SystemSummary {
 };
 
 class ServerState {
-public:
+  public:
     explicit ServerState(std::filesystem::path root) : m_root(std::move(root)) {}
 
     // The per-user default: $XDG_DATA_HOME/ptpconsole or ~/.local/share/ptpconsole.
@@ -36,7 +36,7 @@ public:
 
     const std::filesystem::path& Root() const { return m_root; }
 
-private:
+  private:
     std::filesystem::path m_root;
 };
 

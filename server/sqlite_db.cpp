@@ -67,9 +67,13 @@ Error Statement::LastError() const {
     return Message("CPF9899", {sqlite3_errmsg(m_db)});
 }
 
-std::int64_t Statement::Int(int column) const { return sqlite3_column_int64(m_stmt, column); }
+std::int64_t Statement::Int(int column) const {
+    return sqlite3_column_int64(m_stmt, column);
+}
 
-std::string Statement::Text(int column) const { return std::string(TextView(column)); }
+std::string Statement::Text(int column) const {
+    return std::string(TextView(column));
+}
 
 std::string_view Statement::TextView(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
@@ -83,9 +87,9 @@ bool Statement::IsNull(int column) const {
 
 Result<std::unique_ptr<Database>> Database::Open(const std::string& path) {
     sqlite3* handle = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &handle,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                             nullptr);
+    int rc =
+        sqlite3_open_v2(path.c_str(), &handle,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         Error error = Message("CPF9899", {handle ? sqlite3_errmsg(handle) : "cannot open"});
         sqlite3_close(handle);
@@ -99,7 +103,9 @@ Result<std::unique_ptr<Database>> Database::Open(const std::string& path) {
     return db;
 }
 
-Database::~Database() { sqlite3_close(m_db); }
+Database::~Database() {
+    sqlite3_close(m_db);
+}
 
 Status Database::Exec(std::string_view sql) {
     std::string text(sql);
@@ -118,9 +124,13 @@ Result<Statement> Database::Prepare(std::string_view sql) {
     return Statement(m_db, stmt);
 }
 
-std::int64_t Database::LastInsertId() const { return sqlite3_last_insert_rowid(m_db); }
+std::int64_t Database::LastInsertId() const {
+    return sqlite3_last_insert_rowid(m_db);
+}
 
-int Database::Changes() const { return sqlite3_changes(m_db); }
+int Database::Changes() const {
+    return sqlite3_changes(m_db);
+}
 
 Error Database::LastError(std::string_view what) const {
     std::string text = std::string(what) + ": " + sqlite3_errmsg(m_db);

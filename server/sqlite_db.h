@@ -14,7 +14,7 @@ struct sqlite3_stmt;
 namespace ptp::server {
 
 class Statement {
-public:
+  public:
     Statement() = default;
     Statement(sqlite3* db, sqlite3_stmt* stmt) : m_db(db), m_stmt(stmt) {}
     Statement(Statement&& other) noexcept;
@@ -39,14 +39,14 @@ public:
     std::string_view TextView(int column) const;
     bool IsNull(int column) const;
 
-private:
+  private:
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_stmt = nullptr;
     bool m_failed = false;
 };
 
 class Database {
-public:
+  public:
     // Opens (and creates) the file in WAL mode with a busy timeout, so several connections of
     // several processes can share it.
     static Result<std::unique_ptr<Database>> Open(const std::string& path);
@@ -61,7 +61,7 @@ public:
     Error LastError(std::string_view what) const;
     sqlite3* Handle() const { return m_db; }
 
-private:
+  private:
     explicit Database(sqlite3* db) : m_db(db) {}
     sqlite3* m_db = nullptr;
 };
@@ -69,13 +69,13 @@ private:
 // A write transaction taken at once (BEGIN IMMEDIATE), so two writers wait for each other instead
 // of failing half-way. Rolled back unless committed.
 class WriteTransaction {
-public:
+  public:
     explicit WriteTransaction(Database& db) : m_db(db) {}
     ~WriteTransaction();
     Status Begin();
     Status Commit();
 
-private:
+  private:
     Database& m_db;
     bool m_open = false;
 };

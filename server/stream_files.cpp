@@ -23,7 +23,8 @@ namespace {
 
 std::string JoinServerPath(const std::vector<std::string>& parts) {
     std::string out;
-    for (const auto& part : parts) out += "/" + part;
+    for (const auto& part : parts)
+        out += "/" + part;
     return out.empty() ? "/" : out;
 }
 
@@ -65,7 +66,9 @@ Status ReplaceAtomically(const fs::path& target, std::string_view bytes) {
     return Status::Ok();
 }
 
-bool IsTempName(const std::string& name) { return name.find(".tmp.") != std::string::npos; }
+bool IsTempName(const std::string& name) {
+    return name.find(".tmp.") != std::string::npos;
+}
 
 }  // namespace
 

@@ -35,7 +35,7 @@ struct FileText {
 };
 
 class StreamFiles {
-public:
+  public:
     StreamFiles(std::filesystem::path root, Database& db, std::recursive_mutex& mutex);
 
     // The real location of a server path: existing names matched without regard to case, the
@@ -67,7 +67,7 @@ public:
     // The key a file is known by, whatever case a caller spells it in: "/QKTL/USERDATA/PPP.CFG".
     static std::string Key(std::string_view serverPath);
 
-private:
+  private:
     Result<std::vector<std::string>> ListLibrary(const std::vector<std::string>& parts);
 
     std::filesystem::path m_root;

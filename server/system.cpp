@@ -120,7 +120,8 @@ std::vector<UserRecord> System::Users() {
     std::vector<UserRecord> users;
     auto stmt = m_db->Prepare("SELECT name, authority FROM users ORDER BY name");
     if (!stmt) return users;
-    while (stmt->Step()) users.push_back(UserRecord{stmt->Text(0), stmt->Int(1) != 0});
+    while (stmt->Step())
+        users.push_back(UserRecord{stmt->Text(0), stmt->Int(1) != 0});
     return users;
 }
 
@@ -131,6 +132,15 @@ Status System::Transact(const std::function<Status(ObjectTx&)>& body) {
     ObjectTx objects(*m_db);
     if (auto st = body(objects); !st) return st;
     return tx.Commit();
+}
+
+Status System::Read(const std::function<Status(ObjectTx&)>& body) {
+    std::lock_guard lock(m_mutex);
+    if (auto st = m_db->Exec("BEGIN"); !st) return st;
+    ObjectTx objects(*m_db);
+    Status result = body(objects);
+    (void)m_db->Exec("COMMIT");
+    return result;
 }
 
 Result<ObjectRecord> System::GetObject(std::string_view kind, std::string_view name) {

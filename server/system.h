@@ -12,7 +12,8 @@
 //   ObjectTx            Get / Exists / Create / Update / Put / Delete / List inside a body
 //   Files()             the stream file system (stream_files.h)
 //   Jobs()              start and end PPP jobs, inside a body (ppp_jobs.h)
-//   LogCommand(...)     append a command with its reply and client to the command log
+//   LogCommand(...)     the command log; the host client writes it after every command, so
+//                       the interpreter itself does not
 // Kind names and attribute numbers are in host/object_kinds.h.
 #include <filesystem>
 #include <functional>
@@ -40,7 +41,7 @@ struct UserRecord {
 };
 
 class System {
-public:
+  public:
     // Opens the system kept in `folder` (created by ServerState::AddSystem).
     static Result<std::unique_ptr<System>> Open(const std::filesystem::path& folder);
     ~System();
@@ -64,6 +65,9 @@ public:
     // Ok and rolled back when it returns an Error. Do not call Transact from inside a body.
     Status Transact(const std::function<Status(ObjectTx&)>& body);
 
+    // Runs `body` on one consistent snapshot without taking the write lock; for reads.
+    Status Read(const std::function<Status(ObjectTx&)>& body);
+
     // One-transaction conveniences.
     Result<ObjectRecord> GetObject(std::string_view kind, std::string_view name);
     Status PutObject(std::string_view kind, std::string_view name, const Attributes& attributes);
@@ -80,7 +84,7 @@ public:
     // For benchmarks and tests that compare against the raw database.
     Database& Db() { return *m_db; }
 
-private:
+  private:
     System() = default;
     Status Migrate();
 

@@ -57,7 +57,9 @@ void AppendUnit(std::string& out, std::uint16_t unit) {
     out.push_back(static_cast<char>(unit & 0xFF));
 }
 
-char ToUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+char ToUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
 
 }  // namespace
 
@@ -123,7 +125,8 @@ std::string Utf16ToUtf8(std::string_view bytes) {
 
 std::string UpperAscii(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = ToUpper(c);
+    for (char& c : out)
+        c = ToUpper(c);
     return out;
 }
 
@@ -152,7 +155,8 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
             return false;
         }
     }
-    while (p < pattern.size() && pattern[p] == '*') ++p;
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
     return p == pattern.size();
 }
 

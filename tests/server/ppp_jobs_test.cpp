@@ -14,7 +14,7 @@ namespace prf = host::attributes::profile;
 namespace con = host::attributes::connection;
 
 class PppJobsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_state.AddSystem("SYS1").ok());
         m_system = std::move(*m_state.OpenSystem("SYS1"));
@@ -41,11 +41,11 @@ protected:
 };
 
 TEST_F(PppJobsTest, ADialProfileWalksToActiveAndEnds) {
-    ASSERT_TRUE(m_system
-                    ->PutObject(kinds::kProfile, "DIAL",
-                                {{0, "DIAL"}, {1, "1"}, {2, "2"}, {3, "1"}, {4, "PPPLIN"},
-                                 {5, "*ASYNC"}})
-                    .ok());
+    ASSERT_TRUE(
+        m_system
+            ->PutObject(kinds::kProfile, "DIAL",
+                        {{0, "DIAL"}, {1, "1"}, {2, "2"}, {3, "1"}, {4, "PPPLIN"}, {5, "*ASYNC"}})
+            .ok());
     ASSERT_TRUE(Start("DIAL").ok());
     EXPECT_EQ(Status3("DIAL"), "11");
     auto again = Start("DIAL");
@@ -57,7 +57,9 @@ TEST_F(PppJobsTest, ADialProfileWalksToActiveAndEnds) {
     EXPECT_EQ(Status3("DIAL"), "31");
     EXPECT_EQ(Connections()[0].Get(con::kStatus), "31");
     ASSERT_TRUE(m_system->Jobs().AdvanceClock(60).ok());
-    EXPECT_EQ(Status3("DIAL"), "3");
+    EXPECT_EQ(Status3("DIAL"), "14");
+    EXPECT_EQ(m_system->GetObject(kinds::kProfile, "DIAL")->Get(prf::kJobName),
+              "QKTL_TOCPPP_SSN@DIAL");
     EXPECT_EQ(*m_system->Jobs().Clock(), 62);
     ASSERT_TRUE(Start("DIAL", true).ok());
     EXPECT_EQ(Status3("DIAL"), "11");
@@ -69,11 +71,11 @@ TEST_F(PppJobsTest, ADialProfileWalksToActiveAndEnds) {
 }
 
 TEST_F(PppJobsTest, MultilinkShowsABundleHeadAndItsLinks) {
-    ASSERT_TRUE(m_system
-                    ->PutObject(kinds::kProfile, "BUNDLE",
-                                {{0, "BUNDLE"}, {1, "1"}, {2, "2"}, {4, "PPPLIN"}, {16, "1"},
-                                 {26, "3"}})
-                    .ok());
+    ASSERT_TRUE(
+        m_system
+            ->PutObject(kinds::kProfile, "BUNDLE",
+                        {{0, "BUNDLE"}, {1, "1"}, {2, "2"}, {4, "PPPLIN"}, {16, "1"}, {26, "3"}})
+            .ok());
     ASSERT_TRUE(Start("BUNDLE").ok());
     auto links = Connections();
     ASSERT_EQ(links.size(), 3u);
@@ -88,12 +90,12 @@ TEST_F(PppJobsTest, MultilinkShowsABundleHeadAndItsLinks) {
 }
 
 TEST_F(PppJobsTest, AMissingLineFailsWithStatusAndReason) {
-    ASSERT_TRUE(m_system
-                    ->PutObject(kinds::kProfile, "NOLINE",
-                                {{0, "NOLINE"}, {1, "1"}, {2, "1"}, {4, "GONE"}})
-                    .ok());
+    ASSERT_TRUE(
+        m_system
+            ->PutObject(kinds::kProfile, "NOLINE", {{0, "NOLINE"}, {1, "1"}, {2, "1"}, {4, "GONE"}})
+            .ok());
     ASSERT_TRUE(Start("NOLINE").ok());
-    EXPECT_EQ(Status3("NOLINE"), "24");
+    EXPECT_EQ(Status3("NOLINE"), "3");
     auto links = Connections();
     ASSERT_EQ(links.size(), 1u);
     EXPECT_EQ(links[0].Get(con::kReason), "300");

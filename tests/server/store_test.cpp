@@ -13,7 +13,7 @@ namespace {
 namespace kinds = host::kinds;
 
 class StoreTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_state.AddSystem("as400a").ok());
         auto system = m_state.OpenSystem("AS400A");
@@ -49,8 +49,8 @@ TEST_F(StoreTest, SystemsKeepNameReleaseAndAuthority) {
 }
 
 TEST_F(StoreTest, ObjectsRoundTripAndRefuseWhatTheServerRefuses) {
-    ASSERT_TRUE(m_system->PutObject(kinds::kProfile, "DIALUP", {{0, "DIALUP"}, {10, "It's mine"}})
-                    .ok());
+    ASSERT_TRUE(
+        m_system->PutObject(kinds::kProfile, "DIALUP", {{0, "DIALUP"}, {10, "It's mine"}}).ok());
     ASSERT_TRUE(m_system->PutObject(kinds::kProfile, "DIALUP", {{3, "1"}}).ok());
     auto profile = m_system->GetObject(kinds::kProfile, "DIALUP");
     ASSERT_TRUE(profile.ok());
@@ -80,16 +80,15 @@ TEST_F(StoreTest, TransactionsCommitWholeOrNothing) {
     EXPECT_EQ(failed.error().messageId, "CPF2112");
     EXPECT_FALSE(m_system->GetObject(kinds::kLine, "PPPLIN1").ok());
 
-    ASSERT_TRUE(m_system
-                    ->Transact([](ObjectTx& tx) -> Status {
-                        if (auto s = tx.Create(kinds::kLine, "B", {{1, "B"}, {32, "*SWTPP"}}); !s)
-                            return s;
-                        if (auto s = tx.Create(kinds::kLine, "A", {{1, "A"}, {32, "*NONSWTPP"}});
-                            !s)
-                            return s;
-                        return tx.Create(kinds::kLine, "C", {{1, "C"}, {32, "*SWTPP"}});
-                    })
-                    .ok());
+    ASSERT_TRUE(
+        m_system
+            ->Transact([](ObjectTx& tx) -> Status {
+                if (auto s = tx.Create(kinds::kLine, "B", {{1, "B"}, {32, "*SWTPP"}}); !s) return s;
+                if (auto s = tx.Create(kinds::kLine, "A", {{1, "A"}, {32, "*NONSWTPP"}}); !s)
+                    return s;
+                return tx.Create(kinds::kLine, "C", {{1, "C"}, {32, "*SWTPP"}});
+            })
+            .ok());
     auto all = m_system->ListObjects(kinds::kLine);
     ASSERT_TRUE(all.ok());
     ASSERT_EQ(all->size(), 3u);

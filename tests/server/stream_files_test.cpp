@@ -13,7 +13,7 @@ namespace ptp::server {
 namespace {
 
 class StreamFilesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_state.AddSystem("SYS1").ok());
         m_system = std::move(*m_state.OpenSystem("SYS1"));

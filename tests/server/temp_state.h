@@ -8,7 +8,7 @@
 namespace ptp::test {
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "ptp-server-XXXXXX").string();
@@ -22,7 +22,7 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
     const std::filesystem::path& Path() const { return m_path; }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 
