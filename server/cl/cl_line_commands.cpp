@@ -231,8 +231,8 @@ Status DeleteLine(ClContext& context, ObjectTx& tx, const ClArguments& arguments
     if (auto s = MustExist(tx, kinds::kLine, name, kLineType); !s) return s;
     if (auto s = CheckLineNotInUse(context, tx, name); !s) return s;
     if (auto s = tx.Delete(kinds::kLine, name); !s) return s;
-    if (!tx.Exists(attr::line_modem::kKind, name)) return Status::Ok();
-    return tx.Delete(attr::line_modem::kKind, name);
+    if (!tx.Exists(kinds::kLineModem, name)) return Status::Ok();
+    return tx.Delete(kinds::kLineModem, name);
 }
 
 // The parameters PPP lines take; CHGLINPPP takes the same but the connection type and authority.

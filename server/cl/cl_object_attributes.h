@@ -1,8 +1,6 @@
 #pragma once
 // Attribute numbers of the objects the CL commands create and change, beyond those in
 // host/object_kinds.h. The numbers of PPP lines are the ones the line sheets read and write.
-#include <string_view>
-
 namespace ptp::server::cl::attr {
 
 namespace line {
@@ -51,11 +49,6 @@ inline constexpr int kOutgoingConnectionListEntry = 53;
 inline constexpr int kEthernetStandard = 55;
 inline constexpr int kDuplex = 56;
 }  // namespace line
-
-// Line-to-modem associations, named after the line; deleting a line removes its association.
-namespace line_modem {
-inline constexpr std::string_view kKind = "LineModem";
-}  // namespace line_modem
 
 // ISDN and T1 network interfaces (kinds::kNetworkInterface); list values kept as command text.
 namespace nwi {

@@ -51,8 +51,8 @@ Status DeleteProfileLine(ObjectTx& tx, const ObjectRecord& profile) {
         if (other.name != profile.name) return Status::Ok();
     }
     if (auto s = tx.Delete(kinds::kLine, line); !s) return s;
-    if (!tx.Exists(attr::line_modem::kKind, line)) return Status::Ok();
-    return tx.Delete(attr::line_modem::kKind, line);
+    if (!tx.Exists(kinds::kLineModem, line)) return Status::Ok();
+    return tx.Delete(kinds::kLineModem, line);
 }
 
 Status RemoveProfile(ClContext& context, ObjectTx& tx, const ClArguments& arguments) {
