@@ -6,4 +6,4 @@ target_sources(ptp_frame PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/point_to_point_connection_view_details_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/point_to_point_connection_view_dialog.cpp
 )
-target_link_libraries(ptp_frame PUBLIC ptp_ui ptp_config)
+target_link_libraries(ptp_frame PUBLIC ptp_config)
