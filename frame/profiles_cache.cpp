@@ -4,9 +4,9 @@
 
 #include "config/config_text.h"
 #include "frame/connection_kind_text.h"
+#include "frame/connection_status_text.h"
 #include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
-#include "frame/profile_status_text.h"
 #include "host/host_services.h"
 
 namespace ptp::frame {
@@ -75,12 +75,13 @@ bool CProfilesCache::Fill(host::IServerObject& element, bool releaseV5R2, host::
     AttributeReader reader(element, error);
     SetField(1, ListedName(reader.Read(0)));
     const std::string protocol = reader.Read(2);
-    SetField(2, FrameText(config::EqualsNoCase(protocol, "1") ? IDS_PROTOCOL_SLIP
-                                                                        : IDS_PROTOCOL_PPP));
+    SetField(2,
+             FrameText(config::EqualsNoCase(protocol, "1") ? IDS_PROTOCOL_SLIP : IDS_PROTOCOL_PPP));
     const std::string status = reader.Read(3);
     const int statusCode = config::TextToInt(status);
-    if (statusCode != kStatusOwnText) {
-        SetField(3, ProfileStatusText(statusCode));
+    const auto& texts = TheApp().State().resources;
+    if (statusCode != kStatusOther) {
+        SetField(3, texts ? StatusText(*texts, statusCode) : std::string());
     } else {
         SetField(3, releaseV5R2 ? reader.Read(84) : status);
     }

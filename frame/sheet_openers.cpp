@@ -1,9 +1,9 @@
 #include "frame/sheet_openers.h"
 
+#include "frame/console_job_views.h"
 #include "frame/frame_messages.h"
+#include "frame/point_to_point_connection_view_dialog.h"
 #include "frame/point_to_point_ext_app.h"
-#include "platform/framework/console_navigation.h"
-#include "platform/framework/item_id.h"
 #include "modems/modem_sheet.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
@@ -17,9 +17,6 @@ constexpr UINT IDS_PROFILE_SHEET = 35102;
 constexpr UINT IDS_GROUP_POLICY_SHEET = 35105;
 constexpr UINT IDS_SERVICES_SHEET = 35106;
 constexpr UINT IDS_DIALER_WIZARD = 35107;
-constexpr UINT IDS_CONNECTION_VIEW = 35108;
-constexpr UINT IDS_NO_CONSOLE_NAVIGATION = 35109;
-constexpr UINT IDS_SERVER_JOBS_TITLE = 16949;
 
 // Tells the user that what they asked for is not part of this build yet.
 DialogResult NotAvailable(UINT what) {
@@ -63,21 +60,13 @@ DialogResult RunDialerWizard(std::string_view, HWND) {
     return NotAvailable(IDS_DIALER_WIZARD);
 }
 
-DialogResult OpenConnectionView(std::string_view, HWND) {
-    return NotAvailable(IDS_CONNECTION_VIEW);
+DialogResult OpenConnectionView(std::string_view server, HWND parent) {
+    CPointToPointConnectionViewDialog view(server, parent);
+    return view.DoModal();
 }
 
 void OpenServerJobs(std::string_view server, std::string_view jobPrefix, HWND parent) {
-    fw::IConsoleNavigation* navigation = fw::GetConsoleNavigation();
-    if (!navigation) {
-        ShowFrameMessage(IDS_NO_CONSOLE_NAVIGATION, ui::MB_ICONINFORMATION);
-        return;
-    }
-    const std::string path =
-        fw::JoinItemIdLevels({fw::ItemIdText("Work Management", "JMF", 1),
-                              fw::ItemIdText("Server Jobs", "Server Jobs", 0)});
-    navigation->OpenView(server, path, jobPrefix, FrameText(IDS_SERVER_JOBS_TITLE),
-                         parent);
+    (void)OpenServerJobList(server, jobPrefix, parent);
 }
 
 }  // namespace ptp::frame
