@@ -1,0 +1,71 @@
+#pragma once
+// The console's operations as the browser asks for them. Each runs on the UI thread and answers
+// with JSON or a ConsoleError; the HTTP layer only decodes requests and encodes these answers.
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "console/console_error.h"
+#include "console/console_request.h"
+#include "console/system_store.h"
+#include "console/ui_thread.h"
+
+namespace ptp::console {
+
+using Json = nlohmann::json;
+
+struct ConsoleOptions {
+    std::filesystem::path stateDir;
+    std::filesystem::path webDir;
+    std::string bindAddress = "127.0.0.1";
+    int port = 0;
+    bool demo = false;
+};
+
+class ConsoleApp {
+  public:
+    explicit ConsoleApp(ConsoleOptions options);
+    ~ConsoleApp();
+    ConsoleApp(const ConsoleApp&) = delete;
+    ConsoleApp& operator=(const ConsoleApp&) = delete;
+
+    // Reads the saved state and, with --demo, sets up the demo system on first run.
+    [[nodiscard]] Result<bool> Start();
+    void Stop();
+
+    [[nodiscard]] const ConsoleOptions& Options() const { return m_options; }
+
+    [[nodiscard]] Result<Json> GetState();
+    [[nodiscard]] Result<Json> AddSystem(const AddSystemRequest& request);
+    [[nodiscard]] Result<Json> RemoveSystem(const SystemRequest& request);
+
+    // The plug-in's side: folder rows, menus, commands, tasks and its dialogs.
+    [[nodiscard]] Result<Json> Folder(const SelectionRequest& request);
+    [[nodiscard]] Result<Json> Menu(const MenuRequest& request);
+    [[nodiscard]] Result<Json> Invoke(const InvokeRequest& request);
+    [[nodiscard]] Result<Json> Tasks(const SelectionRequest& request);
+    [[nodiscard]] Result<Json> RunTask(const TaskRequest& request);
+    [[nodiscard]] Result<Json> DialogAction(const DialogActionRequest& request);
+
+    // The console's own views of a system.
+    [[nodiscard]] Result<Json> Jobs(const ViewRequest& request);
+    [[nodiscard]] Result<Json> Job(const ViewRequest& request);
+    [[nodiscard]] Result<Json> Spool(const ViewRequest& request);
+    [[nodiscard]] Result<Json> Connections(const ViewRequest& request);
+    [[nodiscard]] Result<Json> CommandLog(const ViewRequest& request);
+
+  private:
+    // Runs `operation` on the UI thread; a dialog it opens makes the answer the console's state
+    // with the dialog, which the browser then plays.
+    [[nodiscard]] Result<Json> OnUi(std::function<Result<Json>()> operation);
+    [[nodiscard]] Json StateJson() const;
+    [[nodiscard]] Result<const SystemEntry*> FindSystem(const std::string& name) const;
+
+    ConsoleOptions m_options;
+    SystemStore m_store;
+    UiThread m_ui;
+};
+
+}  // namespace ptp::console
