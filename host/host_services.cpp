@@ -5,6 +5,20 @@
 namespace ptp::host {
 namespace {
 std::atomic<IHost*> g_host{nullptr};
+
+class UnknownServerFacts : public IServerFacts {
+public:
+    bool GetRelease(std::string_view, char*, std::size_t) override { return false; }
+    bool HasConfigurationAuthority(std::string_view, SOFError** error) override {
+        if (error) *error = nullptr;
+        return false;
+    }
+};
+}  // namespace
+
+IServerFacts& IHost::Facts() {
+    static UnknownServerFacts facts;
+    return facts;
 }
 
 IHost* GetHost() { return g_host.load(); }

@@ -38,7 +38,9 @@ public:
 // Server files (stream file system)
 
 inline constexpr int kFileOk = 0;
+inline constexpr int kFileError = 1;  // any other failure (bad path, no server, write failed)
 inline constexpr int kFileEndOfFile = 2;
+inline constexpr int kFileNotFound = 3;  // opening for reading a file that does not exist
 inline constexpr int kFileInUse = 5;
 inline constexpr int kCcsidUtf16 = 13488;
 
@@ -147,6 +149,20 @@ public:
 };
 
 // ---------------------------------------------------------------------------------------------
+// Server facts
+
+class IServerFacts {
+public:
+    virtual ~IServerFacts() = default;
+    // Copies the six-digit release text VVRRMM into `buffer` (capacity 7 or more). False, with
+    // the buffer untouched, when the server cannot be reached.
+    virtual bool GetRelease(std::string_view server, char* buffer, std::size_t capacity) = 0;
+    // Whether the signed-on user has configuration authority on the server. An error object
+    // returned instead means no.
+    virtual bool HasConfigurationAuthority(std::string_view server, SOFError** error) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
 // The whole door
 
 class IHost {
@@ -156,6 +172,8 @@ public:
     virtual IServerFiles& Files() = 0;
     virtual IServerObjects& Objects() = 0;
     virtual IErrorDisplay& Errors() = 0;
+    // Release and authority; the default knows no server (no release, no authority).
+    virtual IServerFacts& Facts();
 };
 
 // The host installed in this process, or null. The process that loads the plug-in installs it

@@ -29,7 +29,8 @@ bool ReadHex(std::string_view text, std::size_t pos, int digits, std::uint64_t& 
 std::optional<GUID> ParseGuid(std::string_view text) {
     // {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}
     if (text.size() != 38 || text.front() != '{' || text.back() != '}') return std::nullopt;
-    if (text[9] != '-' || text[14] != '-' || text[19] != '-' || text[24] != '-') return std::nullopt;
+    if (text[9] != '-' || text[14] != '-' || text[19] != '-' || text[24] != '-')
+        return std::nullopt;
     GUID g;
     std::uint64_t v = 0;
     if (!ReadHex(text, 1, 8, v)) return std::nullopt;

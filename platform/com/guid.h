@@ -29,7 +29,8 @@ inline constexpr GUID GUID_NULL{};
 [[nodiscard]] std::optional<GUID> ParseGuid(std::string_view text);
 // Writes the braced form in upper case.
 [[nodiscard]] std::string FormatGuid(const GUID& guid);
-// For constants known to be well formed; a malformed literal aborts at start-up, where tests see it.
+// For constants known to be well formed; a malformed literal aborts at start-up, where tests see
+// it.
 [[nodiscard]] GUID GuidFromString(std::string_view text);
 
 }  // namespace ptp

@@ -8,6 +8,8 @@ namespace ptp {
 using HRESULT = std::int32_t;
 using ULONG = std::uint32_t;
 using BOOL = int;
+inline constexpr BOOL TRUE = 1;
+inline constexpr BOOL FALSE = 0;
 
 inline constexpr HRESULT S_OK = 0;
 inline constexpr HRESULT S_FALSE = 1;
@@ -22,8 +24,12 @@ inline constexpr HRESULT CLASS_E_NOAGGREGATION = static_cast<HRESULT>(0x80040110
 inline constexpr HRESULT CLASS_E_CLASSNOTAVAILABLE = static_cast<HRESULT>(0x80040111u);
 inline constexpr HRESULT REGDB_E_CLASSNOTREG = static_cast<HRESULT>(0x80040154u);
 
-inline constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-inline constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+inline constexpr bool SUCCEEDED(HRESULT hr) {
+    return hr >= 0;
+}
+inline constexpr bool FAILED(HRESULT hr) {
+    return hr < 0;
+}
 
 inline constexpr std::uint32_t SEVERITY_SUCCESS = 0;
 inline constexpr std::uint32_t SEVERITY_ERROR = 1;

@@ -1,0 +1,119 @@
+#include "config/keyed_config_file_base.h"
+
+#include <array>
+
+#include "config/config_text.h"
+#include "config/file_prompts.h"
+#include "config/server_path.h"
+#include "host/host_services.h"
+
+namespace ptp::config {
+namespace {
+
+constexpr std::size_t kLineBufferSize = 1024;
+
+}  // namespace
+
+CKeyedConfigFileBase::CKeyedConfigFileBase(std::string_view systemName, std::string_view path,
+                                           std::uint32_t callerValue)
+    : m_strSystemName(systemName), m_dwCallerValue(callerValue) {
+    SetFileName(path);
+}
+
+CKeyedConfigFileBase::~CKeyedConfigFileBase() {
+    CloseServerFile();
+}
+
+void CKeyedConfigFileBase::SetFileName(std::string_view path) {
+    m_strPath.assign(path);
+    m_strServerPath = path.empty() ? std::string() : ToServerPath(path);
+}
+
+void CKeyedConfigFileBase::CloseServerFile() {
+    if (!m_pFile) return;
+    m_pFile->Close();
+    m_pFile.reset();
+}
+
+int CKeyedConfigFileBase::Load() {
+    host::IHost* host = host::GetHost();
+    if (host == nullptr) return kFileResultCannotOpen;
+    int result = -1;
+    m_pFile = host->Files().CreateFile(m_strSystemName, m_strServerPath, result);
+    if (!m_pFile || result != host::kFileOk) {
+        m_pFile.reset();
+        return kFileResultCannotOpen;
+    }
+    if (m_pFile->Open(3, 1, 1) != host::kFileOk) {
+        m_pFile.reset();
+        return kFileResultCannotOpen;
+    }
+    m_nEndOfFile = 0;
+    std::array<char, kLineBufferSize> buffer{};
+    while (m_nEndOfFile == 0) {
+        buffer.fill('\0');
+        const int read = m_pFile->ReadLine(buffer.data(), buffer.size());
+        if (read == host::kFileEndOfFile) m_nEndOfFile = 1;
+        if (read != host::kFileOk && read != host::kFileEndOfFile) {
+            // A server that keeps failing would otherwise keep this loop going: one report, and
+            // the read ends as if the file ended here.
+            GetFilePrompts().ShowMessage(kIdsFileReadWriteError, {m_strPath});
+            m_nEndOfFile = 1;
+            continue;
+        }
+        buffer.back() = '\0';
+        const std::string_view line = Trim(std::string_view(buffer.data()));
+        if (!line.empty()) AppendLine(line);
+    }
+    CloseServerFile();
+    return kFileResultOk;
+}
+
+int CKeyedConfigFileBase::Reload() {
+    CloseServerFile();
+    DeleteAllRecords();
+    return Load();
+}
+
+int CKeyedConfigFileBase::Save() {
+    if (IsModified() == 0) return kFileResultOk;
+    host::IHost* host = host::GetHost();
+    if (host == nullptr) return kFileResultCannotOpen;
+    int result = -1;
+    m_pFile = host->Files().CreateFileForWrite(m_strSystemName, m_strServerPath, 0, result, 1);
+    if (!m_pFile || result != host::kFileOk || m_pFile->Open(3, 3, 1) != host::kFileOk) {
+        m_pFile.reset();
+        return kFileResultCannotOpen;
+    }
+    m_pFile->PrepareWrite();
+    WriteRecords();
+    CloseServerFile();
+    SetModified(0);
+    return kFileResultOk;
+}
+
+int CKeyedConfigFileBase::IsModified() {
+    if (m_nModified != 0) return 1;
+    if (!AnyRecordModified()) return 0;
+    m_nModified = 1;
+    return 1;
+}
+
+void CKeyedConfigFileBase::SetModified(int modified) {
+    m_nModified = modified;
+    if (modified == 0) ClearRecordFlags();
+}
+
+bool CKeyedConfigFileBase::WriteText(std::string_view text) {
+    const std::lock_guard lock(m_lock);
+    if (!m_pFile) return false;
+    while (true) {
+        const std::size_t feed = text.find('\n');
+        const std::string_view piece = text.substr(0, feed);
+        if (m_pFile->WriteLine(piece.data(), piece.size()) != host::kFileOk) return false;
+        if (feed == std::string_view::npos) return true;
+        text.remove_prefix(feed + 1);
+    }
+}
+
+}  // namespace ptp::config

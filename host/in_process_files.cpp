@@ -1,0 +1,141 @@
+#include <optional>
+
+#include "host/in_process_host.h"
+#include "host/in_process_parts.h"
+#include "host/server_error.h"
+#include "server/stream_files.h"
+#include "server/system.h"
+
+namespace ptp::host {
+namespace {
+
+// One stream file as the host library hands it out: opened for reading (a snapshot of the file
+// split into lines) or for writing (lines collected, the file replaced whole on Close).
+class InProcessFile final : public IServerFile {
+  public:
+    InProcessFile(InProcessHost& host, server::System* system, std::string path, bool forWrite)
+        : m_host(host), m_system(system), m_path(std::move(path)), m_forWrite(forWrite) {}
+
+    ~InProcessFile() override {
+        // Dropped without Close: the old file stays, as after a crash.
+        if (m_claimed) m_system->Files().Release(m_path, m_host.ClientId());
+    }
+
+    int Open(int /*mode1*/, int /*mode2*/, int /*mode3*/) override {
+        if (!m_system) return kFileError;
+        if (m_open) return kFileOk;
+        if (m_forWrite) return OpenForWrite();
+        if (m_system->Files().InUse(m_path, m_host.ClientId())) return kFileInUse;
+        auto text = m_system->Files().Read(m_path);
+        if (!text) return text.error().messageId == "CPFA0A9" ? kFileNotFound : kFileError;
+        m_ccsid = text->ccsid;
+        m_text = std::move(text->text);
+        m_position = 0;
+        m_open = true;
+        return kFileOk;
+    }
+
+    int PrepareWrite() override { return m_forWrite && m_open ? kFileOk : kFileError; }
+
+    int SetCcsid(int ccsid) override {
+        if (ccsid <= 0) return kFileError;
+        m_ccsid = ccsid;
+        m_ccsidSet = true;
+        return kFileOk;
+    }
+
+    int GetCcsid() const override { return m_ccsid.value_or(server::kCcsidText); }
+
+    int ReadLine(char* buffer, std::size_t capacity) override {
+        if (!m_open || m_forWrite || !buffer || capacity == 0) return kFileError;
+        if (m_position >= m_text.size()) {
+            buffer[0] = '\0';
+            return kFileEndOfFile;
+        }
+        std::size_t end = m_text.find('\n', m_position);
+        bool last = end == std::string::npos;
+        std::string_view line(m_text.data() + m_position,
+                              (last ? m_text.size() : end) - m_position);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        CopyToBuffer(line, buffer, capacity);
+        m_position = last ? m_text.size() : end + 1;
+        return last ? kFileEndOfFile : kFileOk;
+    }
+
+    int WriteLine(const char* text, std::size_t length) override {
+        if (!m_open || !m_forWrite || (!text && length > 0)) return kFileError;
+        m_text.append(text, length);
+        m_text.push_back('\n');
+        return kFileOk;
+    }
+
+    int Close() override {
+        if (!m_open) return kFileOk;
+        m_open = false;
+        if (!m_forWrite) return kFileOk;
+        server::Status written =
+            m_system->Files().Write(m_path, m_text, m_ccsid.value_or(server::kCcsidText));
+        m_system->Files().Release(m_path, m_host.ClientId());
+        m_claimed = false;
+        return written.ok() ? kFileOk : kFileError;
+    }
+
+  private:
+    int OpenForWrite() {
+        auto claimed = m_system->Files().Claim(m_path, m_host.ClientId());
+        if (!claimed) return claimed.error().messageId == "CPF3202" ? kFileInUse : kFileError;
+        m_claimed = true;
+        if (!m_ccsidSet && m_system->Files().Exists(m_path)) {
+            auto existing = m_system->Files().Ccsid(m_path);
+            if (existing) m_ccsid = *existing;
+        }
+        m_text.clear();
+        m_open = true;
+        return kFileOk;
+    }
+
+    InProcessHost& m_host;
+    server::System* m_system;
+    std::string m_path;
+    bool m_forWrite;
+    bool m_open = false;
+    bool m_claimed = false;
+    bool m_ccsidSet = false;
+    std::optional<int> m_ccsid;
+    std::string m_text;
+    std::size_t m_position = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<IServerFile> InProcessFiles::CreateFile(std::string_view serverName,
+                                                        std::string_view path, int& result) {
+    server::System* system = m_host.SystemFor(serverName);
+    result = system ? kFileOk : kFileError;
+    if (!system) return nullptr;
+    return std::make_unique<InProcessFile>(m_host, system, std::string(path), false);
+}
+
+std::unique_ptr<IServerFile> InProcessFiles::CreateFileForWrite(std::string_view serverName,
+                                                                std::string_view path, int /*arg0*/,
+                                                                int& result, int /*arg1*/) {
+    server::System* system = m_host.SystemFor(serverName);
+    result = system ? kFileOk : kFileError;
+    if (!system) return nullptr;
+    return std::make_unique<InProcessFile>(m_host, system, std::string(path), true);
+}
+
+std::vector<std::string> InProcessFiles::ListDirectory(std::string_view serverName,
+                                                       std::string_view pattern, SOFError** error) {
+    server::System* system = m_host.SystemOrError(serverName, error);
+    if (!system) return {};
+    auto names = system->Files().List(pattern);
+    if (!names) {
+        ReportError(error, SOFError::kKindMessage, names.error().messageId, names.error().text,
+                    m_host.Presenter());
+        return {};
+    }
+    return std::move(*names);
+}
+
+}  // namespace ptp::host

@@ -1,0 +1,186 @@
+#pragma once
+// The kinds of server objects and lists, by the names the plug-in creates them with, and the
+// attribute numbers that more than one caller shares. A kind names both a single object and the
+// list of all objects of that kind; a list's filter narrows it (see each kind's note).
+#include <string_view>
+
+namespace ptp::host::kinds {
+
+// Connection profiles (PPP and SLIP). Name: up to 10 characters, upper case.
+inline constexpr std::string_view kProfile = "Profile";
+// Line descriptions of every kind PPP uses. Name: attribute 1, up to 10 characters. A line pool
+// is the set of lines whose attribute 2 names it. List filter: a line type ("*PPP", "*ETH").
+inline constexpr std::string_view kLine = "Line";
+// The line association list: one entry per PPP line with the modem it uses (attribute 0, from
+// its line-to-modem association), the line (1) and the pool it belongs to (2, the line's own
+// attribute 2). A view: entries change through the lines and line-to-modem associations.
+inline constexpr std::string_view kLineAssociation = "LineAssociation";
+// Line-to-modem association objects. Name: the line; attributes 0 line, 1 modem, 4 number.
+inline constexpr std::string_view kLineModem = "LineModem";
+// Modems, system-supplied (attribute 1 "1") and user-defined. Name: attribute 0 (up to 64).
+inline constexpr std::string_view kModem = "Modem";
+// Command strings of modems ("TEMPLATE" entries). Name: "<modem>/<number>"; an object created
+// with the modem's name alone gets the next number on commit. List filter: the modem name.
+inline constexpr std::string_view kModemCommand = "ModemCommand";
+// Static routes of profiles. Name: "<attribute 14>/<3>/<1>/<16>" (binding profile, destination,
+// mask, next hop) when created without one. List filter: the binding profile (attribute 14).
+inline constexpr std::string_view kRoute = "Route";
+// Validation lists and their entries. Entry name: "<list>/<hex identifier>"; filter: list.
+inline constexpr std::string_view kValidationList = "ValidationList";
+inline constexpr std::string_view kValidationListEntry = "ValidationListEntry";
+// System values (QRETSVRSEC and the like). Name: the value's name.
+inline constexpr std::string_view kSystemValue = "SystemValue";
+// Hardware resources (communication ports and adapters). Name: the resource name.
+inline constexpr std::string_view kHardwareResource = "HardwareResource";
+// TCP/IP interfaces. Name: the internet address.
+inline constexpr std::string_view kTcpipInterface = "TcpipInterface";
+// ISDN and T1 network interfaces. Name: up to 10 characters.
+inline constexpr std::string_view kNetworkInterface = "NetworkInterface";
+// Connection lists and their entries. Entry name: "<list>/<entry>"; filter: list.
+inline constexpr std::string_view kConnectionList = "ConnectionList";
+inline constexpr std::string_view kConnectionListEntry = "ConnectionListEntry";
+// Jobs (PPP jobs run under user QTCP) and their spooled output. Job name:
+// "<number>/<user>/<job>"; spooled file name: "<job name>/<file>/<number>"; filter: job prefix.
+inline constexpr std::string_view kJob = "Job";
+inline constexpr std::string_view kSpooledFile = "SpooledFile";
+// Active connections of PPP jobs (a multilink bundle head and its links). Filter: profile name.
+inline constexpr std::string_view kConnectionJob = "ConnectionJob";
+// Route daemon interface records of profiles (QUSRSYS/QATOCRTDC). Name: the profile name.
+inline constexpr std::string_view kRouteDaemonRecord = "RouteDaemonRecord";
+// Host table entries. Name: the internet address.
+inline constexpr std::string_view kHostTableEntry = "HostTableEntry";
+// Mail (SMTP) and DHCP attributes: singletons named "*".
+inline constexpr std::string_view kMailAttributes = "MailAttributes";
+inline constexpr std::string_view kDhcpAttributes = "DhcpAttributes";
+// Authorization lists. Name: the list name.
+inline constexpr std::string_view kAuthorizationList = "AuthorizationList";
+// Members of database files. Name: "<library>/<file>/<member>".
+inline constexpr std::string_view kFileMember = "FileMember";
+// TCP/IP servers and their state (DHCP server and the like). Name: the server name.
+inline constexpr std::string_view kTcpipServer = "TcpipServer";
+
+// The names the plug-in's object-access classes go by; each is a list or object of a kind above.
+inline constexpr std::string_view kProfileObject = kProfile;
+inline constexpr std::string_view kProfileList = kProfile;
+inline constexpr std::string_view kPPPLineList = kLine;  // filter "*PPP": PPP lines only
+inline constexpr std::string_view kLinePoolMemberList = kLineAssociation;
+inline constexpr std::string_view kValidationListList = kValidationList;
+inline constexpr std::string_view kTCPIPInterfaceList = kTcpipInterface;
+inline constexpr std::string_view kSystemValues = kSystemValue;
+inline constexpr std::string_view kCTCPIPRoutes = kRoute;
+inline constexpr std::string_view kCRouteDInterfaceConfiguration = kRouteDaemonRecord;
+inline constexpr std::string_view kCPointToPointModemCommands = kModemCommand;
+
+// The name of singleton objects.
+inline constexpr std::string_view kSingletonName = "*";
+
+}  // namespace ptp::host::kinds
+
+namespace ptp::host::attributes {
+
+// Profiles (kinds::kProfile).
+namespace profile {
+inline constexpr int kName = 0;
+inline constexpr int kMode = 1;      // 1 dial, 2 answer, 3, 4, 6 further dial modes; virtual 1-9
+inline constexpr int kProtocol = 2;  // 1 SLIP, 2 PPP
+inline constexpr int kStatus = 3;    // decimal status code, see status below
+inline constexpr int kLineName = 4;
+inline constexpr int kLineKindText = 5;  // "*ASYNC", "*SYNC", "*ISDN", "*POOL", "*L2TP", ...
+inline constexpr int kLineService = 6;   // 1 switched, 2 nonswitched, 3 virtual
+inline constexpr int kJobName = 9;       // the running job's name; empty while stopped
+inline constexpr int kDescription = 10;
+inline constexpr int kChangeStatus = 13;  // copy of the status: changes allowed while stopped
+inline constexpr int kMaxConnections = 15;
+inline constexpr int kMultilink = 16;  // 1 on
+inline constexpr int kLineKind = 23;
+inline constexpr int kMaxLinks = 26;
+inline constexpr int kValidationList = 29;
+inline constexpr int kPoolName = 62;
+inline constexpr int kStatusText = 84;  // shown for status 255
+}  // namespace profile
+
+// Profile and connection status codes the job simulation sets (profile attributes 3 and 13,
+// connection attribute 4). 1, 2, 3, 13 and 54 are the stopped states; every other code means the
+// profile's job is running.
+namespace status {
+inline constexpr int kInactive = 1;
+inline constexpr int kEnded = 2;
+inline constexpr int kFailed = 3;          // ended with an error; the reason is on the connection
+inline constexpr int kWaitingForCall = 4;  // an answer profile that is up and waits
+inline constexpr int kStarting = 11;
+inline constexpr int kDialing = 12;
+inline constexpr int kActive = 14;
+inline constexpr int kLcpStarting = 31;
+inline constexpr int kLcpRequestSent = 33;
+inline constexpr int kLcpOpened = 36;
+inline constexpr int kIpcpStarting = 41;
+inline constexpr int kIpcpRequestSent = 43;
+inline constexpr int kIpcpOpened = 46;
+inline constexpr int kOther = 255;  // the text is in profile attribute 84 / connection 26
+}  // namespace status
+
+// Reason codes of a connection (connection attribute 25).
+namespace reason {
+inline constexpr int kNone = 0;
+inline constexpr int kLineNotFound = 300;  // the profile's line description does not exist
+inline constexpr int kLineInUse = 301;
+inline constexpr int kEndedByUser = 257;
+inline constexpr int kOther = 255;  // the text is in connection attribute 27
+}  // namespace reason
+
+// Active connection jobs (kinds::kConnectionJob), one element per link.
+namespace connection {
+inline constexpr int kJobName = 0;
+inline constexpr int kJobUser = 1;
+inline constexpr int kJobNumber = 2;
+inline constexpr int kProfileName = 3;
+inline constexpr int kStatus = 4;
+inline constexpr int kLineName = 5;
+inline constexpr int kRemoteAddress = 6;
+inline constexpr int kLocalAddress = 7;
+inline constexpr int kLinkId = 8;  // 8 bytes; bytes 4 to 7 the link number, most significant first
+inline constexpr int kBundleKind = 9;  // "*MULTILINK", "*MULTIHOP" or "*NONE"
+inline constexpr int kConnectedSeconds = 10;
+inline constexpr int kBundleId = 11;  // as kLinkId; equal to it for a bundle head
+inline constexpr int kLcpStatus = 12;
+inline constexpr int kIpcpStatus = 13;
+inline constexpr int kProtocol = 14;   // "*PPP" or "*SLIP"
+inline constexpr int kStartedAt = 15;  // job clock second
+inline constexpr int kReason = 25;
+inline constexpr int kStatusText = 26;
+inline constexpr int kReasonText = 27;
+}  // namespace connection
+
+// Jobs (kinds::kJob).
+namespace job {
+inline constexpr int kName = 0;
+inline constexpr int kUser = 1;
+inline constexpr int kNumber = 2;
+inline constexpr int kStatus = 3;  // "*ACTIVE", "*OUTQ" (ended, spooled output kept), "*ENDED"
+inline constexpr int kProfileName = 4;
+inline constexpr int kStartedAt = 5;  // job clock second
+inline constexpr int kStep = 6;       // index into the walk of status codes
+inline constexpr int kOutput = 7;     // "*PRINT" keeps a spooled job log
+}  // namespace job
+
+// Spooled files (kinds::kSpooledFile).
+namespace spooled {
+inline constexpr int kJobName = 0;
+inline constexpr int kJobUser = 1;
+inline constexpr int kJobNumber = 2;
+inline constexpr int kFileName = 3;
+inline constexpr int kText = 4;
+}  // namespace spooled
+
+// Lines (kinds::kLine).
+namespace line {
+inline constexpr int kType = 0;  // "*PPP" (also L2TP and PPPoE virtual lines), "*ETH", "*TRN"
+inline constexpr int kName = 1;
+inline constexpr int kPoolName = 2;
+inline constexpr int kText = 4;
+inline constexpr int kOnline = 12;
+inline constexpr int kResource = 29;
+inline constexpr int kConnectionType = 32;
+}  // namespace line
+
+}  // namespace ptp::host::attributes

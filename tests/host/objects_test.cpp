@@ -1,0 +1,114 @@
+#include <cstring>
+
+#include "host/object_kinds.h"
+#include "host_fixture.h"
+#include "server/system.h"
+
+namespace ptp::host {
+namespace {
+
+using test::TakeError;
+namespace prf = attributes::profile;
+
+class ObjectsTest : public test::HostFixture {};
+
+TEST_F(ObjectsTest, AttributesAreStagedUntilCommitAndRoundTrip) {
+    SOFError* error = nullptr;
+    auto profile = m_host->Objects().CreateObject(kinds::kProfile, kClientName, "sys1", "", &error);
+    ASSERT_TRUE(profile);
+    ASSERT_EQ(error, nullptr);
+    profile->SetAttribute(prf::kName, "DIALOUT");
+    profile->SetAttribute(prf::kDescription, "Bob's line");
+    profile->SetAttribute(prf::kProtocol, "2");
+    char buffer[512];
+    profile->GetAttribute(prf::kDescription, buffer, sizeof buffer, &error);
+    EXPECT_STREQ(buffer, "Bob's line");  // the object sees what it staged
+    EXPECT_FALSE(System().GetObject(kinds::kProfile, "DIALOUT").ok());
+    profile->Commit(&error);
+    ASSERT_EQ(TakeError(error), "");
+    EXPECT_EQ(profile->GetName(), "DIALOUT");
+    EXPECT_EQ(System().GetObject(kinds::kProfile, "DIALOUT")->Get(prf::kDescription), "Bob's line");
+
+    // A second object on the same profile reads what the first committed; staged values that
+    // are discarded never reach the server.
+    auto again =
+        m_host->Objects().CreateObject(kinds::kProfile, kClientName, "SYS1", "DIALOUT", &error);
+    EXPECT_EQ(again->GetAttributeText(prf::kProtocol, &error), "2");
+    again->SetAttribute(prf::kDescription, "changed");
+    again->Discard();
+    again->Commit(&error);
+    EXPECT_EQ(System().GetObject(kinds::kProfile, "DIALOUT")->Get(prf::kDescription), "Bob's line");
+
+    // A small buffer gets a cut, terminated text; a bad call leaves the buffer alone.
+    char small[4];
+    again->GetAttribute(prf::kDescription, small, sizeof small, &error);
+    EXPECT_STREQ(small, "Bob");
+    std::memcpy(buffer, "untouched", 10);
+    again->GetAttribute(-1, buffer, sizeof buffer, &error);
+    EXPECT_EQ(TakeError(error), "CPF9899");
+    EXPECT_STREQ(buffer, "untouched");
+}
+
+TEST_F(ObjectsTest, TheServerRefusesWhatItWouldRefuse) {
+    SOFError* error = nullptr;
+    auto profile = m_host->Objects().CreateObject(kinds::kProfile, kClientName, "SYS1", "", &error);
+    profile->SetAttribute(prf::kName, "MUCHTOOLONGNAME");
+    profile->Commit(&error);
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(error->GetKind(), SOFError::kKindMessage);
+    EXPECT_NE(error->GetText().find("MUCHTOOLONGNAME"), std::string::npos);
+    m_host->Errors().ShowError(error, nullptr);
+    ASSERT_EQ(m_presenter.boxes.size(), 1u);
+    EXPECT_EQ(m_presenter.boxes[0].source, "NXWIN");
+    EXPECT_EQ(m_presenter.boxes[0].text.rfind("TCP8A22: ", 0), 0u);
+    error->Destroy();
+    m_host->Errors().ShowError(ErrorAlreadyReported(), nullptr);
+    EXPECT_EQ(m_presenter.boxes.size(), 1u);
+
+    ASSERT_TRUE(
+        System().PutObject(kinds::kModem, "SYSTEM MODEM", {{0, "SYSTEM MODEM"}, {1, "1"}}).ok());
+    auto modem =
+        m_host->Objects().CreateObject(kinds::kModem, kClientName, "SYS1", "SYSTEM MODEM", &error);
+    modem->Delete(&error);
+    EXPECT_EQ(TakeError(error), "CPF2189");
+    auto missing =
+        m_host->Objects().CreateObject(kinds::kLine, kClientName, "SYS1", "NOLINE", &error);
+    missing->Delete(&error);
+    EXPECT_EQ(TakeError(error), "CPF2105");
+    EXPECT_EQ(m_host->Objects().CreateObject(kinds::kLine, kClientName, "NOSYS", "X", &error),
+              nullptr);
+    EXPECT_EQ(TakeError(error), "CPF2105");
+}
+
+TEST_F(ObjectsTest, ModemCommandsAreNumberedPerModemAndLimited) {
+    SOFError* error = nullptr;
+    ASSERT_TRUE(System().PutObject(kinds::kModem, "MY MODEM", {{0, "MY MODEM"}, {1, "0"}}).ok());
+    for (int i = 0; i < 24; ++i) {
+        auto command = m_host->Objects().CreateObject(kinds::kModemCommand, kClientName, "SYS1",
+                                                      "MY MODEM", &error);
+        command->SetAttribute(3, "INIT" + std::to_string(i));
+        command->SetAttribute(4, "AT&F");
+        command->Commit(&error);
+        ASSERT_EQ(TakeError(error), "") << i;
+    }
+    auto tooMany = m_host->Objects().CreateObject(kinds::kModemCommand, kClientName, "SYS1",
+                                                  "MY MODEM", &error);
+    tooMany->SetAttribute(3, "ONEMORE");
+    tooMany->Commit(&error);
+    EXPECT_EQ(TakeError(error), "TCP8A20");
+
+    auto third = m_host->Objects().CreateObject(kinds::kModemCommand, kClientName, "SYS1",
+                                                "MY MODEM/3", &error);
+    EXPECT_EQ(third->GetAttributeText(3, &error), "INIT2");
+    EXPECT_EQ(third->GetAttributeText(1, &error), "TEMPLATE");
+    EXPECT_EQ(third->GetAttributeText(5, &error), "MY MODEM");
+
+    auto modem =
+        m_host->Objects().CreateObject(kinds::kModem, kClientName, "SYS1", "MY MODEM", &error);
+    modem->Delete(&error);
+    ASSERT_EQ(TakeError(error), "");
+    EXPECT_TRUE(System().ListObjects(kinds::kModemCommand)->empty());
+}
+
+}  // namespace
+}  // namespace ptp::host
