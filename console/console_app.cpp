@@ -1,7 +1,12 @@
 #include "console/console_app.h"
 
+#include <chrono>
 #include <memory>
 #include <optional>
+
+#include "host/host_services.h"
+#include "host/in_process_host.h"
+#include "server/ppp_jobs.h"
 
 namespace ptp::console {
 namespace {
@@ -15,28 +20,71 @@ ConsoleError PluginMissing() {
                 "cannot be shown.");
 }
 
-ConsoleError ServerMissing() {
-    return Fail(ErrorKind::Unavailable, "This console cannot reach the system's server.");
-}
-
 }  // namespace
 
 ConsoleApp::ConsoleApp(ConsoleOptions options)
-    : m_options(std::move(options)), m_store(m_options.stateDir) {}
+    : m_options(std::move(options)), m_store(m_options.stateDir) {
+    host::InProcessOptions hostOptions;
+    hostOptions.stateRoot = m_options.stateDir / "systems";
+    m_pHost = std::make_unique<host::InProcessHost>(hostOptions);
+    m_pViews = std::make_unique<ServerViews>(*m_pHost);
+}
 
 ConsoleApp::~ConsoleApp() {
     Stop();
 }
 
 void ConsoleApp::Stop() {
+    {
+        std::lock_guard lock(m_tickerMutex);
+        m_bStopping = true;
+    }
+    m_tickerWake.notify_all();
+    if (m_ticker.joinable()) m_ticker.join();
     m_ui.Stop();
+    if (host::GetHost() == m_pHost.get()) host::SetHost(nullptr);
 }
 
 Result<bool> ConsoleApp::Start() {
     auto loaded = m_store.Load();
     if (!loaded) return loaded.error();
-    if (!m_options.demo || m_store.Find(kDemoSystem) != nullptr) return true;
-    return m_store.Add(SystemEntry{kDemoSystem, kDemoRelease});
+    host::SetHost(m_pHost.get());
+    if (m_options.demo && m_store.Find(kDemoSystem) == nullptr) {
+        auto added = AddEmbeddedSystem(SystemEntry{kDemoSystem, kDemoRelease});
+        if (!added) return added.error();
+    }
+    m_ticker = std::thread([this] {
+        std::unique_lock lock(m_tickerMutex);
+        while (
+            !m_tickerWake.wait_for(lock, std::chrono::seconds(1), [this] { return m_bStopping; })) {
+            lock.unlock();
+            TickClocks();
+            lock.lock();
+        }
+    });
+    return true;
+}
+
+Result<bool> ConsoleApp::AddEmbeddedSystem(const SystemEntry& entry) {
+    auto& state = m_pHost->State();
+    if (!state.HasSystem(entry.name)) {
+        const auto created = state.AddSystem(entry.name, entry.release);
+        if (!created) {
+            return Fail(ErrorKind::BadRequest,
+                        "The system cannot be created: " + created.error().text);
+        }
+    }
+    return m_store.Add(entry);
+}
+
+void ConsoleApp::TickClocks() {
+    m_ui.Post([this] {
+        for (const auto& entry : m_store.Systems()) {
+            auto* system = m_pHost->SystemFor(entry.name);
+            if (system == nullptr) continue;
+            (void)system->Jobs().AdvanceClock(1);
+        }
+    });
 }
 
 Result<Json> ConsoleApp::OnUi(std::function<Result<Json>()> operation) {
@@ -74,7 +122,7 @@ Result<Json> ConsoleApp::GetState() {
 
 Result<Json> ConsoleApp::AddSystem(const AddSystemRequest& request) {
     return OnUi([this, request]() -> Result<Json> {
-        auto added = m_store.Add(SystemEntry{request.name, request.release});
+        auto added = AddEmbeddedSystem(SystemEntry{UpperCase(request.name), request.release});
         if (!added) return added.error();
         return StateJson();
     });
@@ -145,25 +193,30 @@ Result<Json> ConsoleApp::DialogAction(const DialogActionRequest& request) {
     });
 }
 
-Result<Json> ConsoleApp::Jobs(const ViewRequest& request) {
-    return OnUi([this, request]() -> Result<Json> {
+Result<Json> ConsoleApp::OnSystemView(const ViewRequest& request,
+                                      Result<Json> (ServerViews::*view)(const std::string&,
+                                                                        const std::string&)) {
+    return OnUi([this, request, view]() -> Result<Json> {
         auto system = FindSystem(request.system);
         if (!system) return system.error();
-        return ServerMissing();
+        return ((*m_pViews).*view)((*system)->name, request.argument);
     });
 }
 
+Result<Json> ConsoleApp::Jobs(const ViewRequest& request) {
+    return OnSystemView(request, &ServerViews::Jobs);
+}
 Result<Json> ConsoleApp::Job(const ViewRequest& request) {
-    return Jobs(request);
+    return OnSystemView(request, &ServerViews::Job);
 }
 Result<Json> ConsoleApp::Spool(const ViewRequest& request) {
-    return Jobs(request);
+    return OnSystemView(request, &ServerViews::SpooledFile);
 }
 Result<Json> ConsoleApp::Connections(const ViewRequest& request) {
-    return Jobs(request);
+    return OnSystemView(request, &ServerViews::Connections);
 }
 Result<Json> ConsoleApp::CommandLog(const ViewRequest& request) {
-    return Jobs(request);
+    return OnSystemView(request, &ServerViews::CommandLog);
 }
 
 }  // namespace ptp::console

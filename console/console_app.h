@@ -1,16 +1,24 @@
 #pragma once
 // The console's operations as the browser asks for them. Each runs on the UI thread and answers
 // with JSON or a ConsoleError; the HTTP layer only decodes requests and encodes these answers.
+#include <condition_variable>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <thread>
 
 #include "console/console_error.h"
 #include "console/console_request.h"
+#include "console/server_views.h"
 #include "console/system_store.h"
 #include "console/ui_thread.h"
+
+namespace ptp::host {
+class InProcessHost;
+}
 
 namespace ptp::console {
 
@@ -62,9 +70,24 @@ class ConsoleApp {
     [[nodiscard]] Result<Json> OnUi(std::function<Result<Json>()> operation);
     [[nodiscard]] Json StateJson() const;
     [[nodiscard]] Result<const SystemEntry*> FindSystem(const std::string& name) const;
+    // Creates the system in the embedded server when it is new there, and lists it.
+    [[nodiscard]] Result<bool> AddEmbeddedSystem(const SystemEntry& entry);
+    [[nodiscard]] Result<Json> OnSystemView(const ViewRequest& request,
+                                            Result<Json> (ServerViews::*view)(const std::string&,
+                                                                              const std::string&));
+
+    // Moves the job clock of every system once a second, so started profiles walk through their
+    // phases while the administrator watches.
+    void TickClocks();
 
     ConsoleOptions m_options;
     SystemStore m_store;
+    std::unique_ptr<host::InProcessHost> m_pHost;
+    std::unique_ptr<ServerViews> m_pViews;
+    std::thread m_ticker;
+    std::mutex m_tickerMutex;
+    std::condition_variable m_tickerWake;
+    bool m_bStopping = false;
     UiThread m_ui;
 };
 

@@ -66,7 +66,7 @@ bool IsTypeCode(std::string_view code) {
 
 Result<SelectionRequest> ReadSelection(const Json& object) {
     SelectionRequest selection;
-    auto system = ReadString(object, "system", 8);
+    auto system = ReadString(object, "system", kMaxSystemName);
     if (!system) return system.error();
     if (!IsValidSystemName(*system)) return Bad("The system name is not valid.");
     selection.system = *system;
@@ -90,10 +90,11 @@ Result<SelectionRequest> ReadSelection(const Json& object) {
 }  // namespace
 
 bool IsValidSystemName(std::string_view name) {
-    if (name.empty() || name.size() > 8) return false;
-    return std::all_of(name.begin(), name.end(), [](unsigned char c) {
-        return std::isalnum(c) || c == '$' || c == '#' || c == '@' || c == '_';
-    });
+    if (name.empty() || name.size() > kMaxSystemName) return false;
+    if (!std::isalnum(static_cast<unsigned char>(name.front()))) return false;
+    if (name.find("..") != std::string_view::npos) return false;
+    return std::all_of(name.begin(), name.end(),
+                       [](unsigned char c) { return std::isalnum(c) || c == '-' || c == '.'; });
 }
 
 bool IsValidRelease(std::string_view release) {
@@ -116,10 +117,12 @@ Result<ViewRequest> ParseViewQuery(std::string_view system, std::string_view arg
 Result<AddSystemRequest> ParseAddSystemRequest(std::string_view body) {
     auto json = ParseObject(body);
     if (!json) return json.error();
-    auto name = ReadString(*json, "name", 8);
+    auto name = ReadString(*json, "name", kMaxSystemName);
     if (!name) return name.error();
     if (!IsValidSystemName(*name)) {
-        return Bad("A system name has 1 to 8 letters, digits or the characters $ # @ _.");
+        return Bad(
+            "A system name has up to 63 letters, digits, dots or hyphens and starts with a letter "
+            "or digit.");
     }
     auto release = ReadString(*json, "release", 6);
     if (!release) return release.error();
@@ -130,7 +133,7 @@ Result<AddSystemRequest> ParseAddSystemRequest(std::string_view body) {
 Result<SystemRequest> ParseSystemRequest(std::string_view body) {
     auto json = ParseObject(body);
     if (!json) return json.error();
-    auto name = ReadString(*json, "name", 8);
+    auto name = ReadString(*json, "name", kMaxSystemName);
     if (!name) return name.error();
     if (!IsValidSystemName(*name)) return Bad("The system name is not valid.");
     return SystemRequest{*name};

@@ -73,7 +73,9 @@ struct ViewRequest {
 [[nodiscard]] Result<TaskRequest> ParseTaskRequest(std::string_view body);
 [[nodiscard]] Result<DialogActionRequest> ParseDialogActionRequest(std::string_view body);
 
-// A system name as the console accepts it: 1 to 8 letters, digits or the characters $ # @ _ .
+// A system name as the console accepts it: a host name of up to 63 letters, digits, dots and
+// hyphens, starting with a letter or digit.
+inline constexpr std::size_t kMaxSystemName = 63;
 [[nodiscard]] bool IsValidSystemName(std::string_view name);
 // A release VVRRMM: six decimal digits.
 [[nodiscard]] bool IsValidRelease(std::string_view release);

@@ -1,22 +1,18 @@
 // ptpconsole: the local web console. Prints the start URL and serves until interrupted.
-#include <unistd.h>
+#include <pthread.h>
+#include <signal.h>
+
 #include <CLI/CLI.hpp>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #include "console/console_app.h"
 #include "console/console_http.h"
 #include "console/web_assets.h"
 
 namespace {
-
-ptp::console::ConsoleHttp* g_pHttp = nullptr;
-
-void OnSignal(int) {
-    if (g_pHttp != nullptr) g_pHttp->Stop();
-}
 
 std::filesystem::path DefaultStateDir() {
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0') {
@@ -37,6 +33,14 @@ std::filesystem::path ProgramDir() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Interrupts are taken by one thread with sigwait, so stopping runs as ordinary code and not
+    // inside a signal handler; every thread started later inherits the blocked mask.
+    sigset_t interrupts;
+    sigemptyset(&interrupts);
+    sigaddset(&interrupts, SIGINT);
+    sigaddset(&interrupts, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &interrupts, nullptr);
+
     CLI::App cli{"ptpconsole: the web console for point-to-point remote access"};
     ptp::console::ConsoleOptions options;
     std::string stateDir;
@@ -69,14 +73,15 @@ int main(int argc, char** argv) {
                      options.bindAddress.c_str(), options.port);
         return 1;
     }
-    g_pHttp = &http;
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGTERM, OnSignal);
+    std::thread([&http, interrupts] {
+        int signal = 0;
+        sigwait(&interrupts, &signal);
+        http.Stop();
+    }).detach();
     std::printf("ptpconsole is ready. Open this address in your browser:\n%s\n",
                 http.StartUrl().c_str());
     std::fflush(stdout);
     const bool served = http.Serve();
-    g_pHttp = nullptr;
     app.Stop();
     return served ? 0 : 1;
 }

@@ -78,6 +78,14 @@ void UiThread::PumpUntil(const std::function<bool()>& ready) {
     --m_nModalDepth;
 }
 
+void UiThread::Post(std::function<void()> work) {
+    std::lock_guard lock(m_mutex);
+    if (m_bStopping || m_bStopped) return;
+    m_queue.push_back(std::move(work));
+    m_bBusy = true;
+    m_wakeUi.notify_all();
+}
+
 UiThread::Outcome UiThread::Run(std::function<void()> work, std::chrono::milliseconds patience) {
     struct Job {
         bool started = false;

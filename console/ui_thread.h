@@ -31,6 +31,9 @@ class UiThread {
     Outcome Run(std::function<void()> work,
                 std::chrono::milliseconds patience = std::chrono::seconds(120));
 
+    // Hands `work` to the UI thread without waiting for it (timers, background ticks).
+    void Post(std::function<void()> work);
+
     // On the UI thread, inside a modal loop: runs handed-over work until `ready` holds. While
     // nothing is to be done the thread counts as waiting for the user.
     void PumpUntil(const std::function<bool()>& ready);

@@ -89,9 +89,11 @@ TEST(ConsoleHttp, BadRequestsGetAClearClientError) {
         415);
     EXPECT_EQ(console.Post("/api/systems/add", "{\"name\":")->status, 400);
     EXPECT_EQ(console.Post("/api/systems/add", R"({"name":"X"})")->status, 400);
-    EXPECT_EQ(
-        console.Post("/api/systems/add", R"({"name":"TOOLONGNAME","release":"050400"})")->status,
-        400);
+    EXPECT_EQ(console
+                  .Post("/api/systems/add",
+                        R"({"name":")" + std::string(64, 'A') + R"(","release":"050400"})")
+                  ->status,
+              400);
     EXPECT_EQ(console.Post("/api/systems/add", R"({"name":"X","release":"5.4"})")->status, 400);
     EXPECT_EQ(console.Post("/api/systems/add", std::string(100000, '['))->status, 413);
     EXPECT_EQ(console.Post("/api/nothing", "{}")->status, 404);
