@@ -6,6 +6,8 @@
 
 #include "host/host_services.h"
 #include "host/in_process_host.h"
+#include "platform/res/resource_module.h"
+#include "platform/ui/toolkit.h"
 #include "server/ppp_jobs.h"
 
 namespace ptp::console {
@@ -43,11 +45,20 @@ void ConsoleApp::Stop() {
     if (m_ticker.joinable()) m_ticker.join();
     m_ui.Stop();
     if (host::GetHost() == m_pHost.get()) host::SetHost(nullptr);
+    if (&ui::GetDriver() == &m_driver) ui::SetDriver(nullptr);
 }
 
 Result<bool> ConsoleApp::Start() {
     auto loaded = m_store.Load();
     if (!loaded) return loaded.error();
+    std::string why;
+    m_pResources =
+        res::ResourceModule::LoadLibrary((m_options.libraryDir / "libptpres.so").string(), &why);
+    if (!m_pResources) {
+        return Fail(ErrorKind::Unavailable, "The resource library cannot be loaded: " + why);
+    }
+    ui::SetResourceModule(m_pResources);
+    ui::SetDriver(&m_driver);
     host::SetHost(m_pHost.get());
     if (m_options.demo && m_store.Find(kDemoSystem) == nullptr) {
         auto added = AddEmbeddedSystem(SystemEntry{kDemoSystem, kDemoRelease});
@@ -113,7 +124,11 @@ Json ConsoleApp::StateJson() const {
     for (const auto& entry : m_store.Systems()) {
         systems.push_back({{"name", entry.name}, {"release", entry.release}});
     }
-    return Json{{"systems", systems}};
+    return Json{{"systems", systems},
+                {"dialogs", m_driver.DialogsJson()},
+                {"status", m_driver.StatusText()},
+                {"refresh", m_driver.RefreshCount()},
+                {"busy", ui::IsWaitCursor()}};
 }
 
 Result<Json> ConsoleApp::GetState() {
@@ -187,9 +202,20 @@ Result<Json> ConsoleApp::RunTask(const TaskRequest& request) {
 }
 
 Result<Json> ConsoleApp::DialogAction(const DialogActionRequest& request) {
-    return OnUi([request]() -> Result<Json> {
-        return Fail(ErrorKind::NotFound,
-                    "Dialog " + std::to_string(request.dialog) + " is no longer open.");
+    auto submitted = OnUi([this, request]() -> Result<Json> {
+        auto taken = m_driver.Submit(request);
+        if (!taken) return taken.error();
+        return Json();
+    });
+    if (!submitted) return submitted.error();
+    // The answer is the state after the dialog took the action.
+    return GetState();
+}
+
+Result<Json> ConsoleApp::RunCall(std::function<void()> call) {
+    return OnUi([this, call = std::move(call)]() -> Result<Json> {
+        call();
+        return StateJson();
     });
 }
 

@@ -15,9 +15,13 @@
 #include "console/server_views.h"
 #include "console/system_store.h"
 #include "console/ui_thread.h"
+#include "console/web_driver.h"
 
 namespace ptp::host {
 class InProcessHost;
+}
+namespace ptp::res {
+class ResourceModule;
 }
 
 namespace ptp::console {
@@ -27,6 +31,8 @@ using Json = nlohmann::json;
 struct ConsoleOptions {
     std::filesystem::path stateDir;
     std::filesystem::path webDir;
+    // Where the resource library (libptpres.so) and the plug-in are found.
+    std::filesystem::path libraryDir;
     std::string bindAddress = "127.0.0.1";
     int port = 0;
     bool demo = false;
@@ -57,6 +63,10 @@ class ConsoleApp {
     [[nodiscard]] Result<Json> RunTask(const TaskRequest& request);
     [[nodiscard]] Result<Json> DialogAction(const DialogActionRequest& request);
 
+    // Runs `call` on the UI thread the way a call into the plug-in runs, and answers the
+    // console's state, with the dialogs the call opened.
+    [[nodiscard]] Result<Json> RunCall(std::function<void()> call);
+
     // The console's own views of a system.
     [[nodiscard]] Result<Json> Jobs(const ViewRequest& request);
     [[nodiscard]] Result<Json> Job(const ViewRequest& request);
@@ -84,11 +94,13 @@ class ConsoleApp {
     SystemStore m_store;
     std::unique_ptr<host::InProcessHost> m_pHost;
     std::unique_ptr<ServerViews> m_pViews;
+    std::shared_ptr<const res::ResourceModule> m_pResources;
     std::thread m_ticker;
     std::mutex m_tickerMutex;
     std::condition_variable m_tickerWake;
     bool m_bStopping = false;
     UiThread m_ui;
+    WebDriver m_driver{m_ui};
 };
 
 }  // namespace ptp::console

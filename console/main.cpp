@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
 
     options.stateDir = stateDir.empty() ? DefaultStateDir() : std::filesystem::path(stateDir);
     options.webDir = webDir.empty() ? ProgramDir() / "web" : std::filesystem::path(webDir);
+    options.libraryDir = ProgramDir();
 
     ptp::console::WebAssets assets;
     if (!assets.Load(options.webDir)) {

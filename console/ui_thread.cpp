@@ -49,9 +49,16 @@ void UiThread::Wake() {
     m_wakeUi.notify_all();
 }
 
-void UiThread::PumpUntil(const std::function<bool()>& ready) {
+bool UiThread::Stopping() const {
+    std::lock_guard lock(m_mutex);
+    return m_bStopping;
+}
+
+bool UiThread::PumpUntil(const std::function<bool()>& ready,
+                         std::optional<std::chrono::steady_clock::time_point> until) {
     std::unique_lock lock(m_mutex);
     ++m_nModalDepth;
+    bool done = false;
     for (;;) {
         if (!m_queue.empty()) {
             auto work = std::move(m_queue.front());
@@ -65,17 +72,24 @@ void UiThread::PumpUntil(const std::function<bool()>& ready) {
         // `ready` reads state that only work on this thread changes, so it may run unlocked, and
         // must: it may call into the toolkit.
         lock.unlock();
-        const bool done = ready();
+        done = ready();
         lock.lock();
         if (done || m_bStopping) break;
         if (!m_queue.empty()) continue;
+        if (until && std::chrono::steady_clock::now() >= *until) break;
         m_bBusy = false;
         m_settled.notify_all();
         const auto wakes = m_nWakes;
-        m_wakeUi.wait(lock, [&] { return !m_queue.empty() || m_bStopping || m_nWakes != wakes; });
+        const auto woken = [&] { return !m_queue.empty() || m_bStopping || m_nWakes != wakes; };
+        if (until) {
+            m_wakeUi.wait_until(lock, *until, woken);
+        } else {
+            m_wakeUi.wait(lock, woken);
+        }
         m_bBusy = true;
     }
     --m_nModalDepth;
+    return done;
 }
 
 void UiThread::Post(std::function<void()> work) {

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace ptp::console {
@@ -35,8 +36,10 @@ class UiThread {
     void Post(std::function<void()> work);
 
     // On the UI thread, inside a modal loop: runs handed-over work until `ready` holds. While
-    // nothing is to be done the thread counts as waiting for the user.
-    void PumpUntil(const std::function<bool()>& ready);
+    // nothing is to be done the thread counts as waiting for the user. With `until`, gives up
+    // at that time; returns whether `ready` held (false also when the thread is stopping).
+    bool PumpUntil(const std::function<bool()>& ready,
+                   std::optional<std::chrono::steady_clock::time_point> until = std::nullopt);
 
     // On the UI thread: wakes a pump so it looks at its `ready` condition again.
     void Wake();
@@ -44,6 +47,8 @@ class UiThread {
     [[nodiscard]] bool OnUiThread() const;
     // Depth of nested modal loops: 0 when no dialog is open.
     [[nodiscard]] int ModalDepth() const;
+    // True once Stop was called: open modal loops should close their dialogs.
+    [[nodiscard]] bool Stopping() const;
     void Stop();
 
   private:

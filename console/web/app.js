@@ -1103,6 +1103,7 @@ function renderPluginDialog(state) {
         "data-focus-key": `tab-${index}`,
         tabindex: index === state.activePage ? "0" : "-1",
         disabled: state.wizard ? true : null,
+        "aria-disabled": state.wizard ? "true" : null,
         text: page.title,
         onclick: () => dialogAction(state, "page", { index }),
       }));
@@ -1124,15 +1125,17 @@ function renderPluginDialog(state) {
       el("h3", { text: state.helpTitle || "Help" }), el("p", { text: state.helpText })));
   }
   const footer = el("footer");
+  if (state.refused) footer.append(el("span", { class: "refused", role: "status", text: state.refused }));
   for (const button of state.buttons || []) {
     footer.append(el("button", {
       type: "button",
       class: button.default ? "button primary" : "button",
-      "data-button": button.name,
-      "data-focus-key": `button-${button.name}`,
+      "data-button": button.id,
+      "data-focus-key": `button-${button.id}`,
+      "data-has-focus": button.focus ? "true" : null,
       disabled: button.enabled === false ? true : null,
-      text: button.text || BUTTON_TEXT[button.name] || button.name,
-      onclick: () => dialogAction(state, button.name),
+      text: button.text,
+      onclick: () => dialogAction(state, "click", { control: button.id }),
     }));
   }
   dialog.append(footer);
@@ -1142,23 +1145,27 @@ function renderPluginDialog(state) {
       dialogAction(state, "cancel");
     } else if (event.key === "F1") {
       event.preventDefault();
-      dialogAction(state, "help");
+      const focused = document.activeElement && document.activeElement.dataset ? Number(document.activeElement.dataset.control || 0) : 0;
+      dialogAction(state, "help", { control: focused });
     }
     trapTab(event, dialog);
   });
   return backdrop;
 }
 
-function controlLabel(control, state) {
-  if (control.label) return control.label;
-  return control.text || `${control.kind} ${control.id}`;
-}
+const INPUT_KINDS = new Set(["edit", "combobox", "listbox", "spin", "listview"]);
 
 function renderControls(state, grid) {
   let radioGroup = null;
-  for (const control of state.controls || []) {
-    if (control.visible === false) continue;
-    const id = `c-${state.serial}-${control.id}-${control.index || 0}`;
+  let radioGroups = 0;
+  let pendingLabel = null;  // a static text that labels the input after it
+  const flushLabel = () => {
+    if (pendingLabel) grid.append(el("p", { class: "full", text: pendingLabel.text, "data-control": pendingLabel.id }));
+    pendingLabel = null;
+  };
+  const controls = (state.controls || []).filter((control) => control.visible !== false);
+  for (const control of controls) {
+    const id = `c-${state.serial}-${control.id}`;
     const disabled = control.enabled === false;
     const common = {
       id,
@@ -1167,53 +1174,59 @@ function renderControls(state, grid) {
       "data-has-focus": control.focus ? "true" : null,
       disabled: disabled ? true : null,
     };
-    const label = controlLabel(control, state);
+    if (control.kind === "static") {
+      flushLabel();
+      if (control.text || control.label) pendingLabel = { text: control.text || control.label, id: control.id };
+      continue;
+    }
+    const labelText = INPUT_KINDS.has(control.kind) ? (control.label || (pendingLabel && pendingLabel.text) || `Field ${control.id}`) : null;
+    if (INPUT_KINDS.has(control.kind)) pendingLabel = null;
+    else flushLabel();
     if (control.kind !== "radio") radioGroup = null;
     switch (control.kind) {
-      case "static":
-        grid.append(el("p", { class: "full", "data-control": control.id, text: control.text }));
-        break;
       case "groupbox":
-        grid.append(el("h3", { class: "full", "data-control": control.id, text: control.text }));
+        grid.append(el("h3", { class: "full group-title", "data-control": control.id, text: control.text || control.label }));
         break;
       case "picture":
         break;
       case "edit": {
-        const multiline = control.multiline;
-        const input = el(multiline ? "textarea" : "input", Object.assign({}, common, {
-          type: multiline ? null : control.password ? "password" : "text",
+        const input = el("input", Object.assign({}, common, {
+          type: control.password ? "password" : "text",
           maxlength: control.limit > 0 ? control.limit : null,
           readonly: control.readonly ? true : null,
           inputmode: control.number ? "numeric" : null,
         }));
         input.value = control.text || "";
         input.addEventListener("change", () => dialogAction(state, "set", { control: control.id, text: input.value }));
-        grid.append(el("label", { for: id, text: control.label || "" }), input);
+        grid.append(el("label", { for: id, text: labelText }), input);
         break;
       }
       case "spin": {
-        const input = el("input", Object.assign({}, common, { type: "number", min: control.min, max: control.max }));
-        input.value = control.value !== undefined ? control.value : control.text || "";
-        input.addEventListener("change", () => dialogAction(state, "set", { control: control.id, text: input.value }));
-        grid.append(el("label", { for: id, text: control.label || "" }), input);
+        const box = el("div", { class: "spin", role: "group", "aria-label": labelText });
+        box.append(
+          el("span", { class: "spin-value", text: String(control.value) }),
+          el("button", Object.assign({}, common, { type: "button", class: "button", "aria-label": `Increase ${labelText}`, text: "\u25B2", onclick: () => dialogAction(state, "spin", { control: control.id, index: 1 }) })),
+          el("button", { type: "button", class: "button", disabled: disabled ? true : null, "aria-label": `Decrease ${labelText}`, text: "\u25BC", onclick: () => dialogAction(state, "spin", { control: control.id, index: -1 }) }));
+        grid.append(el("span", { text: labelText }), box);
         break;
       }
       case "checkbox": {
         const input = el("input", Object.assign({}, common, { type: "checkbox" }));
         input.checked = Boolean(control.checked);
         input.addEventListener("change", () => dialogAction(state, "check", { control: control.id, checked: input.checked }));
-        grid.append(el("label", { class: `check full${disabled ? " control-disabled" : ""}` }, input, el("span", { text: control.text })));
+        grid.append(el("label", { class: `check full${disabled ? " control-disabled" : ""}` }, input, el("span", { text: control.text || control.label })));
         break;
       }
       case "radio": {
         if (!radioGroup || control.group) {
-          radioGroup = el("div", { class: "full", role: "radiogroup", "aria-label": control.groupLabel || control.text });
+          radioGroups += 1;
+          radioGroup = el("div", { class: "full radio-group", role: "radiogroup", "aria-label": control.text || control.label });
           grid.append(radioGroup);
         }
-        const input = el("input", Object.assign({}, common, { type: "radio", name: `r-${state.serial}-${control.groupId || 0}` }));
+        const input = el("input", Object.assign({}, common, { type: "radio", name: `r-${state.serial}-${radioGroups}` }));
         input.checked = Boolean(control.checked);
         input.addEventListener("change", () => dialogAction(state, "check", { control: control.id, checked: true }));
-        radioGroup.append(el("label", { class: `check${disabled ? " control-disabled" : ""}` }, input, el("span", { text: control.text })));
+        radioGroup.append(el("label", { class: `check${disabled ? " control-disabled" : ""}` }, input, el("span", { text: control.text || control.label })));
         break;
       }
       case "combobox":
@@ -1224,8 +1237,12 @@ function renderControls(state, grid) {
           input.value = control.text || "";
           const options = el("datalist", { id: `${id}-list` });
           (control.items || []).forEach((item) => options.append(el("option", { value: item })));
-          input.addEventListener("change", () => dialogAction(state, "set", { control: control.id, text: input.value }));
-          grid.append(el("label", { for: id, text: control.label || "" }), el("div", {}, input, options));
+          input.addEventListener("change", () => {
+            const index = (control.items || []).indexOf(input.value);
+            if (index >= 0) dialogAction(state, "select", { control: control.id, index });
+            else dialogAction(state, "set", { control: control.id, text: input.value });
+          });
+          grid.append(el("label", { for: id, text: labelText }), el("div", {}, input, options));
           break;
         }
         const select = el("select", Object.assign({}, common, { size: list ? Math.min(8, Math.max(3, (control.items || []).length)) : null }));
@@ -1233,14 +1250,13 @@ function renderControls(state, grid) {
         (control.items || []).forEach((item, index) => select.append(el("option", { value: index, text: item })));
         select.value = String(control.selected === undefined ? -1 : control.selected);
         select.addEventListener("change", () => dialogAction(state, "select", { control: control.id, index: Number(select.value) }));
-        grid.append(el("label", { for: id, text: control.label || "" }), select);
+        grid.append(el("label", { for: id, text: labelText }), select);
         break;
       }
       case "listview": {
-        const columns = (control.columns || []).map((column) => ({ text: column.text, width: column.width }));
         const rows = (control.rows || []).map((cells, index) => ({ id: String(index), cells }));
-        const view = new ListView(columns, rows, {
-          label: control.label || label,
+        const view = new ListView(control.columns || [], rows, {
+          label: labelText,
           onOpen: (chosen) => dialogAction(state, "open", { control: control.id, index: Number(chosen[0].id) }),
         });
         if (control.selected !== undefined && control.selected >= 0) {
@@ -1255,21 +1271,23 @@ function renderControls(state, grid) {
         };
         view.wrap.dataset.control = control.id;
         view.wrap.dataset.focusKey = `control-${control.id}`;
-        grid.append(el("div", { class: "full" }, view.wrap));
+        if (control.focus) view.wrap.dataset.hasFocus = "true";
+        grid.append(el("div", { class: "full" }, el("span", { class: "list-label", text: labelText }), view.wrap));
         break;
       }
       case "button":
         grid.append(el("div", { class: "full" }, el("button", Object.assign({}, common, {
           type: "button",
-          class: "button",
-          text: control.text,
+          class: control.default ? "button primary" : "button",
+          text: control.text || control.label,
           onclick: () => dialogAction(state, "click", { control: control.id }),
         }))));
         break;
       default:
-        grid.append(el("p", { class: "full", text: control.text || "" }));
+        grid.append(el("p", { class: "full", text: control.text || control.label || "" }));
     }
   }
+  flushLabel();
 }
 
 // ---------------------------------------------------------------------------------------------

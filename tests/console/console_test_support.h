@@ -21,6 +21,7 @@ class RunningConsole {
         ConsoleOptions options;
         options.stateDir = m_stateDir;
         options.webDir = std::filesystem::path(PTP_SOURCE_DIR) / "console" / "web";
+        options.libraryDir = PTP_BIN_DIR;
         options.demo = demo;
         m_loaded = m_assets.Load(options.webDir);
         m_app = std::make_unique<ConsoleApp>(options);
@@ -53,6 +54,7 @@ class RunningConsole {
     }
     [[nodiscard]] httplib::Client Client() const { return httplib::Client("127.0.0.1", Port()); }
     [[nodiscard]] const std::filesystem::path& StateDir() const { return m_stateDir; }
+    [[nodiscard]] ConsoleApp& App() { return *m_app; }
 
     // Presents the token and returns the session cookie ("name=value"), empty on failure.
     [[nodiscard]] std::string SignIn() const {
