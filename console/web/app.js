@@ -144,6 +144,14 @@ function applyState(state) {
   applyBusy();
   renderTree();
   renderDialogs(state.dialogs || []);
+  // A console view the plug-in asked for (a job list, a spooled file) opens once; a reloaded page
+  // does not open it again.
+  const navigation = state.navigate || { serial: 0 };
+  if (app.navigationSeen === undefined) app.navigationSeen = navigation.serial;
+  if (navigation.serial !== app.navigationSeen) {
+    app.navigationSeen = navigation.serial;
+    navigate({ system: navigation.system, view: navigation.view, arg: navigation.arg });
+  }
   if (app.refreshSeen !== null && state.refresh !== undefined && state.refresh !== app.refreshSeen) {
     app.refreshSeen = state.refresh;
     if (app.route.folder || app.route.view) showRoute();
@@ -223,7 +231,14 @@ function routeKey(route) {
   return "";
 }
 
+let treeSignature = "";
+
 function renderTree() {
+  // Polling brings the same systems again and again; the tree is rebuilt only when it changed, so
+  // focus and clicks in it are not disturbed.
+  const signature = JSON.stringify([(app.state && app.state.systems) || [], routeKey(app.route), [...expanded]]);
+  if (signature === treeSignature) return;
+  treeSignature = signature;
   const tree = document.getElementById("tree");
   const focusedKey = document.activeElement && document.activeElement.dataset ? document.activeElement.dataset.key : null;
   tree.replaceChildren();
