@@ -4,7 +4,9 @@
 #include "host/in_process_parts.h"
 #include "host/server_error.h"
 #include "server/list_views.h"
+#include "host/object_kinds.h"
 #include "server/object_commit.h"
+#include "server/rules_check.h"
 #include "server/system.h"
 
 namespace ptp::host {
@@ -90,7 +92,20 @@ class InProcessObject final : public IServerObject {
     std::string GetName() const override { return m_name; }
 
   private:
-    std::string Value(int id) const {
+    // Reading a check operation of a rules verification object runs the check on the server.
+    bool IsCheckOperation(int id) const {
+        return m_kind == kinds::kVerifyRulesFile && id >= 10 && id <= 12;
+    }
+
+    void RunRulesCheck(int id) {
+        auto check = static_cast<server::RulesCheck>(id);
+        server::RulesCheckResult outcome = server::CheckRulesFile(m_system.Files(), m_name, check);
+        if (!m_loaded) m_loaded = server::ObjectRecord{m_kind, m_name, {}};
+        m_loaded->attributes = outcome.AsAttributes(id);
+    }
+
+    std::string Value(int id) {
+        if (IsCheckOperation(id)) RunRulesCheck(id);
         if (auto staged = m_staged.find(id); staged != m_staged.end()) return staged->second;
         if (!m_loaded) return {};
         return m_loaded->Get(id);
@@ -213,6 +228,7 @@ std::unique_ptr<IServerObject> InProcessObjects::CreateObject(std::string_view k
     server::System* system = m_host.SystemOrError(serverName, error);
     if (!system) return nullptr;
     std::optional<server::ObjectRecord> loaded;
+    if (name.empty() && kind == kinds::kCurrentRulesList) name = kinds::kSingletonName;
     if (!name.empty()) {
         auto record = system->GetObject(kind, name);
         if (record) loaded = std::move(*record);
