@@ -60,7 +60,13 @@ bool ReadControl(const Json& json, ControlTemplate& control, std::string& why) {
         why = "a control member has the wrong type";
         return false;
     }
+    int helpId = 0;
+    if (!ReadInt(json, "helpId", helpId)) {
+        why = "a control member has the wrong type";
+        return false;
+    }
     control.textId = static_cast<std::uint32_t>(textId);
+    control.helpId = static_cast<std::uint32_t>(helpId);
     control.text = json.value("text", "");
     control.group = json.value("group", false);
     if (json.contains("styles")) control.styles = json["styles"].get<std::vector<std::string>>();

@@ -40,6 +40,7 @@ struct ControlTemplate {
     std::vector<std::string> styles;  // "readonly", "number", "password", "dropdownlist",
                                       // "default", "multiline", "sort", "autobuddy" ...
     int buddy = 0;                    // spin button: the edit it drives
+    std::uint32_t helpId = 0;         // pop-up help topic of the control (F1), 0 for none
 };
 
 struct DialogTemplate {
