@@ -8,9 +8,9 @@
 namespace ptp::server {
 namespace {
 
-constexpr std::array kKeywords = {"ADDRESS",          "SERVICE", "ICMP_SERVICE", "FILTER",
-                                  "ADMIX_FILTER",     "FILTER_INTERFACE", "HIDE", "MAP",
-                                  "INCLUDE"};
+constexpr std::array kKeywords = {"ADDRESS", "SERVICE",      "ICMP_SERVICE",
+                                  "FILTER",  "ADMIX_FILTER", "FILTER_INTERFACE",
+                                  "HIDE",    "MAP",          "INCLUDE"};
 
 std::string Trim(std::string_view text) {
     std::size_t begin = text.find_first_not_of(" \t\r");
@@ -94,8 +94,8 @@ RulesCheckResult CheckRulesFile(StreamFiles& files, std::string_view path, Rules
         if (!includes || !EqualsNoCase(words[keyword], "INCLUDE")) continue;
         std::string included = IncludedFile(words, keyword);
         if (included.empty() || !files.Exists(included))
-            outcome.findings.push_back("Line " + std::to_string(lineNumber) +
-                                       ": included file " + included + " not found.");
+            outcome.findings.push_back("Line " + std::to_string(lineNumber) + ": included file " +
+                                       included + " not found.");
     }
     if (continued && syntax) outcome.findings.push_back("The last statement is not closed.");
     outcome.result = outcome.findings.empty() ? 0 : 1;
