@@ -4,8 +4,7 @@
 
 namespace ptp::config {
 
-CConfigRecord::CConfigRecord(const ConfigRecordType& type)
-    : m_pType(&type), m_values(type.keys.size()) {
+CConfigRecord::CConfigRecord(const ConfigRecordType& type) : m_pType(&type) {
     FillDefaults(true);
 }
 
@@ -14,24 +13,53 @@ void CConfigRecord::FillDefaults(bool forNewObject) {
         const ConfigKey& key = m_pType->keys[i];
         m_values[i].assign(forNewObject ? key.newValue : key.absentValue);
     }
+    m_bHoldsNewDefaults = forNewObject;
+}
+
+void CConfigRecord::FillParseDefaults() {
+    // A record fresh from its constructor only needs the keys whose two defaults differ.
+    const bool fresh = m_bHoldsNewDefaults;
+    for (std::size_t i = 0; i < m_pType->keys.size(); ++i) {
+        const ConfigKey& key = m_pType->keys[i];
+        if (!fresh || key.absentValue != key.newValue) m_values[i].assign(key.absentValue);
+    }
+    m_bHoldsNewDefaults = false;
+}
+
+std::size_t CConfigRecord::FindKey(std::string_view token) const {
+    const std::span<const ConfigKey> keys = m_pType->keys;
+    // A token with a single equal sign can only contain keys that end at that sign (every key
+    // text ends in one), which a comparison finds without searching the token for each key.
+    const std::size_t equal = token.find('=');
+    if (m_pType->keysEndInEqualSign && equal != std::string_view::npos &&
+        token.find('=', equal + 1) == std::string_view::npos) {
+        const std::string_view head = token.substr(0, equal + 1);
+        std::size_t index = 0;
+        while (index < keys.size() && !EndsWith(head, keys[index].match))
+            ++index;
+        return index;
+    }
+    std::size_t index = 0;
+    while (index < keys.size() && token.find(keys[index].match) == std::string_view::npos) {
+        ++index;
+    }
+    return index;
 }
 
 bool CConfigRecord::ParseLine(std::string_view line) {
-    FillDefaults(false);
+    FillParseDefaults();
     m_bDescriptionContinues = false;
     std::string_view rest = line;
     for (std::string_view token = NextWord(rest); !token.empty(); token = NextWord(rest)) {
-        std::size_t index = 0;
-        while (index < m_pType->keys.size() &&
-               token.find(m_pType->keys[index].match) == std::string_view::npos) {
-            ++index;
-        }
+        const std::size_t index = FindKey(token);
         if (index < m_pType->keys.size()) {
             const std::size_t equal = token.find('=');
             m_values[index].assign(equal == std::string_view::npos ? token
                                                                    : token.substr(equal + 1));
             if (static_cast<int>(index) == m_pType->descriptionIndex) {
                 m_bDescriptionContinues = true;
+                // The words after it usually join it: room for all of them at once.
+                m_values[index].reserve(m_values[index].size() + rest.size() + 1);
             }
             continue;
         }
@@ -63,6 +91,7 @@ int CConfigRecord::Int(std::size_t index) const {
 
 void CConfigRecord::SetText(std::size_t index, std::string_view value) {
     m_values[index].assign(value);
+    m_bHoldsNewDefaults = false;
     m_bModified = true;
 }
 

@@ -2,13 +2,16 @@
 // One record of a keyed configuration file: a line of KEY=value tokens. Every record type is a
 // table of keys in writer order with the value a new record starts with and the value kept when a
 // line lacks the key; this base parses and writes lines from that table.
+#include <array>
 #include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace ptp::config {
+
+// The most keys a record type has; the values live inside the record, not in a separate block.
+inline constexpr std::size_t kMaxConfigKeys = 19;
 
 struct ConfigKey {
     std::string_view key;          // written form, with its equal sign: "GROUPPOLICY="
@@ -21,6 +24,8 @@ struct ConfigRecordType {
     std::span<const ConfigKey> keys;
     // The free-text key that takes the rest of the line, or -1.
     int descriptionIndex = -1;
+    // Every key's match text ends in "=" (all types but the one that matches bare names).
+    bool keysEndInEqualSign = true;
 };
 
 class CConfigRecord {
@@ -48,11 +53,15 @@ class CConfigRecord {
 
   private:
     void FillDefaults(bool forNewObject);
+    void FillParseDefaults();
+    // The first key in writer order whose match text the token contains; the key count for none.
+    [[nodiscard]] std::size_t FindKey(std::string_view token) const;
 
     const ConfigRecordType* m_pType;
-    std::vector<std::string> m_values;
+    std::array<std::string, kMaxConfigKeys> m_values;
     bool m_bModified = false;
     bool m_bDescriptionContinues = false;
+    bool m_bHoldsNewDefaults = false;
 };
 
 }  // namespace ptp::config

@@ -2,11 +2,10 @@
 // A keyed configuration file over one record type: the records in file order, owned by the file,
 // with an iteration cursor for the sheets that look a record up by its name.
 #include <cstddef>
-#include <iterator>
-#include <list>
 #include <memory>
 #include <new>
 #include <string_view>
+#include <vector>
 
 #include "config/keyed_config_file_base.h"
 
@@ -22,20 +21,17 @@ class CKeyedConfigFile : public CKeyedConfigFileBase {
     [[nodiscard]] bool IsEmpty() const { return m_records.empty(); }
 
     [[nodiscard]] TRecord* GetAt(std::size_t index) const {
-        if (index >= m_records.size()) return nullptr;
-        return std::next(m_records.begin(), static_cast<std::ptrdiff_t>(index))->get();
+        return index < m_records.size() ? m_records[index].get() : nullptr;
     }
 
     TRecord* GetFirst() {
-        m_cursor = m_records.begin();
+        m_nCursor = 0;
         return GetNext();
     }
 
     TRecord* GetNext() {
-        if (m_cursor == m_records.end()) return nullptr;
-        TRecord* record = m_cursor->get();
-        ++m_cursor;
-        return record;
+        if (m_nCursor >= m_records.size()) return nullptr;
+        return m_records[m_nCursor++].get();
     }
 
     // Appends `record` and takes it over.
@@ -47,10 +43,11 @@ class CKeyedConfigFile : public CKeyedConfigFileBase {
 
     // Unlinks `record` when it is in the list; deletes it in any case.
     void Remove(TRecord* record) {
-        for (auto it = m_records.begin(); it != m_records.end(); ++it) {
-            if (it->get() != record) continue;
-            if (m_cursor == it) ++m_cursor;
-            m_records.erase(it);
+        for (std::size_t index = 0; index < m_records.size(); ++index) {
+            if (m_records[index].get() != record) continue;
+            // The cursor stays on the record after the one last returned.
+            if (index < m_nCursor) --m_nCursor;
+            m_records.erase(m_records.begin() + static_cast<std::ptrdiff_t>(index));
             MarkModified();
             return;
         }
@@ -84,7 +81,7 @@ class CKeyedConfigFile : public CKeyedConfigFileBase {
 
     void DeleteAllRecords() override {
         m_records.clear();
-        m_cursor = m_records.end();
+        m_nCursor = 0;
     }
 
     void WriteRecords() override {
@@ -97,8 +94,8 @@ class CKeyedConfigFile : public CKeyedConfigFileBase {
     }
 
   private:
-    std::list<std::unique_ptr<TRecord>> m_records;
-    typename std::list<std::unique_ptr<TRecord>>::iterator m_cursor = m_records.end();
+    std::vector<std::unique_ptr<TRecord>> m_records;
+    std::size_t m_nCursor = 0;
 };
 
 }  // namespace ptp::config

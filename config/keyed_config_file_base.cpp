@@ -51,7 +51,8 @@ int CKeyedConfigFileBase::Load() {
     m_nEndOfFile = 0;
     std::array<char, kLineBufferSize> buffer{};
     while (m_nEndOfFile == 0) {
-        buffer.fill('\0');
+        // The service always ends the line with a NUL, so only an empty start needs setting.
+        buffer[0] = '\0';
         const int read = m_pFile->ReadLine(buffer.data(), buffer.size());
         if (read == host::kFileEndOfFile) m_nEndOfFile = 1;
         if (read != host::kFileOk && read != host::kFileEndOfFile) {

@@ -15,7 +15,7 @@ constexpr std::array<ConfigKey, 6> kKeys{{
     {"DHCP_WAN_CLIENT_LOCAL_IP_ADDRESS=", "DHCP_WAN_CLIENT_LOCAL_IP_ADDRESS", "", ""},
 }};
 
-constexpr ConfigRecordType kType{kKeys, -1};
+constexpr ConfigRecordType kType{kKeys, -1, false};
 
 }  // namespace
 

@@ -18,12 +18,13 @@ int CNATCommentData::Parse(std::string_view text) {
     // A comment always parses; a word before its "#" is a line label.
     const std::size_t hash = text.find('#');
     if (hash == std::string_view::npos) {
-        m_strDescription.assign(text);
+        m_strDescription.assign(config::TrimRight(text));
         return Accept();
     }
     const std::string_view label = config::Trim(text.substr(0, hash));
     if (!label.empty()) m_strLineLabel.assign(label);
-    m_strDescription.assign(text.substr(hash + 1));
+    // Trailing blanks are layout, not text: the writer adds its own.
+    m_strDescription.assign(config::TrimRight(text.substr(hash + 1)));
     return Accept();
 }
 

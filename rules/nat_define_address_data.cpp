@@ -9,9 +9,12 @@ namespace {
 using config::NextWord;
 using config::StartsWith;
 
-// Words that start a clause of an address statement: an empty value never takes one of them.
+// The clause words ToText writes: an empty value never takes one of them.
+constexpr std::string_view kClauseList[] = {"IP", "HOST_NAME", "MASK", "TYPE"};
+constexpr ClauseWords kClauses(kClauseList);
+
 OperatorValue ReadClause(std::string_view word, std::string_view& rest) {
-    return ReadOperatorBefore(word, rest, {"IP", "HOST_NAME", "MASK", "TYPE"});
+    return ReadOperatorBefore(word, rest, kClauses);
 }
 
 }  // namespace
@@ -63,7 +66,7 @@ void CNATDefineAddressData::ReadIPClause(std::string_view word, std::string_view
         (void)NextWord(rest);
         m_dwIPForm = kAddressFormRange;
         m_strRangeStart.assign(value);
-        m_strRangeEnd.assign(NextWord(rest));
+        m_strRangeEnd.assign(NextValueWord(rest, kClauses));
         return;
     }
     m_dwIPForm = kAddressFormList;
@@ -73,7 +76,7 @@ void CNATDefineAddressData::ReadIPClause(std::string_view word, std::string_view
 int CNATDefineAddressData::Parse(std::string_view text) {
     std::string_view rest = text;
     if (!ReadKeyword(rest, "ADDRESS", m_strLineLabel)) return Reject(kParseNotThisStatement);
-    m_strName.assign(NextWord(rest));
+    m_strName.assign(NextValueWord(rest, kClauses));
     if (m_strName.empty()) return Reject(kParseNotThisStatement);
     bool addressesRead = false;
     for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {

@@ -9,6 +9,16 @@ namespace {
 using config::NextWord;
 using config::StartsWith;
 
+// The clause words ToText writes: an empty value never takes one of them.
+constexpr std::string_view kClauseList[] = {"ACTION",    "DIRECTION", "SRCADDR",
+                                            "DSTADDR",   "SERVICE",   "PROTOCOL",
+                                            "FRAGMENTS", "JRN",       "CONNECTION_DEFINITION",
+                                            "QOSLEVEL",  "TYPE",      "CODE",
+                                            "DSTPORT",   "SRCPORT"};
+constexpr ClauseWords kClauses(kClauseList);
+
+// The clause words ToText writes: an empty value never takes one of them.
+
 bool IsFilterKeyword(std::string_view word) {
     return StartsWith(word, "FILTER") || StartsWith(word, "ADMIX_FILTER");
 }
@@ -40,31 +50,31 @@ int CNATFilterData::Parse(std::string_view text) {
     }
     if (!IsFilterKeyword(word)) return Reject(kParseNotThisStatement);
     (void)NextWord(rest);  // "SET"
-    m_strName.assign(NextWord(rest));
+    m_strName.assign(NextValueWord(rest, kClauses));
 
     for (word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
         if (StartsWith(word, "ACTION")) {
-            m_strAction.assign(ReadOperator(word, rest).value);
+            m_strAction.assign(ReadOperatorBefore(word, rest, kClauses).value);
         } else if (StartsWith(word, "DIRECTION")) {
-            m_strDirection.assign(ReadOperator(word, rest).value);
+            m_strDirection.assign(ReadOperatorBefore(word, rest, kClauses).value);
         } else if (StartsWith(word, "SRCADDR")) {
-            const OperatorValue clause = ReadOperator(word, rest);
+            const OperatorValue clause = ReadOperatorBefore(word, rest, kClauses);
             m_strSrcAddrOperator.assign(clause.op);
             m_strSrcAddr.assign(clause.value);
         } else if (StartsWith(word, "DSTADDR")) {
-            const OperatorValue clause = ReadOperator(word, rest);
+            const OperatorValue clause = ReadOperatorBefore(word, rest, kClauses);
             m_strDstAddrOperator.assign(clause.op);
             m_strDstAddr.assign(clause.value);
         } else if (StartsWith(word, "SERVICE")) {
             SetServiceKind(kFilterServiceNamed);
-            m_strService.assign(ReadOperator(word, rest).value);
+            m_strService.assign(ReadOperatorBefore(word, rest, kClauses).value);
         } else if (StartsWith(word, "TCPIP_SERVICE")) {
             return Reject(kParseUnsupported);
         } else if (StartsWith(word, "PROTOCOL")) {
-            m_strProtocol.assign(ReadOperator(word, rest).value);
+            m_strProtocol.assign(ReadOperatorBefore(word, rest, kClauses).value);
             // The two clauses after the protocol are its ports, or the ICMP type and code.
-            const OperatorValue first = ReadOperator(NextWord(rest), rest);
-            const OperatorValue second = ReadOperator(NextWord(rest), rest);
+            const OperatorValue first = ReadOperatorBefore(NextWord(rest), rest, kClauses);
+            const OperatorValue second = ReadOperatorBefore(NextWord(rest), rest, kClauses);
             if (m_strProtocol == "ICMP") {
                 m_dwServiceKind = kFilterServiceIcmp;
                 m_strIcmpTypeOperator.assign(first.op);
@@ -79,13 +89,13 @@ int CNATFilterData::Parse(std::string_view text) {
                 m_strSrcPort.assign(second.value);
             }
         } else if (StartsWith(word, "FRAGMENTS")) {
-            m_strFragments.assign(ReadOperator(word, rest).value);
+            m_strFragments.assign(ReadOperatorBefore(word, rest, kClauses).value);
         } else if (StartsWith(word, "JRN")) {
-            m_strJournal.assign(ReadOperator(word, rest).value);
+            m_strJournal.assign(ReadOperatorBefore(word, rest, kClauses).value);
         } else if (StartsWith(word, "CONNECTION_DEFINITION")) {
-            m_strConnectionDefinition.assign(ReadOperator(word, rest).value);
+            m_strConnectionDefinition.assign(ReadOperatorBefore(word, rest, kClauses).value);
         } else if (StartsWith(word, "QOSLEVEL")) {
-            m_strQosLevel.assign(ReadOperator(word, rest).value);
+            m_strQosLevel.assign(ReadOperatorBefore(word, rest, kClauses).value);
         }
     }
     return Accept();

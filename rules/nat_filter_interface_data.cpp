@@ -8,6 +8,11 @@ namespace ptp::rules {
 using config::NextWord;
 using config::StartsWith;
 
+// The clause words ToText writes: an empty value never takes one of them.
+constexpr std::string_view kClauseList[] = {"LINE", "IP_ADDRESS", "INTERFACE", "PPP_FILTER_ID",
+                                            "SET"};
+constexpr ClauseWords kClauses(kClauseList);
+
 CNATFilterInterfaceData::CNATFilterInterfaceData() : CNATData(kNATFilterInterface) {}
 
 CNATFilterInterfaceData::CNATFilterInterfaceData(std::string_view text, bool& failed)
@@ -46,12 +51,12 @@ int CNATFilterInterfaceData::Parse(std::string_view text) {
             kind = kFilterInterfacePPPFilterId;
         }
         if (kind != 0) {
-            m_strName.assign(ReadOperator(word, rest).value);
+            m_strName.assign(ReadOperatorBefore(word, rest, kClauses).value);
             SetInterfaceKind(kind);
             continue;
         }
         // The set clause: its names may be spread over several words, separated by commas.
-        std::string joined(ReadOperator(word, rest).value);
+        std::string joined(ReadOperatorBefore(word, rest, kClauses).value);
         for (std::string_view more = NextWord(rest); !more.empty(); more = NextWord(rest)) {
             joined += more;
         }

@@ -9,6 +9,10 @@ namespace {
 using config::NextWord;
 using config::StartsWith;
 
+// The clause words ToText writes: an empty value never takes one of them.
+constexpr std::string_view kClauseList[] = {"BEHIND", "TIMEOUT", "MAXCON", "JRN"};
+constexpr ClauseWords kClauses(kClauseList);
+
 std::string WithPort(const std::string& address, const std::string& port) {
     return port.empty() ? address : address + ":" + port;
 }
@@ -22,19 +26,19 @@ std::string_view ValidPort(std::string_view text) {
 
 // An address, optionally followed by ":" and a port, with or without blanks around the colon.
 bool ReadAddressWithPort(std::string_view& rest, std::string& address, std::string& port) {
-    const std::string_view word = NextWord(rest);
-    if (word.empty()) return false;
+    if (config::TrimLeft(rest).empty()) return false;
+    const std::string_view word = NextValueWord(rest, kClauses);
     std::string_view portText;
     const std::size_t colon = word.find(':');
     if (colon != std::string_view::npos) {
         address.assign(word.substr(0, colon));
         portText = word.substr(colon + 1);
-        if (portText.empty()) portText = NextWord(rest);
+        if (portText.empty()) portText = NextValueWord(rest, kClauses);
     } else {
         address.assign(word);
         if (StartsWith(PeekWord(rest), ":")) {
             portText = NextWord(rest).substr(1);
-            if (portText.empty()) portText = NextWord(rest);
+            if (portText.empty()) portText = NextValueWord(rest, kClauses);
         }
     }
     port.assign(ValidPort(portText));
@@ -68,12 +72,12 @@ int CNATHideAddressData::Parse(std::string_view text) {
         if (StartsWith(word, "BEHIND")) {
             if (!ReadAddressWithPort(rest, m_strBehindAddress, m_strBehindPort)) break;
         } else if (StartsWith(word, "TIMEOUT")) {
-            m_strTimeout.assign(ReadOperator(word, rest).value);
+            m_strTimeout.assign(ReadOperatorBefore(word, rest, kClauses).value);
         } else if (StartsWith(word, "MAXCON")) {
-            m_strMaxConnections.assign(ReadOperator(word, rest).value);
+            m_strMaxConnections.assign(ReadOperatorBefore(word, rest, kClauses).value);
         } else {
             // The journal clause ends the statement.
-            m_strJournal.assign(ReadOperator(word, rest).value);
+            m_strJournal.assign(ReadOperatorBefore(word, rest, kClauses).value);
             return Accept();
         }
     }

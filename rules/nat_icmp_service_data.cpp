@@ -8,6 +8,10 @@ namespace ptp::rules {
 using config::NextWord;
 using config::StartsWith;
 
+// The clause words ToText writes: an empty value never takes one of them.
+constexpr std::string_view kClauseList[] = {"TYPE", "CODE"};
+constexpr ClauseWords kClauses(kClauseList);
+
 CNATIcmpServiceData::CNATIcmpServiceData() : CNATData(kNATIcmpService) {}
 
 CNATIcmpServiceData::CNATIcmpServiceData(std::string_view text, bool& failed)
@@ -24,17 +28,17 @@ int CNATIcmpServiceData::Parse(std::string_view text) {
     if (!ReadKeyword(rest, "ICMP_SERVICE", m_strLineLabel)) {
         return Reject(kParseNotThisStatement);
     }
-    m_strName.assign(NextWord(rest));
+    m_strName.assign(NextValueWord(rest, kClauses));
     if (m_strName.empty()) return Reject(kParseNotThisStatement);
     for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
         // An empty type or code must not swallow the clause after it, so that what ToText
         // writes reads back the same.
         if (StartsWith(word, "TYPE")) {
-            const OperatorValue clause = ReadOperatorBefore(word, rest, {"TYPE", "CODE"});
+            const OperatorValue clause = ReadOperatorBefore(word, rest, kClauses);
             m_strTypeOperator.assign(clause.op);
             m_strType.assign(clause.value);
         } else if (StartsWith(word, "CODE")) {
-            const OperatorValue clause = ReadOperatorBefore(word, rest, {"TYPE", "CODE"});
+            const OperatorValue clause = ReadOperatorBefore(word, rest, kClauses);
             m_strCodeOperator.assign(clause.op);
             m_strCode.assign(clause.value);
         }

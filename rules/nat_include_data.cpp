@@ -34,7 +34,7 @@ int CNATIncludeData::Parse(std::string_view text) {
     bool fileRead = false;
     for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
         if (StartsWith(word, "FILE")) {
-            m_strFile.assign(ReadOperatorBefore(word, rest, {"FILE", "MEMBER"}).value);
+            m_strFile.assign(ReadOperator(word, rest).value);
             m_strName = m_strFile;
             fileRead = true;
         } else if (StartsWith(word, "MEMBER")) {

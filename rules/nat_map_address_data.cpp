@@ -8,6 +8,10 @@ namespace ptp::rules {
 using config::NextWord;
 using config::StartsWith;
 
+// The clause words ToText writes: an empty value never takes one of them.
+constexpr std::string_view kClauseList[] = {"TO", "LINE", "PPP_FILTER_ID", "JRN"};
+constexpr ClauseWords kClauses(kClauseList);
+
 CNATMapAddressData::CNATMapAddressData() : CNATData(kNATMapAddress) {}
 
 CNATMapAddressData::CNATMapAddressData(std::string_view text, bool& failed) : CNATMapAddressData() {
@@ -26,29 +30,29 @@ void CNATMapAddressData::SetPPPFilterId(bool pppFilterId) {
 int CNATMapAddressData::Parse(std::string_view text) {
     std::string_view rest = text;
     if (!ReadKeyword(rest, "MAP", m_strLineLabel)) return Reject(kParseNotThisStatement);
-    m_strName.assign(NextWord(rest));
+    m_strName.assign(NextValueWord(rest, kClauses));
     bool filterIdRead = false;
     for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
         if (StartsWith(word, "TO")) {
             if (!StartsWith(PeekWord(rest), "PPP_FILTER_ID")) {
-                m_strToAddress.assign(NextWord(rest));
+                m_strToAddress.assign(NextValueWord(rest, kClauses));
                 continue;
             }
             word = NextWord(rest);
             m_strToAddress.clear();
-            m_strLine.assign(ReadOperator(word, rest).value);
+            m_strLine.assign(ReadOperatorBefore(word, rest, kClauses).value);
             m_bPPPFilterId = true;
             filterIdRead = true;
         } else if (StartsWith(word, "LINE")) {
-            m_strLine.assign(ReadOperator(word, rest).value);
+            m_strLine.assign(ReadOperatorBefore(word, rest, kClauses).value);
             m_bPPPFilterId = false;
         } else if (StartsWith(word, "PPP_FILTER_ID")) {
-            m_strLine.assign(ReadOperator(word, rest).value);
+            m_strLine.assign(ReadOperatorBefore(word, rest, kClauses).value);
             m_bPPPFilterId = true;
             filterIdRead = true;
         } else {
             // The journal clause ends the statement.
-            m_strJournal.assign(ReadOperator(word, rest).value);
+            m_strJournal.assign(ReadOperatorBefore(word, rest, kClauses).value);
             return Accept();
         }
     }

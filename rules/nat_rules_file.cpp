@@ -318,11 +318,10 @@ std::vector<std::string> CollectFilterIdentifiers(const CNATRulesFile& file) {
                 continue;
         }
         if (identifier.empty()) continue;
+        identifier = config::ToUpper(identifier);
         if (std::find(found.begin(), found.end(), identifier) != found.end()) continue;
         found.push_back(std::move(identifier));
     }
-    for (std::string& identifier : found)
-        identifier = config::ToUpper(identifier);
     return found;
 }
 

@@ -87,7 +87,6 @@ class CNATRulesFile {
     int LoadFile(bool askWhenInUse, CNATRulesReader& reader);
     int Verify(int operation, std::uint32_t callerValue);
 
-    int m_nStatementCount = 0;
     std::string m_strPath;
     int m_nModified = 0;
     std::string m_strSystemName;

@@ -108,7 +108,9 @@ void CNATRulesReader::CompleteStatement() {
         numbered = false;
     }
     if (numbered) statement->SetNumber(++m_nStatementCount);
-    if (!m_strPendingDescription.empty()) {
+    // A comment's text is its description field, so a comment never takes a pending description:
+    // the description waits for the next statement rather than overwrite the comment.
+    if (!m_strPendingDescription.empty() && !comment) {
         statement->SetDescription(std::string_view(m_strPendingDescription).substr(3));
         m_strPendingDescription.clear();
         if (!m_bActiveRules) ++m_nStatementCount;

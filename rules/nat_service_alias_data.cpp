@@ -8,6 +8,10 @@ namespace ptp::rules {
 using config::NextWord;
 using config::StartsWith;
 
+// The clause words ToText writes: an empty value never takes one of them.
+constexpr std::string_view kClauseList[] = {"PROTOCOL", "DSTPORT", "SRCPORT"};
+constexpr ClauseWords kClauses(kClauseList);
+
 CNATServiceAliasData::CNATServiceAliasData() : CNATData(kNATServiceAlias) {}
 
 CNATServiceAliasData::CNATServiceAliasData(std::string_view text, bool& failed)
@@ -27,21 +31,21 @@ void CNATServiceAliasData::SetProtocol(std::string_view value) {
 int CNATServiceAliasData::Parse(std::string_view text) {
     std::string_view rest = text;
     if (!ReadKeyword(rest, "SERVICE", m_strLineLabel)) return Reject(kParseNotThisStatement);
-    m_strName.assign(NextWord(rest));
+    m_strName.assign(NextValueWord(rest, kClauses));
     bool sourcePortRead = false;
     for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
         if (StartsWith(word, "PROTOCOL")) {
             if (m_dwProtocolKind != kServiceAliasProtocol) m_bModified = true;
             m_dwProtocolKind = kServiceAliasProtocol;
-            m_strProtocol = config::ToUpper(ReadOperator(word, rest).value);
+            m_strProtocol = config::ToUpper(ReadOperatorBefore(word, rest, kClauses).value);
         } else if (StartsWith(word, "TCPIP_SERVICE")) {
             return Reject(kParseUnsupported);
         } else if (StartsWith(word, "DSTPORT")) {
-            const OperatorValue clause = ReadOperator(word, rest);
+            const OperatorValue clause = ReadOperatorBefore(word, rest, kClauses);
             m_strDstPortOperator.assign(clause.op);
             m_strDstPort.assign(clause.value);
         } else if (StartsWith(word, "SRCPORT")) {
-            const OperatorValue clause = ReadOperator(word, rest);
+            const OperatorValue clause = ReadOperatorBefore(word, rest, kClauses);
             m_strSrcPortOperator.assign(clause.op);
             m_strSrcPort.assign(clause.value);
             sourcePortRead = true;

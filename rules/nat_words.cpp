@@ -18,15 +18,15 @@ bool HasOperatorCharacter(std::string_view word) {
     return word.find_first_of("=<>") != std::string_view::npos;
 }
 
-bool IsClauseWord(std::string_view word, std::initializer_list<std::string_view> clauseWords) {
+bool IsClauseWord(std::string_view word, ClauseWords clauseWords) {
     for (const std::string_view clause : clauseWords) {
-        if (StartsWith(word, clause)) return true;
+        if (word == clause) return true;
     }
     return false;
 }
 
 OperatorValue ReadOperatorImpl(std::string_view word, std::string_view& rest,
-                               std::initializer_list<std::string_view> clauseWords) {
+                               ClauseWords clauseWords) {
     if (!HasOperatorCharacter(word)) {
         if (IsClauseWord(PeekWord(rest), clauseWords)) return {};
         word = NextWord(rest);
@@ -34,7 +34,9 @@ OperatorValue ReadOperatorImpl(std::string_view word, std::string_view& rest,
     for (const std::string_view op : kOperators) {
         const std::size_t at = word.find(op);
         if (at == std::string_view::npos) continue;
-        if (at + op.size() < word.size()) return {op, word.substr(at + op.size())};
+        // White space right after the operator is layout, as a blank would be.
+        const std::string_view attached = config::TrimLeft(word.substr(at + op.size()));
+        if (!attached.empty()) return {op, attached};
         if (IsClauseWord(PeekWord(rest), clauseWords)) return {op, {}};
         return {op, NextWord(rest)};
     }
@@ -47,12 +49,17 @@ std::string_view PeekWord(std::string_view rest) {
     return NextWord(rest);
 }
 
+std::string_view NextValueWord(std::string_view& rest, ClauseWords clauseWords) {
+    if (IsClauseWord(PeekWord(rest), clauseWords)) return {};
+    return NextWord(rest);
+}
+
 OperatorValue ReadOperator(std::string_view word, std::string_view& rest) {
-    return ReadOperatorImpl(word, rest, {});
+    return ReadOperatorImpl(word, rest, ClauseWords());
 }
 
 OperatorValue ReadOperatorBefore(std::string_view word, std::string_view& rest,
-                                 std::initializer_list<std::string_view> clauseWords) {
+                                 ClauseWords clauseWords) {
     return ReadOperatorImpl(word, rest, clauseWords);
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // The word and clause readers every statement parser is built from.
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace ptp::rules {
+
+using ClauseWords = std::span<const std::string_view>;
 
 struct OperatorValue {
     std::string_view op;
@@ -17,10 +19,10 @@ struct OperatorValue {
 // Keyword, operator and value read alike whether written apart or together.
 [[nodiscard]] OperatorValue ReadOperator(std::string_view word, std::string_view& rest);
 
-// As ReadOperator, but a following word that begins with one of `clauseWords` is never taken as
-// the operator or the value: it is the next clause, and the value stays empty.
+// As ReadOperator, but a following word that is one of `clauseWords` is never taken as the
+// operator or the value: it is the next clause, and the value stays empty.
 [[nodiscard]] OperatorValue ReadOperatorBefore(std::string_view word, std::string_view& rest,
-                                               std::initializer_list<std::string_view> clauseWords);
+                                               ClauseWords clauseWords);
 
 // Reads an optional line label and the statement keyword (compared by its leading characters).
 // False when the keyword is missing.
@@ -34,5 +36,10 @@ struct OperatorValue {
 [[nodiscard]] std::string JoinList(const std::vector<std::string>& items);
 
 [[nodiscard]] std::string_view PeekWord(std::string_view rest);
+
+// The next word as a value, unless it is one of `clauseWords`: then the value is empty and the
+// word stays for the next clause. An empty value written by ToText thus never swallows the clause
+// after it.
+[[nodiscard]] std::string_view NextValueWord(std::string_view& rest, ClauseWords clauseWords);
 
 }  // namespace ptp::rules

@@ -161,6 +161,12 @@ void CPropertySheet::SetWizardButtons(DWORD dwFlags) {
     }
 }
 
+LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != PSM_SETWIZBUTTONS) return CDialog::WindowProc(message, wParam, lParam);
+    SetWizardButtons(static_cast<DWORD>(lParam));
+    return 0;
+}
+
 void CPropertySheet::SetModified(BOOL bChanged) {
     CWnd* apply = FindControl(ID_APPLY_NOW);
     if (!apply) return;

@@ -55,6 +55,8 @@ class CPropertySheet : public CDialog {
     void Describe(DialogState& state) const override;
 
   protected:
+    // PSM_SETWIZBUTTONS (lParam: the button bits) sets the wizard buttons.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateDialogWindow() override;
     void DestroyDialogWindow() override;
     void OnOK() override;

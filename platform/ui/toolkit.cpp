@@ -129,6 +129,15 @@ std::optional<HelpState> LastHelp() {
     return State().help;
 }
 
+void SetLanguageExStyleSource(std::function<DWORD()> source) {
+    State().languageExStyle = std::move(source);
+}
+
+DWORD GetLanguageExStyle() {
+    const auto& source = State().languageExStyle;
+    return source ? source() : 0;
+}
+
 void ReportFault(std::string what) {
     GetDriver().Fault(what);
     State().faults.push_back(std::move(what));

@@ -3,6 +3,7 @@
 // one copy (libptp_ui.so): the resource library dialogs are built from, the clock timers run on,
 // the wait cursor, the help shown last, and the faults found in dialog code.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -60,6 +61,11 @@ class CWaitCursor {
 // topic for HELP_CONTEXT and HELP_CONTEXTPOPUP. Returns whether the topic exists.
 BOOL WinHelp(std::string_view helpFile, UINT command, DWORD_PTR data);
 [[nodiscard]] std::optional<HelpState> LastHelp();
+
+// The extended window style the console's current language needs (right-to-left reading and
+// layout), asked by windows as they open. The console installs the source; without one it is 0.
+void SetLanguageExStyleSource(std::function<DWORD()> source);
+[[nodiscard]] DWORD GetLanguageExStyle();
 
 // A mistake of the dialog code (missing control, missing help topic, a bad message-box answer).
 // Reported to the driver and kept until taken.

@@ -3,6 +3,7 @@
 // the snapshot.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,6 +49,7 @@ struct ToolkitState {
     std::deque<PostedMessage> posted;
     std::optional<MessageBoxState> messageBox;
     std::uint64_t nextDialogHandle = 1;
+    std::function<DWORD()> languageExStyle;
 };
 
 ToolkitState& State();

@@ -1,0 +1,160 @@
+// The rules file against a real server stand-in: UTF-16 files read and written through the
+// server-file service, files in use, failed writes, the include check and the server's views of
+// the rules.
+#include <gtest/gtest.h>
+
+#include "host/fault_injection.h"
+#include "host/object_kinds.h"
+#include "rules/nat_filter_data.h"
+#include "rules/nat_include_data.h"
+#include "rules/nat_rules_file.h"
+#include "rules/nat_server_objects.h"
+#include "tests/config/host_fixture.h"
+
+namespace ptp::rules {
+namespace {
+
+constexpr std::string_view kRulesText =
+    "# PPP filters\n"
+    "ADDRESS LAN IP = 10.0.0.0 THROUGH 10.0.0.255 TYPE = TRUSTED\n"
+    "### the office network\n"
+    "FILTER SET PPPIN ACTION = PERMIT DIRECTION = INBOUND SRCADDR = * DSTADDR = LAN %\n"
+    "   SERVICE = telnet JRN = OFF\n"
+    "FILTER_INTERFACE PPP_FILTER_ID = pf1 SET = PPPIN\n"
+    "HIDE 10.0.0.0 BEHIND 9.9.9.9:80 JRN = OFF\n"
+    "MAP 10.0.0.7 TO 9.9.9.7 LINE = ethline JRN = OFF\n"
+    "MAP 10.0.0.8 TO PPP_FILTER_ID = PF1\n";
+
+class NATRulesFile : public testing::HostFixture {
+  protected:
+    void PutRules(std::string_view path, std::string_view text) {
+        PutFile(path, text, server::kCcsidUtf16);
+    }
+};
+
+TEST_F(NATRulesFile, ReadsUtf16FilesAndWritesThemBackWrapped) {
+    PutRules(kPPPFiltersPath, kRulesText);
+    CNATRulesFile file(testing::kTestSystem, kPPPFiltersPath, false, 3);
+    ASSERT_EQ(file.Load(false), kRulesResultOk);
+    ASSERT_EQ(file.GetCount(), 7u);
+    EXPECT_EQ(file.IsModified(), 0);
+    EXPECT_EQ(file.GetAt(1)->GetDescription(), " the office network");
+    const auto& filter = static_cast<const CNATFilterData&>(*file.GetAt(2));
+    EXPECT_EQ(filter.GetDstAddr(), "LAN");
+    EXPECT_EQ(filter.GetService(), "telnet");
+    EXPECT_EQ(CollectFilterIdentifiers(file),
+              (std::vector<std::string>{"PF1", "9.9.9.9:80", "ETHLINE"}));
+
+    // Unchanged: saving writes nothing.
+    PutRules(kPPPFiltersPath, "# replaced\n");
+    EXPECT_EQ(file.Save(), kRulesResultOk);
+    EXPECT_EQ(FileText(kPPPFiltersPath), "# replaced\n");
+
+    const std::string copy = "/QKTL/UserData/NOS50/TCPIP/ADMIXRULES/COPY.I3P";
+    ASSERT_EQ(file.SaveAs(copy), kRulesResultOk);
+    EXPECT_EQ(file.GetPath(), copy);
+    EXPECT_EQ(FileCcsid(copy), server::kCcsidUtf16);
+    const std::string written = FileText(copy);
+    EXPECT_EQ(written.substr(0, 16), "# PPP filters   ");
+    EXPECT_NE(written.find("TYPE = TRUSTED   \n### the office network\nFILTER SET PPPIN"),
+              std::string::npos);
+    // The file ends with an empty line.
+    EXPECT_EQ(written.substr(written.size() - 2), "\n\n");
+
+    CNATRulesFile back(testing::kTestSystem, copy, false, 3);
+    ASSERT_EQ(back.Load(false), kRulesResultOk);
+    ASSERT_EQ(back.GetCount(), file.GetCount());
+    for (std::size_t i = 0; i < back.GetCount(); ++i) {
+        EXPECT_EQ(back.GetAt(i)->GetFullText(), file.GetAt(i)->GetFullText()) << i;
+        EXPECT_EQ(back.GetAt(i)->GetDescription(), file.GetAt(i)->GetDescription()) << i;
+    }
+}
+
+TEST_F(NATRulesFile, DroppedStatementsMakeTheFileModified) {
+    PutRules(kPPPFiltersPath,
+             "filter SET X ACTION = PERMIT\nINCLUDE FILE = /a MEMBER = b\n"
+             "HIDE A BEHIND B JRN = OFF\n");
+    CNATRulesFile file(testing::kTestSystem, kPPPFiltersPath, false, 0);
+    ASSERT_EQ(file.Load(false), kRulesResultOk);
+    ASSERT_EQ(file.GetCount(), 1u);
+    ASSERT_EQ(file.GetDropped().size(), 2u);
+    EXPECT_EQ(file.GetDropped()[0].line, 1);
+    EXPECT_EQ(file.GetDropped()[1].result, kParseUnsupported);
+    EXPECT_EQ(file.IsModified(), 1);
+    ASSERT_EQ(file.Save(), kRulesResultOk);
+    EXPECT_EQ(FileText(kPPPFiltersPath),
+              "HIDE A    BEHIND B    TIMEOUT = 16    MAXCON = 64    JRN = OFF   \n\n");
+}
+
+TEST_F(NATRulesFile, FileInUseAskedOnlyWhenTheCallerWantsIt) {
+    PutRules(kPPPFiltersPath, kRulesText);
+    ASSERT_TRUE(System().Files().Claim(kPPPFiltersPath, "other-client").ok());
+
+    CNATRulesFile quiet(testing::kTestSystem, kPPPFiltersPath, false, 0);
+    EXPECT_EQ(quiet.Load(false), host::kFileInUse);
+    EXPECT_TRUE(m_prompts.questions.empty());
+    EXPECT_EQ(quiet.GetCount(), 0u);
+
+    CNATRulesFile declined(testing::kTestSystem, kPPPFiltersPath, false, 0);
+    EXPECT_EQ(declined.LoadAskingWhenInUse(), host::kFileInUse);
+    ASSERT_EQ(m_prompts.questions.size(), 1u);
+    EXPECT_EQ(m_prompts.questions[0].id, config::kIdsRulesFileInUseQuestion);
+    EXPECT_EQ(m_prompts.questions[0].args, std::vector<std::string>{std::string(kPPPFiltersPath)});
+
+    // Writing a file someone else holds fails with a message naming it; nothing is written.
+    CNATRulesFile writer(testing::kTestSystem, kPPPFiltersPath, false, 0);
+    writer.Add(std::make_unique<CNATIncludeData>("/QKTL/X.I3P"));
+    EXPECT_NE(writer.Save(), kRulesResultOk);
+    ASSERT_EQ(m_prompts.messages.size(), 1u);
+    EXPECT_EQ(m_prompts.messages[0].id, config::kIdsRulesFileCannotWrite);
+    EXPECT_EQ(FileText(kPPPFiltersPath), kRulesText);
+    EXPECT_EQ(writer.IsModified(), 1);
+    System().Files().Release(kPPPFiltersPath, "other-client");
+}
+
+TEST_F(NATRulesFile, AgreeingToOpenAFileInUseOpensItAgain) {
+    PutRules(kPPPFiltersPath, kRulesText);
+    host::FaultInjectingHost faulty(m_host);
+    host::SetHost(&faulty);
+    host::Fault inUse;
+    inUse.operation = host::HostOperation::FileOpen;
+    inUse.fileResult = host::kFileInUse;
+    faulty.AddFault(inUse);
+    m_prompts.answer = true;
+    CNATRulesFile file(testing::kTestSystem, kPPPFiltersPath, false, 0);
+    EXPECT_EQ(file.LoadAskingWhenInUse(), kRulesResultOk);
+    EXPECT_EQ(m_prompts.questions.size(), 1u);
+    EXPECT_EQ(faulty.Calls(host::HostOperation::FileOpen), 2);
+    EXPECT_EQ(file.GetCount(), 7u);
+    host::SetHost(&m_host);
+}
+
+TEST_F(NATRulesFile, IncludeCheckAddsThePPPFiltersFileOnce) {
+    CNATRulesFile level3(testing::kTestSystem, kPPPFiltersPath, false, 3);
+    // Without a PPP filters file there is nothing to include.
+    level3.EnsurePPPFiltersIncluded();
+    EXPECT_EQ(FileText(kVPNPolicyFiltersPath), "<missing>");
+
+    PutRules(kPPPFiltersPath, kRulesText);
+    CNATRulesFile level2(testing::kTestSystem, kPPPFiltersPath, false, 2);
+    level2.EnsurePPPFiltersIncluded();
+    EXPECT_EQ(FileText(kVPNPolicyFiltersPath), "<missing>");
+
+    level3.EnsurePPPFiltersIncluded();
+    const std::string once = FileText(kVPNPolicyFiltersPath);
+    EXPECT_EQ(once,
+              "INCLUDE    FILE = /QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P   \n\n");
+    level3.EnsurePPPFiltersIncluded();
+    EXPECT_EQ(FileText(kVPNPolicyFiltersPath), once);
+
+    // An existing VPN file keeps its statements and gets the include at the end.
+    PutRules(kVPNPolicyFiltersPath, "# vpn\nHIDE A BEHIND B JRN = OFF\n");
+    level3.EnsurePPPFiltersIncluded();
+    CNATRulesFile vpn(testing::kTestSystem, kVPNPolicyFiltersPath, false, 3);
+    ASSERT_EQ(vpn.Load(false), kRulesResultOk);
+    ASSERT_EQ(vpn.GetCount(), 3u);
+    EXPECT_EQ(vpn.GetAt(2)->GetType(), kNATInclude);
+}
+
+}  // namespace
+}  // namespace ptp::rules
