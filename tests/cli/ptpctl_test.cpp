@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "../server/temp_state.h"
-#include "cli/ptpctl_operations.h"
+#include "cli/ptpctl/ptpctl_operations.h"
 #include "host/object_kinds.h"
 #include "server/server_state.h"
 #include "server/stream_files.h"

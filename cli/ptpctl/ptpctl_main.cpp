@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "cli/ptpctl_operations.h"
-#include "cli/ptpctl_texts.h"
+#include "cli/ptpctl/ptpctl_operations.h"
+#include "cli/ptpctl/ptpctl_texts.h"
 #include "server/server_state.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/ptpctl_operations.h"
+#include "cli/ptpctl/ptpctl_operations.h"
 
 #include <charconv>
 #include <fstream>
@@ -7,7 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/ptpctl_texts.h"
+#include "cli/ptpctl/ptpctl_texts.h"
 #include "host/in_process_host.h"
 #include "host/object_kinds.h"
 #include "server/demo_data.h"
