@@ -161,9 +161,20 @@ class FaultyList final : public IServerList {
         if (Failed(Op::ListOpen, error)) return;
         m_inner->Open(error);
     }
-    int GetState(SOFError** error) override { return m_inner->GetState(error); }
+    int GetState(SOFError** error) override {
+        if (m_forcedState != 0) return m_forcedState;
+        return m_inner->GetState(error);
+    }
     void WaitStep(SOFError** error) override {
-        if (Failed(Op::ListWaitStep, error)) return;
+        if (const Fault* fault = m_host.Hit(Op::ListWaitStep, m_kind)) {
+            if (fault->listState != 0) {
+                if (error) *error = nullptr;
+                m_forcedState = fault->listState;
+                return;
+            }
+            m_host.Fail(*fault, error);
+            return;
+        }
         m_inner->WaitStep(error);
     }
     long GetCount(SOFError** error) override {
@@ -180,6 +191,7 @@ class FaultyList final : public IServerList {
     }
     void Refresh(int flags, SOFError** error) override {
         if (Failed(Op::ListRefresh, error)) return;
+        m_forcedState = 0;
         m_elements.clear();
         m_inner->Refresh(flags, error);
     }
@@ -200,6 +212,7 @@ class FaultyList final : public IServerList {
     std::unique_ptr<IServerList> m_inner;
     std::string m_kind;
     std::map<IServerObject*, std::unique_ptr<FaultyObject>> m_elements;
+    int m_forcedState = 0;
 };
 
 class FaultyObjects final : public IServerObjects {

@@ -49,6 +49,9 @@ struct Fault {
     std::string reply = "CPF9899: The command failed on the server.";
     // File calls (create, open, read, write, close): the result given instead.
     int fileResult = kFileInUse;
+    // ListWaitStep: when not 0, the list ends in this state (51: complete with errors) instead
+    // of the step failing with an error object.
+    int listState = 0;
 };
 
 class FaultInjectingHost final : public IHost {

@@ -12,6 +12,7 @@
 #include "server/system.h"
 #include "server/text_codec.h"
 
+
 namespace ptp::host {
 
 std::string NoInterpreterReply(std::string_view command) {

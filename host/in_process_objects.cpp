@@ -1,10 +1,13 @@
+#include <memory>
 #include <optional>
 
 #include "host/in_process_host.h"
 #include "host/in_process_parts.h"
+#include "host/object_kinds.h"
 #include "host/server_error.h"
 #include "server/list_views.h"
 #include "server/object_commit.h"
+#include "server/rules_check.h"
 #include "server/system.h"
 
 namespace ptp::host {
@@ -18,13 +21,16 @@ void Report(InProcessHost& host, SOFError** error, const server::Error& failure)
 // object's reads already see and Commit writes in one transaction.
 class InProcessObject final : public IServerObject {
   public:
+    // `loaded` holds the server's values as last read, at `index`; null for an object the server
+    // does not have (yet).
     InProcessObject(InProcessHost& host, server::System& system, std::string kind, std::string name,
-                    std::optional<server::ObjectRecord> loaded)
+                    std::shared_ptr<const server::ListSnapshot> loaded, std::size_t index)
         : m_host(host),
           m_system(system),
           m_kind(std::move(kind)),
           m_name(std::move(name)),
-          m_loaded(std::move(loaded)) {}
+          m_loaded(std::move(loaded)),
+          m_index(index) {}
 
     void GetAttribute(int id, char* buffer, std::size_t capacity, SOFError** error) override {
         ClearError(error);
@@ -44,7 +50,7 @@ class InProcessObject final : public IServerObject {
                         "Attribute " + std::to_string(id) + " does not exist.", m_host.Presenter());
             return {};
         }
-        return Value(id);
+        return std::string(Value(id));
     }
 
     void SetAttribute(int id, std::string_view value) override {
@@ -68,7 +74,7 @@ class InProcessObject final : public IServerObject {
         m_name = stored;
         m_staged.clear();
         auto fresh = m_system.GetObject(m_kind, m_name);
-        if (fresh) m_loaded = std::move(*fresh);
+        if (fresh) Reload(*fresh);
     }
 
     void Discard() override { m_staged.clear(); }
@@ -90,17 +96,37 @@ class InProcessObject final : public IServerObject {
     std::string GetName() const override { return m_name; }
 
   private:
-    std::string Value(int id) const {
+    // Reading a check operation of a rules verification object runs the check on the server.
+    bool IsCheckOperation(int id) const {
+        return m_kind == kinds::kVerifyRulesFile && id >= 10 && id <= 12;
+    }
+
+    void RunRulesCheck(int id) {
+        auto check = static_cast<server::RulesCheck>(id);
+        server::RulesCheckResult outcome = server::CheckRulesFile(m_system.Files(), m_name, check);
+        Reload(server::ObjectRecord{m_kind, m_name, outcome.AsAttributes(id)});
+    }
+
+    std::string_view Value(int id) {
+        if (IsCheckOperation(id)) RunRulesCheck(id);
         if (auto staged = m_staged.find(id); staged != m_staged.end()) return staged->second;
         if (!m_loaded) return {};
-        return m_loaded->Get(id);
+        return m_loaded->Find(m_index, id).value_or(std::string_view());
+    }
+
+    void Reload(const server::ObjectRecord& record) {
+        auto snapshot = std::make_shared<server::ListSnapshot>();
+        snapshot->Add(record.name, record.attributes);
+        m_loaded = std::move(snapshot);
+        m_index = 0;
     }
 
     InProcessHost& m_host;
     server::System& m_system;
     std::string m_kind;
     std::string m_name;
-    std::optional<server::ObjectRecord> m_loaded;
+    std::shared_ptr<const server::ListSnapshot> m_loaded;
+    std::size_t m_index = 0;
     server::Attributes m_staged;
 };
 
@@ -153,7 +179,7 @@ class InProcessList final : public IServerList {
                         m_host.Presenter());
             return nullptr;
         }
-        return m_elements[static_cast<std::size_t>(index)].get();
+        return &m_elements[static_cast<std::size_t>(index)];
     }
 
     void Refresh(int /*flags*/, SOFError** error) override {
@@ -175,23 +201,22 @@ class InProcessList final : public IServerList {
     }
 
     bool Load(SOFError** error) {
-        server::Result<std::vector<server::ObjectRecord>> records =
-            std::vector<server::ObjectRecord>{};
+        server::Result<server::ListSnapshot> records = server::ListSnapshot{};
         server::Status status = m_system.Read([&](server::ObjectTx& tx) -> server::Status {
-            records = server::ReadList(tx, m_kind, m_filter);
+            records = server::ReadListSnapshot(tx, m_kind, m_filter);
             return records.status();
         });
         if (!status) {
             Report(m_host, error, status.error());
             return false;
         }
+        // One block for all elements: their addresses stay put until the next load.
+        auto snapshot = std::make_shared<const server::ListSnapshot>(std::move(*records));
         m_elements.clear();
-        m_elements.reserve(records->size());
-        for (auto& record : *records) {
-            std::string name = record.name;
-            m_elements.push_back(std::make_unique<InProcessObject>(
-                m_host, m_system, m_kind, std::move(name), std::move(record)));
-        }
+        m_elements.reserve(snapshot->Size());
+        for (std::size_t i = 0; i < snapshot->Size(); ++i)
+            m_elements.emplace_back(m_host, m_system, m_kind, std::string(snapshot->Name(i)),
+                                    snapshot, i);
         return true;
     }
 
@@ -200,7 +225,7 @@ class InProcessList final : public IServerList {
     std::string m_kind;
     std::string m_filter;
     int m_state = kStateNew;
-    std::vector<std::unique_ptr<InProcessObject>> m_elements;
+    std::vector<InProcessObject> m_elements;
 };
 
 }  // namespace
@@ -212,13 +237,17 @@ std::unique_ptr<IServerObject> InProcessObjects::CreateObject(std::string_view k
                                                               SOFError** error) {
     server::System* system = m_host.SystemOrError(serverName, error);
     if (!system) return nullptr;
-    std::optional<server::ObjectRecord> loaded;
+    std::shared_ptr<server::ListSnapshot> loaded;
+    if (name.empty() && kind == kinds::kCurrentRulesList) name = kinds::kSingletonName;
     if (!name.empty()) {
         auto record = system->GetObject(kind, name);
-        if (record) loaded = std::move(*record);
+        if (record) {
+            loaded = std::make_shared<server::ListSnapshot>();
+            loaded->Add(record->name, record->attributes);
+        }
     }
     return std::make_unique<InProcessObject>(m_host, *system, std::string(kind), std::string(name),
-                                             std::move(loaded));
+                                             std::move(loaded), 0);
 }
 
 std::unique_ptr<IServerList> InProcessObjects::CreateList(std::string_view kind,

@@ -2,6 +2,7 @@
 // The kinds of server objects and lists, by the names the plug-in creates them with, and the
 // attribute numbers that more than one caller shares. A kind names both a single object and the
 // list of all objects of that kind; a list's filter narrows it (see each kind's note).
+#include <array>
 #include <string_view>
 
 namespace ptp::host::kinds {
@@ -59,6 +60,16 @@ inline constexpr std::string_view kFileMember = "FileMember";
 // TCP/IP servers and their state (DHCP server and the like). Name: the server name.
 inline constexpr std::string_view kTcpipServer = "TcpipServer";
 
+// The packet rules last activated on the system: attribute 1 the line count, 1000 + i line i.
+// Name: "*" (an empty name means it too).
+inline constexpr std::string_view kCurrentRulesList = "CNATCurrentRulesList";
+// Checks a rules file. Name: the file's server path, upper case. Attributes 1 (caller value) and
+// 2 ("1" when the VPN policy filters file is missing) are set by the caller; reading attribute
+// 10 (all checks), 11 (syntax) or 12 (includes) runs the check and gives "0" for a clean file,
+// "1" with findings, "2" when the file cannot be read; then 20 is the finding count and 1000 + i
+// finding i.
+inline constexpr std::string_view kVerifyRulesFile = "CNATVerifyRulesFile";
+
 // The names the plug-in's object-access classes go by; each is a list or object of a kind above.
 inline constexpr std::string_view kProfileObject = kProfile;
 inline constexpr std::string_view kProfileList = kProfile;
@@ -73,6 +84,16 @@ inline constexpr std::string_view kCPointToPointModemCommands = kModemCommand;
 
 // The name of singleton objects.
 inline constexpr std::string_view kSingletonName = "*";
+
+// Every kind above, for tools that show them all.
+inline constexpr std::array<std::string_view, 27> kAllKinds = {
+    kProfile,           kLine,           kLineAssociation,     kLineModem,
+    kModem,             kModemCommand,   kRoute,               kValidationList,
+    kValidationListEntry, kSystemValue,  kHardwareResource,    kTcpipInterface,
+    kNetworkInterface,  kConnectionList, kConnectionListEntry, kJob,
+    kSpooledFile,       kConnectionJob,  kRouteDaemonRecord,   kHostTableEntry,
+    kMailAttributes,    kDhcpAttributes, kAuthorizationList,   kFileMember,
+    kTcpipServer,       kCurrentRulesList, kVerifyRulesFile};
 
 }  // namespace ptp::host::kinds
 
@@ -182,5 +203,46 @@ inline constexpr int kOnline = 12;
 inline constexpr int kResource = 29;
 inline constexpr int kConnectionType = 32;
 }  // namespace line
+
+// Hardware resources (kinds::kHardwareResource).
+namespace hardware {
+inline constexpr int kName = 0;
+inline constexpr int kResourceKind = 1;  // "0000000000000008" for communication ports
+inline constexpr int kAdapterType = 2;
+inline constexpr int kDescription = 3;  // names the interface: "V.24", "V.35", "V.36", "Comm Port"
+inline constexpr int kStatus = 4;
+}  // namespace hardware
+
+// TCP/IP interfaces (kinds::kTcpipInterface).
+namespace interface {
+inline constexpr int kAddress = 0;
+inline constexpr int kSubnetMask = 1;
+inline constexpr int kLineName = 2;
+inline constexpr int kStatus = 3;
+inline constexpr int kType = 7;  // 1, 2, 3, 6, 8 physical kinds; 15 virtual
+inline constexpr int kDisplayAddress = 8;  // the address, or "*LOOPBACK", "*VIRTUALIP"
+}  // namespace interface
+
+// Validation lists and entries (kinds::kValidationList, kinds::kValidationListEntry).
+namespace validation {
+inline constexpr int kListName = 0;
+inline constexpr int kLibrary = 1;
+inline constexpr int kIdentifier = 2;  // entry: the identifier as upper-case hex
+inline constexpr int kData1 = 3;       // entry: first data field (the name)
+inline constexpr int kData2 = 4;       // entry: second data field (the password)
+}  // namespace validation
+
+// System values (kinds::kSystemValue): attribute 1 is the value.
+namespace system_value {
+inline constexpr int kName = 0;
+inline constexpr int kValue = 1;
+}  // namespace system_value
+
+// Route daemon interface records (kinds::kRouteDaemonRecord).
+namespace routed {
+inline constexpr int kInterfaceName = 0;
+inline constexpr int kRipVersion = 1;  // "RIP1", "RIP2" or empty for RIP off
+inline constexpr int kSupplyMode = 2;  // "FULL" or "LIMITED"
+}  // namespace routed
 
 }  // namespace ptp::host::attributes

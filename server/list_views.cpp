@@ -89,4 +89,15 @@ Result<std::vector<ObjectRecord>> ReadList(ObjectTx& tx, std::string_view kind,
     });
 }
 
+Result<ListSnapshot> ReadListSnapshot(ObjectTx& tx, std::string_view kind,
+                                      std::string_view filter) {
+    if (filter.empty() && kind != kinds::kLineAssociation) return tx.Snapshot(kind);
+    auto records = ReadList(tx, kind, filter);
+    if (!records) return records.error();
+    ListSnapshot snapshot;
+    for (const auto& record : *records)
+        snapshot.Add(record.name, record.attributes);
+    return snapshot;
+}
+
 }  // namespace ptp::server

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "server/list_snapshot.h"
 #include "server/object_record.h"
 #include "server/object_tx.h"
 #include "server/result.h"
@@ -13,5 +14,8 @@ namespace ptp::server {
 
 Result<std::vector<ObjectRecord>> ReadList(ObjectTx& tx, std::string_view kind,
                                            std::string_view filter);
+
+// The same list as one snapshot; unfiltered lists of plain kinds take the fast path.
+Result<ListSnapshot> ReadListSnapshot(ObjectTx& tx, std::string_view kind, std::string_view filter);
 
 }  // namespace ptp::server

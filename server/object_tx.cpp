@@ -110,30 +110,36 @@ Status ObjectTx::Delete(std::string_view kind, std::string_view name) {
 }
 
 Result<std::vector<ObjectRecord>> ObjectTx::List(std::string_view kind, const ListFilter& filter) {
-    // One query for the whole list: objects and their attributes arrive grouped by object.
+    auto snapshot = Snapshot(kind);
+    if (!snapshot) return snapshot.error();
+    std::vector<ObjectRecord> records;
+    records.reserve(snapshot->Size());
+    for (std::size_t i = 0; i < snapshot->Size(); ++i) {
+        ObjectRecord record = snapshot->ToRecord(kind, i);
+        if (filter.Matches(record)) records.push_back(std::move(record));
+    }
+    return records;
+}
+
+Result<ListSnapshot> ObjectTx::Snapshot(std::string_view kind) {
     auto stmt = m_db.Prepare(
         "SELECT o.id, o.name, a.attr, a.value FROM objects o "
         "LEFT JOIN attributes a ON a.object_id = o.id "
         "WHERE o.kind = ?1 ORDER BY o.name, o.id, a.attr");
     if (!stmt) return stmt.error();
     stmt->Bind(1, kind);
-    std::vector<ObjectRecord> records;
+    ListSnapshot snapshot;
     std::int64_t current = -1;
     while (stmt->Step()) {
         std::int64_t id = stmt->Int(0);
         if (id != current) {
-            if (!records.empty() && !filter.Matches(records.back())) records.pop_back();
-            records.push_back(ObjectRecord{std::string(kind), stmt->Text(1), {}});
+            snapshot.BeginRecord(stmt->TextView(1));
             current = id;
         }
-        if (!stmt->IsNull(2)) {
-            records.back().attributes.emplace_hint(records.back().attributes.end(),
-                                                   static_cast<int>(stmt->Int(2)), stmt->Text(3));
-        }
+        if (!stmt->IsNull(2)) snapshot.AddValue(static_cast<int>(stmt->Int(2)), stmt->TextView(3));
     }
     if (stmt->Failed()) return stmt->LastError();
-    if (!records.empty() && !filter.Matches(records.back())) records.pop_back();
-    return records;
+    return snapshot;
 }
 
 Result<long> ObjectTx::Count(std::string_view kind, const ListFilter& filter) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "server/list_snapshot.h"
 #include "server/object_record.h"
 #include "server/result.h"
 
@@ -35,6 +36,8 @@ class ObjectTx {
     Status Delete(std::string_view kind, std::string_view name);
     // Objects of `kind` that match `filter`, ordered by name.
     Result<std::vector<ObjectRecord>> List(std::string_view kind, const ListFilter& filter = {});
+    // Every object of `kind`, ordered by name, in one snapshot: the fast path of large lists.
+    Result<ListSnapshot> Snapshot(std::string_view kind);
     Result<long> Count(std::string_view kind, const ListFilter& filter = {});
     // Names of every kind that has objects.
     Result<std::vector<std::string>> Kinds();

@@ -99,6 +99,10 @@ std::string LineOf(const ObjectRecord& profile) {
     return profile.Get(prf::kLineName);
 }
 
+std::string AddressOr(std::string address, std::string_view fallback) {
+    return address.empty() ? std::string(fallback) : address;
+}
+
 int LinkCount(const ObjectRecord& profile) {
     if (profile.Get(prf::kMultilink) != "1") return 1;
     return static_cast<int>(std::clamp(profile.GetInt(prf::kMaxLinks, 2), 1L, 6L));
@@ -119,8 +123,8 @@ Status AddConnections(ObjectTx& tx, const ObjectRecord& profile, const ObjectRec
             {con::kProfileName, profile.name},
             {con::kStatus, std::to_string(status)},
             {con::kLineName, LineOf(profile)},
-            {con::kRemoteAddress, profile.Get(50, "*DYNAMIC")},
-            {con::kLocalAddress, profile.Get(49, "*DYNAMIC")},
+            {con::kRemoteAddress, AddressOr(profile.Get(52), "*DYNAMIC")},
+            {con::kLocalAddress, AddressOr(profile.Get(50), "*DYNAMIC")},
             {con::kLinkId, LinkIdBytes(id)},
             {con::kBundleKind, links > 1 ? "*MULTILINK" : "*NONE"},
             {con::kConnectedSeconds, "0"},

@@ -59,6 +59,17 @@ TEST_F(FaultInjectionTest, ListsFilesAndCommandsFailOnRequest) {
     modem->GetAttribute(0, buffer, sizeof buffer, &error);
     EXPECT_STREQ(buffer, "M1");
 
+    // A list can be made to end complete with errors.
+    Fault partial;
+    partial.operation = HostOperation::ListWaitStep;
+    partial.listState = kListStateCompleteWithErrors;
+    m_faulty->AddFault(partial);
+    list->WaitStep(&error);
+    EXPECT_EQ(error, nullptr);
+    EXPECT_EQ(list->GetState(&error), kListStateCompleteWithErrors);
+    list->Refresh(0, &error);
+    EXPECT_NE(list->GetState(&error), kListStateCompleteWithErrors);
+
     Fault inUse;
     inUse.operation = HostOperation::FileOpen;
     inUse.fileResult = kFileInUse;

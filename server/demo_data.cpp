@@ -1,0 +1,385 @@
+#include "server/demo_data.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "host/object_kinds.h"
+#include "server/object_tx.h"
+#include "server/ppp_jobs.h"
+#include "server/stream_files.h"
+#include "server/system.h"
+#include "server/text_codec.h"
+
+namespace ptp::server {
+namespace {
+
+namespace kinds = host::kinds;
+namespace attr = host::attributes;
+
+struct DemoProfile {
+    const char* name;
+    const char* description;
+    int mode;
+    int protocol;
+    int lineService;
+    int lineKind;
+    const char* lineKindText;
+    const char* line;
+    const char* pool;
+    const char* local;
+    const char* remote;
+};
+
+// Originators and receivers over every kind of line the product handles.
+const std::vector<DemoProfile>& Profiles() {
+    static const std::vector<DemoProfile> profiles = {
+        {"DIALISP", "Dial the Internet provider", 1, 2, 1, 1, "*ASYNC", "PPPLIN01", "", "*DYNAMIC",
+         "*DYNAMIC"},
+        {"BRANCHDOD", "Dial on demand to the branch office", 6, 2, 1, 1, "*ASYNC", "PPPLIN01", "",
+         "10.1.1.1", "10.2.1.1"},
+        {"REMOTEUSR", "Answer remote users on the modem pool", 2, 2, 1, 2, "*POOL", "", "PPPPOOL",
+         "10.1.1.1", "10.1.9.1"},
+        {"LEASEDHQ", "Leased line to headquarters", 1, 2, 2, 1, "*SYNC", "PPPLEASED", "",
+         "192.168.50.1", "192.168.50.2"},
+        {"SLIPDIAL", "Old SLIP dial-out", 1, 1, 1, 1, "*ASYNC", "PPPLIN04", "", "10.5.0.1",
+         "10.5.0.2"},
+        {"ISDNBUNDLE", "Multilink ISDN to the data centre", 1, 2, 1, 5, "*ISDN", "ISDNLINE", "",
+         "172.16.8.1", "172.16.8.2"},
+        {"L2TPINIT", "L2TP tunnel to the partner network", 1, 2, 3, 6, "*L2TP", "L2TPLINE", "",
+         "*DYNAMIC", "*DYNAMIC"},
+        {"L2TPTERM", "L2TP terminator for road warriors", 2, 2, 3, 6, "*L2TP", "L2TPLINE", "",
+         "10.1.1.1", "10.1.20.1"},
+        {"PPPOEDSL", "DSL access over PPPoE", 9, 2, 3, 8, "*PPPOE", "PPPOELINE", "", "*DYNAMIC",
+         "*DYNAMIC"},
+        {"OLDMODEM", "Profile whose line was deleted", 1, 2, 1, 1, "*ASYNC", "GONELINE", "",
+         "*DYNAMIC", "*DYNAMIC"},
+    };
+    return profiles;
+}
+
+Attributes ProfileAttributes(const DemoProfile& p) {
+    namespace prf = attr::profile;
+    Attributes a = {
+        {prf::kName, p.name},
+        {prf::kMode, std::to_string(p.mode)},
+        {prf::kProtocol, std::to_string(p.protocol)},
+        {prf::kStatus, std::to_string(attr::status::kInactive)},
+        {prf::kChangeStatus, std::to_string(attr::status::kInactive)},
+        {prf::kLineName, p.line},
+        {prf::kLineKindText, p.lineKindText},
+        {prf::kLineService, std::to_string(p.lineService)},
+        {7, p.local},
+        {8, p.remote},
+        {prf::kJobName, ""},
+        {prf::kDescription, p.description},
+        {12, "0"},
+        {prf::kMaxConnections, p.lineKind == 2 ? "2" : "1"},
+        {prf::kMultilink, std::string(p.name) == "ISDNBUNDLE" ? "1" : "0"},
+        {17, p.mode == 1 || p.mode == 6 ? "5551234" : "*NONE"},
+        {18, "*NONE"},
+        {19, "*NONE"},
+        {20, "0"},
+        {prf::kLineKind, std::to_string(p.lineKind)},
+        {prf::kMaxLinks, std::string(p.name) == "ISDNBUNDLE" ? "2" : "1"},
+        {27, p.mode == 2 ? "0" : "1"},
+        {28, "2"},
+        {prf::kValidationList, "QTOCPTP"},
+        {30, p.mode == 2 ? "1" : "0"},
+        {47, p.mode == 2 ? "0" : "2"},
+        {48, ""},
+        {49, std::string(p.local) == "*DYNAMIC" ? "2" : "1"},
+        {50, std::string(p.local) == "*DYNAMIC" ? "" : p.local},
+        {51, std::string(p.remote) == "*DYNAMIC" ? "2" : "1"},
+        {52, std::string(p.remote) == "*DYNAMIC" ? "" : p.remote},
+        {55, "0"},
+        {57, "1"},
+        {prf::kPoolName, p.pool},
+        {71, std::string(p.name) == "DIALISP" ? "1" : "0"},
+        {72, std::string(p.name) == "DIALISP" ? "ISPFILTER" : ""},
+        {prf::kStatusText, ""},
+        {90, "0"},
+    };
+    if (p.lineService == 3 && p.mode == 1) a[91] = "partner.example.com";
+    return a;
+}
+
+struct DemoLine {
+    const char* name;
+    const char* type;
+    const char* connection;  // attribute 32
+    const char* resource;
+    const char* interface;
+    const char* framing;
+    const char* pool;
+    const char* modem;
+    const char* text;
+};
+
+const std::vector<DemoLine>& Lines() {
+    static const std::vector<DemoLine> lines = {
+        {"PPPLIN01", "*PPP", "*SWTPP", "CMN01", "*RS232V24", "*ASYNC", "", "IBM 7852-400",
+         "Internal modem port"},
+        {"PPPLIN02", "*PPP", "*SWTPP", "CMN02", "*RS232V24", "*ASYNC", "PPPPOOL",
+         "2771 INTERNAL MODEM", "Pool line 1"},
+        {"PPPLIN03", "*PPP", "*SWTPP", "CMN03", "*RS232V24", "*ASYNC", "PPPPOOL",
+         "2771 INTERNAL MODEM", "Pool line 2"},
+        {"PPPLIN04", "*PPP", "*SWTPP", "CMN04", "*RS232V24", "*ASYNC", "", "ACME 56K V.90",
+         "User modem on CMN04"},
+        {"PPPLEASED", "*PPP", "*NONSWTPP", "CMN05", "*V35", "*SYNC", "", "NONE",
+         "Leased V.35 line"},
+        {"ISDNLINE", "*PPP", "*SWTPP", "*NWID", "*INTMODEM", "*SYNC", "", "ISDN TA",
+         "ISDN basic rate"},
+        {"L2TPLINE", "*PPP", "*L2TP", "*NONE", "", "", "", "NONE", "L2TP virtual line"},
+        {"PPPOELINE", "*PPP", "*PPPOE", "*NONE", "", "", "", "NONE", "PPPoE virtual line"},
+        {"ETHLINE", "*ETH", "", "CMN10", "", "", "", "NONE", "Gigabit Ethernet"},
+    };
+    return lines;
+}
+
+Attributes LineAttributes(const DemoLine& l) {
+    return {{attr::line::kType, l.type},
+            {attr::line::kName, l.name},
+            {attr::line::kPoolName, l.pool},
+            {attr::line::kText, l.text},
+            {attr::line::kOnline, "*YES"},
+            {14, std::string(l.framing) == "*SYNC" ? "64000" : "115200"},
+            {15, "2048"},
+            {19, "2"},
+            {20, "5"},
+            {21, "*NONE"},
+            {24, "10"},
+            {25, "5"},
+            {26, "2"},
+            {27, "3"},
+            {attr::line::kResource, l.resource},
+            {30, l.interface},
+            {31, l.framing},
+            {attr::line::kConnectionType, l.connection},
+            {40, "*HARDWARE"},
+            {49, "*SYSVAL"},
+            {50, ""}};
+}
+
+struct DemoModem {
+    const char* name;
+    const char* system;
+    const char* kind;
+    std::vector<std::pair<const char*, const char*>> commands;
+};
+
+const std::vector<DemoModem>& Modems() {
+    static const std::vector<DemoModem> modems = {
+        {"IBM 7852-400", "1", "1", {{"RESET", "AT&F"}, {"INIT", "ATE0Q0V1X4&C1&D2"}}},
+        {"2771 INTERNAL MODEM", "1", "1", {{"RESET", "AT&F"}, {"INIT", "AT&C1&D2S0=0"}}},
+        {"ISDN TA", "1", "2", {{"INIT", "AT&F"}, {"SPID1", "AT!N1=0155512340101"}}},
+        {"ACME 56K V.90", "0", "1", {{"INIT", "AT&F1E0"}, {"SPEAKER", "ATM0L0"}}},
+    };
+    return modems;
+}
+
+std::string Hex(std::string_view bytes) {
+    std::string out;
+    char digits[3];
+    for (unsigned char c : bytes) {
+        std::snprintf(digits, sizeof digits, "%02X", c);
+        out += digits;
+    }
+    return out;
+}
+
+Status SeedObjects(ObjectTx& tx) {
+    for (const auto& profile : Profiles()) {
+        if (auto s = tx.Put(kinds::kProfile, profile.name, ProfileAttributes(profile)); !s)
+            return s;
+    }
+    for (const auto& line : Lines()) {
+        if (auto s = tx.Put(kinds::kLine, line.name, LineAttributes(line)); !s) return s;
+        if (std::string(line.type) != "*PPP") continue;
+        Attributes association = {{0, line.name}, {1, line.modem}, {4, "1"}};
+        if (auto s = tx.Put(kinds::kLineModem, line.name, association); !s) return s;
+    }
+    for (const auto& modem : Modems()) {
+        Attributes a = {{0, modem.name}, {1, modem.system}, {2, modem.kind},   {3, "AT"},
+                        {4, "AT"},       {5, "ATDT"},       {6, "ATS0=2S7=30"}};
+        if (auto s = tx.Put(kinds::kModem, modem.name, a); !s) return s;
+        int number = 1;
+        for (const auto& [commandName, value] : modem.commands) {
+            std::string key = std::string(modem.name) + "/" + std::to_string(number);
+            Attributes c = {{0, modem.name},  {1, "TEMPLATE"}, {2, std::to_string(number)},
+                            {3, commandName}, {4, value},      {5, UpperAscii(modem.name)}};
+            if (auto s = tx.Put(kinds::kModemCommand, key, c); !s) return s;
+            ++number;
+        }
+    }
+    namespace hw = attr::hardware;
+    const std::vector<std::vector<std::string>> ports = {
+        {"CMN01", "2771", "Comm Port - internal modem"},
+        {"CMN02", "2771", "Comm Port - internal modem"},
+        {"CMN03", "2771", "Comm Port - internal modem"},
+        {"CMN04", "2745", "Two-line WAN IOA V.24 port"},
+        {"CMN05", "2745", "Two-line WAN IOA V.35 port"},
+        {"CMN06", "2745", "Two-line WAN IOA V.36 port"},
+    };
+    for (const auto& port : ports) {
+        Attributes a = {{hw::kName, port[0]},
+                        {hw::kResourceKind, "0000000000000008"},
+                        {hw::kAdapterType, port[1]},
+                        {hw::kDescription, port[2]},
+                        {hw::kStatus, "Operational"}};
+        if (auto s = tx.Put(kinds::kHardwareResource, port[0], a); !s) return s;
+    }
+    namespace ifc = attr::interface;
+    const std::vector<std::vector<std::string>> interfaces = {
+        {"127.0.0.1", "255.0.0.0", "*LOOPBACK", "15", "*LOOPBACK"},
+        {"10.1.1.1", "255.255.255.0", "ETHLINE", "1", "10.1.1.1"},
+        {"192.168.50.1", "255.255.255.252", "PPPLEASED", "6", "192.168.50.1"},
+        {"10.1.1.100", "255.255.255.255", "*VIRTUALIP", "15", "*VIRTUALIP"},
+    };
+    for (const auto& i : interfaces) {
+        Attributes a = {{ifc::kAddress, i[0]},  {ifc::kSubnetMask, i[1]},
+                        {ifc::kLineName, i[2]}, {ifc::kStatus, "*ACTIVE"},
+                        {ifc::kType, i[3]},     {ifc::kDisplayAddress, i[4]}};
+        if (auto s = tx.Put(kinds::kTcpipInterface, i[0], a); !s) return s;
+    }
+    namespace vl = attr::validation;
+    for (const char* list : {"QTOCPTP", "QYSDPTP", "REMOTEUSRS"}) {
+        if (auto s = tx.Put(kinds::kValidationList, list,
+                            {{vl::kListName, list}, {vl::kLibrary, "QUSRSYS"}});
+            !s)
+            return s;
+    }
+    const std::vector<std::pair<std::string, std::string>> entries = {
+        {std::string("\xC2\x23\x00\x00", 4) + "DIALISP", "ISPUSER"},
+        {std::string("\xC0\x23\x00\x00", 4) + "SLIPDIAL", "SLIPUSER"},
+        {std::string("\xC2\x23\x00\x00", 4) + "JSMITH", "JSMITH"},
+    };
+    for (const auto& [identifier, user] : entries) {
+        std::string list = user == "JSMITH" ? "REMOTEUSRS" : "QTOCPTP";
+        std::string hex = Hex(identifier);
+        Attributes a = {{vl::kListName, list},
+                        {vl::kLibrary, "QUSRSYS"},
+                        {vl::kIdentifier, hex},
+                        {vl::kData1, user},
+                        {vl::kData2, "secret"}};
+        if (auto s = tx.Put(kinds::kValidationListEntry, list + "/" + hex, a); !s) return s;
+    }
+    if (auto s = tx.Put(kinds::kSystemValue, "QRETSVRSEC", {{0, "QRETSVRSEC"}, {1, "0"}}); !s)
+        return s;
+    if (auto s = tx.Put(kinds::kNetworkInterface, "NWIISDN1",
+                        {{0, "NWIISDN1"},
+                         {1, "*ISDN"},
+                         {2, "LIN041"},
+                         {3, "*ETSI"},
+                         {4, "ISDN basic rate interface"}});
+        !s)
+        return s;
+    if (auto s = tx.Put(kinds::kConnectionList, "ISDNCNNL",
+                        {{0, "ISDNCNNL"}, {1, "*ETSI"}, {4, "Data centre numbers"}});
+        !s)
+        return s;
+    if (auto s = tx.Put(kinds::kConnectionListEntry, "ISDNCNNL/DATACTR",
+                        {{0, "ISDNCNNL"}, {1, "DATACTR"}, {2, "0695551000"}, {3, "*UNRESTRICTED"}});
+        !s)
+        return s;
+    if (auto s = tx.Put(kinds::kRoute, "LEASEDHQ/192.168.60.0/255.255.255.0/",
+                        {{1, "255.255.255.0"}, {3, "192.168.60.0"}, {13, "1"}, {14, "LEASEDHQ"}});
+        !s)
+        return s;
+    if (auto s = tx.Put(kinds::kRouteDaemonRecord, "LEASEDHQ",
+                        {{0, "LEASEDHQ"}, {1, "RIP2"}, {2, "FULL"}});
+        !s)
+        return s;
+    if (auto s = tx.Put(kinds::kAuthorizationList, "PPPAUTL", {{0, "PPPAUTL"}}); !s) return s;
+    for (const char* member : {"DIALSCRIPT", "HAYESINIT"}) {
+        if (auto s = tx.Put(kinds::kFileMember, std::string("QUSRSYS/QATOCPPSCR/") + member,
+                            {{0, member}});
+            !s)
+            return s;
+    }
+    if (auto s = tx.Put(kinds::kHostTableEntry, "10.1.1.1",
+                        {{0, "10.1.1.1"}, {1, "AS400A.EXAMPLE.COM"}});
+        !s)
+        return s;
+    if (auto s = tx.Put(kinds::kTcpipServer, "DHCP", {{0, "DHCP"}, {1, "*INACTIVE"}}); !s) return s;
+    return tx.Put(kinds::kCurrentRulesList, kinds::kSingletonName,
+                  {{1, "2"},
+                   {1000, "ADDRESS ISPNET IP = 0.0.0.0 MASK = 0.0.0.0 TYPE = TRUSTED"},
+                   {1001,
+                    "FILTER SET ISPFILTER ACTION = PERMIT DIRECTION = * SRCADDR = * "
+                    "DSTADDR = * PROTOCOL = * DSTPORT = * SRCPORT = *"}});
+}
+
+const char* kFiltersFile = "/QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P";
+
+Status SeedFiles(StreamFiles& files) {
+    const std::string filters =
+        "### Addresses the PPP filters refer to\n"
+        "ADDRESS ISPNET IP = 0.0.0.0 MASK = 0.0.0.0 TYPE = TRUSTED\n"
+        "### Let everything through the Internet provider's link\n"
+        "FILTER SET ISPFILTER ACTION = PERMIT DIRECTION = * SRCADDR = * DSTADDR = * "
+        "PROTOCOL = * DSTPORT = * SRCPORT = * FRAGMENTS = NONE JRN = OFF\n"
+        "FILTER SET BRANCHONLY ACTION = PERMIT DIRECTION = * SRCADDR = 10.2.0.0 "
+        "DSTADDR = * SERVICE = ANY FRAGMENTS = NONE JRN = OFF\n"
+        "\n";
+    if (auto s = files.Write(kFiltersFile, filters, kCcsidUtf16); !s) return s;
+    const std::string vpn =
+        "### VPN policy filters\n"
+        "INCLUDE FILE = /QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P\n\n";
+    if (auto s = files.Write("/QKTL/UserData/NOS50/TCPIP/ADMIXRULES/VPNPOLICYFILTERS.I3P", vpn,
+                             kCcsidUtf16);
+        !s)
+        return s;
+    const std::string policies =
+        "GROUPPOLICY=SALES MULTILINKENABLE=1 MULTILINKMAXLINKS=2 MULTILINKBACP=0 "
+        "TCPIPFORWARDING=0 TCPVJ=1 TCPUSEFILTER=0 TCPFILTERNAME= DESCRIPTION=Sales force on the "
+        "road\n"
+        "GROUPPOLICY=ADMINS MULTILINKENABLE=0 MULTILINKMAXLINKS=2 MULTILINKBACP=0 "
+        "TCPIPFORWARDING=1 TCPVJ=0 TCPUSEFILTER=1 TCPFILTERNAME=ISPFILTER DESCRIPTION=*NONE\n";
+    if (auto s =
+            files.Write("/QKTL/UserData/NOS50/TCPIP/PPP/grouppolicy.cfg", policies, kCcsidText);
+        !s)
+        return s;
+    const std::string l2tp =
+        "LINENAME=L2TPLINE FRAMING=0 BANDWIDTH=115200 MAXFRAMESIZE=1500 ACTIVEPACKETNBR=0 "
+        "ACTIVEPACKETSIZE=0 ACTIVETUNNELKEEPALV=1 AUTHRMTPEERPERIODIC=0 AUTHRMTPEERINTERVAL=0 "
+        "MAXAUTHATTEMPTS=5 LCPCFGRTYTIMER=3 LCPMAXCFGFAILURES=5 LCPMAXCFGREQUESTS=10 "
+        "LCPMAXTERMREQUESTS=2 RECOVERYCOUNTLIMIT=6 RECOVERYTIME=32 REQRMTSYSID=0 VLDLNAME= "
+        "LINEDESCRIPTION=L2TP virtual line\n";
+    if (auto s = files.Write("/QKTL/UserData/NOS50/TCPIP/PPP/L2TPLine.cfg", l2tp, kCcsidText); !s)
+        return s;
+    const std::string pppoe =
+        "PELINENAME=PPPOELINE PHYSICALLINENAME=ETHLINE PEMAXFRAMESIZE=1492 KEEPACTIVESESALV=0 "
+        "PEAUTHRMTPEERPERIODIC=0 PEAUTHRMTPEERINTERVAL=0 PEMAXAUTHATTEMPTS=5 PELCPCFGRTYTIMER=3 "
+        "PELCPMAXCFGFAILURES=5 PELCPMAXCFGREQUESTS=10 PELCPMAXTERMREQUESTS=2 "
+        "PERECOVERYCOUNTLIMIT=6 PERECOVERYTIME=32 PELINEDESCRIPTION=PPPoE virtual line\n";
+    if (auto s = files.Write("/QKTL/UserData/NOS50/TCPIP/PPP/PPPoELine.cfg", pppoe, kCcsidText); !s)
+        return s;
+    const std::string cnnl =
+        "CNNLSTNAME=ISDNCNNL NETWORKTYPE=*ETSI UNRESTRICTEDIN=1 V110IN=0 DOVIN=0 ASYNCIN=1 "
+        "SYNCIN=0 INFOXFERTYPEOUT=*UNRESTRICTED\n";
+    return files.Write("/QKTL/UserData/NOS50/TCPIP/PPP/Cnnlist.cfg", cnnl, kCcsidText);
+}
+
+// Brings the demo jobs to their states: the Internet profile up, the leased line coming up, and
+// the profile without a line failed.
+Status StartDemoJobs(System& system) {
+    for (const char* profile : {"DIALISP", "LEASEDHQ", "ISDNBUNDLE", "OLDMODEM"}) {
+        Status started = system.Transact([&](ObjectTx& tx) {
+            if (system.Jobs().IsActive(tx, profile)) return Status::Ok();
+            return system.Jobs().Start(tx, profile, JobStartOptions{false, "*PRINT", "demo"});
+        });
+        if (!started) return started;
+    }
+    return system.Jobs().AdvanceClock(30);
+}
+
+}  // namespace
+
+Status SeedDemoData(System& system) {
+    if (auto s = system.Transact(SeedObjects); !s) return s;
+    if (auto s = SeedFiles(system.Files()); !s) return s;
+    return StartDemoJobs(system);
+}
+
+}  // namespace ptp::server

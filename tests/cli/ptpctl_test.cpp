@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "../server/temp_state.h"
+#include "cli/ptpctl/ptpctl_operations.h"
+#include "host/object_kinds.h"
+#include "server/server_state.h"
+#include "server/stream_files.h"
+#include "server/system.h"
+
+namespace ptp::cli {
+namespace {
+
+class PtpctlTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string error;
+        m_texts =
+            res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+        ASSERT_TRUE(m_texts) << error;
+    }
+    Operations Make(const std::string& system = "") {
+        Operations operations(m_texts, m_out, m_err);
+        operations.SetState(m_folder.Path());
+        operations.SetSystem(system);
+        return operations;
+    }
+    std::vector<nlohmann::json> JsonLines() {
+        std::vector<nlohmann::json> lines;
+        std::istringstream in(m_out.str());
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(nlohmann::json::parse(line));
+        m_out.str("");
+        return lines;
+    }
+
+    test::TempFolder m_folder;
+    std::shared_ptr<res::ResourceModule> m_texts;
+    std::ostringstream m_out;
+    std::ostringstream m_err;
+};
+
+TEST_F(PtpctlTest, SystemsObjectsAndErrorsAsAnOperatorSeesThem) {
+    EXPECT_EQ(Make().AddSystem("as400a", "050300", true), 0);
+    EXPECT_EQ(m_out.str(), "Added system AS400A at release 050300.\n");
+    EXPECT_EQ(Make().AddSystem("as400a", "050400", false), 1);
+    EXPECT_NE(m_err.str().find("ptpctl: CPF2112"), std::string::npos);
+    m_out.str("");
+    EXPECT_EQ(Make().ListSystems(), 0);
+    EXPECT_EQ(m_out.str(), "AS400A 050300\n");
+    m_err.str("");
+    EXPECT_EQ(Make().PrintObjects("Profile", ""), 1);
+    EXPECT_NE(m_err.str().find("--system"), std::string::npos);
+
+    m_out.str("");
+    auto ops = Make("as400a");
+    EXPECT_EQ(ops.PutObject("Profile", "DIAL", {"0=DIAL", "10=It's a test"}), 0);
+    EXPECT_EQ(ops.PutObject("Profile", "DIAL", {"ten=x"}), 1);
+    EXPECT_EQ(ops.PutObject("Nonsense", "X", {"0=X"}), 1);
+    EXPECT_EQ(ops.PrintObjects("Profile", ""), 0);
+    auto lines = JsonLines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]["name"], "DIAL");
+    EXPECT_EQ(lines[0]["attributes"]["10"], "It's a test");
+    EXPECT_EQ(ops.DeleteObject("Profile", "DIAL"), 0);
+    EXPECT_EQ(ops.DeleteObject("Profile", "DIAL"), 1);
+}
+
+TEST_F(PtpctlTest, DemoFilesLogAndClock) {
+    ASSERT_EQ(Make().AddSystem("demo1", "050400", false), 0);
+    auto ops = Make("DEMO1");
+    ASSERT_EQ(ops.Demo(), 0);
+    m_out.str("");
+    ASSERT_EQ(ops.PrintObjects(std::string(host::kinds::kConnectionJob), ""), 0);
+    auto connections = JsonLines();
+    // The Internet profile, the leased line, two links of the ISDN bundle and the failed start.
+    ASSERT_EQ(connections.size(), 5u);
+    int failed = 0;
+    for (const auto& c : connections)
+        failed += c["attributes"]["25"] == "300";
+    EXPECT_EQ(failed, 1);
+
+    std::string local = (m_folder.Path() / "rules.txt").string();
+    std::ofstream(local) << "ADDRESS X IP = 10.0.0.1 TYPE = TRUSTED\n";
+    EXPECT_EQ(ops.PutFile(local, "/qktl/userdata/nos50/tcpip/admixrules/pppfilters.i3p", 0), 0);
+    auto system = server::ServerState(m_folder.Path()).OpenSystem("DEMO1");
+    auto stored = (*system)->Files().Read("/QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P");
+    EXPECT_EQ(stored->ccsid, server::kCcsidUtf16);  // kept the file's character set
+    EXPECT_EQ(stored->text, "ADDRESS X IP = 10.0.0.1 TYPE = TRUSTED\n");
+    m_out.str("");
+    EXPECT_EQ(ops.GetFile("/QKTL/UserData/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P", ""), 0);
+    EXPECT_EQ(m_out.str(), "ADDRESS X IP = 10.0.0.1 TYPE = TRUSTED\n");
+    EXPECT_EQ(ops.PutFile(local + ".missing", "/x", 0), 1);
+
+    m_out.str("");
+    int ended = ops.RunCl("QSYS/ENDTCPPTP CFGPRF('DIALISP')");
+    EXPECT_EQ(ended == 0, m_out.str().empty());  // a reply is printed and fails the run
+    m_out.str("");
+    EXPECT_EQ(ops.PrintLog(1), 0);
+    auto log = JsonLines();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0]["client"], "ptpctl");
+    EXPECT_EQ(log[0]["command"], "QSYS/ENDTCPPTP CFGPRF('DIALISP')");
+
+    EXPECT_EQ(ops.AdvanceClock(10), 0);
+    EXPECT_EQ(m_out.str(), "The clock of system DEMO1 stands at 40 seconds.\n");
+    EXPECT_EQ(ops.AdvanceClock(-1), 1);
+}
+
+}  // namespace
+}  // namespace ptp::cli

@@ -1,0 +1,66 @@
+#include "host/object_kinds.h"
+#include "host_fixture.h"
+#include "server/demo_data.h"
+#include "server/stream_files.h"
+#include "server/system.h"
+
+namespace ptp::host {
+namespace {
+
+using test::TakeError;
+
+class RulesObjectsTest : public test::HostFixture {
+  protected:
+    std::unique_ptr<IServerObject> Verify(std::string_view path) {
+        SOFError* error = nullptr;
+        auto verify = m_host->Objects().CreateObject(kinds::kVerifyRulesFile, kClientName, "SYS1",
+                                                     path, &error);
+        EXPECT_EQ(error, nullptr);
+        verify->SetAttribute(1, "7");
+        verify->SetAttribute(2, "0");
+        return verify;
+    }
+};
+
+TEST_F(RulesObjectsTest, VerificationReportsSyntaxAndMissingIncludes) {
+    const std::string path = "/QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P";
+    ASSERT_TRUE(System()
+                    .Files()
+                    .Write(path,
+                           "### a comment\n"
+                           "ADDRESS A IP = 10.0.0.1 %\n"
+                           "   MASK = 255.0.0.0 TYPE = TRUSTED\n"
+                           "1 FILTER SET F ACTION = PERMIT\n"
+                           "BOGUS STATEMENT HERE\n"
+                           "INCLUDE FILE = /QKTL/missing.i3p\n",
+                           server::kCcsidUtf16)
+                    .ok());
+    SOFError* error = nullptr;
+    auto verify = Verify(path);
+    EXPECT_EQ(verify->GetAttributeText(11, &error), "1");
+    EXPECT_EQ(verify->GetAttributeText(20, &error), "1");
+    EXPECT_NE(verify->GetAttributeText(1000, &error).find("BOGUS"), std::string::npos);
+    EXPECT_EQ(verify->GetAttributeText(12, &error), "1");
+    EXPECT_NE(verify->GetAttributeText(1000, &error).find("/QKTL/missing.i3p"), std::string::npos);
+    EXPECT_EQ(verify->GetAttributeText(10, &error), "1");
+    EXPECT_EQ(verify->GetAttributeText(20, &error), "2");
+    EXPECT_EQ(error, nullptr);
+
+    EXPECT_EQ(Verify("/QKTL/NONE.I3P")->GetAttributeText(10, &error), "2");
+}
+
+TEST_F(RulesObjectsTest, TheDemoSystemHasCleanRulesAndActiveRules) {
+    ASSERT_TRUE(server::SeedDemoData(System()).ok());
+    SOFError* error = nullptr;
+    auto vpn = Verify("/QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/VPNPOLICYFILTERS.I3P");
+    EXPECT_EQ(vpn->GetAttributeText(10, &error), "0");
+    EXPECT_EQ(vpn->GetAttributeText(20, &error), "0");
+    auto current =
+        m_host->Objects().CreateObject(kinds::kCurrentRulesList, kClientName, "SYS1", "", &error);
+    ASSERT_EQ(error, nullptr);
+    EXPECT_EQ(current->GetAttributeText(1, &error), "2");
+    EXPECT_EQ(current->GetAttributeText(1000, &error).rfind("ADDRESS ISPNET", 0), 0u);
+}
+
+}  // namespace
+}  // namespace ptp::host
