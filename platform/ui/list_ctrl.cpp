@@ -1,5 +1,7 @@
 #include "platform/ui/list_ctrl.h"
 
+#include <algorithm>
+
 #include "platform/ui/dialog.h"
 
 namespace ptp::ui {
@@ -153,10 +155,8 @@ bool CListCtrl::Perform(const Action& action, std::vector<RaisedEvent>& events, 
         case ActionKind::Choose:
         case ActionKind::DoubleClick: {
             int row = action.index;
-            if (row < 0) {
-                for (int i = 0; i < GetItemCount(); ++i) {
-                    if (GetItemText(i, 0) == action.text) row = i;
-                }
+            for (int i = 0; row < 0 && i < GetItemCount(); ++i) {
+                if (GetItemText(i, 0) == action.text) row = i;
             }
             if (!ValidRow(row)) {
                 why = name + " has no row " + std::to_string(action.index);

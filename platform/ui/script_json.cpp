@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <utility>
 
+#include "platform/ui/script_json_internal.h"
 #include "platform/ui/toolkit.h"
 
 namespace ptp::ui {
@@ -55,7 +56,9 @@ bool ReadText(const Json& object, const char* key, std::string& out) {
     return true;
 }
 
-std::optional<Action> ReadAction(const Json& json, std::string& why) {
+}  // namespace
+
+std::optional<Action> ReadAction(const nlohmann::json& json, std::string& why) {
     if (json.is_string()) {
         const auto kind = ParseActionKind(json.get<std::string>());
         if (!kind || !IsBareAction(*kind)) {
@@ -132,6 +135,8 @@ std::optional<Action> ReadAction(const Json& json, std::string& why) {
     }
     return action;
 }
+
+namespace {
 
 std::optional<int> ReadAnswer(const Json& json) {
     if (json.is_number_integer()) {
@@ -279,7 +284,8 @@ std::string ScriptToJson(const ScriptDriver& driver) {
     Json answers = Json::array();
     for (int answer : driver.Answers())
         answers.push_back(answer);
-    return Json{{"dialogs", dialogs}, {"messageBoxes", answers}}.dump(2);
+    return Json{{"dialogs", dialogs}, {"messageBoxes", answers}}.dump(
+        2, ' ', false, Json::error_handler_t::replace);
 }
 
 std::string TranscriptToJson(const Transcript& transcript) {
@@ -326,7 +332,7 @@ std::string TranscriptToJson(const Transcript& transcript) {
         }
         entries.push_back(std::move(json));
     }
-    return entries.dump(2);
+    return entries.dump(2, ' ', false, Json::error_handler_t::replace);
 }
 
 PlayResult PlayScript(std::string_view json, const std::function<void()>& run) {
