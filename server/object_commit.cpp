@@ -119,6 +119,10 @@ Result<std::string> CommitObject(ObjectTx& tx, std::string_view kind, std::strin
 }
 
 Status DeleteObjectWithDependents(ObjectTx& tx, std::string_view kind, std::string_view name) {
+    // The modem commands object named by a modem alone stands for the whole modem: deleting it
+    // removes the modem with all its command entries.
+    if (kind == kinds::kModemCommand && name.find('/') == std::string_view::npos)
+        return DeleteObjectWithDependents(tx, kinds::kModem, name);
     auto record = tx.Get(kind, name);
     if (!record) return record.status();
     if (kind == kinds::kModem && record->Get(1) == "1") return Message("CPF2189", {name});

@@ -1,0 +1,154 @@
+#include "modems/point_to_point_modem_general_page.h"
+
+#include "config/config_text.h"
+#include "modems/modem_resources.h"
+#include "modems/point_to_point_modem_property_sheet.h"
+#include "platform/ui/ddx.h"
+#include "platform/ui/message_box.h"
+
+namespace ptp::modems {
+namespace {
+
+constexpr int kNameLimit = 64;
+constexpr int kInitLimit = 64;
+constexpr int kResetLimit = 32;
+constexpr int kDialLimit = 48;
+constexpr int kAnswerLimit = 48;
+
+}  // namespace
+
+CPointToPointModemGeneralPage::CPointToPointModemGeneralPage(
+    CPointToPointModemPropertySheet* pSheet)
+    : CPropertyPage(IDD_MODEM_GENERAL), m_pSheet(pSheet) {
+    OnClicked(IDC_MODEM_KIND_ANALOG, [this] { OnKindChanged(); });
+    OnClicked(IDC_MODEM_KIND_ISDN, [this] { OnKindChanged(); });
+}
+
+void CPointToPointModemGeneralPage::Load() {
+    if (m_bLoaded) return;
+    m_bLoaded = true;
+    m_strName = m_pSheet->IsCreateMode() ? std::string() : m_pSheet->GetModemName();
+    if (m_pSheet->IsCreateMode() && !m_pSheet->IsCopyMode()) {
+        m_nKind = 0;
+        m_strInitCommand = "AT";
+        m_strResetCommand = "AT";
+        m_strDialCommand = "ATDT";
+        m_strAnswerCommand = "ATS0=2S7=30";
+        return;
+    }
+    m_nKind = m_pSheet->GetSourceAttribute(kModemKind) == kModemKindIsdn ? 1 : 0;
+    m_strInitCommand = m_pSheet->GetSourceAttribute(kModemInitCommand);
+    m_strResetCommand = m_pSheet->GetSourceAttribute(kModemResetCommand);
+    m_strDialCommand = m_pSheet->GetSourceAttribute(kModemDialCommand);
+    m_strAnswerCommand = m_pSheet->GetSourceAttribute(kModemAnswerCommand);
+}
+
+bool CPointToPointModemGeneralPage::FieldsChangeable() const {
+    return m_pSheet->IsChangeable() && !m_pSheet->IsSystemModem();
+}
+
+ui::BOOL CPointToPointModemGeneralPage::OnInitDialog() {
+    Load();
+    CPropertyPage::OnInitDialog();
+    Edit(IDC_MODEM_NAME).SetLimitText(kNameLimit);
+    Edit(IDC_MODEM_INIT_COMMAND).SetLimitText(kInitLimit);
+    Edit(IDC_MODEM_RESET_COMMAND).SetLimitText(kResetLimit);
+    Edit(IDC_MODEM_DIAL_COMMAND).SetLimitText(kDialLimit);
+    Edit(IDC_MODEM_ANSWER_COMMAND).SetLimitText(kAnswerLimit);
+    // An existing modem keeps its name: the name is the object's identity on the server.
+    Edit(IDC_MODEM_NAME).SetReadOnly(!m_pSheet->IsCreateMode());
+    const bool changeable = FieldsChangeable();
+    for (int id : {IDC_MODEM_INIT_COMMAND, IDC_MODEM_RESET_COMMAND, IDC_MODEM_DIAL_COMMAND,
+                   IDC_MODEM_ANSWER_COMMAND})
+        Edit(id).SetReadOnly(!changeable);
+    Button(IDC_MODEM_KIND_ANALOG).EnableWindow(changeable);
+    Button(IDC_MODEM_KIND_ISDN).EnableWindow(changeable);
+    return ui::TRUE;
+}
+
+void CPointToPointModemGeneralPage::DoDataExchange(ui::CDataExchange* pDX) {
+    ui::DDX_Text(pDX, IDC_MODEM_NAME, m_strName);
+    ui::DDX_Radio(pDX, IDC_MODEM_KIND_ANALOG, m_nKind);
+    ui::DDX_Text(pDX, IDC_MODEM_INIT_COMMAND, m_strInitCommand);
+    ui::DDX_Text(pDX, IDC_MODEM_RESET_COMMAND, m_strResetCommand);
+    ui::DDX_Text(pDX, IDC_MODEM_DIAL_COMMAND, m_strDialCommand);
+    ui::DDX_Text(pDX, IDC_MODEM_ANSWER_COMMAND, m_strAnswerCommand);
+}
+
+std::string CPointToPointModemGeneralPage::GetKind() const {
+    return std::string(m_nKind == 1 ? kModemKindIsdn : kModemKindAnalog);
+}
+
+void CPointToPointModemGeneralPage::OnKindChanged() {
+    m_nKind = IsDlgButtonChecked(IDC_MODEM_KIND_ISDN) ? 1 : 0;
+    m_pSheet->ShowParmsPageFor(GetKind());
+}
+
+int CPointToPointModemGeneralPage::FindProblem(UINT& message) {
+    m_strName = std::string(config::Trim(m_strName));
+    m_pSheet->SetNewModemName(m_strName);
+    if (m_pSheet->IsCreateMode() && !m_strName.empty() && m_pSheet->ModemNameExists(m_strName)) {
+        message = IDS_MODEM_NAME_EXISTS;
+        return IDC_MODEM_NAME;
+    }
+    if (!FieldsChangeable()) return 0;
+    if (config::Trim(m_strInitCommand).empty()) {
+        message = IDS_MODEM_INIT_REQUIRED;
+        return IDC_MODEM_INIT_COMMAND;
+    }
+    if (config::Trim(m_strResetCommand).empty()) {
+        message = IDS_MODEM_RESET_REQUIRED;
+        return IDC_MODEM_RESET_COMMAND;
+    }
+    return 0;
+}
+
+void CPointToPointModemGeneralPage::ShowProblem(int controlId, UINT message) {
+    ui::AfxMessageBox(message, kModemMessageStyle);
+    GotoDlgCtrl(GetDlgItem(controlId));
+}
+
+ui::BOOL CPointToPointModemGeneralPage::OnKillActive() {
+    if (!CPropertyPage::OnKillActive()) return ui::FALSE;
+    UINT message = 0;
+    const int controlId = FindProblem(message);
+    if (controlId == 0) return ui::TRUE;
+    ShowProblem(controlId, message);
+    return ui::FALSE;
+}
+
+ui::BOOL CPointToPointModemGeneralPage::OnApply() {
+    // OK pressed on another page has not run this page's checks yet: they run here, on this
+    // page, before anything reaches the server.
+    if (GetSheet()->GetActivePage() != this) {
+        if (!UpdateData(ui::TRUE)) return ui::FALSE;
+        UINT message = 0;
+        const int controlId = FindProblem(message);
+        if (controlId != 0) {
+            GetSheet()->SetActivePage(this);
+            ShowProblem(controlId, message);
+            return ui::FALSE;
+        }
+    }
+    return m_pSheet->Commit() == 0 ? ui::TRUE : ui::FALSE;
+}
+
+void CPointToPointModemGeneralPage::OnCancel() {
+    m_pSheet->Discard();
+}
+
+void CPointToPointModemGeneralPage::Store() {
+    Load();
+    if (m_pSheet->IsCreateMode()) {
+        m_pSheet->SetModemAttribute(kModemName, std::string(config::Trim(m_strName)));
+    }
+    if (!FieldsChangeable()) return;
+    m_pSheet->SetModemAttribute(kModemKind, GetKind());
+    m_pSheet->SetModemAttribute(kModemInitCommand, config::ToUpper(config::Trim(m_strInitCommand)));
+    m_pSheet->SetModemAttribute(kModemResetCommand,
+                                config::ToUpper(config::Trim(m_strResetCommand)));
+    m_pSheet->SetModemAttribute(kModemDialCommand, config::ToUpper(m_strDialCommand));
+    m_pSheet->SetModemAttribute(kModemAnswerCommand, config::ToUpper(m_strAnswerCommand));
+}
+
+}  // namespace ptp::modems

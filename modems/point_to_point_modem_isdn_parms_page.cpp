@@ -1,0 +1,11 @@
+#include "modems/point_to_point_modem_isdn_parms_page.h"
+
+#include "modems/modem_resources.h"
+
+namespace ptp::modems {
+
+CPointToPointModemISDNParmsPage::CPointToPointModemISDNParmsPage(
+    CPointToPointModemPropertySheet* pSheet)
+    : CPointToPointModemCommandsPage(IDD_MODEM_ISDN_PARMS, pSheet) {}
+
+}  // namespace ptp::modems

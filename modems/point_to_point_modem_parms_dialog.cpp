@@ -1,0 +1,48 @@
+#include "modems/point_to_point_modem_parms_dialog.h"
+
+#include "config/config_text.h"
+#include "modems/modem_resources.h"
+#include "platform/ui/ddx.h"
+#include "platform/ui/message_box.h"
+
+namespace ptp::modems {
+namespace {
+
+constexpr int kNameLimit = 32;
+constexpr int kValueLimit = 48;
+
+}  // namespace
+
+CPointToPointModemParmsDialog::CPointToPointModemParmsDialog(ui::CWnd* pParent)
+    : CDialog(IDD_MODEM_PARMS_DIALOG, pParent) {}
+
+ui::BOOL CPointToPointModemParmsDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    Edit(IDC_MODEM_PARM_NAME).SetLimitText(kNameLimit);
+    Edit(IDC_MODEM_PARM_VALUE).SetLimitText(kValueLimit);
+    return ui::TRUE;
+}
+
+void CPointToPointModemParmsDialog::DoDataExchange(ui::CDataExchange* pDX) {
+    ui::DDX_Text(pDX, IDC_MODEM_PARM_NAME, m_strName);
+    ui::DDX_Text(pDX, IDC_MODEM_PARM_VALUE, m_strValue);
+}
+
+void CPointToPointModemParmsDialog::OnOK() {
+    if (!UpdateData(ui::TRUE)) return;
+    m_strName = std::string(config::Trim(m_strName));
+    m_strValue = std::string(config::Trim(m_strValue));
+    if (m_strName.empty()) {
+        ui::AfxMessageBox(IDS_MODEM_PARM_NAME_REQUIRED, kModemMessageStyle);
+        GotoDlgCtrl(GetDlgItem(IDC_MODEM_PARM_NAME));
+        return;
+    }
+    if (m_strValue.empty()) {
+        ui::AfxMessageBox(IDS_MODEM_PARM_VALUE_REQUIRED, kModemMessageStyle);
+        GotoDlgCtrl(GetDlgItem(IDC_MODEM_PARM_VALUE));
+        return;
+    }
+    EndDialog(ui::IDOK);
+}
+
+}  // namespace ptp::modems

@@ -1,0 +1,108 @@
+#pragma once
+// A real server stand-in in a temp folder, the in-process host installed in front of it and the
+// plug-in's resource library given to the toolkit. Dialogs are played with the script driver;
+// host error messages reach the user as toolkit message boxes, so transcripts show them.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/fault_injection.h"
+#include "host/in_process_host.h"
+#include "host/message_presenter.h"
+#include "platform/res/resource_module.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/toolkit.h"
+#include "server/server_state.h"
+#include "tests/support/temp_folder.h"
+
+namespace ptp::testing {
+
+// Host messages become message boxes of the toolkit (resource id 0: the text is the server's).
+class ToolkitPresenter final : public host::IMessagePresenter {
+  public:
+    void Present(std::string_view text, std::string_view source, HWND, int style) override {
+        ui::MessageBox(nullptr, text, source, static_cast<UINT>(style));
+    }
+};
+
+class ServerUiFixture : public ::testing::Test {
+  protected:
+    // The release of the system the test works on; suites override it before SetUp.
+    std::string m_strRelease = "050400";
+
+    void SetUp() override {
+        ASSERT_TRUE(m_state.AddSystem("SYS1", m_strRelease).ok());
+        m_pHost = std::make_unique<host::InProcessHost>(
+            host::InProcessOptions{m_folder.Path(), "NXWIN", ""});
+        m_pHost->SetPresenter(&m_presenter);
+        host::SetHost(m_pHost.get());
+        std::string error;
+        m_pResources =
+            res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+        ASSERT_NE(m_pResources, nullptr) << error;
+        ui::SetResourceModule(m_pResources);
+        (void)ui::TakeFaults();
+    }
+
+    void TearDown() override {
+        ui::SetResourceModule(nullptr);
+        host::SetHost(nullptr);
+        EXPECT_TRUE(ui::TakeFaults().empty()) << "the dialog code made a mistake";
+    }
+
+    // Puts a fault-injecting host between the plug-in and the server for the rest of the test.
+    host::FaultInjectingHost& InjectFaults() {
+        m_pFaults = std::make_unique<host::FaultInjectingHost>(*m_pHost, &m_presenter);
+        host::SetHost(m_pFaults.get());
+        return *m_pFaults;
+    }
+
+    // Writes an object through the host, as a client of the server would.
+    void Put(std::string_view kind, std::string_view name,
+             const std::map<int, std::string>& values) {
+        host::SOFError* error = nullptr;
+        auto object = m_pHost->Objects().CreateObject(kind, "TEST", "SYS1", name, &error);
+        ASSERT_NE(object, nullptr);
+        for (const auto& [id, value] : values)
+            object->SetAttribute(id, value);
+        object->Commit(&error);
+        ASSERT_EQ(error, nullptr) << (error ? error->GetText() : "");
+    }
+
+    // Every element of a list of `kind` (narrowed by `filter`), each as its attributes 0 to 30.
+    std::vector<std::map<int, std::string>> List(std::string_view kind,
+                                                 std::string_view filter = {}) {
+        std::vector<std::map<int, std::string>> rows;
+        host::SOFError* error = nullptr;
+        auto list = m_pHost->Objects().CreateList(kind, "TEST", "SYS1", filter, &error);
+        if (!list) return rows;
+        list->Open(&error);
+        const long count = list->GetCount(&error);
+        for (long index = 0; index < count && !error; ++index) {
+            host::IServerObject* element = list->ElementAt(index, &error);
+            if (!element) break;
+            std::map<int, std::string> row;
+            for (int id = 0; id <= 30; ++id) {
+                std::string value = element->GetAttributeText(id, &error);
+                if (!value.empty()) row[id] = value;
+            }
+            rows.push_back(std::move(row));
+        }
+        if (error) error->Destroy();
+        return rows;
+    }
+
+    std::string Text(UINT id) const { return m_pResources->String(id); }
+
+    TempFolder m_folder;
+    server::ServerState m_state{m_folder.Path()};
+    ToolkitPresenter m_presenter;
+    std::unique_ptr<host::InProcessHost> m_pHost;
+    std::unique_ptr<host::FaultInjectingHost> m_pFaults;
+    std::shared_ptr<res::ResourceModule> m_pResources;
+};
+
+}  // namespace ptp::testing
