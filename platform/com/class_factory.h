@@ -18,7 +18,7 @@ class ClassFactory final : public IClassFactory {
     ClassFactory(ComModule& module, const CLSID& clsid, std::string progId, CreateFunction create);
     ClassFactory(const ClassFactory&) = delete;
     ClassFactory& operator=(const ClassFactory&) = delete;
-    ~ClassFactory() = default;
+    ~ClassFactory() { m_module.RemoveFactory(*this); }
 
     [[nodiscard]] const CLSID& ClassId() const { return m_clsid; }
     [[nodiscard]] const std::string& ProgId() const { return m_strProgId; }

@@ -23,6 +23,10 @@ void ComModule::AddFactory(ClassFactory& factory) {
     m_factories.push_back(&factory);
 }
 
+void ComModule::RemoveFactory(const ClassFactory& factory) {
+    std::erase(m_factories, &factory);
+}
+
 HRESULT ComModule::GetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;

@@ -20,6 +20,7 @@ class ComModule {
 
     // Factories stay owned by the caller and must outlive the module's use of them.
     void AddFactory(ClassFactory& factory);
+    void RemoveFactory(const ClassFactory& factory);
     [[nodiscard]] const std::vector<ClassFactory*>& Factories() const { return m_factories; }
 
     // The factory of `clsid`, asked for `riid`; CLASS_E_CLASSNOTAVAILABLE for another class.

@@ -120,6 +120,7 @@ const ControlTemplate* DialogTemplate::FindControl(int controlId) const {
 //   "strings": { "57344": "text", ... }
 //   "dialogs": [ { "id": 1000, "name": "...", "captionId": 0, "w": 0, "h": 0, "controls": [...] } ]
 //   "help":    { "131072": { "title": "...", "text": "..." }, ... }
+//   "bitmaps": { "28075": { "w": 16, "h": 16, "image": "data:image/svg+xml;utf8,..." } }
 bool ResourceModule::AddFile(const ResourceFile& file, std::string* error) {
     const Json json = Json::parse(file.text, nullptr, false);
     auto fail = [&](const std::string& why) {
@@ -150,6 +151,21 @@ bool ResourceModule::AddFile(const ResourceFile& file, std::string* error) {
         const auto id = ParseNumber(key);
         if (!id || !value.is_object()) return fail("bad help entry '" + key + "'");
         m_help[*id] = HelpTopic{*id, value.value("title", ""), value.value("text", "")};
+    }
+    const Json bitmaps = json.value("bitmaps", Json::object());
+    for (const auto& [key, value] : bitmaps.items()) {
+        const auto id = ParseNumber(key);
+        Bitmap bitmap;
+        if (!id || !value.is_object() || !ReadInt(value, "w", bitmap.width) ||
+            !ReadInt(value, "h", bitmap.height) || !value.contains("image") ||
+            !value["image"].is_string()) {
+            return fail("bad bitmap entry '" + key + "'");
+        }
+        bitmap.id = *id;
+        bitmap.image = value["image"].get<std::string>();
+        if (!m_bitmaps.emplace(*id, std::move(bitmap)).second) {
+            return fail("bitmap " + key + " defined twice");
+        }
     }
     return true;
 }
@@ -220,6 +236,11 @@ std::optional<HelpTopic> ResourceModule::FindHelpTopic(std::uint32_t id) const {
     const auto it = m_help.find(id);
     if (it == m_help.end()) return std::nullopt;
     return it->second;
+}
+
+const Bitmap* ResourceModule::FindBitmap(std::uint32_t id) const {
+    const auto it = m_bitmaps.find(id);
+    return it == m_bitmaps.end() ? nullptr : &it->second;
 }
 
 std::vector<std::uint32_t> ResourceModule::DialogIds() const {

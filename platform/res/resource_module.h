@@ -60,6 +60,15 @@ struct HelpTopic {
     std::string text;
 };
 
+// A picture: its size in pixels and the image itself as a data URL (SVG or PNG), which every
+// front end can show as it is.
+struct Bitmap {
+    std::uint32_t id = 0;
+    int width = 0;
+    int height = 0;
+    std::string image;
+};
+
 // One embedded resource file: its name ("strings/frame.json") and its JSON text.
 struct ResourceFile {
     const char* name;
@@ -86,6 +95,7 @@ public:
     [[nodiscard]] const DialogTemplate* FindDialog(std::uint32_t id) const;
     [[nodiscard]] const DialogTemplate* FindDialogByName(std::string_view name) const;
     [[nodiscard]] std::optional<HelpTopic> FindHelpTopic(std::uint32_t id) const;
+    [[nodiscard]] const Bitmap* FindBitmap(std::uint32_t id) const;
     [[nodiscard]] std::vector<std::uint32_t> DialogIds() const;
     [[nodiscard]] std::vector<std::uint32_t> StringIds() const;
     [[nodiscard]] const std::string& Path() const { return m_strPath; }
@@ -99,6 +109,7 @@ private:
     std::map<std::uint32_t, std::string> m_strings;
     std::map<std::uint32_t, DialogTemplate> m_dialogs;
     std::map<std::uint32_t, HelpTopic> m_help;
+    std::map<std::uint32_t, Bitmap> m_bitmaps;
 };
 
 // Fills positional placeholders %1 .. %9 of a resource text with arguments; "%%" is a percent

@@ -32,8 +32,8 @@ TEST(ResourceModule, EveryDialogTemplateIsWellFormed) {
             }
             if (control.textId != 0) {
                 EXPECT_TRUE(module->LoadString(control.textId).has_value())
-                    << "dialog " << id << " control " << control.id << " label "
-                    << control.textId << " has no text";
+                    << "dialog " << id << " control " << control.id << " label " << control.textId
+                    << " has no text";
             }
         }
         if (dialog->captionId != 0) {
@@ -59,12 +59,12 @@ TEST(ResourceModule, RejectsBrokenFiles) {
 
 TEST(ResourceModule, ReadsDialogsAndHelp) {
     std::string error;
-    auto module = ResourceModule::FromFiles(
-        {{"t.json", R"({"dialogs":[{"id":7,"name":"T","controls":[
+    auto module =
+        ResourceModule::FromFiles({{"t.json", R"({"dialogs":[{"id":7,"name":"T","controls":[
             {"id":1001,"kind":"edit","limit":10,"styles":["number"]},
             {"id":1002,"kind":"radio","group":true}]}],
             "help":{"131079":{"title":"T","text":"Body"}}})"}},
-        &error);
+                                  &error);
     ASSERT_NE(module, nullptr) << error;
     const auto* dialog = module->FindDialog(7);
     ASSERT_NE(dialog, nullptr);
@@ -75,6 +75,26 @@ TEST(ResourceModule, ReadsDialogsAndHelp) {
     EXPECT_TRUE(dialog->FindControl(1002)->group);
     EXPECT_EQ(dialog->FindControl(9), nullptr);
     EXPECT_EQ(module->FindHelpTopic(7 + kHelpTopicOffset)->text, "Body");
+}
+
+TEST(ResourceModule, ReadsBitmapsAndRefusesBadOnes) {
+    std::string error;
+    auto module = ResourceModule::FromFiles(
+        {{"b.json", R"({"bitmaps":{"28078":{"w":16,"h":12,"image":"data:image/png;base64,AA"}}})"}},
+        &error);
+    ASSERT_NE(module, nullptr) << error;
+    const Bitmap* bitmap = module->FindBitmap(28078);
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->height, 12);
+    EXPECT_EQ(bitmap->image, "data:image/png;base64,AA");
+    EXPECT_EQ(module->FindBitmap(28077), nullptr);
+    EXPECT_EQ(
+        ResourceModule::FromFiles({{"c.json", R"({"bitmaps":{"1":{"w":16,"h":16}}})"}}, &error),
+        nullptr);
+    EXPECT_NE(error.find("bitmap"), std::string::npos);
+    EXPECT_EQ(ResourceModule::FromFiles(
+                  {{"d.json", R"({"bitmaps":{"1":{"w":"16","h":16,"image":""}}})"}}, &error),
+              nullptr);
 }
 
 TEST(FormatText, FillsPositionalPlaceholdersOnly) {

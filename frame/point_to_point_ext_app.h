@@ -1,0 +1,32 @@
+#pragma once
+// The plug-in's module object: it registers the class factories, takes the resource library from
+// the console and holds the application title and the help file.
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "platform/com/class_factory.h"
+#include "platform/framework/application.h"
+
+namespace ptp::frame {
+
+inline constexpr UINT IDS_APPLICATION_TITLE = 57344;
+inline constexpr std::string_view kHelpFileName = "VELTRIPA.HLP";
+
+class CPointToPointExtApp final : public fw::CWinApp {
+  public:
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+    // The style goes through the console's message-box style first.
+    int DoMessageBox(std::string_view prompt, UINT style, UINT promptId) override;
+
+  private:
+    std::vector<std::unique_ptr<ClassFactory>> m_factories;
+};
+
+// The module object of this library, started on the first call that needs it.
+[[nodiscard]] CPointToPointExtApp& TheApp();
+// Runs InitInstance once; ExitInstance runs when the library is unloaded.
+void EnsureStarted();
+
+}  // namespace ptp::frame

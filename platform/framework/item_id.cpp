@@ -1,0 +1,156 @@
+#include "platform/framework/item_id.h"
+
+#include <charconv>
+#include <cstring>
+
+#include "platform/com/utf16.h"
+#include "platform/framework/shared_allocator.h"
+
+namespace ptp::fw {
+namespace {
+
+std::uint16_t ReadCount(const std::uint8_t* bytes) {
+    std::uint16_t count = 0;
+    std::memcpy(&count, bytes, sizeof count);
+    return count;
+}
+
+void WriteCount(std::uint8_t* bytes, std::uint16_t count) {
+    std::memcpy(bytes, &count, sizeof count);
+}
+
+const std::uint8_t* Bytes(const ITEMIDLIST* list) {
+    return reinterpret_cast<const std::uint8_t*>(list);
+}
+
+// The text of one element: its 16-bit characters up to the first U+0000 or the element's end.
+std::string ElementText(const std::uint8_t* element, std::uint16_t count) {
+    std::u16string text;
+    for (std::size_t at = 2; at + 1 < count; at += 2) {
+        char16_t c = 0;
+        std::memcpy(&c, element + at, sizeof c);
+        if (c == 0) break;
+        text += c;
+    }
+    return Utf16ToUtf8(text);
+}
+
+}  // namespace
+
+std::string ItemIdText(std::string_view name, std::string_view typeCode, long position) {
+    std::string text(name);
+    text += kItemTypeMark;
+    text += typeCode;
+    text += kItemPositionMark;
+    text += std::to_string(position);
+    return text;
+}
+
+std::optional<ItemIdFields> ParseItemIdText(std::string_view text) {
+    const auto typeAt = text.find(kItemTypeMark);
+    if (typeAt == std::string_view::npos) return std::nullopt;
+    const auto positionAt = text.find(kItemPositionMark, typeAt + 1);
+    if (positionAt == std::string_view::npos) return std::nullopt;
+    const std::string_view digits = text.substr(positionAt + 1);
+    ItemIdFields fields;
+    const auto [end, ec] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), fields.position);
+    if (digits.empty() || digits.front() == '-' || ec != std::errc() ||
+        end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    fields.name = text.substr(0, typeAt);
+    fields.typeCode = text.substr(typeAt + 1, positionAt - typeAt - 1);
+    return fields;
+}
+
+std::string JoinItemIdLevels(const std::vector<std::string>& levels) {
+    std::string path;
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        if (i > 0) path += kLevelSeparator;
+        path += levels[i];
+    }
+    return path;
+}
+
+std::vector<std::string> SplitItemIdLevels(std::string_view path) {
+    std::vector<std::string> levels;
+    if (path.empty()) return levels;
+    for (std::size_t start = 0;;) {
+        const auto end = path.find(kLevelSeparator, start);
+        levels.emplace_back(path.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) return levels;
+        start = end + 1;
+    }
+}
+
+ITEMIDLIST* CreateItemIdFromText(std::string_view text) {
+    const std::u16string wide = Utf8ToUtf16(text);
+    // Count, characters, terminating U+0000, and the zero count that ends the list.
+    const std::size_t elementBytes = 2 + 2 * (wide.size() + 1);
+    if (elementBytes > 0xFFFF) return nullptr;
+    auto* bytes = static_cast<std::uint8_t*>(SharedAlloc(elementBytes + 2));
+    if (!bytes) return nullptr;
+    WriteCount(bytes, static_cast<std::uint16_t>(elementBytes));
+    std::memcpy(bytes + 2, wide.data(), 2 * wide.size());
+    std::memset(bytes + 2 + 2 * wide.size(), 0, 2 + 2);
+    return reinterpret_cast<ITEMIDLIST*>(bytes);
+}
+
+ITEMIDLIST* CreateItemId(std::string_view name, std::string_view typeCode, long position) {
+    return CreateItemIdFromText(ItemIdText(name, typeCode, position));
+}
+
+std::optional<std::vector<std::string>> ReadItemIdList(const std::uint8_t* bytes,
+                                                       std::size_t size) {
+    std::vector<std::string> texts;
+    for (std::size_t at = 0;;) {
+        if (size - at < 2) return std::nullopt;
+        const std::uint16_t count = ReadCount(bytes + at);
+        if (count == 0) return texts;
+        if (count < 2 || count > size - at) return std::nullopt;
+        texts.push_back(ElementText(bytes + at, count));
+        at += count;
+    }
+}
+
+std::vector<std::string> ItemIdListTexts(const ITEMIDLIST* list) {
+    std::vector<std::string> texts;
+    if (!list) return texts;
+    for (const std::uint8_t* at = Bytes(list); ReadCount(at) != 0; at += ReadCount(at)) {
+        texts.push_back(ElementText(at, ReadCount(at)));
+    }
+    return texts;
+}
+
+std::size_t ItemIdListSize(const ITEMIDLIST* list) {
+    if (!list) return 0;
+    std::size_t size = 0;
+    for (const std::uint8_t* at = Bytes(list); ReadCount(at) != 0; at += ReadCount(at)) {
+        size += ReadCount(at);
+    }
+    return size + 2;
+}
+
+ITEMIDLIST* CopyItemIdList(const ITEMIDLIST* list) {
+    if (!list) return nullptr;
+    const std::size_t size = ItemIdListSize(list);
+    void* copy = SharedAlloc(size);
+    if (!copy) return nullptr;
+    std::memcpy(copy, list, size);
+    return static_cast<ITEMIDLIST*>(copy);
+}
+
+const ITEMIDLIST* FindItemIdElement(const ITEMIDLIST* list, std::string_view text) {
+    if (!list) return nullptr;
+    for (const std::uint8_t* at = Bytes(list); ReadCount(at) != 0; at += ReadCount(at)) {
+        if (ElementText(at, ReadCount(at)) == text) return reinterpret_cast<const ITEMIDLIST*>(at);
+    }
+    return nullptr;
+}
+
+std::string FolderPathFromItemIdList(const ITEMIDLIST* list) {
+    return JoinItemIdLevels(ItemIdListTexts(list));
+}
+
+}  // namespace ptp::fw

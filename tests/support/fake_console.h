@@ -1,0 +1,150 @@
+#pragma once
+// The console's side of a selection, as tests play it: a data object holding selected items, the
+// list data of their folders, the server facts, the console services and a message-box presenter
+// that records what the user would have seen.
+#include <atomic>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/framework/console_selection.h"
+#include "platform/framework/console_services.h"
+#include "platform/framework/message_box.h"
+#include "platform/framework/shell_interfaces.h"
+
+namespace ptp::testing {
+
+// Counts references so tests see that the plug-in holds and releases the data object.
+class FakeDataObject final : public fw::IDataObject, public fw::IConsoleSelection {
+  public:
+    // A data object that does not describe a selection, as a foreign console might pass.
+    bool describesSelection = true;
+    std::vector<fw::ConsoleItem> items;
+
+    HRESULT QueryInterface(REFIID riid, void** ppv) override {
+        *ppv = nullptr;
+        if (riid == IID_IUnknown || riid == fw::IID_IDataObject) {
+            *ppv = static_cast<fw::IDataObject*>(this);
+        } else if (riid == fw::IID_IConsoleSelection && describesSelection) {
+            *ppv = static_cast<fw::IConsoleSelection*>(this);
+        } else {
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    ULONG AddRef() override { return ++refs; }
+    ULONG Release() override { return --refs; }
+    HRESULT GetItemCount(long* count) override {
+        *count = static_cast<long>(items.size());
+        return S_OK;
+    }
+    HRESULT GetItem(long index, fw::ConsoleItem* item) override {
+        if (index < 0 || static_cast<std::size_t>(index) >= items.size()) return E_INVALIDARG;
+        *item = items[static_cast<std::size_t>(index)];
+        return S_OK;
+    }
+
+    std::atomic<ULONG> refs{1};
+};
+
+// A server-side list element that only knows its name.
+class FakeListRecord final : public host::IServerObject {
+  public:
+    explicit FakeListRecord(std::string name) : m_name(std::move(name)) {}
+    void GetAttribute(int, char* buffer, std::size_t capacity, host::SOFError**) override {
+        if (capacity > 0) buffer[0] = '\0';
+    }
+    std::string GetAttributeText(int, host::SOFError**) override { return {}; }
+    void SetAttribute(int, std::string_view) override {}
+    void Commit(host::SOFError**) override {}
+    void Discard() override {}
+    void Delete(host::SOFError**) override {}
+    std::string GetKind() const override { return "record"; }
+    std::string GetName() const override { return m_name; }
+
+  private:
+    std::string m_name;
+};
+
+// The list data of one folder: records by item-id text.
+class FakeListData final : public fw::IFolderListData {
+  public:
+    std::map<std::string, host::IServerObject*> records;
+    std::vector<std::string> asked;
+
+    HRESULT QueryInterface(REFIID riid, void** ppv) override {
+        *ppv = nullptr;
+        if (riid != IID_IUnknown && riid != fw::IID_IFolderListData) return E_NOINTERFACE;
+        *ppv = this;
+        return S_OK;
+    }
+    ULONG AddRef() override { return 2; }
+    ULONG Release() override { return 1; }
+    host::IServerObject* GetListObject(const fw::ITEMIDLIST* item) override {
+        const auto texts = fw::ItemIdListTexts(item);
+        if (texts.empty()) return nullptr;
+        asked.push_back(texts[0]);
+        const auto it = records.find(texts[0]);
+        return it == records.end() ? nullptr : it->second;
+    }
+};
+
+class FakeServerFacts final : public fw::IServerFacts {
+  public:
+    std::map<std::string, std::string> releases;  // by server name
+    std::vector<std::size_t> bufferLengths;
+    bool buffersArrivedZeroed = true;
+
+    bool GetServerRelease(std::string_view server, char* buffer, std::size_t length) override {
+        bufferLengths.push_back(length);
+        for (std::size_t i = 0; i < length; ++i)
+            buffersArrivedZeroed &= buffer[i] == '\0';
+        const auto it = releases.find(std::string(server));
+        if (it == releases.end()) return false;
+        it->second.copy(buffer, length);
+        return true;
+    }
+    bool HasAuthority(std::string_view, int, host::SOFError**) override { return true; }
+};
+
+class FakeConsoleServices final : public fw::IConsoleServices {
+  public:
+    std::shared_ptr<res::ResourceModule> resources;
+    std::vector<REGSAM> openedWithAccess;
+    std::vector<std::string> openedSubKeys;
+    std::vector<UINT> stylesAsked;
+
+    // The console adds the system-modal bit, so tests see the style went through here.
+    UINT MessageBoxStyle(UINT style) override {
+        stylesAsked.push_back(style);
+        return style | 0x1000;
+    }
+    LSTATUS OpenKey(HKEY parent, std::string_view subKey, REGSAM access, HKEY* result) override {
+        openedWithAccess.push_back(access);
+        openedSubKeys.emplace_back(subKey);
+        return RegOpenKeyEx(parent, subKey, 0, access, result);
+    }
+    std::shared_ptr<res::ResourceModule> GetResourceModule() override { return resources; }
+};
+
+struct ShownMessageBox {
+    std::string text;
+    std::string caption;
+    UINT style = 0;
+    UINT promptId = 0;
+};
+
+class RecordingPresenter final : public fw::IMessageBoxPresenter {
+  public:
+    std::vector<ShownMessageBox> shown;
+    int answer = fw::IDOK;
+
+    int ShowMessageBox(HWND, std::string_view text, std::string_view caption, UINT style,
+                       UINT promptId) override {
+        shown.push_back({std::string(text), std::string(caption), style, promptId});
+        return answer;
+    }
+};
+
+}  // namespace ptp::testing
