@@ -2,7 +2,8 @@
 
 #include <filesystem>
 
-#include "platform/framework/application.h"
+#include "platform/framework/module_state.h"
+#include "platform/ui/message_box.h"
 
 namespace ptp::frame {
 namespace {
@@ -22,7 +23,7 @@ std::optional<res::Bitmap> CPointToPointBitmapLoader::Load(std::string_view libr
     const auto library = res::ResourceModule::LoadLibrary(LibraryPath(libraryName), &error);
     const res::Bitmap* bitmap = library ? library->FindBitmap(bitmapId) : nullptr;
     if (!bitmap) {
-        fw::AfxMessageBox(IDS_BITMAP_LOAD_FAILED, fw::MB_ICONWARNING);
+        ui::AfxMessageBox(IDS_BITMAP_LOAD_FAILED, ui::MB_ICONWARNING);
         return std::nullopt;
     }
     return *bitmap;

@@ -8,6 +8,7 @@
 #include "frame/point_to_point_ext_interfaces.h"
 #include "frame/profiles_data.h"
 #include "platform/framework/console_services.h"
+#include "platform/ui/toolkit.h"
 
 namespace ptp::frame {
 namespace {
@@ -50,24 +51,28 @@ BOOL CPointToPointExtApp::InitInstance() {
     m_factories.push_back(std::make_unique<ClassFactory>(
         module, CLSID_GroupAccessPoliciesData, std::string(kProgIdGroupAccessPoliciesData),
         &CGroupAccessPoliciesData::CreateInstance));
+    // The console's resource library becomes the one the toolkit builds this module's dialogs
+    // and texts from.
     State().resources = fw::ConsoleServices().GetResourceModule();
-    m_strTitle = State().resources
-                     ? State().resources->LoadString(IDS_APPLICATION_TITLE).value_or("")
-                     : std::string();
+    if (State().resources) ui::SetResourceModule(State().resources);
+    m_strAppName = State().resources
+                       ? State().resources->LoadString(IDS_APPLICATION_TITLE).value_or("")
+                       : std::string();
     m_strHelpFilePath = kHelpFileName;
     return TRUE;
 }
 
 int CPointToPointExtApp::ExitInstance() {
-    m_strTitle.clear();
+    m_strAppName.clear();
     m_strHelpFilePath.clear();
     m_factories.clear();
     State().resources.reset();
-    return CWinApp::ExitInstance();
+    return ui::CWinApp::ExitInstance();
 }
 
 int CPointToPointExtApp::DoMessageBox(std::string_view prompt, UINT style, UINT promptId) {
-    return CWinApp::DoMessageBox(prompt, fw::ConsoleServices().MessageBoxStyle(style), promptId);
+    return ui::CWinApp::DoMessageBox(prompt, fw::ConsoleServices().MessageBoxStyle(style),
+                                     promptId);
 }
 
 }  // namespace ptp::frame

@@ -6,21 +6,26 @@
 #include <vector>
 
 #include "platform/com/class_factory.h"
-#include "platform/framework/application.h"
+#include "platform/framework/module_state.h"
+#include "platform/ui/app.h"
 
 namespace ptp::frame {
 
 inline constexpr UINT IDS_APPLICATION_TITLE = 57344;
 inline constexpr std::string_view kHelpFileName = "VELTRIPA.HLP";
 
-class CPointToPointExtApp final : public fw::CWinApp {
+class CPointToPointExtApp final : public ui::CWinApp {
   public:
     BOOL InitInstance() override;
     int ExitInstance() override;
     // The style goes through the console's message-box style first.
     int DoMessageBox(std::string_view prompt, UINT style, UINT promptId) override;
 
+    // Component bookkeeping and resources of this module; every call in switches to it.
+    [[nodiscard]] fw::ModuleState& State() { return m_state; }
+
   private:
+    fw::ModuleState m_state;
     std::vector<std::unique_ptr<ClassFactory>> m_factories;
 };
 

@@ -46,6 +46,18 @@ std::string LinkIdBytes(unsigned number) {
     return bytes;
 }
 
+// The LCP or IPCP state a link shows at a status of the walk: the phase in progress, opened
+// once the walk is past it, empty before it starts.
+std::string NegotiationState(int status, bool lcp) {
+    const int opened = lcp ? st::kLcpOpened : st::kIpcpOpened;
+    const int first = lcp ? st::kLcpStarting : st::kIpcpStarting;
+    if (status == st::kActive) return std::to_string(opened);
+    if (status >= first && status <= opened) return std::to_string(status);
+    if (lcp && status >= st::kIpcpStarting && status <= st::kIpcpOpened)
+        return std::to_string(opened);
+    return {};
+}
+
 Result<long> ReadCounter(ObjectTx& tx, std::string_view key, long fallback) {
     auto text = tx.GetInfo(key, std::to_string(fallback));
     if (!text) return text.error();
@@ -124,6 +136,16 @@ Status AddConnections(ObjectTx& tx, const ObjectRecord& profile, const ObjectRec
     return Status::Ok();
 }
 
+// An ended job that printed its log keeps it as spooled file QPJOBLOG number 1, owned by QTCP.
+Status KeepJobLog(ObjectTx& tx, const ObjectRecord& jobRecord, const std::string& text) {
+    Attributes spooled = {{host::attributes::spooled::kJobName, jobRecord.Get(job::kName)},
+                          {host::attributes::spooled::kJobUser, "QTCP"},
+                          {host::attributes::spooled::kJobNumber, jobRecord.Get(job::kNumber)},
+                          {host::attributes::spooled::kFileName, "QPJOBLOG"},
+                          {host::attributes::spooled::kText, text}};
+    return tx.Put(kinds::kSpooledFile, jobRecord.name + "/QPJOBLOG/1", spooled);
+}
+
 Status SetProfileStatus(ObjectTx& tx, std::string_view profile, int status,
                         std::string_view jobName, std::string_view text) {
     return tx.Update(kinds::kProfile, profile,
@@ -180,6 +202,9 @@ Status PppJobs::Start(ObjectTx& tx, std::string_view profileName, const JobStart
         jobRecord.attributes[job::kStatus] = options.output == "*PRINT" ? "*OUTQ" : "*ENDED";
         if (auto s = tx.Put(kinds::kJob, jobRecord.name, jobRecord.attributes); !s) return s;
         std::string text = "Line description " + (line.empty() ? "*NONE" : line) + " not found.";
+        if (options.output == "*PRINT") {
+            if (auto s = KeepJobLog(tx, jobRecord, text); !s) return s;
+        }
         if (auto s = AddConnections(tx, *profile, jobRecord, st::kFailed, why::kLineNotFound, text);
             !s)
             return s;
@@ -203,14 +228,10 @@ Status PppJobs::End(ObjectTx& tx, std::string_view profileName) {
         std::string status = record.Get(job::kOutput) == "*PRINT" ? "*OUTQ" : "*ENDED";
         if (auto s = tx.Update(kinds::kJob, record.name, {{job::kStatus, status}}); !s) return s;
         if (record.Get(job::kOutput) != "*PRINT") continue;
-        Attributes spooled = {
-            {host::attributes::spooled::kJobName, record.Get(job::kName)},
-            {host::attributes::spooled::kJobUser, "QTCP"},
-            {host::attributes::spooled::kJobNumber, record.Get(job::kNumber)},
-            {host::attributes::spooled::kFileName, "QPJOBLOG"},
-            {host::attributes::spooled::kText, "Job " + record.Get(job::kName) + " for profile " +
-                                                   profile->name + " ended normally."}};
-        if (auto s = tx.Put(kinds::kSpooledFile, record.name + "/QPJOBLOG/1", spooled); !s)
+        if (auto s = KeepJobLog(tx, record,
+                                "Job " + record.Get(job::kName) + " for profile " + profile->name +
+                                    " ended normally.");
+            !s)
             return s;
     }
     if (auto s = RemoveConnections(tx, profileName); !s) return s;
@@ -241,7 +262,9 @@ Status PppJobs::Step(ObjectTx& tx, long now) {
         long connected = status == st::kActive ? elapsed - static_cast<long>(walkSize - 1) : 0;
         for (const auto& connection : *connections) {
             Attributes update = {{con::kStatus, std::to_string(status)},
-                                 {con::kConnectedSeconds, std::to_string(connected)}};
+                                 {con::kConnectedSeconds, std::to_string(connected)},
+                                 {con::kLcpStatus, NegotiationState(status, true)},
+                                 {con::kIpcpStatus, NegotiationState(status, false)}};
             if (auto s = tx.Update(kinds::kConnectionJob, connection.name, update); !s) return s;
         }
     }

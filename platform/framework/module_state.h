@@ -1,8 +1,8 @@
 #pragma once
-// The state of one loaded module: its component bookkeeping, its resource library and its
-// application object. Every call into a plug-in switches the thread's current state to the
-// plug-in's for the duration of the call (ModuleStateScope), so that texts, dialogs and message
-// boxes come from the right library even when the console hosts several plug-ins.
+// The state of one loaded module: its component bookkeeping and its resource library. Every call
+// into a plug-in switches the thread's current state to the plug-in's for the duration of the call
+// (ModuleStateScope), so that what the plug-in looks up comes from its own module even when the
+// console hosts several plug-ins.
 #include <memory>
 
 #include "platform/com/com_module.h"
@@ -10,12 +10,9 @@
 
 namespace ptp::fw {
 
-class CWinApp;
-
 struct ModuleState {
     ComModule com;
     std::shared_ptr<res::ResourceModule> resources;
-    CWinApp* app = nullptr;
 };
 
 // The calling thread's current state: the console's own (an empty one) outside plug-in calls.

@@ -2,71 +2,81 @@
 
 #include "frame/point_to_point_bitmap_loader.h"
 #include "frame/point_to_point_ext_app.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/script_driver.h"
+#include "platform/ui/toolkit.h"
 #include "tests/support/fake_console.h"
 
 namespace ptp::frame {
 namespace {
 
-TEST(PointToPointExtApp, StartsWithTheConsolesResourcesAndShowsBoxesInItsStyle) {
-    testing::FakeConsoleServices services;
-    std::string error;
-    services.resources = res::ResourceModule::FromFiles(
-        {{"t.json", R"({"strings":{"57344":"Remote Access","27992":"No picture"}})"}}, &error);
-    ASSERT_NE(services.resources, nullptr) << error;
-    fw::SetConsoleServices(&services);
-    testing::RecordingPresenter presenter;
-    fw::SetMessageBoxPresenter(&presenter);
+// The module object as the console starts it: its services installed, a script driver playing the
+// user, so every message box lands in the transcript.
+class ExtApp : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string error;
+        m_services.resources =
+            res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+        ASSERT_NE(m_services.resources, nullptr) << error;
+        fw::SetConsoleServices(&m_services);
+    }
+    void TearDown() override {
+        fw::SetConsoleServices(nullptr);
+        ui::SetResourceModule(nullptr);
+    }
 
+    testing::FakeConsoleServices m_services;
+    ui::ScriptDriver m_driver;
+    ui::ScopedDriver m_scoped{m_driver};
+};
+
+TEST_F(ExtApp, StartsWithTheConsolesResourcesAndShowsBoxesInTheConsolesStyle) {
     CPointToPointExtApp app;
     ASSERT_EQ(app.InitInstance(), TRUE);
-    EXPECT_EQ(app.m_strTitle, "Remote Access");
+    EXPECT_EQ(app.m_strAppName, m_services.resources->String(57344));
+    EXPECT_FALSE(app.m_strAppName.empty());
     EXPECT_EQ(app.m_strHelpFilePath, "VELTRIPA.HLP");
-    EXPECT_EQ(app.State().resources, services.resources);
+    EXPECT_EQ(app.State().resources, m_services.resources);
+    EXPECT_EQ(ui::GetResourceModule(), m_services.resources);
     EXPECT_EQ(app.State().com.Factories().size(), 4u);
-    {
-        fw::ModuleStateScope scope(app.State());
-        presenter.answer = fw::IDOK;
-        EXPECT_EQ(fw::AfxMessageBox(27992, fw::MB_ICONWARNING), fw::IDOK);
-    }
-    ASSERT_EQ(presenter.shown.size(), 1u);
-    EXPECT_EQ(presenter.shown[0].text, "No picture");
-    EXPECT_EQ(presenter.shown[0].caption, "Remote Access");
-    EXPECT_EQ(services.stylesAsked, std::vector<UINT>{48});
-    EXPECT_EQ(presenter.shown[0].style, 48u | 0x1000u) << "the console's style is used";
+
+    m_driver.AnswerMessageBoxes({ui::IDOK});
+    EXPECT_EQ(ui::AfxMessageBox(27992, ui::MB_ICONWARNING), ui::IDOK);
+    const auto boxes = m_driver.GetTranscript().MessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].resourceId, 27992u);
+    EXPECT_EQ(boxes[0].text, m_services.resources->String(27992));
+    EXPECT_EQ(m_services.stylesAsked, std::vector<UINT>{48});
+    EXPECT_EQ(boxes[0].style, 48u | 0x1000u) << "the console's style is used";
 
     app.ExitInstance();
-    EXPECT_EQ(app.m_strTitle, "");
+    EXPECT_EQ(app.m_strAppName, "");
     EXPECT_EQ(app.m_strHelpFilePath, "");
     EXPECT_TRUE(app.State().com.Factories().empty());
-    fw::SetMessageBoxPresenter(nullptr);
-    fw::SetConsoleServices(nullptr);
 }
 
-TEST(PointToPointBitmapLoader, LoadsFromTheNamedLibraryOrTellsTheUser) {
-    testing::RecordingPresenter presenter;
-    fw::SetMessageBoxPresenter(&presenter);
+TEST_F(ExtApp, BitmapsLoadFromTheNamedLibraryOrTheUserIsTold) {
     CPointToPointExtApp app;
-    std::string error;
-    app.State().resources =
-        res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
-    ASSERT_NE(app.State().resources, nullptr) << error;
+    ASSERT_EQ(app.InitInstance(), TRUE);
     fw::ModuleStateScope scope(app.State());
 
     const auto modem = CPointToPointBitmapLoader::Load("libptpres.so", 28078);
     ASSERT_TRUE(modem);
     EXPECT_EQ(modem->width, 16);
     EXPECT_EQ(modem->image.rfind("data:image/svg+xml", 0), 0u);
-    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_TRUE(m_driver.GetTranscript().MessageBoxes().empty());
 
     EXPECT_FALSE(CPointToPointBitmapLoader::Load("libptpres.so", 1));
     EXPECT_FALSE(CPointToPointBitmapLoader::Load("libmissing.so", 28078));
-    ASSERT_EQ(presenter.shown.size(), 2u);
-    for (const auto& shown : presenter.shown) {
-        EXPECT_EQ(shown.promptId, 27992u);
-        EXPECT_EQ(shown.style, 48u);
-        EXPECT_EQ(shown.text, app.State().resources->String(27992));
+    const auto boxes = m_driver.GetTranscript().MessageBoxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const auto& box : boxes) {
+        EXPECT_EQ(box.resourceId, 27992u);
+        EXPECT_EQ(m_services.stylesAsked.back(), 48u);
+        EXPECT_EQ(box.text, m_services.resources->String(27992));
     }
-    fw::SetMessageBoxPresenter(nullptr);
+    app.ExitInstance();
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <stdexcept>
 
-#include "platform/framework/application.h"
 #include "platform/framework/console_services.h"
 #include "platform/framework/console_window.h"
 #include "tests/support/fake_console.h"
@@ -12,63 +11,31 @@
 namespace ptp::fw {
 namespace {
 
-class TitledApp final : public CWinApp {
-  public:
-    TitledApp() { m_strTitle = "Plug-in"; }
-};
-
 // Leaves early on one path and throws on another; the scope must undo itself on both.
 int CallInto(ModuleState& state, int path) {
     ModuleStateScope scope(state);
-    if (path == 0) return CurrentModuleState().app ? 1 : 0;
+    if (path == 0) return &CurrentModuleState() == &state ? 1 : 0;
     if (path == 1) throw std::runtime_error("stays inside the layer");
     return 2;
 }
 
 TEST(ModuleState, EveryCallRunsInItsModuleAndRestoresTheCallersState) {
     ModuleState& console = CurrentModuleState();
-    TitledApp app;
-    EXPECT_EQ(CallInto(app.State(), 0), 1);
+    ModuleState plugin;
+    EXPECT_EQ(CallInto(plugin, 0), 1);
     EXPECT_EQ(&CurrentModuleState(), &console);
-    EXPECT_THROW(CallInto(app.State(), 1), std::runtime_error);
+    EXPECT_THROW(CallInto(plugin, 1), std::runtime_error);
     EXPECT_EQ(&CurrentModuleState(), &console);
     {
-        ModuleStateScope outer(app.State());
-        TitledApp nested;
+        ModuleStateScope outer(plugin);
+        ModuleState nested;
         {
-            ModuleStateScope inner(nested.State());
-            EXPECT_EQ(CurrentModuleState().app, &nested);
+            ModuleStateScope inner(nested);
+            EXPECT_EQ(&CurrentModuleState(), &nested);
         }
-        EXPECT_EQ(CurrentModuleState().app, &app);
+        EXPECT_EQ(&CurrentModuleState(), &plugin);
     }
     EXPECT_EQ(&CurrentModuleState(), &console);
-}
-
-TEST(ModuleState, MessageBoxesComeFromTheCurrentModule) {
-    testing::RecordingPresenter presenter;
-    SetMessageBoxPresenter(&presenter);
-    TitledApp app;
-    std::string error;
-    app.State().resources = res::ResourceModule::FromFiles(
-        {{"t.json", R"({"strings":{"30000":"Disk full"}})"}}, &error);
-    {
-        ModuleStateScope scope(app.State());
-        presenter.answer = IDYES;
-        EXPECT_EQ(AfxMessageBox(30000, MB_YESNO | MB_ICONWARNING), IDYES);
-        EXPECT_EQ(AfxMessageBox(30001, MB_OK), IDYES);
-    }
-    SetMessageBoxPresenter(nullptr);
-    ASSERT_EQ(presenter.shown.size(), 2u);
-    EXPECT_EQ(presenter.shown[0].text, "Disk full");
-    EXPECT_EQ(presenter.shown[0].caption, "Plug-in");
-    EXPECT_EQ(presenter.shown[0].style, MB_YESNO | MB_ICONWARNING);
-    EXPECT_EQ(presenter.shown[0].promptId, 30000u);
-    EXPECT_EQ(presenter.shown[1].text, "[missing string 30001]");
-
-    // Nobody to ask: questions are answered the way that changes nothing.
-    EXPECT_EQ(PresentMessageBox(nullptr, "Delete?", "", MB_YESNO, 0), IDNO);
-    EXPECT_EQ(PresentMessageBox(nullptr, "Go on?", "", MB_OKCANCEL, 0), IDCANCEL);
-    EXPECT_EQ(PresentMessageBox(nullptr, "Done.", "", MB_OK, 0), IDOK);
 }
 
 class RecordingSink final : public IConsoleWindowSink {

@@ -60,3 +60,20 @@ TEST_F(ModemTest, MissingCommandsListEndsTheSheetWithTheInternalErrorMessage) {
 
 }  // namespace
 }  // namespace ptp::modems
+
+namespace ptp::modems {
+namespace {
+
+TEST_F(ModemTest, HelpShowsTheTopicOfThePageOnTop) {
+    AddModem("TA1", "2", {});
+    m_driver.When("CPointToPointModemPropertySheet").Help().SelectPage(1).Help().Cancel();
+    EXPECT_EQ(Play("TA1"), ui::IDCANCEL);
+    const auto help = m_driver.GetTranscript().Of(ui::TranscriptEntry::Kind::Help);
+    ASSERT_EQ(help.size(), 2u);
+    EXPECT_EQ(help[0].topic, IDD_MODEM_GENERAL + 0x20000u);
+    EXPECT_EQ(help[1].topic, IDD_MODEM_ISDN_PARMS + 0x20000u);
+    EXPECT_TRUE(help[0].found && help[1].found);
+}
+
+}  // namespace
+}  // namespace ptp::modems

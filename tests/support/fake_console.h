@@ -1,7 +1,6 @@
 #pragma once
 // The console's side of a selection, as tests play it: a data object holding selected items, the
-// list data of their folders, the server facts, the console services and a message-box presenter
-// that records what the user would have seen.
+// list data of their folders, the server facts and the console services.
 #include <atomic>
 #include <map>
 #include <string>
@@ -9,7 +8,6 @@
 
 #include "platform/framework/console_selection.h"
 #include "platform/framework/console_services.h"
-#include "platform/framework/message_box.h"
 #include "platform/framework/shell_interfaces.h"
 
 namespace ptp::testing {
@@ -126,25 +124,6 @@ class FakeConsoleServices final : public fw::IConsoleServices {
         return RegOpenKeyEx(parent, subKey, 0, access, result);
     }
     std::shared_ptr<res::ResourceModule> GetResourceModule() override { return resources; }
-};
-
-struct ShownMessageBox {
-    std::string text;
-    std::string caption;
-    UINT style = 0;
-    UINT promptId = 0;
-};
-
-class RecordingPresenter final : public fw::IMessageBoxPresenter {
-  public:
-    std::vector<ShownMessageBox> shown;
-    int answer = fw::IDOK;
-
-    int ShowMessageBox(HWND, std::string_view text, std::string_view caption, UINT style,
-                       UINT promptId) override {
-        shown.push_back({std::string(text), std::string(caption), style, promptId});
-        return answer;
-    }
 };
 
 }  // namespace ptp::testing
