@@ -7,6 +7,7 @@
 
 #include "host/in_process_parts.h"
 #include "host/server_error.h"
+#include "server/cl/cl_interpreter.h"
 #include "server/messages.h"
 #include "server/system.h"
 #include "server/text_codec.h"
@@ -23,9 +24,7 @@ InProcessHost::InProcessHost(InProcessOptions options)
     static std::atomic<unsigned> counter{0};
     m_clientId = m_options.client + "#" + std::to_string(getpid()) + "." +
                  std::to_string(counter.fetch_add(1));
-    m_runner = [](server::System&, std::string_view, std::string_view command) {
-        return NoInterpreterReply(command);
-    };
+    m_runner = server::cl::ExecuteClCommand;
     m_commands = std::make_unique<InProcessCommands>(*this);
     m_files = std::make_unique<InProcessFiles>(*this);
     m_objects = std::make_unique<InProcessObjects>(*this);

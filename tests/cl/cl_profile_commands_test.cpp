@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "cl_test_system.h"
+
+namespace ptp::server::cl {
+namespace {
+
+namespace kinds = host::kinds;
+namespace prf = host::attributes::profile;
+namespace status = host::attributes::status;
+namespace job = host::attributes::job;
+
+class ClProfileCommandsTest : public ClSystemTest {
+  protected:
+    void SetUp() override {
+        ClSystemTest::SetUp();
+        ASSERT_EQ(Run("CRTLINPPP LIND(PPPLIN1) RSRCNAME(CMN01)"), "");
+    }
+    std::string Status(std::string_view profile) {
+        return Get(kinds::kProfile, profile).Get(prf::kStatus);
+    }
+    std::vector<ObjectRecord> ActiveJobs() {
+        ListFilter filter;
+        filter.equals.emplace_back(job::kStatus, "*ACTIVE");
+        return *m_system->ListObjects(kinds::kJob, filter);
+    }
+};
+
+TEST_F(ClProfileCommandsTest, StartsRestartsAndEndsProfileJobs) {
+    ASSERT_EQ(Run("QSYS/STRTCPPTP CFGPRF('PRF1') OUTPUT(*PRINT)"), "");
+    EXPECT_EQ(Status("PRF1"), std::to_string(status::kStarting));
+    ASSERT_EQ(ActiveJobs().size(), 1u);
+    EXPECT_EQ(ActiveJobs()[0].Get(job::kName), "QKTL_TOCPPP_SSN@PRF1");
+    EXPECT_EQ(ActiveJobs()[0].Get(job::kOutput), "*PRINT");
+
+    EXPECT_EQ(RunId("QSYS/STRTCPPTP CFGPRF('PRF1') OUTPUT(*ERROR)"), "TCP8A23");
+    EXPECT_EQ(Run("QSYS/STRTCPPTP CFGPRF('PRF1') RESTART(*YES)"), "");
+    EXPECT_EQ(ActiveJobs().size(), 1u) << "a restart ends the old job first";
+
+    ASSERT_EQ(Run("QSYS/ENDTCPPTP CFGPRF('PRF1')"), "");
+    EXPECT_EQ(Status("PRF1"), std::to_string(status::kInactive));
+    EXPECT_TRUE(ActiveJobs().empty());
+    EXPECT_EQ(RunId("QSYS/ENDTCPPTP CFGPRF('PRF1')"), "TCP8A24");
+
+    EXPECT_EQ(RunId("QSYS/STRTCPPTP CFGPRF('NOPRF')"), "TCP8A1E");
+    EXPECT_EQ(RunId("QSYS/STRTCPPTP CFGPRF('PRF1') OUTPUT(*ALL)"), "CPD0085");
+    EXPECT_EQ(RunId("QSYS/STRTCPPTP"), "CPD0087");
+    EXPECT_TRUE(ActiveJobs().empty());
+}
+
+TEST_F(ClProfileCommandsTest, AProfileWhoseLineIsGoneFailsWithAStatusNotAReply) {
+    ASSERT_EQ(Run("DLTLIND LIND(PPPLIN1)"), "");
+    EXPECT_EQ(Run("STRTCPPTP CFGPRF('PRF1') OUTPUT(*ERROR)"), "");
+    EXPECT_EQ(Status("PRF1"), std::to_string(status::kFailed));
+}
+
+TEST_F(ClProfileCommandsTest, RemovesStoppedProfilesWithTheirRoutesAndOptionallyTheirLine) {
+    ASSERT_TRUE(m_system
+                    ->PutObject(kinds::kRoute, "PRF1/10.1.2.0/255.255.255.0/",
+                                {{14, "PRF1"}, {3, "10.1.2.0"}, {1, "255.255.255.0"}})
+                    .ok());
+    ASSERT_TRUE(m_system->PutObject(kinds::kRouteDaemonRecord, "PRF1", {{0, "PRF1"}}).ok());
+    ASSERT_TRUE(m_system
+                    ->PutObject(kinds::kProfile, "PRF2",
+                                {{0, "PRF2"}, {1, "2"}, {2, "2"}, {3, "1"}, {4, "PPPLIN1"}})
+                    .ok());
+
+    ASSERT_EQ(Run("STRTCPPTP CFGPRF('PRF1')"), "");
+    EXPECT_EQ(RunId("QSYS/RMVTCPPTP CFGPRF('PRF1') DLTCMNCFG(*YES)"), "TCP8A25");
+    EXPECT_TRUE(Exists(kinds::kProfile, "PRF1"));
+    ASSERT_EQ(Run("ENDTCPPTP CFGPRF('PRF1')"), "");
+
+    // PRF2 still uses the line, so it stays although PRF1 asks for its removal.
+    ASSERT_EQ(Run("QSYS/RMVTCPPTP CFGPRF('PRF1') DLTCMNCFG(*YES)"), "");
+    EXPECT_FALSE(Exists(kinds::kProfile, "PRF1"));
+    EXPECT_FALSE(Exists(kinds::kRoute, "PRF1/10.1.2.0/255.255.255.0/"));
+    EXPECT_FALSE(Exists(kinds::kRouteDaemonRecord, "PRF1"));
+    EXPECT_TRUE(Exists(kinds::kLine, "PPPLIN1"));
+
+    ASSERT_EQ(Run("QSYS/RMVTCPPTP CFGPRF('PRF2') DLTCMNCFG(*NO)"), "");
+    EXPECT_TRUE(Exists(kinds::kLine, "PPPLIN1"));
+    EXPECT_EQ(RunId("QSYS/RMVTCPPTP CFGPRF('PRF2') DLTCMNCFG(*NO)"), "TCP8A1E");
+
+    ASSERT_TRUE(m_system->PutObject(kinds::kProfile, "PRF3", {{0, "PRF3"}, {4, "PPPLIN1"}}).ok());
+    ASSERT_EQ(Run("QSYS/RMVTCPPTP CFGPRF('PRF3') DLTCMNCFG(*YES)"), "");
+    EXPECT_FALSE(Exists(kinds::kLine, "PPPLIN1"));
+}
+
+}  // namespace
+}  // namespace ptp::server::cl
