@@ -8,10 +8,11 @@ packages=(
   libsqlite3-dev nlohmann-json3-dev libcli11-dev libcpp-httplib-dev libssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  chromium
 )
-if [ "${PTP_WITH_BROWSER:-0}" = 1 ]; then
-  packages+=(chromium nodejs npm)
-fi
+# The browser tests run on node with npm; a node installed some other way is kept.
+command -v node >/dev/null 2>&1 || packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -222,6 +222,17 @@ DialogScript& ScriptDriver::When(std::uint32_t templateId) {
     return *m_scripts.back();
 }
 
+std::vector<std::string> ScriptDriver::UnusedScripts() const {
+    std::vector<std::string> unused;
+    for (std::size_t i = 0; i < m_scripts.size(); ++i) {
+        if (m_used[i]) continue;
+        const auto& script = *m_scripts[i];
+        unused.push_back(script.ClassName().empty() ? std::to_string(script.TemplateId())
+                                                    : script.ClassName());
+    }
+    return unused;
+}
+
 void ScriptDriver::AnswerMessageBoxes(std::initializer_list<int> answers) {
     for (int answer : answers)
         m_answers.push_back(answer);

@@ -123,6 +123,8 @@ class ScriptDriver : public Driver {
         return m_scripts;
     }
     [[nodiscard]] const std::vector<int>& Answers() const { return m_answers; }
+    // Scripts no dialog took (a class name or template id that never opened), as written.
+    [[nodiscard]] std::vector<std::string> UnusedScripts() const;
 
     void DialogOpened(CDialog& dialog) override;
     void DialogClosed(CDialog& dialog, INT_PTR result) override;

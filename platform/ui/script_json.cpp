@@ -349,6 +349,7 @@ PlayResult PlayScript(std::string_view json, const std::function<void()>& run) {
     }
     if (loaded->manualClock) SetClock(previous);
     result.transcript = driver.GetTranscript();
+    result.unusedScripts = driver.UnusedScripts();
     return result;
 }
 

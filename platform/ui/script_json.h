@@ -27,6 +27,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/ui/script_driver.h"
 
@@ -47,6 +48,7 @@ struct PlayResult {
     bool loaded = false;
     std::string error;
     Transcript transcript;
+    std::vector<std::string> unusedScripts;  // dialogs the script names that never opened
 };
 
 // Plays a script: installs a script driver (and a manual clock when the script asks for one),

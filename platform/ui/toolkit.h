@@ -1,7 +1,8 @@
 #pragma once
 // Process-wide state of the toolkit. The console, the tests and the plug-in loaded into them share
 // one copy (libptp_ui.so): the resource library dialogs are built from, the clock timers run on,
-// the wait cursor, the help shown last, and the faults found in dialog code.
+// the wait cursor, the help shown last, and the faults found in dialog code. Like every window of
+// the toolkit it belongs to the UI thread; other threads see it through TakeSnapshot() copies.
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -55,7 +55,8 @@ TEST_F(ScriptJsonTest, PlaysAScriptAndWritesTheTranscript) {
         { "dialog": "CScriptedDialog", "actions": [
             { "setText": 1001, "text": "PRF1" }, { "choose": 1002, "text": "Answer" },
             { "click": 1003 }, { "wait": 2500 }, { "click": 4711 }, "ok" ] },
-        { "template": 940, "actions": [ { "choose": 1002, "index": 0 } ] } ],
+        { "template": 940, "actions": [ { "choose": 1002, "index": 0 } ] },
+        { "dialog": "CNeverOpened", "actions": [ "ok" ] } ],
       "messageBoxes": [ "no" ]
     })";
     CScriptedDialog first, second;
@@ -65,6 +66,7 @@ TEST_F(ScriptJsonTest, PlaysAScriptAndWritesTheTranscript) {
         second.DoModal();
     });
     ASSERT_TRUE(result.loaded) << result.error;
+    EXPECT_EQ(result.unusedScripts, std::vector<std::string>{"CNeverOpened"});
     EXPECT_EQ(first.m_strText, "PRF1");
     EXPECT_EQ(first.m_strMode, "Answer");
     EXPECT_EQ(first.m_nAnswer, IDNO);

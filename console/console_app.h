@@ -1,0 +1,106 @@
+#pragma once
+// The console's operations as the browser asks for them. Each runs on the UI thread and answers
+// with JSON or a ConsoleError; the HTTP layer only decodes requests and encodes these answers.
+#include <condition_variable>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <thread>
+
+#include "console/console_error.h"
+#include "console/console_request.h"
+#include "console/server_views.h"
+#include "console/system_store.h"
+#include "console/ui_thread.h"
+#include "console/web_driver.h"
+
+namespace ptp::host {
+class InProcessHost;
+}
+namespace ptp::res {
+class ResourceModule;
+}
+
+namespace ptp::console {
+
+using Json = nlohmann::json;
+
+struct ConsoleOptions {
+    std::filesystem::path stateDir;
+    std::filesystem::path webDir;
+    // Where the resource library (libptpres.so) and the plug-in are found.
+    std::filesystem::path libraryDir;
+    std::string bindAddress = "127.0.0.1";
+    int port = 0;
+    bool demo = false;
+};
+
+class ConsoleApp {
+  public:
+    explicit ConsoleApp(ConsoleOptions options);
+    ~ConsoleApp();
+    ConsoleApp(const ConsoleApp&) = delete;
+    ConsoleApp& operator=(const ConsoleApp&) = delete;
+
+    // Reads the saved state and, with --demo, sets up the demo system on first run.
+    [[nodiscard]] Result<bool> Start();
+    void Stop();
+
+    [[nodiscard]] const ConsoleOptions& Options() const { return m_options; }
+
+    [[nodiscard]] Result<Json> GetState();
+    [[nodiscard]] Result<Json> AddSystem(const AddSystemRequest& request);
+    [[nodiscard]] Result<Json> RemoveSystem(const SystemRequest& request);
+
+    // The plug-in's side: folder rows, menus, commands, tasks and its dialogs.
+    [[nodiscard]] Result<Json> Folder(const SelectionRequest& request);
+    [[nodiscard]] Result<Json> Menu(const MenuRequest& request);
+    [[nodiscard]] Result<Json> Invoke(const InvokeRequest& request);
+    [[nodiscard]] Result<Json> Tasks(const SelectionRequest& request);
+    [[nodiscard]] Result<Json> RunTask(const TaskRequest& request);
+    [[nodiscard]] Result<Json> DialogAction(const DialogActionRequest& request);
+
+    // Runs `call` on the UI thread the way a call into the plug-in runs, and answers the
+    // console's state, with the dialogs the call opened.
+    [[nodiscard]] Result<Json> RunCall(std::function<void()> call);
+
+    // The console's own views of a system.
+    [[nodiscard]] Result<Json> Jobs(const ViewRequest& request);
+    [[nodiscard]] Result<Json> Job(const ViewRequest& request);
+    [[nodiscard]] Result<Json> Spool(const ViewRequest& request);
+    [[nodiscard]] Result<Json> Connections(const ViewRequest& request);
+    [[nodiscard]] Result<Json> CommandLog(const ViewRequest& request);
+
+  private:
+    // Runs `operation` on the UI thread; a dialog it opens makes the answer the console's state
+    // with the dialog, which the browser then plays.
+    [[nodiscard]] Result<Json> OnUi(std::function<Result<Json>()> operation);
+    [[nodiscard]] Json StateJson() const;
+    [[nodiscard]] Result<const SystemEntry*> FindSystem(const std::string& name) const;
+    // Creates the system in the embedded server when it is new there, and lists it.
+    [[nodiscard]] Result<bool> AddEmbeddedSystem(const SystemEntry& entry);
+    [[nodiscard]] Result<Json> OnSystemView(const ViewRequest& request,
+                                            Result<Json> (ServerViews::*view)(const std::string&,
+                                                                              const std::string&));
+
+    // Moves the job clock of every system once a second, so started profiles walk through their
+    // phases while the administrator watches.
+    void TickClocks();
+
+    ConsoleOptions m_options;
+    SystemStore m_store;
+    std::unique_ptr<host::InProcessHost> m_pHost;
+    std::unique_ptr<ServerViews> m_pViews;
+    std::shared_ptr<const res::ResourceModule> m_pResources;
+    std::thread m_ticker;
+    std::mutex m_tickerMutex;
+    std::condition_variable m_tickerWake;
+    bool m_bStopping = false;
+    UiThread m_ui;
+    WebDriver m_driver{m_ui};
+};
+
+}  // namespace ptp::console

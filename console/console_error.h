@@ -1,0 +1,57 @@
+#pragma once
+// What can go wrong in a console operation, independent of HTTP. Handlers turn an error into a
+// response in one place (HttpStatusOf), so every operation reports failures the same way.
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace ptp::console {
+
+enum class ErrorKind {
+    BadRequest,        // the request is malformed or names something impossible
+    NotSignedIn,       // no valid session: the start URL's token was never presented
+    Forbidden,         // a foreign Host or Origin, or a cross-site request
+    NotFound,          // no such system, folder, item or dialog
+    MethodNotAllowed,  // a state change asked for with GET, or an unknown method
+    Conflict,          // the console is busy with a dialog, or the object exists already
+    TooLarge,          // a request body beyond what any operation needs
+    UnsupportedType,   // a body that is not JSON
+    Unavailable,       // the plug-in or a server is not there
+    Internal,          // a fault of the console itself
+};
+
+struct ConsoleError {
+    ErrorKind kind = ErrorKind::Internal;
+    std::string message;
+};
+
+[[nodiscard]] int HttpStatusOf(ErrorKind kind);
+[[nodiscard]] const char* ErrorKindName(ErrorKind kind);
+
+// The value of an operation or why it failed.
+template <typename T>
+class [[nodiscard]] Result {
+  public:
+    Result(T value) : m_value(std::move(value)) {}
+    Result(ConsoleError error) : m_value(std::move(error)) {}
+
+    [[nodiscard]] bool ok() const { return std::holds_alternative<T>(m_value); }
+    explicit operator bool() const { return ok(); }
+    [[nodiscard]] T& value() { return std::get<T>(m_value); }
+    [[nodiscard]] const T& value() const { return std::get<T>(m_value); }
+    T* operator->() { return &value(); }
+    const T* operator->() const { return &value(); }
+    T& operator*() { return value(); }
+    const T& operator*() const { return value(); }
+    [[nodiscard]] const ConsoleError& error() const { return std::get<ConsoleError>(m_value); }
+
+  private:
+    std::variant<T, ConsoleError> m_value;
+};
+
+inline ConsoleError Fail(ErrorKind kind, std::string message) {
+    return ConsoleError{kind, std::move(message)};
+}
+
+}  // namespace ptp::console

@@ -1,0 +1,148 @@
+#include "console/server_views.h"
+
+#include <memory>
+#include <vector>
+
+#include "host/in_process_host.h"
+#include "host/object_kinds.h"
+
+namespace ptp::console {
+namespace {
+
+namespace kinds = host::kinds;
+namespace job = host::attributes::job;
+namespace spooled = host::attributes::spooled;
+namespace connection = host::attributes::connection;
+
+struct Column {
+    const char* text;
+    int width;
+    int attribute;
+};
+
+Json ColumnsJson(const std::vector<Column>& columns) {
+    Json out = Json::array();
+    for (const auto& column : columns)
+        out.push_back({{"text", column.text}, {"width", column.width}});
+    return out;
+}
+
+// Takes the text of an error object and destroys it, as its receiver must.
+ConsoleError TakeError(host::SOFError* error, const std::string& fallback) {
+    if (error == nullptr || host::IsAlreadyReported(error)) {
+        return Fail(ErrorKind::Unavailable, fallback);
+    }
+    std::string text = error->GetText();
+    error->Destroy();
+    return Fail(ErrorKind::Unavailable, text.empty() ? fallback : text);
+}
+
+// Reads every element of a server list into rows of the given attributes.
+Result<Json> ListTable(host::IHost& host, std::string_view kind, const std::string& system,
+                       const std::string& filter, const std::vector<Column>& columns) {
+    host::SOFError* error = nullptr;
+    auto list = host.Objects().CreateList(kind, host::kClientName, system, filter, &error);
+    if (error != nullptr || !list) return TakeError(error, "The server's list cannot be opened.");
+    list->Open(&error);
+    if (error != nullptr) return TakeError(error, "The server's list cannot be read.");
+    const long count = list->GetCount(&error);
+    if (error != nullptr) return TakeError(error, "The server's list cannot be read.");
+    Json rows = Json::array();
+    for (long index = 0; index < count; ++index) {
+        auto* element = list->ElementAt(index, &error);
+        if (error != nullptr || element == nullptr)
+            return TakeError(error, "A list entry is missing.");
+        Json cells = Json::array();
+        for (const auto& column : columns) {
+            cells.push_back(element->GetAttributeText(column.attribute, &error));
+            if (error != nullptr) return TakeError(error, "A list entry cannot be read.");
+        }
+        rows.push_back({{"id", element->GetName()}, {"cells", cells}});
+    }
+    list->Close(&error);
+    if (error != nullptr && !host::IsAlreadyReported(error)) error->Destroy();
+    return Json{{"columns", ColumnsJson(columns)}, {"rows", rows}};
+}
+
+const std::vector<Column> kJobColumns{{"Job", 160, job::kName},
+                                      {"User", 90, job::kUser},
+                                      {"Number", 80, job::kNumber},
+                                      {"Status", 90, job::kStatus},
+                                      {"Profile", 110, job::kProfileName}};
+
+}  // namespace
+
+Result<Json> ServerViews::Jobs(const std::string& system, const std::string& prefix) {
+    return ListTable(m_host, kinds::kJob, system, prefix, kJobColumns);
+}
+
+Result<Json> ServerViews::Job(const std::string& system, const std::string& jobName) {
+    host::SOFError* error = nullptr;
+    auto object =
+        m_host.Objects().CreateObject(kinds::kJob, host::kClientName, system, jobName, &error);
+    if (error != nullptr || !object) return TakeError(error, "There is no such job.");
+    Json facts = Json::array();
+    for (const auto& column : kJobColumns) {
+        facts.push_back(object->GetAttributeText(column.attribute, &error));
+        if (error != nullptr) return TakeError(error, "There is no such job.");
+    }
+    const std::vector<Column> fileColumns{{"Spooled file", 160, spooled::kFileName},
+                                          {"Job", 140, spooled::kJobName},
+                                          {"User", 90, spooled::kJobUser},
+                                          {"Number", 80, spooled::kJobNumber}};
+    auto files = ListTable(m_host, kinds::kSpooledFile, system, jobName, fileColumns);
+    if (!files) return files.error();
+    Json answer = *files;
+    answer["job"] = {{"columns", ColumnsJson(kJobColumns)}, {"cells", facts}};
+    for (auto& row : answer["rows"])
+        row["spool"] = row["id"];
+    if (!answer["rows"].empty()) answer["spool"] = answer["rows"][0]["id"];
+    return answer;
+}
+
+Result<Json> ServerViews::SpooledFile(const std::string& system, const std::string& file) {
+    host::SOFError* error = nullptr;
+    auto object =
+        m_host.Objects().CreateObject(kinds::kSpooledFile, host::kClientName, system, file, &error);
+    if (error != nullptr || !object) return TakeError(error, "There is no such spooled file.");
+    // Every spooled file has a file name; an object without one was never spooled.
+    const auto fileName = object->GetAttributeText(spooled::kFileName, &error);
+    if (error != nullptr) return TakeError(error, "The spooled file cannot be read.");
+    if (fileName.empty()) return Fail(ErrorKind::NotFound, "There is no such spooled file.");
+    auto text = object->GetAttributeText(spooled::kText, &error);
+    if (error != nullptr) return TakeError(error, "The spooled file cannot be read.");
+    return Json{{"name", file}, {"text", text}};
+}
+
+Result<Json> ServerViews::Connections(const std::string& system, const std::string&) {
+    return ListTable(m_host, kinds::kConnectionJob, system, "",
+                     {{"Profile", 110, connection::kProfileName},
+                      {"Status", 70, connection::kStatus},
+                      {"Line", 100, connection::kLineName},
+                      {"Remote address", 120, connection::kRemoteAddress},
+                      {"Local address", 120, connection::kLocalAddress},
+                      {"Job", 140, connection::kJobName},
+                      {"User", 80, connection::kJobUser},
+                      {"Number", 80, connection::kJobNumber},
+                      {"Bundle", 100, connection::kBundleKind}});
+}
+
+Result<Json> ServerViews::CommandLog(const std::string& system, const std::string&) {
+    server::Error why;
+    auto* opened = m_host.SystemFor(system, &why);
+    if (opened == nullptr) return Fail(ErrorKind::Unavailable, why.text);
+    auto entries = opened->ReadCommandLog(500);
+    if (!entries) return Fail(ErrorKind::Unavailable, entries.error().text);
+    Json rows = Json::array();
+    for (const auto& entry : *entries) {
+        rows.push_back({{"id", std::to_string(entry.sequence)},
+                        {"cells", {entry.time, entry.client, entry.command, entry.reply}}});
+    }
+    const Json columns = Json::array({{{"text", "Time"}, {"width", 170}},
+                                      {{"text", "Client"}, {"width", 80}},
+                                      {{"text", "Command"}, {"width", 420}},
+                                      {{"text", "Reply"}, {"width", 260}}});
+    return Json{{"columns", columns}, {"rows", rows}};
+}
+
+}  // namespace ptp::console

@@ -1,0 +1,37 @@
+#pragma once
+// The console's own views of a system, read through the host client the way the console's other
+// views are: server jobs by name prefix, one job with its spooled files, a spooled file's text,
+// the active connections, and the system's command log.
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "console/console_error.h"
+
+namespace ptp::host {
+class IHost;
+class InProcessHost;
+}  // namespace ptp::host
+
+namespace ptp::console {
+
+using Json = nlohmann::json;
+
+// Each answer is a table: {"columns": [{"text", "width"}], "rows": [{"id", "cells"}]}.
+class ServerViews {
+  public:
+    explicit ServerViews(host::InProcessHost& host) : m_host(host) {}
+
+    [[nodiscard]] Result<Json> Jobs(const std::string& system, const std::string& prefix);
+    // A job by its name "<number>/<user>/<job>": its facts and its spooled files.
+    [[nodiscard]] Result<Json> Job(const std::string& system, const std::string& job);
+    [[nodiscard]] Result<Json> SpooledFile(const std::string& system, const std::string& file);
+    [[nodiscard]] Result<Json> Connections(const std::string& system,
+                                           const std::string& unused = {});
+    [[nodiscard]] Result<Json> CommandLog(const std::string& system,
+                                          const std::string& unused = {});
+
+  private:
+    host::InProcessHost& m_host;
+};
+
+}  // namespace ptp::console

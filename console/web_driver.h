@@ -1,0 +1,73 @@
+#pragma once
+// The toolkit's driver in the web console. The browser sees the stack of open dialogs (and the
+// message box on top) as JSON and sends what the user did; the modal loop waits for that on the
+// UI thread, which meanwhile goes on running the console's other work.
+#include <cstdint>
+#include <deque>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+
+#include "console/console_error.h"
+#include "console/console_request.h"
+#include "console/ui_thread.h"
+#include "platform/ui/driver.h"
+
+namespace ptp::console {
+
+using Json = nlohmann::json;
+
+// Window messages the plug-in sends to the window that invoked a command.
+inline constexpr ptp::UINT kRefreshMessage = 0x407;
+inline constexpr ptp::UINT kStatusTextMessage = 0x408;
+
+class WebDriver final : public ui::Driver {
+  public:
+    explicit WebDriver(UiThread& ui) : m_ui(ui) {}
+
+    void DialogOpened(ui::CDialog& dialog) override;
+    void DialogClosed(ui::CDialog& dialog, ui::INT_PTR result) override;
+    [[nodiscard]] ui::Action NextAction(ui::CDialog& dialog,
+                                        std::optional<std::int64_t> deadline) override;
+    [[nodiscard]] int AnswerMessageBox(const ui::MessageBoxState& box) override;
+    void ActionRefused(ui::CDialog& dialog, const ui::Action& action,
+                       std::string_view why) override;
+    void MessageSent(ptp::HWND target, ptp::UINT message, ptp::WPARAM wParam,
+                     ptp::LPARAM lParam) override;
+    void HelpShown(const ui::HelpState& help) override;
+    void Fault(std::string_view what) override;
+
+    // On the UI thread: what the user did in the dialog the browser showed as `request.dialog`.
+    [[nodiscard]] Result<bool> Submit(const DialogActionRequest& request);
+    // On the UI thread: the open dialogs, bottom first, with the message box last when one is up.
+    [[nodiscard]] Json DialogsJson() const;
+    [[nodiscard]] bool Modal() const { return m_nOpen > 0 || m_box.has_value(); }
+
+    // The console window's side of the refresh and status-text messages.
+    [[nodiscard]] std::uint64_t RefreshCount() const { return m_nRefresh; }
+    [[nodiscard]] const std::string& StatusText() const { return m_strStatus; }
+    void SetStatusText(std::string text) { m_strStatus = std::move(text); }
+
+    // The serial under which the browser sees a message box; dialogs use their handles.
+    static constexpr std::uint64_t kMessageBoxSerialBase = std::uint64_t{1} << 62;
+
+  private:
+    [[nodiscard]] Result<ui::Action> ToAction(const DialogActionRequest& request) const;
+
+    UiThread& m_ui;
+    std::deque<ui::Action> m_actions;
+    std::optional<ui::MessageBoxState> m_box;
+    std::optional<int> m_nAnswer;
+    std::uint64_t m_nBoxSerial = 0;
+    int m_nOpen = 0;
+    std::optional<ui::HelpState> m_help;
+    std::string m_strRefusal;
+    std::uint64_t m_nRefresh = 0;
+    std::string m_strStatus;
+};
+
+// The JSON the browser draws a dialog from.
+[[nodiscard]] Json DialogJson(const ui::DialogState& dialog);
+[[nodiscard]] Json MessageBoxJson(const ui::MessageBoxState& box, std::uint64_t serial);
+
+}  // namespace ptp::console

@@ -1,0 +1,89 @@
+// Starts a console on a fresh state folder and a browser with a fresh profile.
+import { spawn } from "node:child_process";
+import { mkdtempSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import path from "node:path";
+import { createServer } from "node:http";
+import { chromium } from "playwright-core";
+
+export async function startConsole({ demo = true, state } = {}) {
+  const program = process.env.PTP_CONSOLE;
+  if (!program) throw new Error("PTP_CONSOLE must name the ptpconsole program");
+  const stateDir = state || mkdtempSync(path.join(tmpdir(), "ptpconsole-browser-"));
+  const args = ["--state", stateDir, "--port", "0"];
+  if (demo) args.push("--demo");
+  const child = spawn(program, args, { stdio: ["ignore", "pipe", "pipe"] });
+  let output = "";
+  let errors = "";
+  child.stderr.on("data", (chunk) => (errors += chunk));
+  const url = await new Promise((resolve, reject) => {
+    const timer = setTimeout(() => reject(new Error(`no start URL; output: ${output} ${errors}`)), 60000);
+    child.stdout.on("data", (chunk) => {
+      output += chunk;
+      const match = output.match(/http:\/\/127\.0\.0\.1:\d+\/\?token=[0-9a-f]+/);
+      if (match) {
+        clearTimeout(timer);
+        resolve(match[0]);
+      }
+    });
+    child.on("exit", (code) => reject(new Error(`ptpconsole ended with ${code}: ${errors}`)));
+  });
+  const origin = new URL(url).origin;
+  return {
+    url,
+    origin,
+    port: Number(new URL(url).port),
+    stateDir,
+    stderr: () => errors,
+    async stop({ keepState = false } = {}) {
+      if (child.exitCode === null) {
+        const ended = new Promise((resolve) => child.on("exit", resolve));
+        child.kill("SIGTERM");
+        await ended;
+      }
+      if (!keepState && !state) rmSync(stateDir, { recursive: true, force: true });
+      return child.exitCode;
+    },
+  };
+}
+
+// Debian's Chromium, headless, with a profile of its own. `hostRules` maps names to addresses,
+// so a test can make a foreign name point at this machine the way DNS rebinding would.
+export async function startBrowser({ hostRules } = {}) {
+  const profile = mkdtempSync(path.join(tmpdir(), "ptpconsole-chromium-"));
+  const args = [
+    "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+    "--disable-background-networking", "--disable-component-update", "--disable-sync",
+  ];
+  if (hostRules) args.push(`--host-resolver-rules=${hostRules}`);
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: process.env.PTP_CHROMIUM || "/usr/bin/chromium",
+    headless: true,
+    args,
+    viewport: { width: 1280, height: 800 },
+  });
+  return {
+    context,
+    async page() {
+      const existing = context.pages();
+      return existing.length ? existing[0] : context.newPage();
+    },
+    async close() {
+      await context.close();
+      rmSync(profile, { recursive: true, force: true });
+    },
+  };
+}
+
+// A tiny web site on another origin, standing in for a page that attacks the console.
+export async function startForeignSite(html) {
+  const server = createServer((request, response) => {
+    response.writeHead(200, { "Content-Type": "text/html; charset=utf-8" });
+    response.end(html);
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  return {
+    port: server.address().port,
+    close: () => new Promise((resolve) => server.close(resolve)),
+  };
+}

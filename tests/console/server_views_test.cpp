@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "host/object_kinds.h"
+#include "server/server_state.h"
+#include "tests/console/console_test_support.h"
+
+namespace ptp::console {
+namespace {
+
+using testing::RunningConsole;
+namespace kinds = host::kinds;
+
+std::string Get(const RunningConsole& console, const std::string& path) {
+    auto client = console.Client();
+    const auto answer = client.Get(path, {{"Cookie", console.SignIn()}});
+    if (!answer) return "no answer";
+    return std::to_string(answer->status) + " " + answer->body;
+}
+
+nlohmann::json GetJson(const RunningConsole& console, const std::string& path) {
+    auto client = console.Client();
+    const auto answer = client.Get(path, {{"Cookie", console.SignIn()}});
+    if (!answer || answer->status != 200) return nullptr;
+    return nlohmann::json::parse(answer->body);
+}
+
+// The console's views read the server through the host client; here the server's store is
+// filled directly, as the job simulation and the command log would fill it.
+TEST(ServerViews, JobsSpooledFilesConnectionsAndTheCommandLogShowWhatTheServerHolds) {
+    RunningConsole console(/*demo=*/true);
+    ASSERT_TRUE(console.Ready());
+    server::ServerState state(console.StateDir() / "systems");
+    ASSERT_TRUE(state.HasSystem("DEMO")) << "--demo creates the system in the embedded server";
+    auto system = state.OpenSystem("DEMO");
+    ASSERT_TRUE(system.ok());
+    auto& demo = **system;
+    const std::string jobName = "000042/QTCP/QKTL_TOCPPP_SSN@PRF1";
+    ASSERT_TRUE(demo.PutObject(kinds::kJob, jobName,
+                               {{0, "QKTL_TOCPPP_SSN@PRF1"},
+                                {1, "QTCP"},
+                                {2, "000042"},
+                                {3, "*ACTIVE"},
+                                {4, "PRF1"}})
+                    .ok());
+    ASSERT_TRUE(demo.PutObject(kinds::kJob, "000043/QTCP/QTOCDIAL",
+                               {{0, "QTOCDIAL"}, {1, "QTCP"}, {2, "000043"}, {3, "*OUTQ"}})
+                    .ok());
+    ASSERT_TRUE(demo.PutObject(kinds::kSpooledFile, jobName + "/QPJOBLOG/1",
+                               {{0, "QKTL_TOCPPP_SSN@PRF1"},
+                                {1, "QTCP"},
+                                {2, "000042"},
+                                {3, "QPJOBLOG"},
+                                {4, "<script>LCP opened</script>"}})
+                    .ok());
+    ASSERT_TRUE(demo.PutObject(kinds::kConnectionJob, "PRF1/1",
+                               {{0, "QKTL_TOCPPP_SSN@PRF1"},
+                                {1, "QTCP"},
+                                {2, "000042"},
+                                {3, "PRF1"},
+                                {4, "46"},
+                                {5, "PPPLIN01"}})
+                    .ok());
+    ASSERT_TRUE(demo.LogCommand("NXWIN", "QSYS/STRTCPPTP CFGPRF('PRF1')", "").ok());
+
+    const auto jobs = GetJson(console, "/api/jobs?system=DEMO&prefix=QKTL_");
+    ASSERT_TRUE(jobs.is_object()) << Get(console, "/api/jobs?system=DEMO&prefix=QKTL_");
+    ASSERT_EQ(jobs["rows"].size(), 1u) << "only jobs whose name starts with the prefix";
+    EXPECT_EQ(jobs["rows"][0]["id"], jobName);
+    EXPECT_EQ(jobs["rows"][0]["cells"][3], "*ACTIVE");
+    EXPECT_EQ(GetJson(console, "/api/jobs?system=DEMO")["rows"].size(), 2u);
+
+    const auto job = GetJson(console, "/api/job?system=DEMO&job=" + jobName);
+    ASSERT_TRUE(job.is_object());
+    EXPECT_EQ(job["job"]["cells"][4], "PRF1");
+    ASSERT_EQ(job["rows"].size(), 1u);
+    EXPECT_EQ(job["spool"], jobName + "/QPJOBLOG/1");
+
+    // The spooled text comes back as data; the page puts it in as text, never as markup.
+    const auto spool = GetJson(console, "/api/spool?system=DEMO&file=" + jobName + "/QPJOBLOG/1");
+    ASSERT_TRUE(spool.is_object());
+    EXPECT_EQ(spool["text"], "<script>LCP opened</script>");
+    EXPECT_EQ(Get(console, "/api/spool?system=DEMO&file=nothing").substr(0, 3), "404");
+
+    const auto connections = GetJson(console, "/api/connections?system=DEMO");
+    ASSERT_TRUE(connections.is_object());
+    ASSERT_EQ(connections["rows"].size(), 1u);
+    EXPECT_EQ(connections["rows"][0]["cells"][0], "PRF1");
+    EXPECT_EQ(connections["rows"][0]["cells"][2], "PPPLIN01");
+
+    const auto log = GetJson(console, "/api/log?system=DEMO");
+    ASSERT_TRUE(log.is_object());
+    ASSERT_FALSE(log["rows"].empty());
+    EXPECT_EQ(log["rows"].back()["cells"][2], "QSYS/STRTCPPTP CFGPRF('PRF1')");
+
+    EXPECT_EQ(Get(console, "/api/jobs?system=OTHER").substr(0, 3), "404");
+    EXPECT_EQ(Get(console, "/api/jobs?system=bad%20name").substr(0, 3), "400");
+}
+
+}  // namespace
+}  // namespace ptp::console
