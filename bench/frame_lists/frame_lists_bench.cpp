@@ -61,7 +61,7 @@ struct Bench {
         ptp::host::SetHost(host.get());
         (void)System().Transact([&](ptp::server::ObjectTx& tx) {
             for (int i = 0; i < kProfiles; ++i) {
-                char name[11];
+                char name[16];  // room for any int, though the names stay within 10 characters
                 std::snprintf(name, sizeof name, "PRF%05d", i);
                 names.emplace_back(name);
                 ptp::server::Attributes a = {
