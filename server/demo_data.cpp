@@ -118,7 +118,7 @@ struct DemoLine {
 
 const std::vector<DemoLine>& Lines() {
     static const std::vector<DemoLine> lines = {
-        {"PPPLIN01", "*PPP", "*SWTPP", "CMN01", "*RS232V24", "*ASYNC", "", "IBM 7852-400",
+        {"PPPLIN01", "*PPP", "*SWTPP", "CMN01", "*RS232V24", "*ASYNC", "", "SYSMODEM 400",
          "Internal modem port"},
         {"PPPLIN02", "*PPP", "*SWTPP", "CMN02", "*RS232V24", "*ASYNC", "PPPPOOL",
          "2771 INTERNAL MODEM", "Pool line 1"},
@@ -170,7 +170,7 @@ struct DemoModem {
 
 const std::vector<DemoModem>& Modems() {
     static const std::vector<DemoModem> modems = {
-        {"IBM 7852-400", "1", "1", {{"RESET", "AT&F"}, {"INIT", "ATE0Q0V1X4&C1&D2"}}},
+        {"SYSMODEM 400", "1", "1", {{"RESET", "AT&F"}, {"INIT", "ATE0Q0V1X4&C1&D2"}}},
         {"2771 INTERNAL MODEM", "1", "1", {{"RESET", "AT&F"}, {"INIT", "AT&C1&D2S0=0"}}},
         {"ISDN TA", "1", "2", {{"INIT", "AT&F"}, {"SPID1", "AT!N1=0155512340101"}}},
         {"ACME 56K V.90", "0", "1", {{"INIT", "AT&F1E0"}, {"SPEAKER", "ATM0L0"}}},

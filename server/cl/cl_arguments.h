@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "server/cl/cl_parameter_spec.h"
+#include "server/cl/cl_parameter_rule.h"
 #include "server/cl/cl_statement.h"
 #include "server/result.h"
 

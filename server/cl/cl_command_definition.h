@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "server/cl/cl_arguments.h"
-#include "server/cl/cl_parameter_spec.h"
+#include "server/cl/cl_parameter_rule.h"
 #include "server/object_tx.h"
 #include "server/result.h"
 #include "server/system.h"

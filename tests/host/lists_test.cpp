@@ -82,7 +82,7 @@ TEST_F(ListsTest, FiltersAndViewsNarrowLists) {
                     if (!s) return s;
                 }
                 if (auto s = tx.Create(kinds::kLineModem, "PPPLIN3",
-                                       {{0, "PPPLIN3"}, {1, "IBM 7852-400"}});
+                                       {{0, "PPPLIN3"}, {1, "SYSMODEM 400"}});
                     !s)
                     return s;
                 return tx.Create(kinds::kRoute, "DIAL/10.1.0.0/255.255.0.0/",
@@ -109,7 +109,7 @@ TEST_F(ListsTest, FiltersAndViewsNarrowLists) {
         m_host->Objects().CreateList(kinds::kLinePoolMemberList, kClientName, "SYS1", "", &error);
     members->Open(&error);
     IServerObject* third = members->ElementAt(2, &error);
-    EXPECT_EQ(third->GetAttributeText(0, &error), "IBM 7852-400");
+    EXPECT_EQ(third->GetAttributeText(0, &error), "SYSMODEM 400");
     EXPECT_EQ(third->GetAttributeText(1, &error), "PPPLIN3");
     EXPECT_EQ(members->ElementAt(0, &error)->GetAttributeText(0, &error), "NONE");
     EXPECT_EQ(members->ElementAt(0, &error)->GetAttributeText(2, &error), "POOLA");

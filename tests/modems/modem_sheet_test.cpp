@@ -208,7 +208,7 @@ TEST_F(ModemTest, CopyTakesTheModelsSettingsAndEntriesWithoutChangingTheModel) {
 }
 
 TEST_F(ModemTest, SystemModemShowsReadOnlyCommandsAndCannotBeDeleted) {
-    AddModem("IBM 7852", "1", {{"Init", "AT&F"}}, true);
+    AddModem("SYSMODEM 78", "1", {{"Init", "AT&F"}}, true);
     bool readOnly = false;
     m_driver.When("CPointToPointModemPropertySheet")
         .Do([&](ui::CDialog& sheet) {
@@ -216,19 +216,19 @@ TEST_F(ModemTest, SystemModemShowsReadOnlyCommandsAndCannotBeDeleted) {
                        ActivePage(sheet).Edit(IDC_MODEM_ANSWER_COMMAND).IsReadOnly();
         })
         .Ok();
-    EXPECT_EQ(Play("IBM 7852"), ui::IDOK);
+    EXPECT_EQ(Play("SYSMODEM 78"), ui::IDOK);
     EXPECT_TRUE(readOnly);
-    EXPECT_EQ(ServerModem("IBM 7852")[3], "AT&F");
+    EXPECT_EQ(ServerModem("SYSMODEM 78")[3], "AT&F");
 
     {
         ui::ScriptDriver driver;
         ui::ScopedDriver scoped(driver);
-        EXPECT_FALSE(DeleteModem("SYS1", "IBM 7852", nullptr));
+        EXPECT_FALSE(DeleteModem("SYS1", "SYSMODEM 78", nullptr));
         ASSERT_EQ(driver.GetTranscript().MessageBoxes().size(), 1u);
         EXPECT_NE(driver.GetTranscript().MessageBoxes()[0].text.find("CPF2189"), std::string::npos);
     }
-    EXPECT_FALSE(ServerModem("IBM 7852").empty());
-    EXPECT_EQ(ServerEntries("IBM 7852").size(), 1u);
+    EXPECT_FALSE(ServerModem("SYSMODEM 78").empty());
+    EXPECT_EQ(ServerEntries("SYSMODEM 78").size(), 1u);
 
     AddModem("MINE", "1", {{"Init", "AT&F"}, {"Reset", "ATZ"}});
     EXPECT_TRUE(DeleteModem("SYS1", "MINE", nullptr));

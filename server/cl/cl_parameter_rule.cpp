@@ -1,4 +1,4 @@
-#include "server/cl/cl_parameter_spec.h"
+#include "server/cl/cl_parameter_rule.h"
 
 #include <utility>
 
