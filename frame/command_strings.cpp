@@ -14,7 +14,7 @@ namespace {
 void CopyCut(std::string_view text, char* buffer, UINT size) {
     if (!buffer || size == 0) return;
     const std::size_t length = std::min<std::size_t>(text.size(), size - 1);
-    std::memcpy(buffer, text.data(), length);
+    if (length > 0) std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
 }
 

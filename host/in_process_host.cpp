@@ -91,7 +91,8 @@ std::string InProcessHost::UserFor(server::System& system) const {
 bool CopyToBuffer(std::string_view text, char* buffer, std::size_t capacity) {
     if (!buffer || capacity == 0) return false;
     std::size_t length = std::min(text.size(), capacity - 1);
-    std::memcpy(buffer, text.data(), length);
+    // An empty view may carry a null pointer, which memcpy must never see.
+    if (length > 0) std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
     return true;
 }
