@@ -4,12 +4,10 @@
 
 #include "config/config_paths.h"
 #include "config/config_text.h"
-#include "frame/folder_columns.h"
 #include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
+#include "frame/selection_summary.h"
 #include "frame/type_codes.h"
-#include "platform/framework/column_definitions.h"
-#include "platform/framework/console_services.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
 
@@ -26,20 +24,15 @@ constexpr int kDescriptionColumn = 1;
 
 }  // namespace
 
+CGroupAccessPoliciesData::CGroupAccessPoliciesData()
+    : CPointToPointListData({kTypePoliciesFolder, kPolicyColumns, true, {}}) {}
+
 HRESULT CGroupAccessPoliciesData::CreateInstance(REFIID riid, void** ppv) {
     return Deliver(new (std::nothrow) CGroupAccessPoliciesData(), riid, ppv);
 }
 
-HRESULT CGroupAccessPoliciesData::OpenFolder(const fw::ITEMIDLIST* folder) {
-    fw::ModuleStateScope scope(TheApp().State());
-    if (!TakeFolder(folder)) return E_INVALIDARG;
-    host::SOFError* error = nullptr;
-    m_bConfigurationAuthority =
-        fw::ServerFacts().HasAuthority(ServerName(), fw::kConfigurationAuthority, &error);
-    if (!error) return S_OK;
-    m_bConfigurationAuthority = false;
-    if (!host::IsAlreadyReported(error)) error->Destroy();
-    return S_OK;
+void CGroupAccessPoliciesData::FolderOpened() {
+    m_bConfigurationAuthority = ReadConfigurationAuthority(ServerName());
 }
 
 HRESULT CGroupAccessPoliciesData::LoadLocked() {
@@ -64,50 +57,20 @@ HRESULT CGroupAccessPoliciesData::LoadLocked() {
     return S_OK;
 }
 
-HRESULT CGroupAccessPoliciesData::GetCount(long* count) {
-    fw::ModuleStateScope scope(TheApp().State());
-    if (!count) return E_POINTER;
-    auto lock = LockRows();
-    *count = m_nRowCount;
-    return fw::FOLDER_S_COMPLETE;
-}
-
 const config::CPointToPointProfileGroupPolicyConfigData* CGroupAccessPoliciesData::Record(
-    const fw::ITEMIDLIST* item) const {
-    const auto position = ItemPosition(item);
-    if (!position || !m_pPolicyFile) return nullptr;
-    return m_pPolicyFile->GetAt(static_cast<std::size_t>(*position));
+    long position) const {
+    if (!m_pPolicyFile || position < 0) return nullptr;
+    return m_pPolicyFile->GetAt(static_cast<std::size_t>(position));
 }
 
-fw::ITEMIDLIST* CGroupAccessPoliciesData::ItemAt(long position) {
-    fw::ModuleStateScope scope(TheApp().State());
-    auto lock = LockRows();
-    if (!m_pPolicyFile || position < 0) return nullptr;
-    const auto* policy = m_pPolicyFile->GetAt(static_cast<std::size_t>(position));
+fw::ITEMIDLIST* CGroupAccessPoliciesData::RowItemId(long position) {
+    const auto* policy = Record(position);
     if (!policy) return nullptr;
     return fw::CreateItemId(policy->GetGroupPolicy(), kTypePolicy, position);
 }
 
-// The console's definitions keep their widths but take the folder's headings.
-HRESULT CGroupAccessPoliciesData::GetColumns(std::vector<fw::FolderColumn>* columns) {
-    fw::ModuleStateScope scope(TheApp().State());
-    if (!columns) return E_POINTER;
-    *columns = FolderColumns(kTypePoliciesFolder, kPolicyColumns);
-    if (!fw::GetColumnDefinitions(kTypePoliciesFolder)) return S_OK;
-    for (std::size_t i = 0; i < columns->size() && i < std::size(kPolicyColumns); ++i) {
-        (*columns)[i].heading =
-            FrameText(kPolicyColumns[i].heading).substr(0, kMaxColumnHeading);
-    }
-    return S_OK;
-}
-
-HRESULT CGroupAccessPoliciesData::GetColumnText(int column, const fw::ITEMIDLIST* item,
-                                                std::string* text) {
-    fw::ModuleStateScope scope(TheApp().State());
-    if (!text) return E_POINTER;
-    text->clear();
-    auto lock = LockRows();
-    const auto* policy = Record(item);
+HRESULT CGroupAccessPoliciesData::RowText(int column, long position, std::string* text) {
+    const auto* policy = Record(position);
     if (!policy) return E_FAIL;
     if (column != kDescriptionColumn) return S_OK;
     const std::string& description = policy->GetDescription();
@@ -115,24 +78,15 @@ HRESULT CGroupAccessPoliciesData::GetColumnText(int column, const fw::ITEMIDLIST
     return S_OK;
 }
 
-HRESULT CGroupAccessPoliciesData::Reset() {
-    fw::ModuleStateScope scope(TheApp().State());
-    auto lock = LockRows();
+HRESULT CGroupAccessPoliciesData::ResetRows() {
     m_records.clear();
     m_pPolicyFile.reset();
-    m_nRowCount = 0;
     return S_OK;
 }
 
-host::IServerObject* CGroupAccessPoliciesData::GetListObject(const fw::ITEMIDLIST* item) {
-    fw::ModuleStateScope scope(TheApp().State());
-    auto lock = LockRows();
-    const auto position = ItemPosition(item);
-    if (!position || *position < 0 || *position >= static_cast<long>(m_records.size())) {
-        ReportMissingRow("Server list element not found in GetListObject");
-        return nullptr;
-    }
-    return m_records[static_cast<std::size_t>(*position)].get();
+host::IServerObject* CGroupAccessPoliciesData::RowElement(long position) {
+    if (position < 0 || position >= static_cast<long>(m_records.size())) return nullptr;
+    return m_records[static_cast<std::size_t>(position)].get();
 }
 
 }  // namespace ptp::frame

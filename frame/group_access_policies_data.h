@@ -17,29 +17,25 @@ class CGroupAccessPoliciesData final : public CPointToPointListData {
   public:
     static HRESULT CreateInstance(REFIID riid, void** ppv);
 
-    HRESULT OpenFolder(const fw::ITEMIDLIST* folder) override;
-    HRESULT GetCount(long* count) override;
-    fw::ITEMIDLIST* ItemAt(long position) override;
-    HRESULT GetColumns(std::vector<fw::FolderColumn>* columns) override;
-    HRESULT GetColumnText(int column, const fw::ITEMIDLIST* item, std::string* text) override;
-    HRESULT Reset() override;
-    host::IServerObject* GetListObject(const fw::ITEMIDLIST* item) override;
-
   protected:
+    void FolderOpened() override;
     HRESULT LoadLocked() override;
+    fw::ITEMIDLIST* RowItemId(long position) override;
+    HRESULT RowText(int column, long position, std::string* text) override;
+    host::IServerObject* RowElement(long position) override;
+    HRESULT ResetRows() override;
 
   private:
-    CGroupAccessPoliciesData() = default;
+    CGroupAccessPoliciesData();
     ~CGroupAccessPoliciesData() override = default;
 
     [[nodiscard]] const config::CPointToPointProfileGroupPolicyConfigData* Record(
-        const fw::ITEMIDLIST* item) const;
+        long position) const;
 
     bool m_bConfigurationAuthority = false;
     bool m_bMessageShown = false;
     std::unique_ptr<config::CPointToPointProfileGroupPolicyConfigFile> m_pPolicyFile;
     std::vector<std::unique_ptr<CGroupPolicyListRecord>> m_records;
-    long m_nRowCount = 0;
 };
 
 }  // namespace ptp::frame

@@ -3,6 +3,7 @@
 #include "config/config_paths.h"
 #include "config/config_text.h"
 #include "config/group_policy_config.h"
+#include "frame/console_job_views.h"
 #include "frame/frame_messages.h"
 #include "frame/logging_option.h"
 #include "frame/point_to_point_ext_app.h"
@@ -10,9 +11,10 @@
 #include "frame/selection_summary.h"
 #include "frame/type_codes.h"
 #include "frame/verb_table.h"
+#include "modems/modem_sheet.h"
 #include "platform/ui/message_box.h"
-#include "platform/ui/ui_constants.h"
 #include "platform/ui/toolkit.h"
+#include "platform/ui/ui_constants.h"
 
 namespace ptp::frame {
 namespace {
@@ -106,7 +108,9 @@ void CPointToPointCommandRunner::Run(UINT command) {
     for (long index = 0; index < count; ++index) {
         CPointToPointSelectedObject item;
         if (!CPointToPointSelection::ReadItem(selection, index, item)) continue;
-        if (command == ID_DELETE && count > 1 && index == 0 && !m_bDeleteConfirmed) {
+        // Asked before the first item that can be deleted, so that an item whose record has gone
+        // meanwhile never lets the others go unasked.
+        if (command == ID_DELETE && count > 1 && !m_bDeleteConfirmed) {
             const int answer =
                 ShowFrameMessage(IDS_CONFIRM_DELETE_MANY, kYesNoWarning, {std::to_string(count)});
             if (answer != ui::IDYES) return;
@@ -184,10 +188,9 @@ bool CPointToPointCommandRunner::RunForItem(UINT command, const CPointToPointSel
         case ID_JOBS: {
             if (!IsProfile(type)) return false;
             const std::string protocol = ReadRecordAttribute(item.m_pListRecord, 2, "");
-            OpenServerJobs(
+            (void)OpenServerJobList(
                 item.m_strServerName,
-                config::EqualsNoCase(protocol, "1") ? "QKTL_TOCSLIP_SSN@" : "QKTL_TOCPPP_SSN@",
-                m_hParent);
+                config::EqualsNoCase(protocol, "1") ? kSlipJobPrefix : kPppJobPrefix, m_hParent);
             return true;
         }
         default:
@@ -214,7 +217,7 @@ bool CPointToPointCommandRunner::DeleteItem(const CPointToPointSelectedObject& i
     const std::string& type = item.m_strTypeCode;
     if (IsProfile(type)) return DeleteProfile(item);
     if (type == kTypeModem)
-        return DeleteModem(item.m_strServerName, item.m_strObjectName, m_hParent);
+        return modems::DeleteModem(item.m_strServerName, item.m_strObjectName, m_hParent);
     if (type == kTypePolicy) return DeleteGroupPolicy(item);
     return false;
 }

@@ -3,14 +3,19 @@
 #include <array>
 
 #include "config/config_text.h"
+#include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
+#include "platform/framework/column_definitions.h"
 #include "platform/framework/console_services.h"
+#include "platform/framework/trace_log.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
-#include "platform/framework/trace_log.h"
 
 namespace ptp::frame {
 namespace {
+
+constexpr int kListOpen = 1;
+constexpr int kListRead = 2;
 
 const std::string& ServerElementText() {
     static const std::string text = fw::ItemIdText("\\\\", "QZY", 0);
@@ -19,11 +24,13 @@ const std::string& ServerElementText() {
 
 }  // namespace
 
-CPointToPointListData::CPointToPointListData() {
+CPointToPointListData::CPointToPointListData(const CFolderKind& kind) : m_kind(kind) {
     TheApp().State().com.ObjectCreated();
 }
 
 CPointToPointListData::~CPointToPointListData() {
+    if (m_pError && !host::IsAlreadyReported(m_pError)) m_pError->Destroy();
+    m_pList.reset();
     TheApp().State().com.ObjectDestroyed();
 }
 
@@ -89,15 +96,102 @@ void CPointToPointListData::ReportMissingRow(std::string_view trace) {
     ui::AfxMessageBox(IDS_ROW_NOT_FOUND, ui::MB_ICONWARNING);
 }
 
-HRESULT CPointToPointListData::WaitForList(host::IServerList& list, host::SOFError** error) {
-    int state = list.GetState(error);
-    while (!*error && state != host::kListStateComplete &&
+void CPointToPointListData::KeepError(host::SOFError* error) {
+    if (!error) return;
+    if (m_pError && !host::IsAlreadyReported(m_pError)) m_pError->Destroy();
+    m_pError = error;
+}
+
+bool CPointToPointListData::ListIsOpen(host::SOFError** error) const {
+    if (!m_pList) return false;
+    const int state = m_pList->GetState(error);
+    return !*error && (state == kListOpen || state == kListRead);
+}
+
+host::IServerObject* CPointToPointListData::ListElement(long position) const {
+    if (!m_pList || m_pError || position < 0) return nullptr;
+    host::SOFError* error = nullptr;
+    host::IServerObject* element = m_pList->ElementAt(position, &error);
+    if (!error) return element;
+    error->Destroy();
+    return nullptr;
+}
+
+HRESULT CPointToPointListData::OpenFolder(const fw::ITEMIDLIST* folder) {
+    fw::ModuleStateScope scope(TheApp().State());
+    if (!TakeFolder(folder)) return E_INVALIDARG;
+    FolderOpened();
+    if (m_kind.listKind.empty()) return S_OK;
+    host::IHost* host = host::GetHost();
+    if (!host) return E_FAIL;
+    host::SOFError* error = nullptr;
+    m_pList =
+        host->Objects().CreateList(m_kind.listKind, host::kClientName, ServerName(), "", &error);
+    KeepError(error);
+    return S_OK;
+}
+
+HRESULT CPointToPointListData::GetCount(long* count) {
+    fw::ModuleStateScope scope(TheApp().State());
+    if (!count) return E_POINTER;
+    auto lock = LockRows();
+    *count = m_nRowCount;
+    if (m_kind.listKind.empty()) return fw::FOLDER_S_COMPLETE;
+    if (!m_pList) return fw::FOLDER_E_WAIT;
+    host::SOFError* error = nullptr;
+    int state = m_pList->GetState(&error);
+    while (!error && state != host::kListStateComplete &&
            state != host::kListStateCompleteWithErrors) {
-        list.WaitStep(error);
-        if (!*error) state = list.GetState(error);
+        m_pList->WaitStep(&error);
+        if (!error) state = m_pList->GetState(&error);
     }
-    if (*error) return fw::FOLDER_E_WAIT;
+    if (error) {
+        KeepError(error);
+        return fw::FOLDER_E_WAIT;
+    }
     return state == host::kListStateComplete ? fw::FOLDER_S_COMPLETE : fw::FOLDER_S_PARTIAL;
+}
+
+fw::ITEMIDLIST* CPointToPointListData::ItemAt(long position) {
+    fw::ModuleStateScope scope(TheApp().State());
+    auto lock = LockRows();
+    return RowItemId(position);
+}
+
+HRESULT CPointToPointListData::GetColumns(std::vector<fw::FolderColumn>* columns) {
+    fw::ModuleStateScope scope(TheApp().State());
+    if (!columns) return E_POINTER;
+    *columns = FolderColumns(m_kind.columnsType, m_kind.columns);
+    if (!m_kind.ownHeadings || !fw::GetColumnDefinitions(m_kind.columnsType)) return S_OK;
+    for (std::size_t i = 0; i < columns->size() && i < m_kind.columns.size(); ++i) {
+        (*columns)[i].heading = FrameText(m_kind.columns[i].heading).substr(0, kMaxColumnHeading);
+    }
+    return S_OK;
+}
+
+HRESULT CPointToPointListData::GetColumnText(int column, const fw::ITEMIDLIST* item,
+                                             std::string* text) {
+    fw::ModuleStateScope scope(TheApp().State());
+    if (!text) return E_POINTER;
+    text->clear();
+    auto lock = LockRows();
+    return RowText(column, ItemPosition(item).value_or(-1), text);
+}
+
+HRESULT CPointToPointListData::Reset() {
+    fw::ModuleStateScope scope(TheApp().State());
+    auto lock = LockRows();
+    m_nRowCount = 0;
+    return ResetRows();
+}
+
+host::IServerObject* CPointToPointListData::GetListObject(const fw::ITEMIDLIST* item) {
+    fw::ModuleStateScope scope(TheApp().State());
+    auto lock = LockRows();
+    const auto position = ItemPosition(item);
+    host::IServerObject* element = position ? RowElement(*position) : nullptr;
+    if (!element) ReportMissingRow("Server list element not found in GetListObject");
+    return element;
 }
 
 std::string CPointToPointListData::ReadServerRelease() const {

@@ -3,20 +3,16 @@
 #include <new>
 
 #include "config/config_text.h"
-#include "frame/folder_columns.h"
 #include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
 #include "frame/point_to_point_selected_object.h"
 #include "frame/type_codes.h"
 #include "host/object_kinds.h"
-#include "platform/framework/shared_allocator.h"
 #include "platform/framework/trace_log.h"
 
 namespace ptp::frame {
 namespace {
 
-constexpr int kListOpen = 1;
-constexpr int kListLoaded = 2;
 constexpr std::string_view kModeAnswer = "2";
 
 // Headings of the folders' own columns, used when the console has no definitions for "NPF".
@@ -27,18 +23,12 @@ constexpr CFolderColumnEntry kProfileColumns[] = {
 
 }  // namespace
 
+CProfilesData::CProfilesData()
+    : CPointToPointListData(
+          {kTypeOriginatorFolder, kProfileColumns, false, host::kinds::kProfileList}) {}
+
 HRESULT CProfilesData::CreateInstance(REFIID riid, void** ppv) {
     return Deliver(new (std::nothrow) CProfilesData(), riid, ppv);
-}
-
-CProfilesData::~CProfilesData() {
-    if (m_pError && !host::IsAlreadyReported(m_pError)) m_pError->Destroy();
-}
-
-void CProfilesData::KeepError(host::SOFError* error) {
-    if (!error) return;
-    if (m_pError && !host::IsAlreadyReported(m_pError)) m_pError->Destroy();
-    m_pError = error;
 }
 
 bool CProfilesData::IsReceiverFolder() const {
@@ -49,28 +39,19 @@ bool CProfilesData::ShowsGroupPoliciesRow() const {
     return IsReceiverFolder() && m_bV5R1;
 }
 
-HRESULT CProfilesData::OpenFolder(const fw::ITEMIDLIST* folder) {
-    fw::ModuleStateScope scope(TheApp().State());
-    if (!TakeFolder(folder)) return E_INVALIDARG;
+void CProfilesData::FolderOpened() {
     const std::string release = ReadServerRelease();
     m_bV5R2 = ReleaseAtLeast(release, kReleaseV5R2);
     m_bV5R1 = ReleaseAtLeast(release, kReleaseV5R1);
-    host::IHost* host = host::GetHost();
-    if (!host) return E_FAIL;
-    host::SOFError* error = nullptr;
-    m_pProfileList = host->Objects().CreateList(host::kinds::kProfileList, host::kClientName,
-                                                ServerName(), "", &error);
-    KeepError(error);
-    return S_OK;
 }
 
 HRESULT CProfilesData::LoadLocked() {
     fw::ModuleStateScope scope(TheApp().State());
-    if (!m_rows.empty() || m_pError) return S_OK;
-    if (!m_pProfileList) return E_FAIL;
+    if (!m_rows.empty() || HasError()) return S_OK;
+    host::IServerList* list = List();
+    if (!list) return E_FAIL;
     host::SOFError* error = nullptr;
-    const int state = m_pProfileList->GetState(&error);
-    if (!error && state != kListOpen && state != kListLoaded) m_pProfileList->Open(&error);
+    if (!ListIsOpen(&error) && !error) list->Open(&error);
     if (error) {
         KeepError(error);
         return E_FAIL;
@@ -81,9 +62,9 @@ HRESULT CProfilesData::LoadLocked() {
         m_rows.push_back(std::move(row));
         ++m_nRowCount;
     }
-    const long count = m_pProfileList->GetCount(&error);
+    const long count = list->GetCount(&error);
     for (long index = 0; index < count && !error; ++index) {
-        host::IServerObject* element = m_pProfileList->ElementAt(index, &error);
+        host::IServerObject* element = list->ElementAt(index, &error);
         if (!element) break;
         const std::string mode = element->GetAttributeText(1, &error);
         if (error) break;
@@ -103,23 +84,15 @@ HRESULT CProfilesData::LoadLocked() {
     return E_FAIL;
 }
 
-HRESULT CProfilesData::GetCount(long* count) {
-    fw::ModuleStateScope scope(TheApp().State());
-    if (!count) return E_POINTER;
-    auto lock = LockRows();
-    *count = m_nRowCount;
-    if (!m_pProfileList) return fw::FOLDER_E_WAIT;
-    host::SOFError* error = nullptr;
-    const HRESULT result = WaitForList(*m_pProfileList, &error);
-    KeepError(error);
-    return result;
+const CProfilesCache* CProfilesData::Row(long position) const {
+    if (position < 0 || position >= static_cast<long>(m_rows.size())) return nullptr;
+    return m_rows[static_cast<std::size_t>(position)].get();
 }
 
-fw::ITEMIDLIST* CProfilesData::ItemAt(long position) {
-    fw::ModuleStateScope scope(TheApp().State());
-    auto lock = LockRows();
-    if (m_pError) return nullptr;
-    if (position < 0 || position >= static_cast<long>(m_rows.size())) {
+fw::ITEMIDLIST* CProfilesData::RowItemId(long position) {
+    if (HasError()) return nullptr;
+    const CProfilesCache* row = Row(position);
+    if (!row) {
         ReportMissingRow("Server Object not found in CProfilesData::At()");
         return nullptr;
     }
@@ -128,30 +101,12 @@ fw::ITEMIDLIST* CProfilesData::ItemAt(long position) {
         typeCode =
             position == 0 && ShowsGroupPoliciesRow() ? kTypePoliciesFolder : kTypeReceiverProfile;
     }
-    return fw::CreateItemId(m_rows[static_cast<std::size_t>(position)]->Field(1), typeCode,
-                            position);
+    return fw::CreateItemId(row->Field(1), typeCode, position);
 }
 
-HRESULT CProfilesData::GetColumns(std::vector<fw::FolderColumn>* columns) {
-    fw::ModuleStateScope scope(TheApp().State());
-    if (!columns) return E_POINTER;
-    *columns = FolderColumns(kTypeOriginatorFolder, kProfileColumns);
-    return S_OK;
-}
-
-const CProfilesCache* CProfilesData::RowOf(const fw::ITEMIDLIST* item) const {
-    const auto position = ItemPosition(item);
-    if (!position || *position >= static_cast<long>(m_rows.size())) return nullptr;
-    return m_rows[static_cast<std::size_t>(*position)].get();
-}
-
-HRESULT CProfilesData::GetColumnText(int column, const fw::ITEMIDLIST* item, std::string* text) {
-    fw::ModuleStateScope scope(TheApp().State());
-    if (!text) return E_POINTER;
-    text->clear();
-    auto lock = LockRows();
-    if (m_pError) return E_FAIL;
-    const CProfilesCache* row = RowOf(item);
+HRESULT CProfilesData::RowText(int column, long position, std::string* text) {
+    if (HasError()) return E_FAIL;
+    const CProfilesCache* row = Row(position);
     if (!row) {
         ReportMissingRow("Profiles cache object not found in CProfilesCache::GetColumnDataItem()");
         return E_FAIL;
@@ -160,32 +115,18 @@ HRESULT CProfilesData::GetColumnText(int column, const fw::ITEMIDLIST* item, std
     return S_OK;
 }
 
-HRESULT CProfilesData::Reset() {
-    fw::ModuleStateScope scope(TheApp().State());
-    auto lock = LockRows();
+host::IServerObject* CProfilesData::RowElement(long position) {
+    const CProfilesCache* row = HasError() ? nullptr : Row(position);
+    return row ? ListElement(row->ListPosition()) : nullptr;
+}
+
+HRESULT CProfilesData::ResetRows() {
     m_rows.clear();
-    m_nRowCount = 0;
-    if (!m_pProfileList) return S_OK;
     host::SOFError* error = nullptr;
-    const int state = m_pProfileList->GetState(&error);
-    if (!error && (state == kListOpen || state == kListLoaded)) m_pProfileList->Refresh(0, &error);
+    if (ListIsOpen(&error)) List()->Refresh(0, &error);
     if (!error) return S_OK;
     error->Destroy();
     return E_FAIL;
-}
-
-host::IServerObject* CProfilesData::GetListObject(const fw::ITEMIDLIST* item) {
-    fw::ModuleStateScope scope(TheApp().State());
-    auto lock = LockRows();
-    const CProfilesCache* row = m_pError ? nullptr : RowOf(item);
-    host::IServerObject* element = nullptr;
-    if (row && m_pProfileList) {
-        host::SOFError* error = nullptr;
-        element = m_pProfileList->ElementAt(row->ListPosition(), &error);
-        if (error) error->Destroy();
-    }
-    if (!element) ReportMissingRow("Server list element not found in GetListObject");
-    return element;
 }
 
 }  // namespace ptp::frame

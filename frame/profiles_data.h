@@ -7,7 +7,6 @@
 
 #include "frame/point_to_point_list_data.h"
 #include "frame/profiles_cache.h"
-#include "host/host_services.h"
 
 namespace ptp::frame {
 
@@ -18,33 +17,26 @@ class CProfilesData final : public CPointToPointListData {
   public:
     static HRESULT CreateInstance(REFIID riid, void** ppv);
 
-    HRESULT OpenFolder(const fw::ITEMIDLIST* folder) override;
-    HRESULT GetCount(long* count) override;
-    fw::ITEMIDLIST* ItemAt(long position) override;
-    HRESULT GetColumns(std::vector<fw::FolderColumn>* columns) override;
-    HRESULT GetColumnText(int column, const fw::ITEMIDLIST* item, std::string* text) override;
-    HRESULT Reset() override;
-    host::IServerObject* GetListObject(const fw::ITEMIDLIST* item) override;
-
   protected:
+    void FolderOpened() override;
     HRESULT LoadLocked() override;
+    fw::ITEMIDLIST* RowItemId(long position) override;
+    HRESULT RowText(int column, long position, std::string* text) override;
+    host::IServerObject* RowElement(long position) override;
+    HRESULT ResetRows() override;
 
   private:
-    CProfilesData() = default;
-    ~CProfilesData() override;
+    CProfilesData();
+    ~CProfilesData() override = default;
 
     [[nodiscard]] bool IsReceiverFolder() const;
     [[nodiscard]] bool ShowsGroupPoliciesRow() const;
-    // The row of an item id, or null.
-    [[nodiscard]] const CProfilesCache* RowOf(const fw::ITEMIDLIST* item) const;
-    void KeepError(host::SOFError* error);
+    // The row at `position`, or null.
+    [[nodiscard]] const CProfilesCache* Row(long position) const;
 
     bool m_bV5R2 = false;
     bool m_bV5R1 = false;
-    std::unique_ptr<host::IServerList> m_pProfileList;
-    host::SOFError* m_pError = nullptr;
     std::vector<std::unique_ptr<CProfilesCache>> m_rows;
-    long m_nRowCount = 0;
 };
 
 }  // namespace ptp::frame

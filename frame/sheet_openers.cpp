@@ -1,6 +1,5 @@
 #include "frame/sheet_openers.h"
 
-#include "frame/console_job_views.h"
 #include "frame/frame_messages.h"
 #include "frame/point_to_point_connection_view_dialog.h"
 #include "frame/point_to_point_ext_app.h"
@@ -44,10 +43,6 @@ DialogResult OpenModemSheet(std::string_view server, std::string_view modemName,
     return modems::ShowModemPropertySheet(server, modemName, model, changeable, parent);
 }
 
-bool DeleteModem(std::string_view server, std::string_view modemName, HWND parent) {
-    return modems::DeleteModem(server, modemName, parent);
-}
-
 DialogResult OpenGroupPolicySheet(std::string_view, std::string_view, bool, HWND) {
     return NotAvailable(IDS_GROUP_POLICY_SHEET);
 }
@@ -63,10 +58,6 @@ DialogResult RunDialerWizard(std::string_view, HWND) {
 DialogResult OpenConnectionView(std::string_view server, HWND parent) {
     CPointToPointConnectionViewDialog view(server, parent);
     return view.DoModal();
-}
-
-void OpenServerJobs(std::string_view server, std::string_view jobPrefix, HWND parent) {
-    (void)OpenServerJobList(server, jobPrefix, parent);
 }
 
 }  // namespace ptp::frame

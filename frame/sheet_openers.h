@@ -39,15 +39,11 @@ DialogResult OpenProfileSheet(const CProfileSheetRequest& request, HWND parent);
 // `modemName` empty creates a modem, as a copy of `model` when one is given.
 DialogResult OpenModemSheet(std::string_view server, std::string_view modemName,
                             host::IServerObject* model, bool changeable, HWND parent);
-// True when the modem was deleted; errors are shown.
-bool DeleteModem(std::string_view server, std::string_view modemName, HWND parent);
 // `policyName` empty creates a policy.
 DialogResult OpenGroupPolicySheet(std::string_view server, std::string_view policyName,
                                   bool changeable, HWND parent);
 DialogResult OpenServicesSheet(std::string_view server, HWND parent);
 DialogResult RunDialerWizard(std::string_view server, HWND parent);
 DialogResult OpenConnectionView(std::string_view server, HWND parent);
-// The console's list of the server jobs whose names start with `jobPrefix`.
-void OpenServerJobs(std::string_view server, std::string_view jobPrefix, HWND parent);
 
 }  // namespace ptp::frame

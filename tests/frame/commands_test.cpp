@@ -4,6 +4,7 @@
 
 #include "config/config_paths.h"
 #include "config/group_policy_config.h"
+#include "host/fault_injection.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
 #include "tests/frame/plugin_console_fixture.h"
@@ -86,6 +87,32 @@ TEST_F(Commands_, DeleteNotConfirmedRunsNothing) {
     EXPECT_EQ(boxes[1].resourceId, 19059u);
     EXPECT_EQ(boxes[1].text, res::FormatText(Text(19059), {"Prf1"}));
     EXPECT_TRUE(Commands().empty());
+}
+
+TEST_F(Commands_, SeveralProfilesAreConfirmedEvenWhenTheFirstHasGoneMeanwhile) {
+    AddProfile({.name = "PRF1", .lineService = "3"});
+    AddProfile({.name = "PRF2", .lineService = "3"});
+    host::FaultInjectingHost faulty(*m_host, &m_session->Bridge());
+    host::SetHost(&faulty);
+    ASSERT_FALSE(Line(Menu("NPF", {"PRF1", "PRF2"}), "DELETE").greyed);
+    // Between the menu and the command the first profile's list element can no longer be read.
+    host::Fault gone;
+    gone.operation = host::HostOperation::ElementAt;
+    gone.kind = std::string(host::kinds::kProfileList);
+    faulty.AddFault(gone);
+    driver.AnswerMessageBoxes({ui::IDOK, ui::IDNO});
+    fw::CMINVOKECOMMANDINFO info;
+    info.lpVerb = "DELETE";
+    EXPECT_EQ(m_session->ContextMenu()->InvokeCommand(&info), S_OK);
+    host::SetHost(m_host.get());
+    ASSERT_EQ(faulty.Fired(), 1);
+    std::vector<std::uint32_t> shown;
+    for (const auto& box : MessageBoxes())
+        shown.push_back(box.resourceId);
+    EXPECT_EQ(shown, (std::vector<std::uint32_t>{29079u, 29281u}))
+        << "the missing row is reported, then the deletion is asked before anything runs";
+    EXPECT_TRUE(Commands().empty()) << "a refused confirmation deletes nothing";
+    EXPECT_EQ(Refreshes(), 0);
 }
 
 TEST_F(Commands_, DeletingAPolicyRewritesThePolicyFile) {

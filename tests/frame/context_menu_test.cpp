@@ -100,6 +100,22 @@ TEST_F(ContextMenus, VerbsOnlyFailsAndAddsNothing) {
     EXPECT_EQ(lastMenuResult, E_FAIL);
     EXPECT_TRUE(lines.empty());
     EXPECT_EQ(Invoke("NPF", {"PRF1"}, "PROPERTIES"), S_OK) << "a later menu works as before";
+
+    // A console's own entries and the table of the last menu both stay as they were.
+    (void)Menu("NPF", {"PRF1"});
+    fw::CConsoleMenu consoleMenu;
+    ASSERT_TRUE(fw::InsertMenu(consoleMenu.Handle(), 0, fw::MF_BYPOSITION | fw::MF_STRING, 7,
+                               "Console entry"));
+    EXPECT_EQ(m_session->ContextMenu()->QueryContextMenu(consoleMenu.Handle(), 1, 100, 200,
+                                                         0x2 | cli::kMenuObjects),
+              E_FAIL);
+    ASSERT_EQ(fw::GetMenuItemCount(consoleMenu.Handle()), 1);
+    EXPECT_EQ(consoleMenu.Entries()[0].text, "Console entry");
+    fw::CMINVOKECOMMANDINFO info;
+    info.lpVerb = fw::MakeVerbOffset(0);
+    EXPECT_EQ(m_session->ContextMenu()->InvokeCommand(&info), S_OK);
+    EXPECT_EQ(Commands(), std::vector<std::string>{"QSYS/STRTCPPTP CFGPRF('PRF1') OUTPUT(*ERROR)"})
+        << "START is still the first entry of the table";
 }
 
 TEST_F(ContextMenus, FolderMenusOfferCreationAsAuthorityAllows) {
