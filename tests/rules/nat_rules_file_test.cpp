@@ -161,14 +161,7 @@ TEST_F(NATRulesFile, ReadErrorsEndTheReadWithOneMessage) {
     PutRules(kPPPFiltersPath, kRulesText);
     host::FaultInjectingHost faulty(m_host);
     host::SetHost(&faulty);
-    // Every read from the fourth line on fails: a reader that waited for the end of the file
-    // would never stop.
-    host::Fault readFault;
-    readFault.operation = host::HostOperation::FileReadLine;
-    readFault.nth = 4;
-    readFault.repeat = true;
-    readFault.fileResult = 9;
-    faulty.AddFault(readFault);
+    faulty.AddFault(testing::FailingReadsFrom(4));
     CNATRulesFile file(testing::kTestSystem, kPPPFiltersPath, false, 0);
     EXPECT_EQ(file.Load(false), kRulesResultOk);
     host::SetHost(&m_host);
