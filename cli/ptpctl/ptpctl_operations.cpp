@@ -56,7 +56,9 @@ Operations::Operations(std::shared_ptr<res::ResourceModule> texts, std::ostream&
                        std::ostream& err)
     : m_texts(std::move(texts)), m_out(out), m_err(err) {}
 
-Operations::~Operations() = default;
+Operations::~Operations() {
+    if (m_host && host::GetHost() == m_host.get()) host::SetHost(nullptr);
+}
 Operations::Operations(Operations&&) noexcept = default;
 
 void Operations::SetState(std::filesystem::path stateRoot) {
@@ -89,6 +91,12 @@ server::System* Operations::RequireSystem() {
     server::Error error;
     server::System* system = Host().SystemFor(m_system, &error);
     if (!system) Fail(error.Reply());
+    return system;
+}
+
+server::System* Operations::InstallHost() {
+    server::System* system = RequireSystem();
+    if (system) host::SetHost(&Host());
     return system;
 }
 

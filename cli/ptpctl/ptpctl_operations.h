@@ -45,6 +45,10 @@ class Operations {
     int PrintLog(std::size_t tail);
     int AdvanceClock(long seconds);
 
+    // Installs the host process-wide for code that reaches the server through it (the plug-in's
+    // file readers); the system named with --system, or null after reporting why there is none.
+    server::System* InstallHost();
+
     // The text of resource `id` with its arguments.
     std::string Text(std::uint32_t id, const std::vector<std::string>& args = {}) const;
 

@@ -1,0 +1,343 @@
+// The ptpctl program itself, run as an operator runs it against a state folder: the console's
+// operations through the plug-in, sheets opened directly from a script, and the rules and
+// configuration files. Each case checks what was printed, the exit status and the server state.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "host/object_kinds.h"
+#include "server/server_state.h"
+#include "server/stream_files.h"
+#include "server/system.h"
+#include "tests/support/temp_folder.h"
+
+extern char** environ;
+
+namespace ptp::cli {
+namespace {
+
+namespace kinds = host::kinds;
+namespace prf = host::attributes::profile;
+using Json = nlohmann::json;
+
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+    // The printed transcript; null when stdout is not JSON.
+    [[nodiscard]] Json Transcript() const { return Json::parse(out, nullptr, false); }
+};
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class PtpctlProgramTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(m_state.AddSystem("SYS1", "050400", true).ok()); }
+
+    // Runs the built program with `--state` set to this test's folder.
+    ProgramRun Ptpctl(std::vector<std::string> args) {
+        args.insert(args.begin(), {std::string(PTP_BIN_DIR) + "/ptpctl", "--state",
+                                   (m_folder.Path() / "state").string()});
+        std::vector<char*> argv;
+        for (auto& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        const std::string out = m_folder / "stdout";
+        const std::string err = m_folder / "stderr";
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        pid_t child = 0;
+        ProgramRun run;
+        const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        EXPECT_EQ(spawned, 0) << argv[0];
+        if (spawned != 0) return run;
+        int waited = 0;
+        waitpid(child, &waited, 0);
+        run.status = WIFEXITED(waited) ? WEXITSTATUS(waited) : 128 + WTERMSIG(waited);
+        run.out = ReadAll(out);
+        run.err = ReadAll(err);
+        return run;
+    }
+
+    // A fresh look at the system, as another client sees it after ptpctl has ended.
+    std::unique_ptr<server::System> System() {
+        auto system = m_state.OpenSystem("SYS1");
+        EXPECT_TRUE(system.ok());
+        return system.ok() ? std::move(*system) : nullptr;
+    }
+
+    void AddProfile(const std::string& name, const std::string& line) {
+        ASSERT_TRUE(System()
+                        ->PutObject(kinds::kProfile, name,
+                                    {{prf::kName, name},
+                                     {prf::kMode, "1"},
+                                     {prf::kProtocol, "2"},
+                                     {prf::kStatus, "1"},
+                                     {prf::kLineName, line},
+                                     {prf::kLineKindText, "*ASYNC"},
+                                     {prf::kLineService, "1"},
+                                     {prf::kDescription, "Test profile"},
+                                     {prf::kChangeStatus, "1"}})
+                        .ok());
+    }
+
+    std::string Script(const std::string& name, const std::string& json) {
+        const std::string path = m_folder / name;
+        std::ofstream(path) << json;
+        return path;
+    }
+
+    std::vector<std::string> Logged() {
+        std::vector<std::string> commands;
+        auto log = System()->ReadCommandLog();
+        if (!log.ok()) return commands;
+        for (const auto& entry : *log)
+            commands.push_back(entry.command);
+        return commands;
+    }
+
+    std::vector<server::ObjectRecord> Objects(std::string_view kind) {
+        auto records = System()->ListObjects(kind);
+        return records.ok() ? *records : std::vector<server::ObjectRecord>{};
+    }
+
+    testing::TempFolder m_folder;
+    server::ServerState m_state{m_folder.Path() / "state"};
+};
+
+// The message boxes of a printed transcript, as resource id and the answer given.
+std::vector<std::pair<int, int>> Boxes(const Json& transcript) {
+    std::vector<std::pair<int, int>> boxes;
+    for (const auto& entry : transcript["transcript"]) {
+        if (entry["kind"] == "messageBox")
+            boxes.emplace_back(entry["resource"].get<int>(), entry["answer"].get<int>());
+    }
+    return boxes;
+}
+
+TEST_F(PtpctlProgramTest, ListsMenusAndTasksOfTheDemoSystem) {
+    ASSERT_EQ(Ptpctl({"--system", "sys1", "demo"}).status, 0);
+
+    const ProgramRun modems = Ptpctl({"--system", "sys1", "list", "nmd"});
+    EXPECT_EQ(modems.status, 0) << modems.err;
+    EXPECT_EQ(modems.out.substr(0, modems.out.find('\n')),
+              "Item\tName\tOrigin\tType\tInitialization\tReset\tDial\tAnswer");
+    EXPECT_NE(modems.out.find("ACME 56K V.90\\u0001NMO\\u0002"), std::string::npos) << modems.out;
+    EXPECT_NE(modems.out.find("\tACME 56K V.90\tUser-defined\tAnalog\t"), std::string::npos);
+
+    // An active profile can be stopped but not started or deleted.
+    const ProgramRun menu = Ptpctl({"--system", "sys1", "menu", "npf", "dialisp"});
+    EXPECT_EQ(menu.status, 0) << menu.err;
+    EXPECT_NE(menu.out.find("START\tStart\tgreyed\n"), std::string::npos) << menu.out;
+    EXPECT_NE(menu.out.find("STOP\tStop\n"), std::string::npos);
+    EXPECT_NE(menu.out.find("  LOGERRORS\tErrors Only\tgreyed\tchecked\n"), std::string::npos);
+    EXPECT_NE(menu.out.find("PROPERTIES\tProperties\tdefault\n"), std::string::npos);
+
+    const ProgramRun tasks = Ptpctl({"--system", "sys1", "tasks", "nmd"});
+    EXPECT_EQ(tasks.status, 0) << tasks.err;
+    EXPECT_EQ(tasks.out.substr(0, tasks.out.find('\t')), "28080");
+
+    const ProgramRun missing = Ptpctl({"--system", "nosuch", "list", "npf"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("NOSUCH"), std::string::npos) << missing.err;
+    EXPECT_EQ(Ptpctl({"--system", "sys1", "menu", "npf", "NOPROFILE"}).status, 1);
+}
+
+TEST_F(PtpctlProgramTest, InvokeStartRunsTheProfileJobAndReportsWhatTheConsoleHeard) {
+    // The demo system has the line the profile needs.
+    ASSERT_EQ(Ptpctl({"--system", "sys1", "demo"}).status, 0);
+    AddProfile("PRF1", "PPPLIN01");
+    const ProgramRun started = Ptpctl({"--system", "sys1", "invoke", "START", "npf", "PRF1"});
+    ASSERT_EQ(started.status, 0) << started.err;
+    const Json json = started.Transcript();
+    ASSERT_FALSE(json.is_discarded()) << started.out;
+    ASSERT_EQ(json["commands"].size(), 1u);
+    EXPECT_EQ(json["commands"][0]["command"], "QSYS/STRTCPPTP CFGPRF('PRF1') OUTPUT(*ERROR)");
+    EXPECT_EQ(json["commands"][0]["reply"], "");
+    ASSERT_EQ(json["messages"].size(), 2u);
+    EXPECT_EQ(json["messages"][0]["message"], 0x407);
+    EXPECT_EQ(json["messages"][1]["message"], 0x408);
+    EXPECT_EQ(json["messages"][1]["text"], "1 of 1 profiles started.");
+
+    EXPECT_EQ(Logged(), std::vector<std::string>{"QSYS/STRTCPPTP CFGPRF('PRF1') OUTPUT(*ERROR)"});
+    int running = 0;
+    for (const auto& job : Objects(kinds::kJob)) {
+        running += job.Get(host::attributes::job::kProfileName) == "PRF1" &&
+                   job.Get(host::attributes::job::kStatus) == "*ACTIVE";
+    }
+    EXPECT_EQ(running, 1);
+
+    // A running profile greys START on the next run's menu: the state carried over.
+    const ProgramRun menu = Ptpctl({"--system", "sys1", "menu", "npf", "PRF1"});
+    EXPECT_NE(menu.out.find("START\tStart\tgreyed\n"), std::string::npos) << menu.out;
+}
+
+TEST_F(PtpctlProgramTest, InvokeDeleteTakesItsAnswersFromTheCommandLine) {
+    AddProfile("PRF1", "PPPLIN01");
+    AddProfile("PRF2", "PPPLIN02");
+
+    // Not confirmed: nothing reaches the server, and the run still played to its end.
+    const ProgramRun refused =
+        Ptpctl({"--system", "sys1", "invoke", "DELETE", "npf", "PRF2", "--answer", "no"});
+    EXPECT_EQ(refused.status, 0) << refused.err;
+    EXPECT_EQ(Boxes(refused.Transcript()), (std::vector<std::pair<int, int>>{{19059, 7}}));
+    EXPECT_TRUE(Logged().empty());
+
+    const ProgramRun deleted = Ptpctl({"--system", "sys1", "invoke", "DELETE", "npf", "PRF2",
+                                       "--answer", "yes", "--answer", "yes"});
+    EXPECT_EQ(deleted.status, 0) << deleted.err;
+    EXPECT_EQ(Boxes(deleted.Transcript()),
+              (std::vector<std::pair<int, int>>{{19059, 6}, {28069, 6}}));
+    EXPECT_EQ(Logged(), std::vector<std::string>{"QSYS/RMVTCPPTP CFGPRF('PRF2') DLTCMNCFG(*YES)"});
+    const auto profiles = Objects(kinds::kProfile);
+    ASSERT_EQ(profiles.size(), 1u);
+    EXPECT_EQ(profiles[0].name, "PRF1");
+
+    const ProgramRun badScript = Ptpctl({"--system", "sys1", "invoke", "DELETE", "npf", "PRF1",
+                                         "--script", Script("bad.json", "[1, 2]")});
+    EXPECT_EQ(badScript.status, 1);
+    EXPECT_NE(badScript.err.find("bad.json"), std::string::npos) << badScript.err;
+    EXPECT_EQ(Objects(kinds::kProfile).size(), 1u);
+}
+
+TEST_F(PtpctlProgramTest, RunTaskCreatesAModemFromTheScript) {
+    const std::string script = Script("task.json", R"({"dialogs": [
+        {"dialog": "CPointToPointModemPropertySheet",
+         "actions": [{"setText": 35600, "text": "TASK MODEM"}, "ok"]}]})");
+    const ProgramRun run =
+        Ptpctl({"--system", "sys1", "run-task", "nmd", "28080", "--script", script});
+    EXPECT_EQ(run.status, 0) << run.err << run.out;
+    const auto modems = Objects(kinds::kModem);
+    ASSERT_EQ(modems.size(), 1u);
+    EXPECT_EQ(modems[0].Get(0), "TASK MODEM");
+    EXPECT_EQ(modems[0].Get(1), "0") << "a modem made by the user is not a system modem";
+}
+
+// Modem sheet scripts: the general page, then the command entries added on the parameter page.
+constexpr const char* kNewModemScript = R"({"dialogs": [
+    {"dialog": "CPointToPointModemPropertySheet",
+     "actions": [{"setText": 35600, "text": "Fast 56K"}, {"setText": 35605, "text": "atdp"},
+                 {"selectPage": 1}, {"click": 35611}, "ok"]},
+    {"dialog": "CPointToPointModemParmsDialog",
+     "actions": [{"setText": 35620, "text": "Speaker off"}, {"setText": 35621, "text": "ATM0"},
+                 "ok"]}]})";
+
+TEST_F(PtpctlProgramTest, UiOpenModemCreatesCopiesAndChangesModems) {
+    const std::string newModem = Script("new.json", kNewModemScript);
+    const ProgramRun created =
+        Ptpctl({"--system", "sys1", "ui", "open", "modem", "--script", newModem});
+    EXPECT_EQ(created.status, 0) << created.err << created.out;
+    EXPECT_EQ(created.Transcript()["result"], 1) << "the sheet ended with OK";
+    auto modems = Objects(kinds::kModem);
+    ASSERT_EQ(modems.size(), 1u);
+    EXPECT_EQ(modems[0].Get(0), "Fast 56K");
+    EXPECT_EQ(modems[0].Get(5), "ATDP");
+    auto entries = Objects(kinds::kModemCommand);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].Get(3), "Speaker off");
+    EXPECT_EQ(entries[0].Get(4), "ATM0");
+
+    // The same name again (the server compares without case) is refused with a message and the
+    // sheet stays open; nothing new reaches the server and the run fails.
+    const ProgramRun duplicate = Ptpctl({"--system", "sys1", "ui", "open", "modem", "--new",
+                                         "--script", Script("dup.json", R"({"dialogs": [
+        {"dialog": "CPointToPointModemPropertySheet",
+         "actions": [{"setText": 35600, "text": "FAST 56K"}, "ok"]}]})")});
+    EXPECT_EQ(duplicate.status, 1) << duplicate.out;
+    const auto boxes = Boxes(duplicate.Transcript());
+    ASSERT_FALSE(boxes.empty()) << duplicate.out;
+    EXPECT_EQ(boxes[0].first, 27729);
+    EXPECT_EQ(duplicate.Transcript()["result"], 2);
+    EXPECT_EQ(Objects(kinds::kModem).size(), 1u);
+
+    // A copy starts with the model's command entries.
+    const ProgramRun copied = Ptpctl({"--system", "sys1", "ui", "open", "modem", "--based-on",
+                                      "fast 56k", "--script", Script("copy.json", R"({"dialogs": [
+        {"dialog": "CPointToPointModemPropertySheet",
+         "actions": [{"setText": 35600, "text": "Copy"}, "ok"]}]})")});
+    EXPECT_EQ(copied.status, 0) << copied.err << copied.out;
+    int copiedEntries = 0;
+    for (const auto& entry : Objects(kinds::kModemCommand))
+        copiedEntries += entry.Get(0) == "Copy" && entry.Get(4) == "ATM0";
+    EXPECT_EQ(copiedEntries, 1);
+
+    // Properties of an existing modem, named in any case.
+    const ProgramRun changed = Ptpctl({"--system", "sys1", "ui", "open", "modem", "FAST 56k",
+                                       "--script", Script("props.json", R"({"dialogs": [
+        {"dialog": "CPointToPointModemPropertySheet",
+         "actions": [{"setText": 35603, "text": "AT&F9"}, "ok"]}]})")});
+    EXPECT_EQ(changed.status, 0) << changed.err << changed.out;
+    bool initChanged = false;
+    for (const auto& modem : Objects(kinds::kModem))
+        initChanged |= modem.Get(0) == "Fast 56K" && modem.Get(3) == "AT&F9";
+    EXPECT_TRUE(initChanged);
+    EXPECT_EQ(Objects(kinds::kModem).size(), 2u);
+
+    const ProgramRun unknown =
+        Ptpctl({"--system", "sys1", "ui", "open", "modem", "NOSUCH", "--script", newModem});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.err.find("There is no modem NOSUCH on system SYS1"), std::string::npos)
+        << unknown.err;
+    EXPECT_TRUE(unknown.out.empty());
+    EXPECT_NE(
+        Ptpctl({"--system", "sys1", "ui", "open", "modem", "X", "--new", "--script", newModem})
+            .status,
+        0);
+    EXPECT_NE(Ptpctl({"--system", "sys1", "ui", "open", "printer", "--script", newModem}).status,
+              0);
+}
+
+TEST_F(PtpctlProgramTest, RulesAndConfigCommandsReportThroughTheirExitStatus) {
+    ASSERT_TRUE(System()
+                    ->Files()
+                    .Write("/QKTL/GOOD.I3P", "MAP M TO PPP_FILTER_ID = pf\n", server::kCcsidUtf16)
+                    .ok());
+    ASSERT_TRUE(System()
+                    ->Files()
+                    .Write("/QKTL/BAD.I3P", "MAP M TO PPP_FILTER_ID = pf\nfilter SET X\n",
+                           server::kCcsidUtf16)
+                    .ok());
+    const ProgramRun good = Ptpctl({"--system", "sys1", "rules", "show", "/qktl/good.i3p"});
+    EXPECT_EQ(good.status, 0) << good.err;
+    EXPECT_EQ(good.out, "MAP M    TO     PPP_FILTER_ID = pf    JRN = OFF    \n\n");
+    const ProgramRun bad = Ptpctl({"--system", "sys1", "rules", "show", "/QKTL/BAD.I3P"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("Line 2"), std::string::npos) << bad.err;
+    const ProgramRun ids = Ptpctl({"--system", "sys1", "rules", "ids", "/QKTL/BAD.I3P"});
+    EXPECT_EQ(ids.status, 0);
+    EXPECT_EQ(ids.out, "PF\n");
+    EXPECT_EQ(Ptpctl({"--system", "sys1", "rules", "show", "/QKTL/NONE.I3P"}).status, 2);
+    EXPECT_EQ(Ptpctl({"rules", "show", "/QKTL/GOOD.I3P"}).status, 2);
+
+    const ProgramRun none = Ptpctl({"--system", "sys1", "config", "show", "grouppolicy"});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_FALSE(none.err.empty());
+    ASSERT_TRUE(System()
+                    ->Files()
+                    .Write("/QKTL/UserData/NOS50/TCPIP/RAS/dhcpwanclient.cfg",
+                           "SERVERTYPE=*RELAY   ADDRESS=10.0.0.1\n", server::kCcsidText)
+                    .ok());
+    const ProgramRun dhcp = Ptpctl({"--system", "sys1", "config", "show", "dhcpwanclient"});
+    EXPECT_EQ(dhcp.status, 0) << dhcp.err;
+    EXPECT_EQ(dhcp.out, "ADDRESS=10.0.0.1 SERVERTYPE=*RELAY \n");
+}
+
+}  // namespace
+}  // namespace ptp::cli
