@@ -177,6 +177,16 @@ Json ConsoleApp::StateJson() const {
                 {"busy", ui::IsWaitCursor()}};
 }
 
+Result<Json> ConsoleApp::PageTexts() const {
+    Json texts = Json::object();
+    if (!m_pResources) return Json{{"texts", texts}};
+    for (const auto id : m_pResources->StringIds()) {
+        if (id < kFirstPageText || id > kLastPageText) continue;
+        texts[std::to_string(id)] = m_pResources->String(id);
+    }
+    return Json{{"texts", texts}};
+}
+
 Result<Json> ConsoleApp::GetState() {
     return OnUi([this]() -> Result<Json> { return StateJson(); });
 }

@@ -187,6 +187,7 @@ void ConsoleHttp::Dispatch(const httplib::Request& request, httplib::Response& r
 void ConsoleHttp::AddRoutes() {
     // Each handler decodes, calls one console operation and hands back its answer.
     m_routes["/api/state"] = {"GET", [this](const httplib::Request&) { return m_app.GetState(); }};
+    m_routes["/api/texts"] = {"GET", [this](const httplib::Request&) { return m_app.PageTexts(); }};
     AddBodyRoute("/api/systems/add", ParseAddSystemRequest, &ConsoleApp::AddSystem);
     AddBodyRoute("/api/systems/remove", ParseSystemRequest, &ConsoleApp::RemoveSystem);
     AddBodyRoute("/api/menu", ParseMenuRequest, &ConsoleApp::Menu);

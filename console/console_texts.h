@@ -13,4 +13,8 @@ enum ConsoleText : std::uint32_t {
     kDemoNotSeeded = 34005,
 };
 
+// The texts of the page itself (resources/strings/console_page.json).
+inline constexpr std::uint32_t kFirstPageText = 34100;
+inline constexpr std::uint32_t kLastPageText = 34299;
+
 }  // namespace ptp::console
