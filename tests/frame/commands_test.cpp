@@ -208,6 +208,18 @@ TEST_F(Commands_, TasksOfTheModemsFolder) {
     ASSERT_TRUE(tasks.has_value());
     EXPECT_EQ(tasks->size(), 6u);
     EXPECT_EQ(tasks->back().id, 28079u);
+
+    // Tasks are only offered when the console asks for creation tasks.
+    (void)Menu("NMD", {}, cli::kMenuNewObjects);
+    void* object = nullptr;
+    ASSERT_EQ(m_session->ContextMenu()->QueryInterface(fw::IID_IR8TasksManagerW, &object), S_OK);
+    auto* manager = static_cast<fw::IR8TasksManagerW*>(object);
+    std::vector<fw::R8Task> offered{{1, "stale", "", 0}};
+    EXPECT_EQ(manager->GetTasks(0, &offered), S_OK);
+    EXPECT_TRUE(offered.empty());
+    EXPECT_EQ(manager->GetTasks(fw::R8TASK_REQUEST_CREATE, &offered), S_OK);
+    EXPECT_EQ(offered.size(), 5u);
+    manager->Release();
 }
 
 TEST_F(Commands_, TasksWithoutAuthorityOpenNothing) {
