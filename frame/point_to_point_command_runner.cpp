@@ -157,7 +157,9 @@ bool CPointToPointCommandRunner::RunForItem(UINT command, const CPointToPointSel
             if (IsProfile(type)) OpenProperties(item, true);
             return true;
         case ID_NEWPROFILE:
-            NewProfile(item);
+            AfterDialog(CreateProfile(
+                item, type == kTypeOriginatorFolder ? kFolderOriginator : kFolderReceiver,
+                m_hParent));
             return true;
         case ID_NEWWDNPROFILE:
             AfterCreation(RunDialerWizard(item.m_strServerName, m_hParent));
@@ -269,22 +271,6 @@ void CPointToPointCommandRunner::OpenProperties(const CPointToPointSelectedObjec
     request.changeable = authority && IsChangeableStatus(status);
     request.migrate = migrate;
     request.folderKind = type == kTypeOriginatorProfile ? kFolderOriginator : kFolderReceiver;
-    request.releaseV5R2 = item.m_bV5R2;
-    request.releaseV5R3 = item.m_bV5R3;
-    request.releaseV5R4 = item.m_bV5R4;
-    AfterDialog(OpenProfileSheet(request, m_hParent));
-}
-
-void CPointToPointCommandRunner::NewProfile(const CPointToPointSelectedObject& item) {
-    CProfileSheetRequest request;
-    request.server = item.m_strServerName;
-    request.folderKind =
-        item.m_strTypeCode == kTypeOriginatorFolder ? kFolderOriginator : kFolderReceiver;
-    if (RunProfileSetupDialog(item.m_strServerName, request.folderKind, item.m_bV5R2,
-                              request.answers, m_hParent) != ui::IDOK) {
-        return;
-    }
-    request.changeable = true;
     request.releaseV5R2 = item.m_bV5R2;
     request.releaseV5R3 = item.m_bV5R3;
     request.releaseV5R4 = item.m_bV5R4;

@@ -30,7 +30,6 @@ class CPointToPointCommandRunner {
     bool DeleteProfile(const CPointToPointSelectedObject& item);
     bool DeleteGroupPolicy(const CPointToPointSelectedObject& item);
     void OpenProperties(const CPointToPointSelectedObject& item, bool migrate);
-    void NewProfile(const CPointToPointSelectedObject& item);
     // Refreshes the view after a dialog that ended with OK.
     void AfterDialog(DialogResult result);
     // NEWWDNPROFILE and NEWGROUPPOLICY: failures are reported, anything but cancel refreshes.

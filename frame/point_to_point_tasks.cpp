@@ -40,22 +40,6 @@ bool OffersTasks(std::string_view type) {
     return false;
 }
 
-// The profile setup dialog, then the profile sheet for what it answered.
-void NewProfile(const CPointToPointSelectedObject& item, int folderKind, HWND parent) {
-    CProfileSheetRequest request;
-    request.server = item.m_strServerName;
-    request.folderKind = folderKind;
-    if (RunProfileSetupDialog(item.m_strServerName, folderKind, item.m_bV5R2, request.answers,
-                              parent) != ui::IDOK) {
-        return;
-    }
-    request.changeable = true;
-    request.releaseV5R2 = item.m_bV5R2;
-    request.releaseV5R3 = item.m_bV5R3;
-    request.releaseV5R4 = item.m_bV5R4;
-    (void)OpenProfileSheet(request, parent);
-}
-
 void ReportFailedStart(DialogResult result) {
     if (result == -1 || result == -2) ShowFrameMessage(IDS_CANNOT_OPEN, ui::MB_ICONWARNING);
 }
@@ -71,8 +55,7 @@ HRESULT CPointToPointTasks::GetTasks(UINT requestFlags, std::vector<fw::R8Task>&
     }
     for (const auto& entry : kTasks) {
         if (entry.id == TASK_CONSOLE_OWN && first.m_strTypeCode != kConsoleOwnFolder) continue;
-        tasks.push_back({entry.id, FrameText(entry.id),
-                         FrameText(entry.description), entry.icon});
+        tasks.push_back({entry.id, FrameText(entry.id), FrameText(entry.description), entry.icon});
     }
     return S_OK;
 }
@@ -91,10 +74,10 @@ HRESULT CPointToPointTasks::RunTask(UINT taskId, HWND parent) {
             (void)OpenModemSheet(item.m_strServerName, "", nullptr, authority, parent);
             break;
         case TASK_NEW_ORIGINATOR_PROFILE:
-            NewProfile(item, 0, parent);
+            (void)CreateProfile(item, 0, parent);
             break;
         case TASK_NEW_RECEIVER_PROFILE:
-            NewProfile(item, 1, parent);
+            (void)CreateProfile(item, 1, parent);
             break;
         case TASK_DIALER_WIZARD:
             ReportFailedStart(RunDialerWizard(item.m_strServerName, parent));

@@ -38,6 +38,20 @@ DialogResult OpenProfileSheet(const CProfileSheetRequest&, HWND) {
     return NotAvailable(IDS_PROFILE_SHEET);
 }
 
+DialogResult CreateProfile(const CPointToPointSelectedObject& item, int folderKind, HWND parent) {
+    CProfileSheetRequest request;
+    request.server = item.m_strServerName;
+    request.folderKind = folderKind;
+    const DialogResult answered = RunProfileSetupDialog(item.m_strServerName, folderKind,
+                                                        item.m_bV5R2, request.answers, parent);
+    if (answered != ui::IDOK) return answered;
+    request.changeable = true;
+    request.releaseV5R2 = item.m_bV5R2;
+    request.releaseV5R3 = item.m_bV5R3;
+    request.releaseV5R4 = item.m_bV5R4;
+    return OpenProfileSheet(request, parent);
+}
+
 DialogResult OpenModemSheet(std::string_view server, std::string_view modemName,
                             host::IServerObject* model, bool changeable, HWND parent) {
     return modems::ShowModemPropertySheet(server, modemName, model, changeable, parent);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "frame/point_to_point_selected_object.h"
 #include "host/host_services.h"
 #include "platform/com/wintypes.h"
 
@@ -36,6 +37,9 @@ struct CProfileSheetRequest {
 DialogResult RunProfileSetupDialog(std::string_view server, int folderKind, bool releaseV5R2,
                                    CProfileSetupAnswers& answers, HWND parent);
 DialogResult OpenProfileSheet(const CProfileSheetRequest& request, HWND parent);
+// A new profile for the item's server: the setup dialog, then, on OK, the profile sheet in create
+// mode with its answers. IDCANCEL when the dialog was cancelled.
+DialogResult CreateProfile(const CPointToPointSelectedObject& item, int folderKind, HWND parent);
 // `modemName` empty creates a modem, as a copy of `model` when one is given.
 DialogResult OpenModemSheet(std::string_view server, std::string_view modemName,
                             host::IServerObject* model, bool changeable, HWND parent);

@@ -124,14 +124,7 @@ TEST_F(ConfigFile, ReadErrorsEndTheReadWithOneMessage) {
     PutFile(kGroupPolicyServerPath, "GROUPPOLICY=A\nGROUPPOLICY=B\nGROUPPOLICY=C\n");
     host::FaultInjectingHost faulty(m_host);
     host::SetHost(&faulty);
-    // Every read after the first fails: a reader that waited for the end of the file would
-    // never stop.
-    host::Fault readFault;
-    readFault.operation = host::HostOperation::FileReadLine;
-    readFault.nth = 2;
-    readFault.repeat = true;
-    readFault.fileResult = 9;
-    faulty.AddFault(readFault);
+    faulty.AddFault(testing::FailingReadsFrom(2));
     GroupPolicyFile file(testing::kTestSystem, kGroupPolicyConfigPath, 0);
     ASSERT_EQ(file.Load(), kFileResultOk);
     ASSERT_EQ(file.GetCount(), 1u);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config/file_prompts.h"
+#include "host/fault_injection.h"
 #include "host/host_services.h"
 #include "host/in_process_host.h"
 #include "server/stream_files.h"
@@ -35,6 +36,17 @@ class RecordingPrompts final : public config::IFilePrompts {
     std::vector<Prompt> questions;
     bool answer = false;
 };
+
+// Every line read from the `nth` on fails: a reader that waited for the end of the file would
+// never stop.
+inline host::Fault FailingReadsFrom(int nth) {
+    host::Fault fault;
+    fault.operation = host::HostOperation::FileReadLine;
+    fault.nth = nth;
+    fault.repeat = true;
+    fault.fileResult = 9;
+    return fault;
+}
 
 class HostFixture : public ::testing::Test {
   protected:

@@ -201,10 +201,25 @@ TEST_F(Commands_, TasksOfTheModemsFolder) {
     EXPECT_EQ(ids, (std::vector<UINT>{28080, 28081, 28082, 28084, 28083}));
     EXPECT_EQ((*tasks)[0].title, Text(28080));
     EXPECT_EQ((*tasks)[0].iconId, 28078u);
+    // Each description must tell what its own task does, not a neighbour's.
+    EXPECT_NE((*tasks)[3].description.find("group access policy"), std::string::npos);
+    EXPECT_NE((*tasks)[4].description.find("wizard"), std::string::npos);
     tasks = m_session->Tasks("SYS1", "NWF", error);
     ASSERT_TRUE(tasks.has_value());
     EXPECT_EQ(tasks->size(), 6u);
     EXPECT_EQ(tasks->back().id, 28079u);
+
+    // Tasks are only offered when the console asks for creation tasks.
+    (void)Menu("NMD", {}, cli::kMenuNewObjects);
+    void* object = nullptr;
+    ASSERT_EQ(m_session->ContextMenu()->QueryInterface(fw::IID_IR8TasksManagerW, &object), S_OK);
+    auto* manager = static_cast<fw::IR8TasksManagerW*>(object);
+    std::vector<fw::R8Task> offered{{1, "stale", "", 0}};
+    EXPECT_EQ(manager->GetTasks(0, &offered), S_OK);
+    EXPECT_TRUE(offered.empty());
+    EXPECT_EQ(manager->GetTasks(fw::R8TASK_REQUEST_CREATE, &offered), S_OK);
+    EXPECT_EQ(offered.size(), 5u);
+    manager->Release();
 }
 
 TEST_F(Commands_, TasksWithoutAuthorityOpenNothing) {

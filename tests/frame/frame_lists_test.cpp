@@ -1,6 +1,7 @@
 // The plug-in's folders as the console lists them: rows, item ids, columns and their texts.
 #include "config/config_paths.h"
 #include "config/group_policy_config.h"
+#include "host/fault_injection.h"
 #include "platform/framework/column_definitions.h"
 #include "platform/framework/folder_data.h"
 #include "platform/framework/trace_log.h"
@@ -131,6 +132,30 @@ TEST_F(FrameLists, ResetReadsTheServerAgain) {
     long count = 0;
     EXPECT_EQ(data->GetCount(&count), fw::FOLDER_S_COMPLETE);
     EXPECT_EQ(count, 2);
+}
+
+TEST_F(FrameLists, CountTellsHowTheServerListEnded) {
+    AddProfile({.name = "PRF1"});
+    AddModem("M1", "0", "1");
+    host::FaultInjectingHost faulty(*m_host, &m_session->Bridge());
+    host::SetHost(&faulty);
+    // The profile list ends complete but with errors; the rows read are still shown.
+    host::Fault partial;
+    partial.operation = host::HostOperation::ListWaitStep;
+    partial.kind = std::string(host::kinds::kProfileList);
+    partial.listState = 51;
+    faulty.AddFault(partial);
+    const auto profiles = List("NPF");
+    EXPECT_EQ(profiles.countResult, fw::FOLDER_S_PARTIAL);
+    EXPECT_EQ(profiles.rows.size(), 1u);
+    // Waiting for the modem list fails.
+    host::Fault stuck;
+    stuck.operation = host::HostOperation::ListWaitStep;
+    stuck.kind = std::string(host::kinds::kModem);
+    faulty.AddFault(stuck);
+    EXPECT_EQ(List("NMD").countResult, fw::FOLDER_E_WAIT);
+    host::SetHost(m_host.get());
+    EXPECT_EQ(faulty.Fired(), 2);
 }
 
 TEST_F(FrameLists, ConsoleColumnDefinitionsWinButPoliciesKeepTheirHeadings) {

@@ -5,6 +5,7 @@
 
 #include "host/fault_injection.h"
 #include "host/object_kinds.h"
+#include "rules/nat_define_address_data.h"
 #include "rules/nat_filter_data.h"
 #include "rules/nat_include_data.h"
 #include "rules/nat_rules_file.h"
@@ -154,6 +155,100 @@ TEST_F(NATRulesFile, IncludeCheckAddsThePPPFiltersFileOnce) {
     ASSERT_EQ(vpn.Load(false), kRulesResultOk);
     ASSERT_EQ(vpn.GetCount(), 3u);
     EXPECT_EQ(vpn.GetAt(2)->GetType(), kNATInclude);
+}
+
+TEST_F(NATRulesFile, ReadErrorsEndTheReadWithOneMessage) {
+    PutRules(kPPPFiltersPath, kRulesText);
+    host::FaultInjectingHost faulty(m_host);
+    host::SetHost(&faulty);
+    faulty.AddFault(testing::FailingReadsFrom(4));
+    CNATRulesFile file(testing::kTestSystem, kPPPFiltersPath, false, 0);
+    EXPECT_EQ(file.Load(false), kRulesResultOk);
+    host::SetHost(&m_host);
+    EXPECT_EQ(file.IsEndOfFile(), 1);
+    ASSERT_EQ(file.GetCount(), 2u) << "the statements read before the failure stay";
+    EXPECT_EQ(file.GetAt(1)->GetType(), kNATDefineAddress);
+    EXPECT_EQ(file.GetAt(1)->GetDescription(), " the office network");
+    ASSERT_EQ(m_prompts.messages.size(), 1u);
+    EXPECT_EQ(m_prompts.messages[0].id, config::kIdsFileReadWriteError);
+}
+
+TEST_F(NATRulesFile, ActiveRulesNameTheirFileAndNumberOnlyStatements) {
+    ASSERT_TRUE(
+        System()
+            .PutObject(
+                host::kinds::kCurrentRulesList, host::kinds::kSingletonName,
+                {{kCurrentRulesLineCount, "5"},
+                 {kCurrentRulesFirstLine,
+                  "#INCLUDE FILE = /QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P"},
+                 {kCurrentRulesFirstLine + 1, "# activated for the night shift"},
+                 {kCurrentRulesFirstLine + 2,
+                  "ADDRESS LAN IP = 10.0.0.0 THROUGH 10.0.0.255 TYPE = TRUSTED"},
+                 {kCurrentRulesFirstLine + 3, "### the office network"},
+                 {kCurrentRulesFirstLine + 4, "FILTER SET PPPIN ACTION = PERMIT SERVICE = telnet"}})
+            .ok());
+    CNATRulesFile active(testing::kTestSystem, "", true, 0);
+    ASSERT_EQ(active.Load(false), kRulesResultOk);
+    EXPECT_EQ(active.GetPath(), kPPPFiltersPath) << "the first include names the file";
+    EXPECT_EQ(active.GetServerPath(), kPPPFiltersPath);
+    ASSERT_EQ(active.GetCount(), 4u);
+    EXPECT_EQ(active.GetAt(1)->GetType(), kNATComment);
+    EXPECT_EQ(active.GetAt(2)->GetDescription(), " the office network");
+    // Neither comments nor descriptions take a number from the active rules.
+    EXPECT_EQ(active.GetAt(2)->GetNumber(), 1);
+    EXPECT_EQ(active.GetAt(3)->GetNumber(), 2);
+    EXPECT_EQ(active.IsModified(), 0);
+
+    // The active rules stop where a line can no longer be read; one message says so.
+    host::FaultInjectingHost faulty(m_host);
+    host::SetHost(&faulty);
+    host::Fault lineFault;
+    lineFault.operation = host::HostOperation::GetAttribute;
+    lineFault.kind = std::string(host::kinds::kCurrentRulesList);
+    lineFault.nth = 4;  // the line count, then the third line
+    faulty.AddFault(lineFault);
+    CNATRulesFile partly(testing::kTestSystem, "", true, 0);
+    EXPECT_EQ(partly.Load(false), kRulesResultOk);
+    EXPECT_EQ(partly.GetCount(), 2u);
+    ASSERT_EQ(m_prompts.messages.size(), 1u);
+    EXPECT_EQ(m_prompts.messages[0].id, config::kIdsFileReadWriteError);
+
+    // Without active rules there is nothing to read.
+    faulty.ClearFaults();
+    host::Fault noRules;
+    noRules.operation = host::HostOperation::CreateObject;
+    noRules.kind = std::string(host::kinds::kCurrentRulesList);
+    faulty.AddFault(noRules);
+    CNATRulesFile none(testing::kTestSystem, kPPPFiltersPath, true, 0);
+    EXPECT_EQ(none.Load(false), kRulesResultNoActiveRules);
+    EXPECT_EQ(none.GetCount(), 0u);
+    EXPECT_EQ(faulty.Fired(), 2);
+    host::SetHost(&m_host);
+}
+
+TEST_F(NATRulesFile, VerificationPassesTheServersFindingsBack) {
+    PutRules(kPPPFiltersPath,
+             "ADDRESS A IP = 10.0.0.1 TYPE = TRUSTED\n"
+             "BOGUS STATEMENT HERE\n"
+             "INCLUDE FILE = /QKTL/missing.i3p\n");
+    CNATRulesFile file(testing::kTestSystem, kPPPFiltersPath, false, 3);
+    EXPECT_EQ(file.VerifySyntax(7), 1);
+    ASSERT_EQ(file.GetVerifyFindings().size(), 1u);
+    EXPECT_NE(file.GetVerifyFindings()[0].find("BOGUS"), std::string::npos);
+    EXPECT_EQ(file.VerifyIncludes(7), 1);
+    ASSERT_EQ(file.GetVerifyFindings().size(), 1u);
+    EXPECT_NE(file.GetVerifyFindings()[0].find("/QKTL/missing.i3p"), std::string::npos);
+    EXPECT_EQ(file.VerifyRulesFile(7), 1);
+    EXPECT_EQ(file.GetVerifyResultCount(), 2);
+
+    host::FaultInjectingHost faulty(m_host);
+    host::SetHost(&faulty);
+    host::Fault refused;
+    refused.operation = host::HostOperation::CreateObject;
+    refused.kind = std::string(host::kinds::kVerifyRulesFile);
+    faulty.AddFault(refused);
+    EXPECT_EQ(file.VerifySyntax(7), kRulesResultNoActiveRules);
+    host::SetHost(&m_host);
 }
 
 }  // namespace

@@ -133,5 +133,48 @@ TEST(NATRulesText, ServiceFollowedByEqualSignIsNoKeyword) {
     EXPECT_EQ(statements[0]->GetType(), kNATInclude);
 }
 
+TEST(NATRulesText, EveryStatementKindOfAHandWrittenFileSurvivesAWriteAndARead) {
+    const std::string text =
+        "#  rules for the branch office  \n"
+        "   ADDRESS   BRANCH   IP = {10.1.0.1,10.1.0.2}   TYPE =  TRUSTED\n"
+        "SERVICE web   PROTOCOL=tcp DSTPORT = 80 SRCPORT>1023\n"
+        "ICMP_SERVICE   ping TYPE=8   CODE = 0\n"
+        "3   FILTER SET OUT ACTION=PERMIT DIRECTION=OUTBOUND SRCADDR=BRANCH DSTADDR = * "
+        "SERVICE=web\n"
+        "### lets the office browse\n"
+        "FILTER_INTERFACE   LINE = PPPLINE SET = OUT ,  IN\n"
+        "hide 10.2.0.0 BEHIND 9.9.9.9 JRN = OFF\n"
+        "HIDE 10.1.0.0 : 1024 BEHIND 9.9.9.9 TIMEOUT=20 MAXCON = 10 JRN=OFF\n"
+        "MAP 10.1.0.9 TO 9.9.9.8 LINE = ETH1 JRN = FULL\n"
+        "icmp_service echo TYPE = 0 CODE = 0\n"
+        "INCLUDE  FILE=/QKTL/USERDATA/extra.i3p\n";
+    Statements statements;
+    const auto dropped = ReadRulesText(text, 0, statements);
+    // The lower-case keywords start statements that their parsers refuse.
+    ASSERT_EQ(dropped.size(), 2u);
+    EXPECT_EQ(dropped[0].line, 8);
+    EXPECT_EQ(dropped[1].line, 11);
+    const std::vector<std::uint32_t> kinds{kNATComment,     kNATDefineAddress, kNATServiceAlias,
+                                           kNATIcmpService, kNATFilter,        kNATFilterInterface,
+                                           kNATHideAddress, kNATMapAddress,    kNATInclude};
+    ASSERT_EQ(statements.size(), kinds.size());
+    for (std::size_t i = 0; i < kinds.size(); ++i)
+        EXPECT_EQ(statements[i]->GetType(), kinds[i]) << i;
+    EXPECT_EQ(statements[4]->GetDescription(), " lets the office browse");
+    EXPECT_EQ(statements[4]->GetLineLabel(), "3");
+
+    const std::string written = WriteRulesText(statements);
+    Statements back;
+    ASSERT_TRUE(ReadRulesText(written, 0, back).empty()) << written;
+    ASSERT_EQ(back.size(), statements.size());
+    for (std::size_t i = 0; i < back.size(); ++i) {
+        EXPECT_EQ(back[i]->GetType(), statements[i]->GetType()) << i;
+        EXPECT_EQ(back[i]->GetName(), statements[i]->GetName()) << i;
+        EXPECT_EQ(back[i]->GetFullText(), statements[i]->GetFullText()) << i;
+        EXPECT_EQ(back[i]->GetDescription(), statements[i]->GetDescription()) << i;
+    }
+    EXPECT_EQ(WriteRulesText(back), written);
+}
+
 }  // namespace
 }  // namespace ptp::rules
