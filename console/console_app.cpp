@@ -4,11 +4,16 @@
 #include <memory>
 #include <optional>
 
+#include "console/console_texts.h"
 #include "host/host_services.h"
 #include "host/in_process_host.h"
+#include "host/object_kinds.h"
+#include "platform/com/registry.h"
 #include "platform/res/resource_module.h"
 #include "platform/ui/toolkit.h"
+#include "server/demo_data.h"
 #include "server/ppp_jobs.h"
+#include "server/system.h"
 
 namespace ptp::console {
 namespace {
@@ -16,10 +21,15 @@ namespace {
 constexpr const char* kDemoSystem = "DEMO";
 constexpr const char* kDemoRelease = "050400";
 
-ConsoleError PluginMissing() {
-    return Fail(ErrorKind::Unavailable,
-                "The remote access plug-in is not registered with this console, so its folders "
-                "cannot be shown.");
+// The statuses of a system's profiles in one text, to tell when a clock tick changed one.
+std::string ProfileStates(server::System& system) {
+    auto profiles = system.ListObjects(host::kinds::kProfile);
+    if (!profiles) return {};
+    std::string states;
+    for (const auto& profile : *profiles) {
+        states += profile.name + '=' + profile.Get(host::attributes::profile::kStatus) + ';';
+    }
+    return states;
 }
 
 }  // namespace
@@ -44,6 +54,8 @@ void ConsoleApp::Stop() {
     m_tickerWake.notify_all();
     if (m_ticker.joinable()) m_ticker.join();
     m_ui.Stop();
+    // The UI thread has ended, so no call into the plug-in can be under way any more.
+    m_pPlugin.reset();
     if (host::GetHost() == m_pHost.get()) host::SetHost(nullptr);
     if (&ui::GetDriver() == &m_driver) ui::SetDriver(nullptr);
 }
@@ -60,10 +72,21 @@ Result<bool> ConsoleApp::Start() {
     ui::SetResourceModule(m_pResources);
     ui::SetDriver(&m_driver);
     host::SetHost(m_pHost.get());
+    // The console's registry lives with the rest of its state.
+    SetRegistryDirectory((m_options.stateDir / "registry").string());
     if (m_options.demo && m_store.Find(kDemoSystem) == nullptr) {
         auto added = AddEmbeddedSystem(SystemEntry{kDemoSystem, kDemoRelease});
         if (!added) return added.error();
+        server::Error why;
+        auto* demo = m_pHost->SystemFor(kDemoSystem, &why);
+        const auto seeded = demo ? server::SeedDemoData(*demo) : server::Status(why);
+        if (!seeded) {
+            return Fail(ErrorKind::Unavailable,
+                        ui::FormatResource(kDemoNotSeeded, {seeded.error().text}));
+        }
     }
+    auto plugin = StartPlugin();
+    if (!plugin) return plugin.error();
     m_ticker = std::thread([this] {
         std::unique_lock lock(m_tickerMutex);
         while (
@@ -88,12 +111,33 @@ Result<bool> ConsoleApp::AddEmbeddedSystem(const SystemEntry& entry) {
     return m_store.Add(entry);
 }
 
+Result<bool> ConsoleApp::StartPlugin() {
+    auto started = std::make_shared<std::optional<Result<bool>>>();
+    const auto outcome = m_ui.Run([this, started] {
+        auto plugin = std::make_unique<ConsolePlugin>(
+            *m_pHost, m_pResources, m_options.libraryDir / "libptpext.so", m_driver);
+        started->emplace(plugin->Start());
+        if (**started) m_pPlugin = std::move(plugin);
+    });
+    if (outcome != UiThread::Outcome::Finished || !*started) {
+        return Fail(ErrorKind::Internal, "The console's UI thread did not start.");
+    }
+    // Without the plug-in the console still shows its own views; the folders say what is wrong.
+    if (!**started) m_strPluginProblem = (*started)->error().message;
+    return true;
+}
+
 void ConsoleApp::TickClocks() {
     m_ui.Post([this] {
         for (const auto& entry : m_store.Systems()) {
             auto* system = m_pHost->SystemFor(entry.name);
             if (system == nullptr) continue;
             (void)system->Jobs().AdvanceClock(1);
+            auto states = ProfileStates(*system);
+            auto& known = m_profileStates[entry.name];
+            if (states == known) continue;
+            known = std::move(states);
+            ++m_nServerChanges;
         }
     });
 }
@@ -128,6 +172,8 @@ Json ConsoleApp::StateJson() const {
                 {"dialogs", m_driver.DialogsJson()},
                 {"status", m_driver.StatusText()},
                 {"refresh", m_driver.RefreshCount()},
+                {"changes", m_nServerChanges},
+                {"navigate", m_pPlugin ? m_pPlugin->NavigationJson() : Json{{"serial", 0}}},
                 {"busy", ui::IsWaitCursor()}};
 }
 
@@ -160,45 +206,45 @@ Result<const SystemEntry*> ConsoleApp::FindSystem(const std::string& name) const
     return entry;
 }
 
-Result<Json> ConsoleApp::Folder(const SelectionRequest& request) {
-    return OnUi([this, request]() -> Result<Json> {
-        auto system = FindSystem(request.system);
-        if (!system) return system.error();
-        return PluginMissing();
+Result<Json> ConsoleApp::OnPlugin(std::function<Result<Json>(ConsolePlugin&)> operation,
+                                  const std::string& system) {
+    return OnUi([this, operation = std::move(operation), system]() -> Result<Json> {
+        auto found = FindSystem(system);
+        if (!found) return found.error();
+        if (!m_pPlugin) {
+            return Fail(ErrorKind::Unavailable,
+                        ui::FormatResource(kPluginMissing, {m_strPluginProblem}));
+        }
+        auto answer = operation(*m_pPlugin);
+        if (!answer) return answer.error();
+        if (!answer->empty()) return answer;
+        return StateJson();
     });
+}
+
+Result<Json> ConsoleApp::Folder(const SelectionRequest& request) {
+    return OnPlugin([request](ConsolePlugin& plugin) { return plugin.Folder(request); },
+                    request.system);
 }
 
 Result<Json> ConsoleApp::Menu(const MenuRequest& request) {
-    return OnUi([this, request]() -> Result<Json> {
-        auto system = FindSystem(request.selection.system);
-        if (!system) return system.error();
-        return PluginMissing();
-    });
+    return OnPlugin([request](ConsolePlugin& plugin) { return plugin.Menu(request); },
+                    request.selection.system);
 }
 
 Result<Json> ConsoleApp::Invoke(const InvokeRequest& request) {
-    return OnUi([this, request]() -> Result<Json> {
-        auto system = FindSystem(request.selection.system);
-        if (!system) return system.error();
-        return PluginMissing();
-    });
+    return OnPlugin([request](ConsolePlugin& plugin) { return plugin.Invoke(request); },
+                    request.selection.system);
 }
 
 Result<Json> ConsoleApp::Tasks(const SelectionRequest& request) {
-    return OnUi([this, request]() -> Result<Json> {
-        auto system = FindSystem(request.system);
-        if (!system) return system.error();
-        // Without the plug-in there are simply no tasks to offer.
-        return Json{{"tasks", Json::array()}};
-    });
+    return OnPlugin([request](ConsolePlugin& plugin) { return plugin.Tasks(request); },
+                    request.system);
 }
 
 Result<Json> ConsoleApp::RunTask(const TaskRequest& request) {
-    return OnUi([this, request]() -> Result<Json> {
-        auto system = FindSystem(request.selection.system);
-        if (!system) return system.error();
-        return PluginMissing();
-    });
+    return OnPlugin([request](ConsolePlugin& plugin) { return plugin.RunTask(request); },
+                    request.selection.system);
 }
 
 Result<Json> ConsoleApp::DialogAction(const DialogActionRequest& request) {

@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <nlohmann/json.hpp>
@@ -11,6 +12,7 @@
 #include <thread>
 
 #include "console/console_error.h"
+#include "console/console_plugin.h"
 #include "console/console_request.h"
 #include "console/server_views.h"
 #include "console/system_store.h"
@@ -89,12 +91,24 @@ class ConsoleApp {
     // Moves the job clock of every system once a second, so started profiles walk through their
     // phases while the administrator watches.
     void TickClocks();
+    // The plug-in's operations answer with the console's state unless they have an answer of
+    // their own.
+    [[nodiscard]] Result<Json> OnPlugin(std::function<Result<Json>(ConsolePlugin&)> operation,
+                                        const std::string& system);
+    [[nodiscard]] Result<bool> StartPlugin();
 
     ConsoleOptions m_options;
     SystemStore m_store;
     std::unique_ptr<host::InProcessHost> m_pHost;
     std::unique_ptr<ServerViews> m_pViews;
-    std::shared_ptr<const res::ResourceModule> m_pResources;
+    std::shared_ptr<res::ResourceModule> m_pResources;
+    // Null when the plug-in could not be registered; `m_strPluginProblem` says why.
+    std::unique_ptr<ConsolePlugin> m_pPlugin;
+    std::string m_strPluginProblem;
+    // Grows whenever a tick of the job clock changed the status of a profile, so the browser
+    // reads the folders again while profiles start and stop.
+    std::uint64_t m_nServerChanges = 0;
+    std::map<std::string, std::string> m_profileStates;
     std::thread m_ticker;
     std::mutex m_tickerMutex;
     std::condition_variable m_tickerWake;

@@ -48,8 +48,10 @@ class WebDriver final : public ui::Driver {
     [[nodiscard]] const std::string& StatusText() const { return m_strStatus; }
     void SetStatusText(std::string text) { m_strStatus = std::move(text); }
 
-    // The serial under which the browser sees a message box; dialogs use their handles.
-    static constexpr std::uint64_t kMessageBoxSerialBase = std::uint64_t{1} << 62;
+    // The serial under which the browser sees a message box; dialogs use their handles. It stays
+    // well inside the integers a browser's numbers hold exactly, or the answer would name
+    // another box.
+    static constexpr std::uint64_t kMessageBoxSerialBase = std::uint64_t{1} << 40;
 
   private:
     [[nodiscard]] Result<ui::Action> ToAction(const DialogActionRequest& request) const;

@@ -43,6 +43,7 @@ LRESULT ConsoleBridge::SendConsoleMessage(HWND, UINT message, WPARAM wParam, LPA
     if (message == fw::WM_PTP_STATUSTEXT && lParam)
         sent.text = reinterpret_cast<const char*>(lParam);
     messages.push_back(std::move(sent));
+    if (onMessage) onMessage(messages.back());
     return 0;
 }
 
@@ -50,7 +51,7 @@ HRESULT ConsoleBridge::OpenView(std::string_view server, std::string_view folder
                                 std::string_view filter, std::string_view title, HWND) {
     navigation.push_back({"view", std::string(server), std::string(folderPath), std::string(filter),
                           std::string(title)});
-    return S_OK;
+    return Navigated();
 }
 
 HRESULT ConsoleBridge::OpenSpooledFile(std::string_view server, std::string_view qualifiedJob,
@@ -59,14 +60,18 @@ HRESULT ConsoleBridge::OpenSpooledFile(std::string_view server, std::string_view
     navigation.push_back({"spooledFile", std::string(server), std::string(qualifiedJob),
                           std::string(fileName) + "/" + std::to_string(fileNumber),
                           std::string(user)});
-    return S_OK;
+    return Navigated();
 }
 
 HRESULT ConsoleBridge::StartEditor(std::string_view server, std::string_view className,
                                    std::string_view methodName, HWND) {
     navigation.push_back(
         {"editor", std::string(server), std::string(className), std::string(methodName), {}});
-    return S_OK;
+    return Navigated();
+}
+
+HRESULT ConsoleBridge::Navigated() {
+    return onNavigation ? onNavigation(navigation.back()) : S_OK;
 }
 
 void ConsoleBridge::Present(std::string_view text, std::string_view source, HWND, int style) {

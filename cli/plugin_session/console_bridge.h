@@ -3,6 +3,7 @@
 // host, the resource library, the host's message boxes shown through the
 // toolkit's driver (so a script answers them and its transcript records them), the window
 // messages and the console navigation the plug-in sends, recorded in order.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +49,11 @@ class ConsoleBridge final : public fw::IServerFacts,
 
     std::vector<ConsoleMessage> messages;
     std::vector<NavigationRequest> navigation;
+    // A console with a window of its own also acts on them as they arrive: it refreshes its view,
+    // shows the status text, opens the view. When `onNavigation` is set its answer is the
+    // plug-in's, so a console can refuse a view it does not have.
+    std::function<void(const ConsoleMessage&)> onMessage;
+    std::function<HRESULT(const NavigationRequest&)> onNavigation;
 
     // fw::IServerFacts
     bool GetServerRelease(std::string_view server, char* buffer, std::size_t length) override;
@@ -70,6 +76,9 @@ class ConsoleBridge final : public fw::IServerFacts,
     void Present(std::string_view text, std::string_view source, HWND parent, int style) override;
 
   private:
+    // The answer to the navigation request just recorded.
+    HRESULT Navigated();
+
     std::shared_ptr<res::ResourceModule> m_resources;
     host::IHost* m_pHost = nullptr;
 };

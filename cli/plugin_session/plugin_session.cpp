@@ -57,6 +57,7 @@ void AddMenuLines(fw::CConsoleMenu& menu, fw::IContextMenu& contextMenu, int dep
         line.greyed = entry.greyed;
         line.isDefault = entry.isDefault;
         line.checked = entry.checked;
+        line.radio = entry.radio;
         line.separator = entry.separator;
         line.popup = entry.popup != nullptr;
         if (!line.separator && !line.popup) {

@@ -34,6 +34,7 @@ struct MenuLine {
     bool greyed = false;
     bool isDefault = false;
     bool checked = false;
+    bool radio = false;  // checked as one of a group
     bool popup = false;
     bool separator = false;
 };

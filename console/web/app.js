@@ -31,6 +31,18 @@ function el(tag, attributes = {}, ...children) {
   return node;
 }
 
+// Labels of templates and menus mark their access key with "&" ("&&" is an ampersand).
+function plainLabel(text) {
+  return String(text || "").replace(/&(&?)/g, (_, amp) => amp);
+}
+
+const LABELLED_KINDS = new Set(["static", "groupbox", "button", "checkbox", "radio"]);
+function withPlainLabels(control) {
+  const plain = Object.assign({}, control, { label: plainLabel(control.label) });
+  if (LABELLED_KINDS.has(control.kind)) plain.text = plainLabel(control.text);
+  return plain;
+}
+
 class ApiError extends Error {
   constructor(status, message) {
     super(message);
@@ -119,6 +131,9 @@ function navigate(route) {
 // ---------------------------------------------------------------------------------------------
 // Application state
 
+// Console views whose rows the server changes on its own.
+const LIVE_VIEWS = new Set(["jobs", "connections", "job"]);
+
 const app = {
   state: null,
   route: parseRoute(),
@@ -154,7 +169,15 @@ function applyState(state) {
   }
   if (app.refreshSeen !== null && state.refresh !== undefined && state.refresh !== app.refreshSeen) {
     app.refreshSeen = state.refresh;
+    app.changesSeen = state.changes;
     if (app.route.folder || app.route.view) showRoute();
+  }
+  // Profiles walking through their phases change the server under the open view; it is read
+  // again while the user is not in the middle of something.
+  if (app.changesSeen === undefined) app.changesSeen = state.changes;
+  if (state.changes !== app.changesSeen && !(state.dialogs || []).length && openMenus.length === 0) {
+    app.changesSeen = state.changes;
+    if (LIVE_VIEWS.has(app.route.view) || ["NPF", "NRC"].includes(app.route.folder)) showRoute();
   }
   schedulePoll();
 }
@@ -402,6 +425,8 @@ function showNotice(text, isError = false) {
 
 async function showRoute() {
   app.route = parseRoute();
+  // A list shown again for the same folder keeps its selection and cursor.
+  const previous = app.list;
   app.list = null;
   renderTree();
   const route = app.route;
@@ -411,7 +436,7 @@ async function showRoute() {
     return;
   }
   if (route.folder) {
-    await showFolder(route.system, route.folder);
+    await showFolder(route.system, route.folder, previous);
     return;
   }
   loadTasks(null);
@@ -465,7 +490,7 @@ function showSystemHome(name) {
   document.getElementById("view").replaceChildren(app.list.element);
 }
 
-async function showFolder(system, folder) {
+async function showFolder(system, folder, previous) {
   viewTitle(`${FOLDER_NAMES[folder] || folder} \u2014 ${system}`);
   loadTasks({ system, folder });
   if (folder === "NPP") {
@@ -488,16 +513,17 @@ async function showFolder(system, folder) {
   }
   if (app.route.folder !== folder || app.route.system !== system) return;
   if (app.state) app.refreshSeen = app.state.refresh;
-  const previous = app.list;
   app.list = new ListView(data.columns, data.rows, {
     label: FOLDER_NAMES[folder] || folder,
     key: `${system}/${folder}`,
     onOpen: (chosen) => openDefault(system, folder, chosen),
     onMenu: (chosen, x, y) => (chosen.length ? itemMenu(system, folder, chosen, x, y) : folderMenu(system, folder, x, y)),
   });
+  const hadFocus = previous && previous.wrap.contains(document.activeElement);
   if (previous) app.list.keepSelectionOf(previous);
   const view = document.getElementById("view");
   view.replaceChildren(app.list.element);
+  if (hadFocus) app.list.wrap.focus();
   if (data.message) view.prepend(el("p", { class: "notice", text: data.message }));
 }
 
@@ -543,6 +569,9 @@ class ListView {
     this.rows.forEach((row, index) => {
       if (ids.has(row.id)) this.selected.add(index);
     });
+    const same = (index) => previous.rows[index] ? this.rows.findIndex((row) => row.id === previous.rows[index].id) : -1;
+    this.cursor = same(previous.cursor);
+    this.anchor = same(previous.anchor);
     this.render();
   }
 
@@ -804,7 +833,7 @@ function pluginEntries(system, folder, items, entries) {
   return entries.map((entry) => {
     if (entry.separator) return { separator: true };
     const converted = {
-      text: entry.text,
+      text: plainLabel(entry.text),
       verb: entry.verb,
       greyed: entry.greyed,
       default: entry.default,
@@ -864,30 +893,33 @@ async function invoke(system, folder, items, verb) {
 // ---------------------------------------------------------------------------------------------
 // The task pad
 
+let tasksAsked = 0;
+
 async function loadTasks(where) {
   const list = document.getElementById("tasks");
-  list.replaceChildren();
+  // Only the latest request fills the pad; an earlier answer arriving late is dropped.
+  const ticket = ++tasksAsked;
   if (!where) {
-    list.append(el("li", {}, el("button", { type: "button", onclick: addSystem }, "Add a system",
+    list.replaceChildren(el("li", {}, el("button", { type: "button", onclick: addSystem }, "Add a system",
       el("span", { class: "task-help", text: "Add a server to the console." }))));
     return;
   }
+  list.replaceChildren();
   let answer;
   try {
     answer = await api(`/api/tasks?system=${encodeURIComponent(where.system)}&folder=${encodeURIComponent(where.folder)}`);
   } catch (error) {
-    list.append(el("li", { class: "notice", text: error.message }));
+    if (ticket === tasksAsked) list.replaceChildren(el("li", { class: "notice", text: error.message }));
     return;
   }
-  if (app.route.folder !== where.folder || app.route.system !== where.system) return;
-  for (const task of answer.tasks || []) {
-    list.append(el("li", {}, el("button", {
-      type: "button",
-      "data-task": task.id,
-      onclick: () => runTask(where.system, where.folder, task.id),
-    }, task.title, el("span", { class: "task-help", text: task.description }))));
-  }
-  if (!answer.tasks || answer.tasks.length === 0) list.append(el("li", { class: "notice", text: "No tasks here." }));
+  if (ticket !== tasksAsked) return;
+  const items = (answer.tasks || []).map((task) => el("li", {}, el("button", {
+    type: "button",
+    "data-task": task.id,
+    onclick: () => runTask(where.system, where.folder, task.id),
+  }, task.title, el("span", { class: "task-help", text: task.description }))));
+  if (items.length === 0) items.push(el("li", { class: "notice", text: "No tasks here." }));
+  list.replaceChildren(...items);
 }
 
 async function runTask(system, folder, task) {
@@ -931,8 +963,6 @@ async function showConsoleView(route) {
       viewTitle(`Active Connections \u2014 ${system}`);
       const data = await api(`/api/connections?${query({ system })}`);
       showTable(data, { label: "Active connections" });
-      document.getElementById("view").prepend(el("div", { class: "view-toolbar" },
-        el("button", { type: "button", class: "button", onclick: () => invoke(system, "NPP", [], "CONNECTIONS") }, "Open connection view\u2026")));
     } else if (view === "log") {
       viewTitle(`Command Log \u2014 ${system}`);
       const data = await api(`/api/log?${query({ system })}`);
@@ -1119,7 +1149,7 @@ function renderPluginDialog(state) {
         tabindex: index === state.activePage ? "0" : "-1",
         disabled: state.wizard ? true : null,
         "aria-disabled": state.wizard ? "true" : null,
-        text: page.title,
+        text: plainLabel(page.title),
         onclick: () => dialogAction(state, "page", { index }),
       }));
     });
@@ -1149,7 +1179,7 @@ function renderPluginDialog(state) {
       "data-focus-key": `button-${button.id}`,
       "data-has-focus": button.focus ? "true" : null,
       disabled: button.enabled === false ? true : null,
-      text: button.text,
+      text: plainLabel(button.text),
       onclick: () => dialogAction(state, "click", { control: button.id }),
     }));
   }
@@ -1178,7 +1208,7 @@ function renderControls(state, grid) {
     if (pendingLabel) grid.append(el("p", { class: "full", text: pendingLabel.text, "data-control": pendingLabel.id }));
     pendingLabel = null;
   };
-  const controls = (state.controls || []).filter((control) => control.visible !== false);
+  const controls = (state.controls || []).filter((control) => control.visible !== false).map(withPlainLabels);
   for (const control of controls) {
     const id = `c-${state.serial}-${control.id}`;
     const disabled = control.enabled === false;

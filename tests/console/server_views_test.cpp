@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "host/object_kinds.h"
@@ -37,6 +38,11 @@ TEST(ServerViews, JobsSpooledFilesConnectionsAndTheCommandLogShowWhatTheServerHo
     ASSERT_TRUE(system.ok());
     auto& demo = **system;
     const std::string jobName = "000042/QTCP/QKTL_TOCPPP_SSN@PRF1";
+    // The demo system comes with jobs and connections of its own.
+    const auto seeded = GetJson(console, "/api/jobs?system=DEMO");
+    ASSERT_TRUE(seeded.is_object());
+    const auto seededConnections = GetJson(console, "/api/connections?system=DEMO");
+    ASSERT_TRUE(seededConnections.is_object());
     ASSERT_TRUE(demo.PutObject(kinds::kJob, jobName,
                                {{0, "QKTL_TOCPPP_SSN@PRF1"},
                                 {1, "QTCP"},
@@ -64,12 +70,12 @@ TEST(ServerViews, JobsSpooledFilesConnectionsAndTheCommandLogShowWhatTheServerHo
                     .ok());
     ASSERT_TRUE(demo.LogCommand("NXWIN", "QSYS/STRTCPPTP CFGPRF('PRF1')", "").ok());
 
-    const auto jobs = GetJson(console, "/api/jobs?system=DEMO&prefix=QKTL_");
+    const auto jobs = GetJson(console, "/api/jobs?system=DEMO&prefix=QKTL_TOCPPP_SSN@PRF");
     ASSERT_TRUE(jobs.is_object()) << Get(console, "/api/jobs?system=DEMO&prefix=QKTL_");
     ASSERT_EQ(jobs["rows"].size(), 1u) << "only jobs whose name starts with the prefix";
     EXPECT_EQ(jobs["rows"][0]["id"], jobName);
     EXPECT_EQ(jobs["rows"][0]["cells"][3], "*ACTIVE");
-    EXPECT_EQ(GetJson(console, "/api/jobs?system=DEMO")["rows"].size(), 2u);
+    EXPECT_EQ(GetJson(console, "/api/jobs?system=DEMO")["rows"].size(), seeded["rows"].size() + 2);
 
     const auto job = GetJson(console, "/api/job?system=DEMO&job=" + jobName);
     ASSERT_TRUE(job.is_object());
@@ -85,9 +91,11 @@ TEST(ServerViews, JobsSpooledFilesConnectionsAndTheCommandLogShowWhatTheServerHo
 
     const auto connections = GetJson(console, "/api/connections?system=DEMO");
     ASSERT_TRUE(connections.is_object());
-    ASSERT_EQ(connections["rows"].size(), 1u);
-    EXPECT_EQ(connections["rows"][0]["cells"][0], "PRF1");
-    EXPECT_EQ(connections["rows"][0]["cells"][2], "PPPLIN01");
+    ASSERT_EQ(connections["rows"].size(), seededConnections["rows"].size() + 1);
+    const auto added = std::find_if(connections["rows"].begin(), connections["rows"].end(),
+                                    [](const auto& row) { return row["cells"][0] == "PRF1"; });
+    ASSERT_NE(added, connections["rows"].end());
+    EXPECT_EQ((*added)["cells"][2], "PPPLIN01");
 
     const auto log = GetJson(console, "/api/log?system=DEMO");
     ASSERT_TRUE(log.is_object());
