@@ -201,6 +201,9 @@ TEST_F(Commands_, TasksOfTheModemsFolder) {
     EXPECT_EQ(ids, (std::vector<UINT>{28080, 28081, 28082, 28084, 28083}));
     EXPECT_EQ((*tasks)[0].title, Text(28080));
     EXPECT_EQ((*tasks)[0].iconId, 28078u);
+    // Each description must tell what its own task does, not a neighbour's.
+    EXPECT_NE((*tasks)[3].description.find("group access policy"), std::string::npos);
+    EXPECT_NE((*tasks)[4].description.find("wizard"), std::string::npos);
     tasks = m_session->Tasks("SYS1", "NWF", error);
     ASSERT_TRUE(tasks.has_value());
     EXPECT_EQ(tasks->size(), 6u);

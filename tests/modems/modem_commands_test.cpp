@@ -43,6 +43,33 @@ TEST_F(ModemTest, ServerRefusalOfAnEntryIsShownAndTheSheetStaysOpen) {
     EXPECT_EQ(ServerEntries("USR"), (Entries{{"Reset", "ATZ"}}));
 }
 
+TEST_F(ModemTest, ServerRefusalOfTheModemEndsTheSheetBeforeAnyEntryIsWritten) {
+    AddModem("USR", "1", {{"Reset", "ATZ"}});
+    host::Fault fault;
+    fault.operation = host::HostOperation::Commit;
+    fault.kind = std::string(host::kinds::kModem);
+    fault.messageId = "CPF2605";
+    fault.text = "The modem is in use by line PPPLIN01.";
+    InjectFaults().AddFault(fault);
+    m_driver.When("CPointToPointModemPropertySheet")
+        .SetText(IDC_MODEM_DIAL_COMMAND, "ATDT")
+        .SelectPage(1)
+        .Click(IDC_MODEM_PARMS_ADD)
+        .Ok();
+    m_driver.When("CPointToPointModemParmsDialog")
+        .SetText(IDC_MODEM_PARM_NAME, "Speaker")
+        .SetText(IDC_MODEM_PARM_VALUE, "ATM0")
+        .Ok();
+    EXPECT_EQ(Play("USR"), ui::IDCANCEL);
+    const auto boxes = m_driver.GetTranscript().MessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u) << m_driver.GetTranscript().ToText();
+    EXPECT_NE(boxes[0].text.find("in use by line PPPLIN01"), std::string::npos);
+    EXPECT_FALSE(m_driver.GetTranscript().StayedOpen("CPointToPointModemPropertySheet"))
+        << "a refused modem ends the sheet";
+    EXPECT_EQ(ServerModem("USR")[5], "ATDP");
+    EXPECT_EQ(ServerEntries("USR"), (Entries{{"Reset", "ATZ"}}));
+}
+
 TEST_F(ModemTest, MissingCommandsListEndsTheSheetWithTheInternalErrorMessage) {
     AddModem("USR", "1", {{"Reset", "ATZ"}});
     host::Fault fault;
