@@ -4,7 +4,8 @@
 
 namespace ptp::config {
 
-CConfigRecord::CConfigRecord(const ConfigRecordType& type) : m_pType(&type) {
+CConfigRecord::CConfigRecord(const ConfigRecordType& type, std::span<std::string> values)
+    : m_pType(&type), m_values(values) {
     FillDefaults(true);
 }
 
@@ -26,18 +27,38 @@ void CConfigRecord::FillParseDefaults() {
     m_bHoldsNewDefaults = false;
 }
 
-std::size_t CConfigRecord::FindKey(std::string_view token) const {
+namespace {
+
+// Whether `head` ends with `match`, with the first character tried inline: nearly every key a
+// token is tried against differs there.
+bool HeadEndsWith(std::string_view head, std::string_view match) {
+    if (head.size() < match.size() || match.empty()) return match.empty();
+    if (head[head.size() - match.size()] != match.front()) return false;
+    return EndsWith(head, match);
+}
+
+}  // namespace
+
+std::size_t CConfigRecord::FindKey(std::string_view token, std::size_t equal, bool severalEquals,
+                                   std::size_t expected) const {
     const std::span<const ConfigKey> keys = m_pType->keys;
-    // A token with a single equal sign can only contain keys that end at that sign (every key
-    // text ends in one), which a comparison finds without searching the token for each key.
-    const std::size_t equal = token.find('=');
-    if (m_pType->keysEndInEqualSign && equal != std::string_view::npos &&
-        token.find('=', equal + 1) == std::string_view::npos) {
-        const std::string_view head = token.substr(0, equal + 1);
-        std::size_t index = 0;
-        while (index < keys.size() && !EndsWith(head, keys[index].match))
-            ++index;
-        return index;
+    if (m_pType->keysEndInEqualSign) {
+        // A token without an equal sign contains no key (every key text ends in one): the words
+        // of a description.
+        if (equal == std::string_view::npos) return keys.size();
+        // A token with a single equal sign can only contain keys that end at that sign, which a
+        // comparison finds without searching the token for each key.
+        if (!severalEquals) {
+            const std::string_view head = token.substr(0, equal + 1);
+            // When no match text ends another, the expected key written exactly is the only one.
+            if (m_pType->matchesUnambiguous && expected < keys.size() &&
+                head == keys[expected].match)
+                return expected;
+            std::size_t index = 0;
+            while (index < keys.size() && !HeadEndsWith(head, keys[index].match))
+                ++index;
+            return index;
+        }
     }
     std::size_t index = 0;
     while (index < keys.size() && token.find(keys[index].match) == std::string_view::npos) {
@@ -50,10 +71,14 @@ bool CConfigRecord::ParseLine(std::string_view line) {
     FillParseDefaults();
     m_bDescriptionContinues = false;
     std::string_view rest = line;
+    std::size_t expected = 0;
     for (std::string_view token = NextWord(rest); !token.empty(); token = NextWord(rest)) {
-        const std::size_t index = FindKey(token);
+        const std::size_t equal = token.find('=');
+        const bool severalEquals =
+            equal != std::string_view::npos && token.find('=', equal + 1) != std::string_view::npos;
+        const std::size_t index = FindKey(token, equal, severalEquals, expected);
         if (index < m_pType->keys.size()) {
-            const std::size_t equal = token.find('=');
+            expected = index + 1;
             m_values[index].assign(equal == std::string_view::npos ? token
                                                                    : token.substr(equal + 1));
             if (static_cast<int>(index) == m_pType->descriptionIndex) {

@@ -11,13 +11,6 @@ char UpperAscii(char c) {
 
 }  // namespace
 
-std::string_view TrimLeft(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size() && IsWhiteSpace(text[start]))
-        ++start;
-    return text.substr(start);
-}
-
 std::string_view TrimRight(std::string_view text) {
     std::size_t end = text.size();
     while (end > 0 && IsWhiteSpace(text[end - 1]))
@@ -27,19 +20,6 @@ std::string_view TrimRight(std::string_view text) {
 
 std::string_view Trim(std::string_view text) {
     return TrimRight(TrimLeft(text));
-}
-
-std::string_view NextWord(std::string_view& rest) {
-    rest = TrimLeft(rest);
-    const std::size_t blank = rest.find(' ');
-    if (blank == std::string_view::npos) {
-        const std::string_view word = rest;
-        rest = {};
-        return word;
-    }
-    const std::string_view word = rest.substr(0, blank);
-    rest = rest.substr(blank + 1);
-    return word;
 }
 
 int TextToInt(std::string_view text) {

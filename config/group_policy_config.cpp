@@ -19,10 +19,11 @@ constexpr std::array<ConfigKey, 9> kKeys{{
 }};
 
 constexpr ConfigRecordType kType{kKeys, 8};
+static_assert(kKeys.size() == CPointToPointProfileGroupPolicyConfigData::kKeyCount);
 
 }  // namespace
 
 CPointToPointProfileGroupPolicyConfigData::CPointToPointProfileGroupPolicyConfigData()
-    : CConfigRecord(kType) {}
+    : CSizedConfigRecord(kType) {}
 
 }  // namespace ptp::config

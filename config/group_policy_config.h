@@ -8,7 +8,7 @@
 
 namespace ptp::config {
 
-class CPointToPointProfileGroupPolicyConfigData : public CConfigRecord {
+class CPointToPointProfileGroupPolicyConfigData : public CSizedConfigRecord<9> {
   public:
     CPointToPointProfileGroupPolicyConfigData();
 

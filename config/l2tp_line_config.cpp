@@ -29,9 +29,10 @@ constexpr std::array<ConfigKey, 19> kKeys{{
 }};
 
 constexpr ConfigRecordType kType{kKeys, 18};
+static_assert(kKeys.size() == CPointToPointProfileL2TPLineData::kKeyCount);
 
 }  // namespace
 
-CPointToPointProfileL2TPLineData::CPointToPointProfileL2TPLineData() : CConfigRecord(kType) {}
+CPointToPointProfileL2TPLineData::CPointToPointProfileL2TPLineData() : CSizedConfigRecord(kType) {}
 
 }  // namespace ptp::config

@@ -8,7 +8,7 @@
 
 namespace ptp::config {
 
-class CPointToPointProfileL2TPLineData : public CConfigRecord {
+class CPointToPointProfileL2TPLineData : public CSizedConfigRecord<19> {
   public:
     CPointToPointProfileL2TPLineData();
 

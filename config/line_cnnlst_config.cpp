@@ -19,9 +19,11 @@ constexpr std::array<ConfigKey, 9> kKeys{{
 }};
 
 constexpr ConfigRecordType kType{kKeys, 8};
+static_assert(kKeys.size() == CPointToPointProfileLineCnnlstData::kKeyCount);
 
 }  // namespace
 
-CPointToPointProfileLineCnnlstData::CPointToPointProfileLineCnnlstData() : CConfigRecord(kType) {}
+CPointToPointProfileLineCnnlstData::CPointToPointProfileLineCnnlstData()
+    : CSizedConfigRecord(kType) {}
 
 }  // namespace ptp::config

@@ -8,7 +8,7 @@
 
 namespace ptp::config {
 
-class CPointToPointProfileLineCnnlstData : public CConfigRecord {
+class CPointToPointProfileLineCnnlstData : public CSizedConfigRecord<9> {
   public:
     CPointToPointProfileLineCnnlstData();
 

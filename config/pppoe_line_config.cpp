@@ -24,9 +24,11 @@ constexpr std::array<ConfigKey, 14> kKeys{{
 }};
 
 constexpr ConfigRecordType kType{kKeys, 13};
+static_assert(kKeys.size() == CPointToPointProfilePPPoELineData::kKeyCount);
 
 }  // namespace
 
-CPointToPointProfilePPPoELineData::CPointToPointProfilePPPoELineData() : CConfigRecord(kType) {}
+CPointToPointProfilePPPoELineData::CPointToPointProfilePPPoELineData()
+    : CSizedConfigRecord(kType) {}
 
 }  // namespace ptp::config

@@ -8,7 +8,7 @@
 
 namespace ptp::config {
 
-class CPointToPointProfilePPPoELineData : public CConfigRecord {
+class CPointToPointProfilePPPoELineData : public CSizedConfigRecord<14> {
   public:
     CPointToPointProfilePPPoELineData();
 

@@ -16,9 +16,10 @@ constexpr std::array<ConfigKey, 6> kKeys{{
 }};
 
 constexpr ConfigRecordType kType{kKeys, -1, false};
+static_assert(kKeys.size() == CPointToPointRASConfigData::kKeyCount);
 
 }  // namespace
 
-CPointToPointRASConfigData::CPointToPointRASConfigData() : CConfigRecord(kType) {}
+CPointToPointRASConfigData::CPointToPointRASConfigData() : CSizedConfigRecord(kType) {}
 
 }  // namespace ptp::config

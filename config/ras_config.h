@@ -8,7 +8,7 @@
 
 namespace ptp::config {
 
-class CPointToPointRASConfigData : public CConfigRecord {
+class CPointToPointRASConfigData : public CSizedConfigRecord<6> {
   public:
     CPointToPointRASConfigData();
 

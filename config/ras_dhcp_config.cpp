@@ -12,9 +12,10 @@ constexpr std::array<ConfigKey, 2> kKeys{{
 }};
 
 constexpr ConfigRecordType kType{kKeys, -1};
+static_assert(kKeys.size() == CPointToPointRASDHCPConfigData::kKeyCount);
 
 }  // namespace
 
-CPointToPointRASDHCPConfigData::CPointToPointRASDHCPConfigData() : CConfigRecord(kType) {}
+CPointToPointRASDHCPConfigData::CPointToPointRASDHCPConfigData() : CSizedConfigRecord(kType) {}
 
 }  // namespace ptp::config

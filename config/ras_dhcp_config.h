@@ -8,7 +8,7 @@
 
 namespace ptp::config {
 
-class CPointToPointRASDHCPConfigData : public CConfigRecord {
+class CPointToPointRASDHCPConfigData : public CSizedConfigRecord<2> {
   public:
     CPointToPointRASDHCPConfigData();
 

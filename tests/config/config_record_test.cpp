@@ -142,6 +142,28 @@ TEST(ConfigRecord, LinesOfEveryTypeReadBackAsWritten) {
     EXPECT_EQ(dhcpBack->ToLine(), "ADDRESS=10.1.2.3 SERVERTYPE=*RELAY ");
 }
 
+TEST(ConfigRecord, KeysInAnyOrderAndKeysEndingInAnotherKeyFindTheirOwnField) {
+    // "ASYNCIN=" ends with "SYNCIN=": each token still goes to the key it spells, whether the line
+    // keeps the writer's order or not.
+    using List = CPointToPointProfileLineCnnlstConfigFile;
+    for (const char* line : {"CNNLSTNAME=A ASYNCIN=1 SYNCIN=0 CNNLSTDESCRIPTION=d",
+                             "SYNCIN=0 ASYNCIN=1 CNNLSTNAME=A CNNLSTDESCRIPTION=d",
+                             "CNNLSTDESCRIPTION=d SYNCIN=0 ASYNCIN=1 CNNLSTNAME=A"}) {
+        auto record = List::CreateRecord(line);
+        ASSERT_NE(record, nullptr) << line;
+        EXPECT_EQ(record->GetAsyncIn(), 1) << line;
+        EXPECT_EQ(record->GetSyncIn(), 0) << line;
+        EXPECT_EQ(record->GetCnnLstName(), "A") << line;
+        EXPECT_EQ(record->GetCnnLstDescription(), "d") << line;
+    }
+    auto reversed = GroupPolicyFile::CreateRecord(
+        "DESCRIPTION=x TCPFILTERNAME=F TCPVJ=1 MULTILINKENABLE=1 GROUPPOLICY=G");
+    ASSERT_NE(reversed, nullptr);
+    EXPECT_EQ(reversed->ToLine(),
+              "GROUPPOLICY=G MULTILINKENABLE=1 MULTILINKMAXLINKS=2 MULTILINKBACP=0 "
+              "TCPIPFORWARDING=0 TCPVJ=1 TCPUSEFILTER=0 TCPFILTERNAME=F DESCRIPTION=x ");
+}
+
 TEST(ConfigRecord, RemoteAccessServicesKeysMatchWithoutEqualSignAndRejectStrangers) {
     using RAS = CPointToPointRASConfigFile;
     auto record = RAS::CreateRecord(
