@@ -1,4 +1,6 @@
 #include "console/access_guard.h"
+#include "console/console_texts.h"
+#include "platform/ui/toolkit.h"
 
 #include <unistd.h>
 
@@ -105,25 +107,23 @@ bool AccessGuard::HasSession(std::string_view header) const {
 
 Result<Admission> AccessGuard::Check(const RequestFacts& request) const {
     if (!HostIsOurs(request.host)) {
-        return Fail(ErrorKind::Forbidden,
-                    "This console answers only requests addressed to this machine.");
+        return Fail(ErrorKind::Forbidden, ui::LoadText(kForeignHost));
     }
     if (!request.origin.empty() && !OriginIsOurs(request.origin)) {
-        return Fail(ErrorKind::Forbidden, "Requests from other web sites are refused.");
+        return Fail(ErrorKind::Forbidden, ui::LoadText(kForeignSite));
     }
     const bool changing = IsStateChanging(request.method);
     if (changing && request.origin.empty()) {
-        return Fail(ErrorKind::Forbidden, "A change must come from the console's own page.");
+        return Fail(ErrorKind::Forbidden, ui::LoadText(kChangeFromOwnPage));
     }
     if (request.fetchSite == "cross-site" || (changing && request.fetchSite == "same-site")) {
-        return Fail(ErrorKind::Forbidden, "Requests from other web sites are refused.");
+        return Fail(ErrorKind::Forbidden, ui::LoadText(kForeignSite));
     }
     if (HasSession(request.cookie)) return Admission::Allowed;
     if (!changing && !request.queryToken.empty() && SecretsEqual(request.queryToken, m_strToken)) {
         return Admission::ExchangeToken;
     }
-    return Fail(ErrorKind::NotSignedIn,
-                "Open the console with the address it printed when it started.");
+    return Fail(ErrorKind::NotSignedIn, ui::LoadText(kNotSignedIn));
 }
 
 }  // namespace ptp::console

@@ -67,7 +67,7 @@ Result<bool> ConsoleApp::Start() {
     m_pResources =
         res::ResourceModule::LoadLibrary((m_options.libraryDir / "libptpres.so").string(), &why);
     if (!m_pResources) {
-        return Fail(ErrorKind::Unavailable, "The resource library cannot be loaded: " + why);
+        return Fail(ErrorKind::Unavailable, ui::FormatResource(kNoResourceLibrary, {why}));
     }
     ui::SetResourceModule(m_pResources);
     ui::SetDriver(&m_driver);
@@ -105,7 +105,7 @@ Result<bool> ConsoleApp::AddEmbeddedSystem(const SystemEntry& entry) {
         const auto created = state.AddSystem(entry.name, entry.release);
         if (!created) {
             return Fail(ErrorKind::BadRequest,
-                        "The system cannot be created: " + created.error().text);
+                        ui::FormatResource(kSystemNotCreated, {created.error().text}));
         }
     }
     return m_store.Add(entry);
@@ -120,7 +120,7 @@ Result<bool> ConsoleApp::StartPlugin() {
         if (**started) m_pPlugin = std::move(plugin);
     });
     if (outcome != UiThread::Outcome::Finished || !*started) {
-        return Fail(ErrorKind::Internal, "The console's UI thread did not start.");
+        return Fail(ErrorKind::Internal, ui::LoadText(kUiThreadNotStarted));
     }
     // Without the plug-in the console still shows its own views; the folders say what is wrong.
     if (!**started) m_strPluginProblem = (*started)->error().message;
@@ -155,12 +155,11 @@ Result<Json> ConsoleApp::OnUi(std::function<Result<Json>()> operation) {
             // and plays it; the operation's own answer is dropped when it ends.
             return GetState();
         case UiThread::Outcome::StillBusy:
-            return Fail(ErrorKind::Unavailable,
-                        "The console is still busy with an earlier request. Try again shortly.");
+            return Fail(ErrorKind::Unavailable, ui::LoadText(kStillBusy));
         case UiThread::Outcome::Stopped:
-            return Fail(ErrorKind::Unavailable, "The console is shutting down.");
+            return Fail(ErrorKind::Unavailable, ui::LoadText(kShuttingDown));
     }
-    return Fail(ErrorKind::Internal, "The console lost track of a request.");
+    return Fail(ErrorKind::Internal, ui::LoadText(kLostRequest));
 }
 
 Json ConsoleApp::StateJson() const {
@@ -175,6 +174,16 @@ Json ConsoleApp::StateJson() const {
                 {"changes", m_nServerChanges},
                 {"navigate", m_pPlugin ? m_pPlugin->NavigationJson() : Json{{"serial", 0}}},
                 {"busy", ui::IsWaitCursor()}};
+}
+
+Result<Json> ConsoleApp::PageTexts() const {
+    Json texts = Json::object();
+    if (!m_pResources) return Json{{"texts", texts}};
+    for (const auto id : m_pResources->StringIds()) {
+        if (id < kFirstPageText || id > kLastPageText) continue;
+        texts[std::to_string(id)] = m_pResources->String(id);
+    }
+    return Json{{"texts", texts}};
 }
 
 Result<Json> ConsoleApp::GetState() {
@@ -200,8 +209,7 @@ Result<Json> ConsoleApp::RemoveSystem(const SystemRequest& request) {
 Result<const SystemEntry*> ConsoleApp::FindSystem(const std::string& name) const {
     const auto* entry = m_store.Find(name);
     if (entry == nullptr) {
-        return Fail(ErrorKind::NotFound,
-                    "The console has no system named " + UpperCase(name) + ".");
+        return Fail(ErrorKind::NotFound, ui::FormatResource(kNoSuchSystem, {UpperCase(name)}));
     }
     return entry;
 }

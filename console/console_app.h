@@ -54,6 +54,8 @@ class ConsoleApp {
     [[nodiscard]] const ConsoleOptions& Options() const { return m_options; }
 
     [[nodiscard]] Result<Json> GetState();
+    // The texts the page shows, by number: {"texts": {"34100": "...", ...}}.
+    [[nodiscard]] Result<Json> PageTexts() const;
     [[nodiscard]] Result<Json> AddSystem(const AddSystemRequest& request);
     [[nodiscard]] Result<Json> RemoveSystem(const SystemRequest& request);
 

@@ -1,4 +1,6 @@
 #include "console/console_http.h"
+#include "console/console_texts.h"
+#include "platform/ui/toolkit.h"
 
 #include <httplib.h>
 
@@ -87,14 +89,13 @@ ConsoleHttp::ConsoleHttp(ConsoleApp& app, const WebAssets& assets)
             if (!response.has_header("Content-Security-Policy")) AddSecurityHeaders(response);
             if (!response.body.empty()) return httplib::Server::HandlerResponse::Unhandled;
             const auto kind = response.status == 413 ? ErrorKind::TooLarge : ErrorKind::BadRequest;
-            SendError(response, Fail(kind, "The console could not read this request."),
-                      IsApi(request.path));
+            SendError(response, Fail(kind, ui::LoadText(kUnreadableRequest)), IsApi(request.path));
             return httplib::Server::HandlerResponse::Handled;
         }));
     m_server->set_exception_handler(
         [](const httplib::Request& request, httplib::Response& response, std::exception_ptr) {
             if (!response.has_header("Content-Security-Policy")) AddSecurityHeaders(response);
-            SendError(response, Fail(ErrorKind::Internal, "The console failed on this request."),
+            SendError(response, Fail(ErrorKind::Internal, ui::LoadText(kFailedRequest)),
                       IsApi(request.path));
         });
     AddRoutes();
@@ -151,7 +152,7 @@ void ConsoleHttp::Dispatch(const httplib::Request& request, httplib::Response& r
         if (asset == nullptr) {
             const auto kind =
                 request.method == "GET" ? ErrorKind::NotFound : ErrorKind::MethodNotAllowed;
-            SendError(response, Fail(kind, "There is no such page."), false);
+            SendError(response, Fail(kind, ui::LoadText(kNoSuchPage)), false);
             return;
         }
         response.set_content(asset->body, asset->contentType);
@@ -159,21 +160,19 @@ void ConsoleHttp::Dispatch(const httplib::Request& request, httplib::Response& r
     }
     const auto it = m_routes.find(request.path);
     if (it == m_routes.end()) {
-        SendError(response, Fail(ErrorKind::NotFound, "There is no such console operation."), true);
+        SendError(response, Fail(ErrorKind::NotFound, ui::LoadText(kNoSuchOperation)), true);
         return;
     }
     if (it->second.method != request.method) {
         response.set_header("Allow", it->second.method);
         SendError(response,
-                  Fail(ErrorKind::MethodNotAllowed, "This operation needs " + it->second.method +
-                                                        ", not " + request.method + "."),
+                  Fail(ErrorKind::MethodNotAllowed,
+                       ui::FormatResource(kWrongMethod, {it->second.method, request.method})),
                   true);
         return;
     }
     if (request.method == "POST" && !IsJsonBody(request)) {
-        SendError(response,
-                  Fail(ErrorKind::UnsupportedType, "The console accepts only JSON requests."),
-                  true);
+        SendError(response, Fail(ErrorKind::UnsupportedType, ui::LoadText(kOnlyJson)), true);
         return;
     }
     auto answer = it->second.handler(request);
@@ -187,6 +186,7 @@ void ConsoleHttp::Dispatch(const httplib::Request& request, httplib::Response& r
 void ConsoleHttp::AddRoutes() {
     // Each handler decodes, calls one console operation and hands back its answer.
     m_routes["/api/state"] = {"GET", [this](const httplib::Request&) { return m_app.GetState(); }};
+    m_routes["/api/texts"] = {"GET", [this](const httplib::Request&) { return m_app.PageTexts(); }};
     AddBodyRoute("/api/systems/add", ParseAddSystemRequest, &ConsoleApp::AddSystem);
     AddBodyRoute("/api/systems/remove", ParseSystemRequest, &ConsoleApp::RemoveSystem);
     AddBodyRoute("/api/menu", ParseMenuRequest, &ConsoleApp::Menu);

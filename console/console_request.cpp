@@ -1,4 +1,6 @@
 #include "console/console_request.h"
+#include "console/console_texts.h"
+#include "platform/ui/toolkit.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,11 +21,11 @@ ConsoleError Bad(std::string message) {
 
 Result<Json> ParseObject(std::string_view body) {
     if (body.size() > kMaxRequestBody) {
-        return Fail(ErrorKind::TooLarge, "The request is larger than any console operation needs.");
+        return Fail(ErrorKind::TooLarge, ui::LoadText(kRequestTooLarge));
     }
     Json json = Json::parse(body.begin(), body.end(), nullptr, false);
-    if (json.is_discarded()) return Bad("The request is not valid JSON.");
-    if (!json.is_object()) return Bad("The request must be a JSON object.");
+    if (json.is_discarded()) return Bad(ui::LoadText(kNotJson));
+    if (!json.is_object()) return Bad(ui::LoadText(kNotAnObject));
     return json;
 }
 
@@ -31,10 +33,10 @@ Result<Json> ParseObject(std::string_view body) {
 Result<std::string> ReadString(const Json& object, const char* key, std::size_t limit = kMaxText) {
     const auto it = object.find(key);
     if (it == object.end() || !it->is_string()) {
-        return Bad(std::string("The request needs the text '") + key + "'.");
+        return Bad(ui::FormatResource(kNeedsText, {key}));
     }
     const auto& text = it->get_ref<const std::string&>();
-    if (text.size() > limit) return Bad(std::string("The text '") + key + "' is too long.");
+    if (text.size() > limit) return Bad(ui::FormatResource(kTextTooLong, {key}));
     return text;
 }
 
@@ -47,15 +49,15 @@ Result<std::int64_t> ReadInteger(const Json& object, const char* key, std::int64
                                  std::int64_t high, std::int64_t fallback, bool required) {
     const auto it = object.find(key);
     if (it == object.end()) {
-        if (required) return Bad(std::string("The request needs the number '") + key + "'.");
+        if (required) return Bad(ui::FormatResource(kNeedsNumber, {key}));
         return fallback;
     }
-    if (!it->is_number_integer()) return Bad(std::string("'") + key + "' must be a whole number.");
+    if (!it->is_number_integer()) return Bad(ui::FormatResource(kNotAWholeNumber, {key}));
     const auto value = it->is_number_unsigned()
                            ? static_cast<std::int64_t>(std::min<std::uint64_t>(
                                  it->get<std::uint64_t>(), static_cast<std::uint64_t>(high) + 1))
                            : it->get<std::int64_t>();
-    if (value < low || value > high) return Bad(std::string("'") + key + "' is out of range.");
+    if (value < low || value > high) return Bad(ui::FormatResource(kOutOfRange, {key}));
     return value;
 }
 
@@ -68,20 +70,20 @@ Result<SelectionRequest> ReadSelection(const Json& object) {
     SelectionRequest selection;
     auto system = ReadString(object, "system", kMaxSystemName);
     if (!system) return system.error();
-    if (!IsValidSystemName(*system)) return Bad("The system name is not valid.");
+    if (!IsValidSystemName(*system)) return Bad(ui::LoadText(kBadSystemName));
     selection.system = *system;
     auto folder = ReadString(object, "folder", 3);
     if (!folder) return folder.error();
-    if (!IsTypeCode(*folder)) return Bad("The folder must be a three-letter type code.");
+    if (!IsTypeCode(*folder)) return Bad(ui::LoadText(kBadFolder));
     selection.folder = *folder;
     const auto items = object.find("items");
     if (items == object.end()) return selection;
-    if (!items->is_array()) return Bad("'items' must be a list of item ids.");
-    if (items->size() > kMaxItems) return Bad("Too many items are selected.");
+    if (!items->is_array()) return Bad(ui::LoadText(kItemsNotAList));
+    if (items->size() > kMaxItems) return Bad(ui::LoadText(kTooManyItems));
     for (const auto& item : *items) {
-        if (!item.is_string()) return Bad("Every item id must be a text.");
+        if (!item.is_string()) return Bad(ui::LoadText(kItemIdNotText));
         const auto& id = item.get_ref<const std::string&>();
-        if (id.empty() || id.size() > kMaxId) return Bad("An item id is empty or too long.");
+        if (id.empty() || id.size() > kMaxId) return Bad(ui::LoadText(kBadItemIdLength));
         selection.items.push_back(id);
     }
     return selection;
@@ -103,14 +105,14 @@ bool IsValidRelease(std::string_view release) {
 }
 
 Result<SelectionRequest> ParseFolderQuery(std::string_view system, std::string_view folder) {
-    if (!IsValidSystemName(system)) return Bad("The system name is not valid.");
-    if (!IsTypeCode(folder)) return Bad("The folder must be a three-letter type code.");
+    if (!IsValidSystemName(system)) return Bad(ui::LoadText(kBadSystemName));
+    if (!IsTypeCode(folder)) return Bad(ui::LoadText(kBadFolder));
     return SelectionRequest{std::string(system), std::string(folder), {}};
 }
 
 Result<ViewRequest> ParseViewQuery(std::string_view system, std::string_view argument) {
-    if (!IsValidSystemName(system)) return Bad("The system name is not valid.");
-    if (argument.size() > 256) return Bad("The view's argument is too long.");
+    if (!IsValidSystemName(system)) return Bad(ui::LoadText(kBadSystemName));
+    if (argument.size() > 256) return Bad(ui::LoadText(kViewArgumentTooLong));
     return ViewRequest{std::string(system), std::string(argument)};
 }
 
@@ -120,13 +122,11 @@ Result<AddSystemRequest> ParseAddSystemRequest(std::string_view body) {
     auto name = ReadString(*json, "name", kMaxSystemName);
     if (!name) return name.error();
     if (!IsValidSystemName(*name)) {
-        return Bad(
-            "A system name has up to 63 letters, digits, dots or hyphens and starts with a letter "
-            "or digit.");
+        return Bad(ui::LoadText(kSystemNameRule));
     }
     auto release = ReadString(*json, "release", 6);
     if (!release) return release.error();
-    if (!IsValidRelease(*release)) return Bad("A release has six digits, such as 050400.");
+    if (!IsValidRelease(*release)) return Bad(ui::LoadText(kReleaseRule));
     return AddSystemRequest{*name, *release};
 }
 
@@ -135,7 +135,7 @@ Result<SystemRequest> ParseSystemRequest(std::string_view body) {
     if (!json) return json.error();
     auto name = ReadString(*json, "name", kMaxSystemName);
     if (!name) return name.error();
-    if (!IsValidSystemName(*name)) return Bad("The system name is not valid.");
+    if (!IsValidSystemName(*name)) return Bad(ui::LoadText(kBadSystemName));
     return SystemRequest{*name};
 }
 
@@ -152,7 +152,7 @@ Result<MenuRequest> ParseMenuRequest(std::string_view body) {
     } else if (*kind == "default") {
         request.kind = MenuKind::Default;
     } else if (!kind->empty() && *kind != "object") {
-        return Bad("The menu kind must be 'object', 'new' or 'default'.");
+        return Bad(ui::LoadText(kBadMenuKind));
     }
     return request;
 }
@@ -164,7 +164,7 @@ Result<InvokeRequest> ParseInvokeRequest(std::string_view body) {
     if (!selection) return selection.error();
     auto verb = ReadString(*json, "verb", 64);
     if (!verb) return verb.error();
-    if (verb->empty()) return Bad("The command verb is empty.");
+    if (verb->empty()) return Bad(ui::LoadText(kEmptyVerb));
     return InvokeRequest{*selection, *verb};
 }
 
@@ -199,7 +199,7 @@ Result<DialogActionRequest> ParseDialogActionRequest(std::string_view body) {
     request.index = static_cast<int>(*index);
     const auto checked = json->find("checked");
     if (checked != json->end()) {
-        if (!checked->is_boolean()) return Bad("'checked' must be true or false.");
+        if (!checked->is_boolean()) return Bad(ui::LoadText(kCheckedNotBoolean));
         request.checked = checked->get<bool>();
     }
     return request;

@@ -1,10 +1,12 @@
 #include "console/server_views.h"
+#include "console/console_texts.h"
 
 #include <memory>
 #include <vector>
 
 #include "host/in_process_host.h"
 #include "host/object_kinds.h"
+#include "platform/ui/toolkit.h"
 
 namespace ptp::console {
 namespace {
@@ -15,7 +17,7 @@ namespace spooled = host::attributes::spooled;
 namespace connection = host::attributes::connection;
 
 struct Column {
-    const char* text;
+    std::uint32_t heading;
     int width;
     int attribute;
 };
@@ -23,7 +25,7 @@ struct Column {
 Json ColumnsJson(const std::vector<Column>& columns) {
     Json out = Json::array();
     for (const auto& column : columns)
-        out.push_back({{"text", column.text}, {"width", column.width}});
+        out.push_back({{"text", ui::LoadText(column.heading)}, {"width", column.width}});
     return out;
 }
 
@@ -42,20 +44,20 @@ Result<Json> ListTable(host::IHost& host, std::string_view kind, const std::stri
                        const std::string& filter, const std::vector<Column>& columns) {
     host::SOFError* error = nullptr;
     auto list = host.Objects().CreateList(kind, host::kClientName, system, filter, &error);
-    if (error != nullptr || !list) return TakeError(error, "The server's list cannot be opened.");
+    if (error != nullptr || !list) return TakeError(error, ui::LoadText(kListNotOpened));
     list->Open(&error);
-    if (error != nullptr) return TakeError(error, "The server's list cannot be read.");
+    if (error != nullptr) return TakeError(error, ui::LoadText(kListNotRead));
     const long count = list->GetCount(&error);
-    if (error != nullptr) return TakeError(error, "The server's list cannot be read.");
+    if (error != nullptr) return TakeError(error, ui::LoadText(kListNotRead));
     Json rows = Json::array();
     for (long index = 0; index < count; ++index) {
         auto* element = list->ElementAt(index, &error);
         if (error != nullptr || element == nullptr)
-            return TakeError(error, "A list entry is missing.");
+            return TakeError(error, ui::LoadText(kListEntryMissing));
         Json cells = Json::array();
         for (const auto& column : columns) {
             cells.push_back(element->GetAttributeText(column.attribute, &error));
-            if (error != nullptr) return TakeError(error, "A list entry cannot be read.");
+            if (error != nullptr) return TakeError(error, ui::LoadText(kListEntryUnreadable));
         }
         rows.push_back({{"id", element->GetName()}, {"cells", cells}});
     }
@@ -64,11 +66,11 @@ Result<Json> ListTable(host::IHost& host, std::string_view kind, const std::stri
     return Json{{"columns", ColumnsJson(columns)}, {"rows", rows}};
 }
 
-const std::vector<Column> kJobColumns{{"Job", 160, job::kName},
-                                      {"User", 90, job::kUser},
-                                      {"Number", 80, job::kNumber},
-                                      {"Status", 90, job::kStatus},
-                                      {"Profile", 110, job::kProfileName}};
+const std::vector<Column> kJobColumns{{kHeadingJob, 160, job::kName},
+                                      {kHeadingUser, 90, job::kUser},
+                                      {kHeadingNumber, 80, job::kNumber},
+                                      {kHeadingStatus, 90, job::kStatus},
+                                      {kHeadingProfile, 110, job::kProfileName}};
 
 }  // namespace
 
@@ -80,16 +82,16 @@ Result<Json> ServerViews::Job(const std::string& system, const std::string& jobN
     host::SOFError* error = nullptr;
     auto object =
         m_host.Objects().CreateObject(kinds::kJob, host::kClientName, system, jobName, &error);
-    if (error != nullptr || !object) return TakeError(error, "There is no such job.");
+    if (error != nullptr || !object) return TakeError(error, ui::LoadText(kNoSuchJob));
     Json facts = Json::array();
     for (const auto& column : kJobColumns) {
         facts.push_back(object->GetAttributeText(column.attribute, &error));
-        if (error != nullptr) return TakeError(error, "There is no such job.");
+        if (error != nullptr) return TakeError(error, ui::LoadText(kNoSuchJob));
     }
-    const std::vector<Column> fileColumns{{"Spooled file", 160, spooled::kFileName},
-                                          {"Job", 140, spooled::kJobName},
-                                          {"User", 90, spooled::kJobUser},
-                                          {"Number", 80, spooled::kJobNumber}};
+    const std::vector<Column> fileColumns{{kHeadingSpooledFile, 160, spooled::kFileName},
+                                          {kHeadingJob, 140, spooled::kJobName},
+                                          {kHeadingUser, 90, spooled::kJobUser},
+                                          {kHeadingNumber, 80, spooled::kJobNumber}};
     auto files = ListTable(m_host, kinds::kSpooledFile, system, jobName, fileColumns);
     if (!files) return files.error();
     Json answer = *files;
@@ -104,27 +106,27 @@ Result<Json> ServerViews::SpooledFile(const std::string& system, const std::stri
     host::SOFError* error = nullptr;
     auto object =
         m_host.Objects().CreateObject(kinds::kSpooledFile, host::kClientName, system, file, &error);
-    if (error != nullptr || !object) return TakeError(error, "There is no such spooled file.");
+    if (error != nullptr || !object) return TakeError(error, ui::LoadText(kNoSuchSpooledFile));
     // Every spooled file has a file name; an object without one was never spooled.
     const auto fileName = object->GetAttributeText(spooled::kFileName, &error);
-    if (error != nullptr) return TakeError(error, "The spooled file cannot be read.");
-    if (fileName.empty()) return Fail(ErrorKind::NotFound, "There is no such spooled file.");
+    if (error != nullptr) return TakeError(error, ui::LoadText(kSpooledFileUnreadable));
+    if (fileName.empty()) return Fail(ErrorKind::NotFound, ui::LoadText(kNoSuchSpooledFile));
     auto text = object->GetAttributeText(spooled::kText, &error);
-    if (error != nullptr) return TakeError(error, "The spooled file cannot be read.");
+    if (error != nullptr) return TakeError(error, ui::LoadText(kSpooledFileUnreadable));
     return Json{{"name", file}, {"text", text}};
 }
 
 Result<Json> ServerViews::Connections(const std::string& system, const std::string&) {
     return ListTable(m_host, kinds::kConnectionJob, system, "",
-                     {{"Profile", 110, connection::kProfileName},
-                      {"Status", 70, connection::kStatus},
-                      {"Line", 100, connection::kLineName},
-                      {"Remote address", 120, connection::kRemoteAddress},
-                      {"Local address", 120, connection::kLocalAddress},
-                      {"Job", 140, connection::kJobName},
-                      {"User", 80, connection::kJobUser},
-                      {"Number", 80, connection::kJobNumber},
-                      {"Bundle", 100, connection::kBundleKind}});
+                     {{kHeadingProfile, 110, connection::kProfileName},
+                      {kHeadingStatus, 70, connection::kStatus},
+                      {kHeadingLine, 100, connection::kLineName},
+                      {kHeadingRemoteAddress, 120, connection::kRemoteAddress},
+                      {kHeadingLocalAddress, 120, connection::kLocalAddress},
+                      {kHeadingJob, 140, connection::kJobName},
+                      {kHeadingUser, 80, connection::kJobUser},
+                      {kHeadingNumber, 80, connection::kJobNumber},
+                      {kHeadingBundle, 100, connection::kBundleKind}});
 }
 
 Result<Json> ServerViews::CommandLog(const std::string& system, const std::string&) {
@@ -138,10 +140,10 @@ Result<Json> ServerViews::CommandLog(const std::string& system, const std::strin
         rows.push_back({{"id", std::to_string(entry.sequence)},
                         {"cells", {entry.time, entry.client, entry.command, entry.reply}}});
     }
-    const Json columns = Json::array({{{"text", "Time"}, {"width", 170}},
-                                      {{"text", "Client"}, {"width", 80}},
-                                      {{"text", "Command"}, {"width", 420}},
-                                      {{"text", "Reply"}, {"width", 260}}});
+    const Json columns = Json::array({{{"text", ui::LoadText(kHeadingTime)}, {"width", 170}},
+                                      {{"text", ui::LoadText(kHeadingClient)}, {"width", 80}},
+                                      {{"text", ui::LoadText(kHeadingCommand)}, {"width", 420}},
+                                      {{"text", ui::LoadText(kHeadingReply)}, {"width", 260}}});
     return Json{{"columns", columns}, {"rows", rows}};
 }
 

@@ -1,4 +1,6 @@
 #include "console/system_store.h"
+#include "console/console_texts.h"
+#include "platform/ui/toolkit.h"
 
 #include <algorithm>
 #include <cctype>
@@ -35,8 +37,7 @@ Result<bool> SystemStore::Load() {
     if (json.is_discarded() || !json.is_object() || !json.contains("systems") ||
         !json["systems"].is_array()) {
         return Fail(ErrorKind::Internal,
-                    "The console's saved state in " + (m_stateDir / kFileName).string() +
-                        " is damaged; move it away to start with an empty console.");
+                    ui::FormatResource(kStateDamaged, {(m_stateDir / kFileName).string()}));
     }
     for (const auto& item : json["systems"]) {
         if (!item.is_object()) continue;
@@ -57,8 +58,7 @@ const SystemEntry* SystemStore::Find(std::string_view name) const {
 Result<bool> SystemStore::Add(SystemEntry entry) {
     entry.name = UpperCase(entry.name);
     if (Find(entry.name) != nullptr) {
-        return Fail(ErrorKind::Conflict,
-                    "The console already has a system named " + entry.name + ".");
+        return Fail(ErrorKind::Conflict, ui::FormatResource(kSystemExists, {entry.name}));
     }
     m_systems.push_back(std::move(entry));
     return Save();
@@ -69,7 +69,7 @@ Result<bool> SystemStore::Remove(std::string_view name) {
     const auto it = std::find_if(m_systems.begin(), m_systems.end(),
                                  [&](const SystemEntry& entry) { return entry.name == wanted; });
     if (it == m_systems.end()) {
-        return Fail(ErrorKind::NotFound, "The console has no system named " + wanted + ".");
+        return Fail(ErrorKind::NotFound, ui::FormatResource(kNoSuchSystem, {wanted}));
     }
     m_systems.erase(it);
     return Save();
@@ -89,13 +89,12 @@ Result<bool> SystemStore::Save() const {
         out << Json{{"systems", systems}}.dump(2) << '\n';
         if (!out) {
             return Fail(ErrorKind::Internal,
-                        "The console could not save its state in " + m_stateDir.string() + ".");
+                        ui::FormatResource(kStateNotSaved, {m_stateDir.string()}));
         }
     }
     std::filesystem::rename(temporary, target, ec);
     if (ec) {
-        return Fail(ErrorKind::Internal,
-                    "The console could not save its state: " + ec.message() + ".");
+        return Fail(ErrorKind::Internal, ui::FormatResource(kStateNotRenamed, {ec.message()}));
     }
     return true;
 }

@@ -1,4 +1,5 @@
 #include "console/web_driver.h"
+#include "console/console_texts.h"
 
 #include <chrono>
 #include <cstdio>
@@ -248,7 +249,7 @@ Result<ui::Action> WebDriver::ToAction(const DialogActionRequest& request) const
         action.value = request.index;
     } else {
         return Fail(ErrorKind::BadRequest,
-                    "The dialog does not know the action '" + request.action + "'.");
+                    ui::FormatResource(kUnknownDialogAction, {request.action}));
     }
     return action;
 }
@@ -256,29 +257,27 @@ Result<ui::Action> WebDriver::ToAction(const DialogActionRequest& request) const
 Result<bool> WebDriver::Submit(const DialogActionRequest& request) {
     if (m_box) {
         if (request.dialog != m_nBoxSerial) {
-            return Fail(ErrorKind::Conflict, "Another message is shown now; answer that one.");
+            return Fail(ErrorKind::Conflict, ui::LoadText(kAnotherMessageShown));
         }
         if (request.action != "answer") {
-            return Fail(ErrorKind::BadRequest, "A message box only takes an answer.");
+            return Fail(ErrorKind::BadRequest, ui::LoadText(kMessageTakesAnswer));
         }
         const auto answer = ButtonResultOf(request.text);
         bool offered = false;
         for (int button : m_box->buttons)
             offered = offered || (answer && *answer == button);
         if (!offered) {
-            return Fail(ErrorKind::BadRequest,
-                        "The message box has no button '" + request.text + "'.");
+            return Fail(ErrorKind::BadRequest, ui::FormatResource(kNoSuchButton, {request.text}));
         }
         m_nAnswer = *answer;
         return true;
     }
     const auto snapshot = ui::TakeSnapshot();
     if (snapshot.dialogs.empty()) {
-        return Fail(ErrorKind::NotFound, "No dialog is open any more.");
+        return Fail(ErrorKind::NotFound, ui::LoadText(kNoDialogOpen));
     }
     if (snapshot.dialogs.back().handle != request.dialog) {
-        return Fail(ErrorKind::Conflict,
-                    "That dialog is not the one waiting for input; the page shows it anew.");
+        return Fail(ErrorKind::Conflict, ui::LoadText(kNotTheWaitingDialog));
     }
     auto action = ToAction(request);
     if (!action) return action.error();
@@ -294,8 +293,7 @@ Json WebDriver::DialogsJson() const {
         stack.push_back(DialogJson(dialog));
     if (!stack.empty() && m_help) {
         stack.back()["helpTitle"] = m_help->title;
-        stack.back()["helpText"] =
-            m_help->found ? m_help->text : "There is no help for this topic.";
+        stack.back()["helpText"] = m_help->found ? m_help->text : ui::LoadText(kNoHelp);
     }
     if (!stack.empty() && !m_strRefusal.empty()) stack.back()["refused"] = m_strRefusal;
     if (m_box) stack.push_back(MessageBoxJson(*m_box, m_nBoxSerial));

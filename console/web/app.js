@@ -2,13 +2,37 @@
 // The console's browser side. Every text from the server is put into the page with textContent or
 // as an attribute value, never as markup, so nothing a server or user typed can run here.
 
-const FOLDER_NAMES = {
-  NPP: "Remote Access Services",
-  NPF: "Originator Connection Profiles",
-  NRC: "Receiver Connection Profiles",
-  NMD: "Modems",
-  NGP: "Group Access Policies",
+// The page's texts come from the console's resource library, by number.
+const TEXT_IDS = {
+  NPP: 34100, NPF: 34101, NRC: 34102, NMD: 34103, NGP: 34104,
+  consoleAnswered: 34105, basicOperations: 34106, jobs: 34107, workManagement: 34108,
+  serverJobs: 34109, network: 34110, activeConnections: 34111, commandLog: 34112,
+  removeSystem: 34113, addSystemTitle: 34114, systemName: 34115, releaseField: 34116,
+  removeSystemQuestion: 34117, systems: 34118, system: 34119, release: 34120,
+  addSystemMenu: 34121, open: 34122, name: 34123, foldersOf: 34124, folderEmpty: 34125,
+  sortBy: 34126, noCommands: 34127, addSystemTask: 34128, addSystemHelp: 34129, noTasks: 34130,
+  serverJobsTitle: 34131, jobsTitle: 34132, jobTitle: 34133, showSpool: 34134, spoolTitle: 34135,
+  connectionsTitle: 34136, logTitle: 34137, noSuchView: 34138,
+  ok: 34139, yes: 34140, no: 34141, cancel: 34142, retry: 34143, abort: 34144, ignore: 34145,
+  help: 34146, back: 34147, next: 34148, finish: 34149, apply: 34150, close: 34151,
+  field: 34152, increase: 34153, decrease: 34154, refresh: 34156, tasks: 34157,
+  working: 34158, consoleActions: 34159, systemsAndFolders: 34160, job: 34161, commands: 34162,
+  folderTitle: 34163, documentTitle: 34164, appTitle: 34165, pages: 34167, spooledOutput: 34168,
+  warning: 34170, error: 34171, information: 34172, question: 34173,
 };
+
+let texts = {};
+
+// A text with %1..%9 filled in; the arguments are put in as they are.
+function t(name, ...args) {
+  const pattern = texts[TEXT_IDS[name]];
+  if (pattern === undefined) return `[${name}]`;
+  return pattern.replace(/%([1-9%])/g, (_, digit) => (digit === "%" ? "%" : String(args[Number(digit) - 1] ?? "")));
+}
+
+function folderName(code) {
+  return TEXT_IDS[code] ? t(code) : code;
+}
 
 const ICONS = { warning: "\u26A0", error: "\u26D4", information: "\u2139", question: "?" };
 
@@ -68,7 +92,7 @@ async function api(path, body) {
       json = null;
     }
     if (!response.ok) {
-      const message = json && json.message ? json.message : `The console answered ${response.status}.`;
+      const message = json && json.message ? json.message : t("consoleAnswered", response.status);
       throw new ApiError(response.status, message);
     }
     return json;
@@ -203,7 +227,7 @@ function schedulePoll() {
 
 function systemNodes(system) {
   const folder = (code, children = []) => ({
-    label: FOLDER_NAMES[code],
+    label: folderName(code),
     route: { system: system.name, folder: code },
     key: `${system.name}/f/${code}`,
     folder: code,
@@ -217,17 +241,17 @@ function systemNodes(system) {
   });
   return [
     {
-      label: "Basic Operations",
+      label: t("basicOperations"),
       key: `${system.name}/basic`,
-      children: [view("Jobs", "jobs")],
+      children: [view(t("jobs"), "jobs")],
     },
     {
-      label: "Work Management",
+      label: t("workManagement"),
       key: `${system.name}/work`,
-      children: [view("Server Jobs", "jobs", "QKTL_")],
+      children: [view(t("serverJobs"), "jobs", "QKTL_")],
     },
     {
-      label: "Network",
+      label: t("network"),
       key: `${system.name}/network`,
       children: [
         folder("NPP", [
@@ -235,10 +259,10 @@ function systemNodes(system) {
           folder("NRC", [folder("NGP")]),
           folder("NMD"),
         ]),
-        view("Active Connections", "connections"),
+        view(t("activeConnections"), "connections"),
       ],
     },
-    view("Command Log", "log"),
+    view(t("commandLog"), "log"),
   ];
 }
 
@@ -376,7 +400,7 @@ function treeKeydown(event) {
 
 async function treeContextMenu(node, x, y) {
   if (node.system) {
-    showMenu([{ text: "Remove system", action: () => removeSystem(node.system.name) }], x, y);
+    showMenu([{ text: t("removeSystem"), action: () => removeSystem(node.system.name) }], x, y);
     return;
   }
   if (!node.folder) return;
@@ -387,9 +411,9 @@ async function treeContextMenu(node, x, y) {
 // Systems
 
 async function addSystem() {
-  const result = await formDialog("Add system", [
-    { name: "name", label: "System name", maxLength: 8, value: "" },
-    { name: "release", label: "Release (VVRRMM)", maxLength: 6, value: "050400" },
+  const result = await formDialog(t("addSystemTitle"), [
+    { name: "name", label: t("systemName"), maxLength: 8, value: "" },
+    { name: "release", label: t("releaseField"), maxLength: 6, value: "050400" },
   ]);
   if (!result) return;
   try {
@@ -401,7 +425,7 @@ async function addSystem() {
 }
 
 async function removeSystem(name) {
-  const yes = await confirmDialog("Remove system", `Remove ${name} from the console? Its server data stays.`);
+  const yes = await confirmDialog(t("removeSystem"), t("removeSystemQuestion", name));
   if (!yes) return;
   try {
     applyState(await api("/api/systems/remove", { name }));
@@ -416,7 +440,7 @@ async function removeSystem(name) {
 
 function viewTitle(text) {
   document.getElementById("view-title").textContent = text;
-  document.title = text ? `${text} - ptpconsole` : "ptpconsole";
+  document.title = text ? t("documentTitle", text) : t("appTitle");
 }
 
 function showNotice(text, isError = false) {
@@ -448,22 +472,22 @@ async function showRoute() {
 }
 
 function showSystems() {
-  viewTitle("Systems");
+  viewTitle(t("systems"));
   const systems = (app.state && app.state.systems) || [];
-  const columns = [{ text: "System", width: 160 }, { text: "Release", width: 120 }];
+  const columns = [{ text: t("system"), width: 160 }, { text: t("release"), width: 120 }];
   const rows = systems.map((system) => ({ id: system.name, cells: [system.name, system.release] }));
   app.list = new ListView(columns, rows, {
-    label: "Systems",
+    label: t("systems"),
     onOpen: (chosen) => navigate({ system: chosen[0].id }),
     onMenu: (chosen, x, y) => {
       if (chosen.length === 0) {
-        showMenu([{ text: "Add system\u2026", action: addSystem }], x, y);
+        showMenu([{ text: t("addSystemMenu"), action: addSystem }], x, y);
         return;
       }
       showMenu([
-        { text: "Open", default: true, action: () => navigate({ system: chosen[0].id }) },
+        { text: t("open"), default: true, action: () => navigate({ system: chosen[0].id }) },
         { separator: true },
-        { text: "Remove system", action: () => removeSystem(chosen[0].id) },
+        { text: t("removeSystem"), action: () => removeSystem(chosen[0].id) },
       ], x, y);
     },
   });
@@ -483,21 +507,21 @@ function showSystemHome(name) {
   });
   walk(nodes);
   const rows = flat.map((node, index) => ({ id: String(index), cells: [node.label] }));
-  app.list = new ListView([{ text: "Name", width: 320 }], rows, {
-    label: `Folders of ${name}`,
+  app.list = new ListView([{ text: t("name"), width: 320 }], rows, {
+    label: t("foldersOf", name),
     onOpen: (chosen) => openNode(flat[Number(chosen[0].id)]),
   });
   document.getElementById("view").replaceChildren(app.list.element);
 }
 
 async function showFolder(system, folder, previous) {
-  viewTitle(`${FOLDER_NAMES[folder] || folder} \u2014 ${system}`);
+  viewTitle(t("folderTitle", folderName(folder), system));
   loadTasks({ system, folder });
   if (folder === "NPP") {
     const children = ["NPF", "NRC", "NMD"];
-    const rows = children.map((code) => ({ id: code, cells: [FOLDER_NAMES[code]] }));
-    app.list = new ListView([{ text: "Name", width: 320 }], rows, {
-      label: FOLDER_NAMES.NPP,
+    const rows = children.map((code) => ({ id: code, cells: [folderName(code)] }));
+    app.list = new ListView([{ text: t("name"), width: 320 }], rows, {
+      label: folderName("NPP"),
       onOpen: (chosen) => navigate({ system, folder: chosen[0].id }),
       onMenu: (chosen, x, y) => folderMenu(system, chosen.length ? chosen[0].id : "NPP", x, y),
     });
@@ -514,7 +538,7 @@ async function showFolder(system, folder, previous) {
   if (app.route.folder !== folder || app.route.system !== system) return;
   if (app.state) app.refreshSeen = app.state.refresh;
   app.list = new ListView(data.columns, data.rows, {
-    label: FOLDER_NAMES[folder] || folder,
+    label: folderName(folder),
     key: `${system}/${folder}`,
     onOpen: (chosen) => openDefault(system, folder, chosen),
     onMenu: (chosen, x, y) => (chosen.length ? itemMenu(system, folder, chosen, x, y) : folderMenu(system, folder, x, y)),
@@ -559,7 +583,7 @@ class ListView {
 
   withEmptyNote() {
     const box = el("div");
-    box.append(this.wrap, el("p", { class: "empty", text: "This folder is empty." }));
+    box.append(this.wrap, el("p", { class: "empty", text: t("folderEmpty") }));
     return box;
   }
 
@@ -599,7 +623,7 @@ class ListView {
         type: "button",
         text: column.text,
         onclick: () => this.sortBy(index),
-        "aria-label": `Sort by ${column.text}`,
+        "aria-label": t("sortBy", column.text),
       });
       headRow.append(el("th", { scope: "col", "aria-sort": sorted }, button));
     });
@@ -738,10 +762,10 @@ function showMenu(entries, x, y, level = 0) {
     closeMenusFrom(level);
   }
   if (!entries || entries.length === 0) {
-    if (level === 0) setStatus("No commands are available here.");
+    if (level === 0) setStatus(t("noCommands"));
     return;
   }
-  const menu = el("ul", { class: "menu", role: "menu", "aria-label": "Commands" });
+  const menu = el("ul", { class: "menu", role: "menu", "aria-label": t("commands") });
   const hasRadio = entries.some((entry) => entry.radio);
   entries.forEach((entry) => {
     if (entry.separator) {
@@ -900,8 +924,8 @@ async function loadTasks(where) {
   // Only the latest request fills the pad; an earlier answer arriving late is dropped.
   const ticket = ++tasksAsked;
   if (!where) {
-    list.replaceChildren(el("li", {}, el("button", { type: "button", onclick: addSystem }, "Add a system",
-      el("span", { class: "task-help", text: "Add a server to the console." }))));
+    list.replaceChildren(el("li", {}, el("button", { type: "button", onclick: addSystem }, t("addSystemTask"),
+      el("span", { class: "task-help", text: t("addSystemHelp") }))));
     return;
   }
   list.replaceChildren();
@@ -918,7 +942,7 @@ async function loadTasks(where) {
     "data-task": task.id,
     onclick: () => runTask(where.system, where.folder, task.id),
   }, task.title, el("span", { class: "task-help", text: task.description }))));
-  if (items.length === 0) items.push(el("li", { class: "notice", text: "No tasks here." }));
+  if (items.length === 0) items.push(el("li", { class: "notice", text: t("noTasks") }));
   list.replaceChildren(...items);
 }
 
@@ -938,37 +962,37 @@ async function showConsoleView(route) {
   const query = (params) => Object.entries(params).map(([k, v]) => `${k}=${encodeURIComponent(v)}`).join("&");
   try {
     if (view === "jobs") {
-      viewTitle(arg ? `Server Jobs (${arg}*) \u2014 ${system}` : `Jobs \u2014 ${system}`);
+      viewTitle(arg ? t("serverJobsTitle", arg, system) : t("jobsTitle", system));
       const data = await api(`/api/jobs?${query({ system, prefix: arg })}`);
       showTable(data, {
-        label: "Jobs",
+        label: t("jobs"),
         onOpen: (rows) => navigate({ system, view: "job", arg: rows[0].id }),
       });
     } else if (view === "job") {
-      viewTitle(`Job ${arg} \u2014 ${system}`);
+      viewTitle(t("jobTitle", arg, system));
       const data = await api(`/api/job?${query({ system, job: arg })}`);
       showTable(data, {
-        label: "Job",
+        label: t("job"),
         onOpen: (rows) => rows[0].spool && navigate({ system, view: "spool", arg: rows[0].spool }),
       });
       if (data.spool) {
         document.getElementById("view").prepend(el("div", { class: "view-toolbar" },
-          el("button", { type: "button", class: "button", onclick: () => navigate({ system, view: "spool", arg: data.spool }) }, "Show spooled output")));
+          el("button", { type: "button", class: "button", onclick: () => navigate({ system, view: "spool", arg: data.spool }) }, t("showSpool"))));
       }
     } else if (view === "spool") {
-      viewTitle(`Spooled output ${arg} \u2014 ${system}`);
+      viewTitle(t("spoolTitle", arg, system));
       const data = await api(`/api/spool?${query({ system, file: arg })}`);
-      document.getElementById("view").replaceChildren(el("pre", { class: "spool", tabindex: "0", "aria-label": "Spooled output", text: data.text }));
+      document.getElementById("view").replaceChildren(el("pre", { class: "spool", tabindex: "0", "aria-label": t("spooledOutput"), text: data.text }));
     } else if (view === "connections") {
-      viewTitle(`Active Connections \u2014 ${system}`);
+      viewTitle(t("connectionsTitle", system));
       const data = await api(`/api/connections?${query({ system })}`);
-      showTable(data, { label: "Active connections" });
+      showTable(data, { label: t("activeConnections") });
     } else if (view === "log") {
-      viewTitle(`Command Log \u2014 ${system}`);
+      viewTitle(t("logTitle", system));
       const data = await api(`/api/log?${query({ system })}`);
-      showTable(data, { label: "Command log" });
+      showTable(data, { label: t("commandLog") });
     } else {
-      showNotice("There is no such view.", true);
+      showNotice(t("noSuchView"), true);
     }
   } catch (error) {
     showNotice(error.message, true);
@@ -1022,13 +1046,13 @@ function showError(error) {
   setStatus(text);
   return consoleDialog("ptpconsole", el("div", { class: "message-box", role: "alert" },
     el("span", { class: "message-icon error", "aria-hidden": "true", text: ICONS.error }),
-    el("span", { text })), [{ text: "OK", primary: true, value: () => true }]);
+    el("span", { text })), [{ text: t("ok"), primary: true, value: () => true }]);
 }
 
 function confirmDialog(title, text) {
   return consoleDialog(title, el("p", { text }), [
-    { text: "Yes", primary: true, value: () => true },
-    { text: "No", value: () => false },
+    { text: t("yes"), primary: true, value: () => true },
+    { text: t("no"), value: () => false },
   ]);
 }
 
@@ -1041,8 +1065,8 @@ function formDialog(title, fields) {
     grid.append(el("label", { for: id, text: field.label }), inputs[field.name]);
   });
   return consoleDialog(title, grid, [
-    { text: "OK", primary: true, value: () => Object.fromEntries(Object.entries(inputs).map(([k, v]) => [k, v.value.trim()])) },
-    { text: "Cancel", value: () => null },
+    { text: t("ok"), primary: true, value: () => Object.fromEntries(Object.entries(inputs).map(([k, v]) => [k, v.value.trim()])) },
+    { text: t("cancel"), value: () => null },
   ]);
 }
 
@@ -1104,7 +1128,7 @@ function renderMessageBox(box) {
   dialog.classList.add("plugin-message");
   const icon = box.icon || "";
   dialog.append(el("div", { class: "dialog-body" }, el("div", { class: "message-box" },
-    icon ? el("span", { class: `message-icon ${icon}`, role: "img", "aria-label": icon, text: ICONS[icon] || "" }) : null,
+    icon ? el("span", { class: `message-icon ${icon}`, role: "img", "aria-label": t(icon), text: ICONS[icon] || "" }) : null,
     el("span", { class: "message-text", text: box.text }))));
   const footer = el("footer");
   (box.buttons || ["ok"]).forEach((name, index) => {
@@ -1113,7 +1137,7 @@ function renderMessageBox(box) {
       class: index === (box.defaultButton || 0) ? "button primary" : "button",
       "data-answer": name,
       "data-focus-key": `answer-${name}`,
-      text: BUTTON_TEXT[name] || name,
+      text: TEXT_IDS[name] ? t(name) : name,
       onclick: () => dialogAction(box, "answer", { text: name }),
     }));
   });
@@ -1126,10 +1150,6 @@ function renderMessageBox(box) {
   return backdrop;
 }
 
-const BUTTON_TEXT = {
-  ok: "OK", cancel: "Cancel", yes: "Yes", no: "No", retry: "Retry", abort: "Abort", ignore: "Ignore",
-  help: "Help", back: "< Back", next: "Next >", finish: "Finish", apply: "Apply", close: "Close",
-};
 
 function renderPluginDialog(state) {
   const labelId = `dialog-${state.serial}`;
@@ -1139,7 +1159,7 @@ function renderPluginDialog(state) {
   dialog.classList.add("plugin-dialog");
   const body = el("div", { class: "dialog-body" });
   if (state.pages && state.pages.length > 1) {
-    const tabs = el("div", { class: "tabs", role: "tablist", "aria-label": state.title || "Pages" });
+    const tabs = el("div", { class: "tabs", role: "tablist", "aria-label": state.title || t("pages") });
     state.pages.forEach((page, index) => {
       tabs.append(el("button", {
         type: "button",
@@ -1166,8 +1186,8 @@ function renderPluginDialog(state) {
   body.append(grid);
   dialog.append(body);
   if (state.helpText) {
-    dialog.append(el("section", { class: "help-panel", "aria-label": "Help" },
-      el("h3", { text: state.helpTitle || "Help" }), el("p", { text: state.helpText })));
+    dialog.append(el("section", { class: "help-panel", "aria-label": t("help") },
+      el("h3", { text: state.helpTitle || t("help") }), el("p", { text: state.helpText })));
   }
   const footer = el("footer");
   if (state.refused) footer.append(el("span", { class: "refused", role: "status", text: state.refused }));
@@ -1224,7 +1244,7 @@ function renderControls(state, grid) {
       if (control.text || control.label) pendingLabel = { text: control.text || control.label, id: control.id };
       continue;
     }
-    const labelText = INPUT_KINDS.has(control.kind) ? (control.label || (pendingLabel && pendingLabel.text) || `Field ${control.id}`) : null;
+    const labelText = INPUT_KINDS.has(control.kind) ? (control.label || (pendingLabel && pendingLabel.text) || t("field", control.id)) : null;
     if (INPUT_KINDS.has(control.kind)) pendingLabel = null;
     else flushLabel();
     if (control.kind !== "radio") radioGroup = null;
@@ -1250,8 +1270,8 @@ function renderControls(state, grid) {
         const box = el("div", { class: "spin", role: "group", "aria-label": labelText });
         box.append(
           el("span", { class: "spin-value", text: String(control.value) }),
-          el("button", Object.assign({}, common, { type: "button", class: "button", "aria-label": `Increase ${labelText}`, text: "\u25B2", onclick: () => dialogAction(state, "spin", { control: control.id, index: 1 }) })),
-          el("button", { type: "button", class: "button", disabled: disabled ? true : null, "aria-label": `Decrease ${labelText}`, text: "\u25BC", onclick: () => dialogAction(state, "spin", { control: control.id, index: -1 }) }));
+          el("button", Object.assign({}, common, { type: "button", class: "button", "aria-label": t("increase", labelText), text: "\u25B2", onclick: () => dialogAction(state, "spin", { control: control.id, index: 1 }) })),
+          el("button", { type: "button", class: "button", disabled: disabled ? true : null, "aria-label": t("decrease", labelText), text: "\u25BC", onclick: () => dialogAction(state, "spin", { control: control.id, index: -1 }) }));
         grid.append(el("span", { text: labelText }), box);
         break;
       }
@@ -1349,7 +1369,28 @@ document.addEventListener("keydown", (event) => {
   if (event.key === "Escape" && openMenus.length) closeMenus();
 });
 
+async function loadTexts() {
+  try {
+    texts = (await api("/api/texts")).texts || {};
+  } catch (error) {
+    texts = {};
+  }
+  // The page's own furniture, named in the page's language.
+  document.title = t("appTitle");
+  document.getElementById("app-title").textContent = t("appTitle");
+  document.querySelector(".toolbar").setAttribute("aria-label", t("consoleActions"));
+  document.getElementById("add-system").textContent = t("addSystemMenu");
+  document.getElementById("refresh").textContent = t("refresh");
+  document.querySelector(".tree-pane").setAttribute("aria-label", t("systemsAndFolders"));
+  document.getElementById("tree").setAttribute("aria-label", t("systemsAndFolders"));
+  document.getElementById("view-title").textContent = t("systems");
+  document.getElementById("task-pad").setAttribute("aria-label", t("tasks"));
+  document.querySelector("#task-pad h2").textContent = t("tasks");
+  document.getElementById("busy").textContent = t("working");
+}
+
 (async () => {
+  await loadTexts();
   await loadState();
   if (app.route.system) expanded.add(app.route.system);
   await showRoute();

@@ -118,7 +118,7 @@ test("deleting a profile asks both questions, and a No keeps it", async (t) => {
   await menuEntry(page, "Delete").click();
   const first = await messageBox(page);
   assert.equal(first.text, "Delete Oldmodem? This cannot be undone.");
-  assert.equal(first.icon, "warning");
+  assert.equal(first.icon, "Warning");
   assert.deepEqual(first.buttons, ["yes", "no"]);
   await answer(page, "yes");
   const second = await messageBox(page);
