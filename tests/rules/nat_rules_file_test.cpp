@@ -251,5 +251,29 @@ TEST_F(NATRulesFile, VerificationPassesTheServersFindingsBack) {
     host::SetHost(&m_host);
 }
 
+TEST_F(NATRulesFile, AFailedLineWriteIsReportedAndTheOtherLinesAreStillWritten) {
+    PutRules(kPPPFiltersPath, "HIDE A BEHIND B JRN = OFF\n###why\nMAP X TO Y JRN = OFF\n");
+    CNATRulesFile file(testing::kTestSystem, kPPPFiltersPath, false, 0);
+    ASSERT_EQ(file.Load(false), kRulesResultOk);
+    file.GetAt(1)->SetDescription("because");
+    host::FaultInjectingHost faulty(m_host);
+    host::SetHost(&faulty);
+    host::Fault lost;
+    lost.operation = host::HostOperation::FileWriteLine;
+    lost.nth = 2;  // the description line
+    lost.fileResult = 9;
+    faulty.AddFault(lost);
+    EXPECT_EQ(file.Save(), kRulesResultOk);
+    host::SetHost(&m_host);
+    EXPECT_EQ(FileText(kPPPFiltersPath),
+              "HIDE A    BEHIND B    TIMEOUT = 16    MAXCON = 64    JRN = OFF   \n"
+              "MAP X    TO Y    JRN = OFF    \n"
+              "###because\n"
+              "\n");
+    ASSERT_EQ(m_prompts.messages.size(), 1u);
+    EXPECT_EQ(m_prompts.messages[0].id, config::kIdsFileReadWriteError);
+    EXPECT_EQ(file.IsModified(), 0);
+}
+
 }  // namespace
 }  // namespace ptp::rules
