@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/ui/snapshot.h"
+#include "platform/ui/snapshot_json.h"
 #include "platform/ui/toolkit.h"
 #include "platform/ui/ui_constants.h"
 
@@ -22,13 +23,6 @@ constexpr ButtonName kButtonNames[] = {
     {ui::IDNO, "no"},
 };
 
-const char* ButtonNameOf(int result) {
-    for (const auto& button : kButtonNames) {
-        if (button.result == result) return button.name;
-    }
-    return "ok";
-}
-
 std::optional<int> ButtonResultOf(std::string_view name) {
     for (const auto& button : kButtonNames) {
         if (name == button.name) return button.result;
@@ -36,121 +30,7 @@ std::optional<int> ButtonResultOf(std::string_view name) {
     return std::nullopt;
 }
 
-const char* IconOf(unsigned style) {
-    switch (style & ui::MB_ICONMASK) {
-        case ui::MB_ICONERROR:
-            return "error";
-        case ui::MB_ICONQUESTION:
-            return "question";
-        case ui::MB_ICONWARNING:
-            return "warning";
-        case ui::MB_ICONINFORMATION:
-            return "information";
-        default:
-            return "";
-    }
-}
-
-// The buttons that stand in a dialog's button row rather than among its controls.
-bool IsFooterButton(int id) {
-    return id == ui::IDOK || id == ui::IDCANCEL || id == ui::IDHELP;
-}
-
-Json ControlJson(const ui::ControlState& control) {
-    Json json{{"id", control.id},           {"kind", control.kind},
-              {"label", control.label},     {"text", control.text},
-              {"enabled", control.enabled}, {"visible", control.visible},
-              {"focus", control.focused},   {"group", control.group}};
-    if (control.kind == "edit" || control.kind == "combobox") {
-        json["limit"] = control.limit;
-        json["readonly"] = control.readOnly;
-        json["number"] = control.digitsOnly;
-        json["password"] = control.password;
-    }
-    if (control.kind == "checkbox" || control.kind == "radio") json["checked"] = control.check != 0;
-    if (control.kind == "combobox") json["editable"] = !control.dropDownList;
-    if (control.kind == "combobox" || control.kind == "listbox" || control.kind == "listview") {
-        json["items"] = control.items;
-        json["selected"] = control.selected;
-    }
-    if (control.kind == "listview") {
-        Json columns = Json::array();
-        for (const auto& column : control.columns) {
-            columns.push_back({{"text", column.heading}, {"width", column.width}});
-        }
-        Json rows = Json::array();
-        int selected = -1;
-        for (std::size_t i = 0; i < control.rows.size(); ++i) {
-            rows.push_back(control.rows[i].cells);
-            if (control.rows[i].selected && selected < 0) selected = static_cast<int>(i);
-        }
-        json["columns"] = columns;
-        json["rows"] = rows;
-        if (control.selected < 0) json["selected"] = selected;
-    }
-    if (control.kind == "spin") {
-        json["min"] = control.rangeLow;
-        json["max"] = control.rangeHigh;
-        json["value"] = control.pos;
-        json["buddy"] = control.buddy;
-    }
-    if (control.kind == "button") json["default"] = control.isDefault;
-    return json;
-}
-
 }  // namespace
-
-Json DialogJson(const ui::DialogState& dialog) {
-    Json json{{"serial", dialog.handle},        {"kind", "dialog"},
-              {"name", dialog.className},       {"template", dialog.templateId},
-              {"title", dialog.caption},        {"wizard", dialog.isWizard},
-              {"activePage", dialog.activePage}};
-    Json pages = Json::array();
-    for (const auto& page : dialog.pages) {
-        pages.push_back({{"title", page.caption}, {"template", page.templateId}});
-    }
-    json["pages"] = pages;
-    Json controls = Json::array();
-    Json buttons = Json::array();
-    // A sheet's own controls are its buttons; its body is the active page. A dialog keeps OK,
-    // Cancel and Help in its button row and everything else in its body.
-    for (const auto& control : dialog.controls) {
-        const bool footer = dialog.isSheet ? control.kind == "button"
-                                           : control.kind == "button" && IsFooterButton(control.id);
-        if (!footer) {
-            controls.push_back(ControlJson(control));
-            continue;
-        }
-        if (!control.visible) continue;
-        buttons.push_back({{"id", control.id},
-                           {"text", control.text.empty() ? control.label : control.text},
-                           {"enabled", control.enabled},
-                           {"default", control.isDefault},
-                           {"focus", control.focused}});
-    }
-    for (const auto& control : dialog.pageControls)
-        controls.push_back(ControlJson(control));
-    json["controls"] = controls;
-    json["buttons"] = buttons;
-    return json;
-}
-
-Json MessageBoxJson(const ui::MessageBoxState& box, std::uint64_t serial) {
-    Json buttons = Json::array();
-    int defaultIndex = 0;
-    for (std::size_t i = 0; i < box.buttons.size(); ++i) {
-        buttons.push_back(ButtonNameOf(box.buttons[i]));
-        if (box.buttons[i] == box.defaultButton) defaultIndex = static_cast<int>(i);
-    }
-    return Json{{"serial", serial},
-                {"kind", "message"},
-                {"title", box.caption},
-                {"text", box.text},
-                {"icon", IconOf(box.style)},
-                {"buttons", buttons},
-                {"defaultButton", defaultIndex},
-                {"resource", box.resourceId}};
-}
 
 void WebDriver::DialogOpened(ui::CDialog&) {
     ++m_nOpen;
@@ -287,16 +167,27 @@ Result<bool> WebDriver::Submit(const DialogActionRequest& request) {
 }
 
 Json WebDriver::DialogsJson() const {
-    const auto snapshot = ui::TakeSnapshot();
+    // The toolkit's own picture of what is on screen; the page draws it as it is and only learns
+    // here which entry is which and under what serial it answers.
+    Json snapshot = Json::parse(ui::SnapshotToJson(ui::TakeSnapshot()), nullptr, false);
+    if (snapshot.is_discarded()) return Json::array();
     Json stack = Json::array();
-    for (const auto& dialog : snapshot.dialogs)
-        stack.push_back(DialogJson(dialog));
+    for (auto& dialog : snapshot["dialogs"]) {
+        dialog["kind"] = "dialog";
+        dialog["serial"] = dialog["handle"];
+        stack.push_back(std::move(dialog));
+    }
     if (!stack.empty() && m_help) {
         stack.back()["helpTitle"] = m_help->title;
         stack.back()["helpText"] = m_help->found ? m_help->text : ui::LoadText(kNoHelp);
     }
     if (!stack.empty() && !m_strRefusal.empty()) stack.back()["refused"] = m_strRefusal;
-    if (m_box) stack.push_back(MessageBoxJson(*m_box, m_nBoxSerial));
+    if (m_box && snapshot["messageBox"].is_object()) {
+        Json box = std::move(snapshot["messageBox"]);
+        box["kind"] = "message";
+        box["serial"] = m_nBoxSerial;
+        stack.push_back(std::move(box));
+    }
     return stack;
 }
 

@@ -68,8 +68,4 @@ class WebDriver final : public ui::Driver {
     std::string m_strStatus;
 };
 
-// The JSON the browser draws a dialog from.
-[[nodiscard]] Json DialogJson(const ui::DialogState& dialog);
-[[nodiscard]] Json MessageBoxJson(const ui::MessageBoxState& box, std::uint64_t serial);
-
 }  // namespace ptp::console

@@ -1120,9 +1120,22 @@ async function dialogAction(dialog, action, extra = {}) {
   }
 }
 
-function renderMessageBox(box) {
+// Button results and icon bits of the toolkit's message boxes.
+const BUTTON_NAMES = { 1: "ok", 2: "cancel", 3: "abort", 4: "retry", 5: "ignore", 6: "yes", 7: "no" };
+const ICON_NAMES = { 0x10: "error", 0x20: "question", 0x30: "warning", 0x40: "information" };
+
+function renderMessageBox(state) {
+  const buttons = (state.buttons || [1]).map((id) => BUTTON_NAMES[id] || "ok");
+  const box = {
+    serial: state.serial,
+    title: state.caption,
+    text: state.text,
+    icon: ICON_NAMES[(state.style || 0) & 0xf0] || "",
+    buttons,
+    defaultButton: Math.max(0, (state.buttons || []).indexOf(state.default)),
+  };
   const labelId = `message-${box.serial}`;
-  const { backdrop, dialog } = modalFrame(box.title || "ptpconsole", labelId);
+  const { backdrop, dialog } = modalFrame(box.title || t("appTitle"), labelId);
   dialog.setAttribute("role", "alertdialog");
   dialog.dataset.serial = box.serial;
   dialog.classList.add("plugin-message");
@@ -1151,7 +1164,50 @@ function renderMessageBox(box) {
 }
 
 
-function renderPluginDialog(state) {
+// The toolkit's picture of a dialog, as the page draws it: a sheet keeps all its buttons in the
+// button row and shows the active page's controls; a dialog keeps OK, Cancel and Help there.
+const FOOTER_BUTTONS = new Set([1, 2, 9]);
+
+function pageDialog(snapshot) {
+  const own = snapshot.controls || [];
+  const inFooter = (control) => control.kind === "button" && (snapshot.isSheet || FOOTER_BUTTONS.has(control.id));
+  return {
+    serial: snapshot.serial,
+    name: snapshot.className,
+    title: snapshot.caption,
+    wizard: snapshot.isWizard,
+    activePage: snapshot.activePage,
+    pages: (snapshot.pages || []).map((page) => ({ title: page.caption })),
+    helpTitle: snapshot.helpTitle,
+    helpText: snapshot.helpText,
+    refused: snapshot.refused,
+    buttons: own.filter((control) => inFooter(control) && control.visible !== false).map((control) => ({
+      id: control.id, text: control.text || control.label, enabled: control.enabled,
+      default: control.default, focus: control.focused,
+    })),
+    controls: own.filter((control) => !inFooter(control)).concat(snapshot.pageControls || []).map(pageControl),
+  };
+}
+
+function pageControl(control) {
+  const drawn = Object.assign({}, control, {
+    focus: control.focused,
+    readonly: control.readOnly,
+    number: control.digitsOnly,
+    checked: Boolean(control.check),
+    editable: !control.dropDownList,
+  });
+  if (control.kind === "listview") {
+    drawn.columns = (control.columns || []).map((column) => ({ text: column.heading, width: column.width }));
+    drawn.rows = (control.rows || []).map((row) => row.cells);
+    if (drawn.selected === undefined || drawn.selected < 0) drawn.selected = (control.rows || []).findIndex((row) => row.selected);
+  }
+  if (control.kind === "spin") Object.assign(drawn, { min: control.low, max: control.high, value: control.pos });
+  return drawn;
+}
+
+function renderPluginDialog(snapshot) {
+  const state = pageDialog(snapshot);
   const labelId = `dialog-${state.serial}`;
   const { backdrop, dialog } = modalFrame(state.title || "", labelId);
   dialog.dataset.serial = state.serial;

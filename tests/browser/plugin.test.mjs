@@ -26,7 +26,8 @@ async function session(t) {
   page.on("pageerror", (error) => problems.push(error.message));
   t.after(async () => {
     await page.close();
-    await console.stop();
+    // A clean exit: no sanitizer report, no fault left behind by what the test did.
+    assert.equal(await console.stop(), 0, console.stderr());
   });
   return { console, page, problems };
 }

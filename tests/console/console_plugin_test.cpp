@@ -151,7 +151,7 @@ TEST(ConsolePlugin, FoldersMenusCommandsAndTasksGoThroughThePlugin) {
     const auto sheet = Post(console, "/api/task", task, &status);
     ASSERT_EQ(status, 200);
     ASSERT_EQ(sheet["dialogs"].size(), 1u);
-    EXPECT_EQ(sheet["dialogs"][0]["title"], "New Modem");
+    EXPECT_EQ(sheet["dialogs"][0]["caption"], "New Modem");
     const auto cancelled =
         Post(console, "/api/dialog",
              {{"dialog", sheet["dialogs"][0]["serial"]}, {"action", "cancel"}}, &status);

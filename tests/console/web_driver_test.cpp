@@ -46,21 +46,21 @@ TEST(WebDriver, TheBrowserPlaysADialogThatACallOpened) {
     const json dialog = (*opened)["dialogs"][0];
     EXPECT_EQ(dialog["kind"], "dialog");
     EXPECT_EQ(dialog["template"], kSetupDialog);
-    EXPECT_FALSE(dialog["title"].get<std::string>().empty());
+    EXPECT_FALSE(dialog["caption"].get<std::string>().empty());
     ASSERT_NE(FindControl(dialog, kAnswerRadio), nullptr);
-    EXPECT_EQ((*FindControl(dialog, kAnswerRadio))["checked"], false);
+    EXPECT_EQ((*FindControl(dialog, kAnswerRadio))["check"], 0);
     EXPECT_FALSE((*FindControl(dialog, kAnswerRadio))["label"].get<std::string>().empty());
-    std::vector<int> buttons;
-    for (const auto& button : dialog["buttons"])
-        buttons.push_back(button["id"]);
-    EXPECT_EQ(buttons, (std::vector<int>{1, 2, 9})) << "OK, Cancel and Help stand in the button row";
+    for (const int button : {1, 2, 9}) {
+        ASSERT_NE(FindControl(dialog, button), nullptr) << "the page finds OK, Cancel and Help";
+        EXPECT_EQ((*FindControl(dialog, button))["kind"], "button");
+    }
     const auto serial = dialog["serial"].get<std::uint64_t>();
 
     const auto checked = Act(
         console,
         {{"dialog", serial}, {"action", "check"}, {"control", kAnswerRadio}, {"checked", true}});
     ASSERT_TRUE(checked.is_object());
-    EXPECT_EQ((*FindControl(checked["dialogs"][0], kAnswerRadio))["checked"], true);
+    EXPECT_EQ((*FindControl(checked["dialogs"][0], kAnswerRadio))["check"], 1);
     EXPECT_EQ(result, -1) << "the dialog is still open";
 
     int status = 0;
@@ -97,9 +97,9 @@ TEST(WebDriver, MessageBoxesShowTheirIconAndButtonsAndTakeOnlyThose) {
     const json box = (*opened)["dialogs"][0];
     EXPECT_EQ(box["kind"], "message");
     EXPECT_EQ(box["text"], "Delete profile <b>PRF1</b>?");
-    EXPECT_EQ(box["icon"], "warning");
-    EXPECT_EQ(box["buttons"], json::array({"yes", "no"}));
-    EXPECT_EQ(box["defaultButton"], 1);
+    EXPECT_EQ(box["style"].get<unsigned>() & ui::MB_ICONMASK, ui::MB_ICONWARNING);
+    EXPECT_EQ(box["buttons"], json::array({ui::IDYES, ui::IDNO}));
+    EXPECT_EQ(box["default"], ui::IDNO);
 
     int status = 0;
     Act(console, {{"dialog", box["serial"]}, {"action", "answer"}, {"text", "ok"}}, &status);

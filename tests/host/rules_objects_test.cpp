@@ -62,5 +62,58 @@ TEST_F(RulesObjectsTest, TheDemoSystemHasCleanRulesAndActiveRules) {
     EXPECT_EQ(current->GetAttributeText(1000, &error).rfind("ADDRESS ISPNET", 0), 0u);
 }
 
+TEST_F(RulesObjectsTest, EachCheckLooksOnlyAtItsOwnConcern) {
+    const std::string path = "/QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/MIXED.I3P";
+    ASSERT_TRUE(
+        System()
+            .Files()
+            .Write("/QKTL/Shared/Common.I3P", "address x ip = 10.0.0.1\n", server::kCcsidUtf16)
+            .ok());
+    ASSERT_TRUE(System()
+                    .Files()
+                    .Write(path,
+                           "include file = /qktl/shared/common.i3p\n"
+                           "NOT A STATEMENT\n"
+                           "INCLUDE FILE = /QKTL/GONE.I3P\n"
+                           "filter set f action = deny %\n",
+                           server::kCcsidUtf16)
+                    .ok());
+    SOFError* error = nullptr;
+    // Lower-case keywords and an include named in another case than the file are fine; the
+    // syntax check finds the stray line and the statement left open at the end.
+    auto syntax = Verify(path);
+    EXPECT_EQ(syntax->GetAttributeText(11, &error), "1");
+    EXPECT_EQ(syntax->GetAttributeText(20, &error), "2");
+    EXPECT_NE(syntax->GetAttributeText(1000, &error).find("Line 2"), std::string::npos);
+    EXPECT_EQ(syntax->GetAttributeText(1000, &error).find("GONE"), std::string::npos);
+    // The include check finds only the missing file, with its line.
+    auto includes = Verify(path);
+    EXPECT_EQ(includes->GetAttributeText(12, &error), "1");
+    EXPECT_EQ(includes->GetAttributeText(20, &error), "1");
+    EXPECT_NE(includes->GetAttributeText(1000, &error).find("Line 3"), std::string::npos);
+    EXPECT_NE(includes->GetAttributeText(1000, &error).find("/QKTL/GONE.I3P"), std::string::npos);
+    // All checks together count every finding; the object names the file in any case.
+    EXPECT_EQ(
+        Verify("/qktl/userdata/nos50/tcpip/admixrules/mixed.i3p")->GetAttributeText(10, &error),
+        "1");
+    auto all = Verify(path);
+    EXPECT_EQ(all->GetAttributeText(10, &error), "1");
+    EXPECT_EQ(all->GetAttributeText(20, &error), "3");
+    EXPECT_EQ(error, nullptr);
+}
+
+TEST_F(RulesObjectsTest, ASystemThatNeverActivatedRulesHasNoActiveLines) {
+    SOFError* error = nullptr;
+    auto current =
+        m_host->Objects().CreateObject(kinds::kCurrentRulesList, kClientName, "SYS1", "", &error);
+    ASSERT_EQ(TakeError(error), "");
+    ASSERT_NE(current, nullptr);
+    // No line count (or a zero one) and no lines: a reader of the active rules reads nothing.
+    const std::string count = current->GetAttributeText(1, &error);
+    EXPECT_TRUE(count.empty() || count == "0") << count;
+    EXPECT_EQ(current->GetAttributeText(1000, &error), "");
+    EXPECT_EQ(TakeError(error), "");
+}
+
 }  // namespace
 }  // namespace ptp::host
