@@ -103,7 +103,10 @@ std::string JoinList(const std::vector<std::string>& items) {
 }
 
 std::string WriteList(const std::vector<std::string>& items) {
-    if (items.size() <= 1) return JoinList(items);
+    // A lone item that starts with a brace would read back as the start of a list.
+    if (items.size() == 0 || (items.size() == 1 && !StartsWith(items[0], "{"))) {
+        return JoinList(items);
+    }
     return "{" + JoinList(items) + "}";
 }
 

@@ -31,7 +31,7 @@ struct OperatorValue {
 
 // A list written as "{a, b}" (words may continue until the closing brace) or a single item.
 [[nodiscard]] std::vector<std::string> ReadList(std::string_view first, std::string_view& rest);
-// Items joined with ", ", in braces when there is more than one.
+// Items joined with ", ", in braces when there is more than one or the one starts with a brace.
 [[nodiscard]] std::string WriteList(const std::vector<std::string>& items);
 [[nodiscard]] std::string JoinList(const std::vector<std::string>& items);
 

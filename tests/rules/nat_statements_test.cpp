@@ -223,6 +223,10 @@ TEST(NATDefineAddress, EveryFormReadsBack) {
     RoundTrip("ADDRESS", "ADDRESS H HOST_NAME = {}");
     RoundTrip("ADDRESS", "ADDRESS S 10.0.0.1 MASK = 255.0.0.0");
     RoundTrip("ADDRESS", "ADDRESS E IP = TYPE = X");
+    // A lone address that starts with a brace is written in braces, or it would read back as an
+    // unclosed list that swallows the clauses after it.
+    EXPECT_EQ(RoundTrip("ADDRESS", "ADDRESS B {{x} TYPE = X"), "ADDRESS B    {{x}    TYPE = X   ");
+    RoundTrip("ADDRESS", "ADDRESS B IP = {{y} MASK = 255.0.0.0");
     EXPECT_EQ(CNATDefineAddressData().Parse("ADDRESS"), kParseNotThisStatement);
 }
 
