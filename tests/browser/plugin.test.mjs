@@ -233,3 +233,37 @@ test("the connections view, and the plug-in's connection dialog leading to a job
   await page.waitForFunction(() => document.querySelector("#view-title").textContent.includes("QKTL_TOCPPP_SSN@DIALISP"));
   assert.deepEqual(problems, []);
 });
+
+// Relative luminance of a CSS rgb() colour, 0 for black to 1 for white.
+function luminance(rgb) {
+  const [r, g, b] = rgb.match(/\d+/g).slice(0, 3).map((v) => Number(v) / 255);
+  return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+}
+
+test("dark mode follows the system, and at 800 px wide the list, the tree and the task pad stay usable", async (t) => {
+  const { console, page, problems } = await session(t);
+  await page.emulateMedia({ colorScheme: "dark" });
+  await page.setViewportSize({ width: 800, height: 700 });
+  await openConsole(page, console, "#/s/DEMO/f/NMD");
+  await row(page, "ISDN TA").waitFor();
+
+  const colours = await page.evaluate(() => {
+    const body = getComputedStyle(document.body);
+    return { background: body.backgroundColor, text: body.color };
+  });
+  assert.ok(luminance(colours.background) < 0.2, colours.background);
+  assert.ok(luminance(colours.text) > 0.7, colours.text);
+
+  // Nothing pushes the page sideways, and what the administrator needs is inside the window.
+  assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 800));
+  for (const locator of [page.locator('#tasks button[data-task="28080"]'), row(page, "ISDN TA")]) {
+    const box = await locator.boundingBox();
+    assert.ok(box && box.x >= 0 && box.x < 800 && box.width > 0, JSON.stringify(box));
+  }
+  await rightClick(page, "ISDN TA");
+  const menuBox = await menu(page).boundingBox();
+  assert.ok(menuBox.x >= 0 && menuBox.x + menuBox.width <= 800, JSON.stringify(menuBox));
+  await page.keyboard.press("Escape");
+  await menu(page).waitFor({ state: "detached" });
+  assert.deepEqual(problems, []);
+});
