@@ -93,17 +93,20 @@ int FileCommands::Run(const std::string& system) {
     return ConfigShow(system, m_strConfigFile);
 }
 
-int FileCommands::RulesShow(const std::string& system, const std::string& path) {
+bool FileCommands::LoadRules(rules::CNATRulesFile& file, const std::string& path) {
     StreamPrompts prompts(m_err);
     config::SetFilePromptResources(m_texts);
     config::SetFilePrompts(&prompts);
-    rules::CNATRulesFile file(system, path, false, 0);
     const int loaded = file.Load(false);
     config::SetFilePrompts(nullptr);
-    if (loaded != rules::kRulesResultOk) {
-        m_err << Text(kIdsRulesUnreadable, {path, std::to_string(loaded)}) << '\n';
-        return kFileCommandUnreadable;
-    }
+    if (loaded == rules::kRulesResultOk) return true;
+    m_err << Text(kIdsRulesUnreadable, {path, std::to_string(loaded)}) << '\n';
+    return false;
+}
+
+int FileCommands::RulesShow(const std::string& system, const std::string& path) {
+    rules::CNATRulesFile file(system, path, false, 0);
+    if (!LoadRules(file, path)) return kFileCommandUnreadable;
     rules::WriteRulesLines(file.GetStatements(),
                            [this](std::string_view line, int) { m_out << line << '\n'; });
     for (const rules::DroppedStatement& dropped : file.GetDropped()) {
@@ -113,16 +116,8 @@ int FileCommands::RulesShow(const std::string& system, const std::string& path) 
 }
 
 int FileCommands::RulesIds(const std::string& system, const std::string& path) {
-    StreamPrompts prompts(m_err);
-    config::SetFilePromptResources(m_texts);
-    config::SetFilePrompts(&prompts);
     rules::CNATRulesFile file(system, path, false, 0);
-    const int loaded = file.Load(false);
-    config::SetFilePrompts(nullptr);
-    if (loaded != rules::kRulesResultOk) {
-        m_err << Text(kIdsRulesUnreadable, {path, std::to_string(loaded)}) << '\n';
-        return kFileCommandUnreadable;
-    }
+    if (!LoadRules(file, path)) return kFileCommandUnreadable;
     for (const std::string& id : rules::CollectFilterIdentifiers(file))
         m_out << id << '\n';
     return kFileCommandOk;

@@ -16,6 +16,10 @@ namespace CLI {
 class App;
 }
 
+namespace ptp::rules {
+class CNATRulesFile;
+}
+
 namespace ptp::cli {
 
 // Exit statuses.
@@ -43,6 +47,8 @@ class FileCommands {
     int ConfigShow(const std::string& system, const std::string& file);
 
   private:
+    // Loads `file` with the read prompts on `err`; false (reported) when it cannot be read.
+    bool LoadRules(rules::CNATRulesFile& file, const std::string& path);
     std::string Text(std::uint32_t id, const std::vector<std::string>& args = {}) const;
 
     std::shared_ptr<res::ResourceModule> m_texts;
