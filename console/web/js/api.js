@@ -9,8 +9,11 @@ class ApiError extends Error {
   }
 }
 
+// This page load's name towards the console: a dialog opened here belongs to this window.
+const WINDOW_ID = [...crypto.getRandomValues(new Uint8Array(16))].map((byte) => byte.toString(16).padStart(2, "0")).join("");
+
 function requestInit(body) {
-  const init = { credentials: "same-origin", headers: {} };
+  const init = { credentials: "same-origin", headers: { "X-Ptp-Window": WINDOW_ID } };
   if (body === undefined) return init;
   init.method = "POST";
   init.headers["Content-Type"] = "application/json";

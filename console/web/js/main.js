@@ -2,6 +2,7 @@
 // reads the console's state and shows what the address names.
 import { api } from "./api.js";
 import { byId } from "./dom.js";
+import { renderElsewhere } from "./elsewhere.js";
 import { installMenuDismissal } from "./menus.js";
 import { renderDialogs } from "./plugin_dialogs.js";
 import { applyState, onState } from "./state.js";
@@ -40,6 +41,7 @@ function showState(state, previous) {
   setServerBusy(state.busy);
   renderTree();
   renderDialogs(state.dialogs || []);
+  renderElsewhere(state.elsewhere);
   followState(state);
 }
 

@@ -42,6 +42,6 @@ async function poll() {
 function schedulePoll() {
   clearTimeout(pollTimer);
   const state = app.state || {};
-  const hurried = openDialogs().length > 0 || Boolean(state.busy);
+  const hurried = openDialogs().length > 0 || Boolean(state.busy || state.elsewhere);
   pollTimer = setTimeout(poll, hurried ? 700 : 3000);
 }
