@@ -45,21 +45,24 @@ bool IsDecimal(std::string_view text) {
     return true;
 }
 
+// The protocol, line service and mode a profile has must fit together; a value the client has
+// not given yet is not judged.
 Status CheckProfileKind(const ObjectRecord& profile) {
     for (int id : {prf::kProtocol, prf::kLineService, prf::kMode}) {
-        if (!profile.Has(id)) return Message("CPD0087", {"attribute " + std::to_string(id)});
-        if (!IsDecimal(profile.Get(id)))
+        if (profile.Has(id) && !IsDecimal(profile.Get(id)))
             return BadValue(profile.Get(id), id, profile.name, "not a number");
     }
-    const long protocol = profile.GetInt(prf::kProtocol);
-    const long lineService = profile.GetInt(prf::kLineService);
-    const long mode = profile.GetInt(prf::kMode);
+    const long protocol = profile.GetInt(prf::kProtocol, 2);
     if (protocol != 1 && protocol != 2)
         return BadValue(profile.Get(prf::kProtocol), prf::kProtocol, profile.name,
                         "the protocol is 1 (SLIP) or 2 (PPP)");
+    if (!profile.Has(prf::kLineService)) return Status::Ok();
+    const long lineService = profile.GetInt(prf::kLineService);
     if (lineService < 1 || lineService > 3)
         return BadValue(profile.Get(prf::kLineService), prf::kLineService, profile.name,
                         "the line service is 1, 2 or 3");
+    if (!profile.Has(prf::kMode)) return Status::Ok();
+    const long mode = profile.GetInt(prf::kMode);
     if (!IsModeOf(lineService, mode))
         return BadValue(profile.Get(prf::kMode), prf::kMode, profile.name,
                         "the mode does not exist for line service " + std::to_string(lineService));
