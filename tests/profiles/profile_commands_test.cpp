@@ -86,6 +86,24 @@ TEST_F(ProfileCommands, AValueTheServerRefusesKeepsTheSheetOpenAndWritesNothing)
     EXPECT_EQ(Refreshes(), 0) << "a cancelled sheet changes nothing";
 }
 
+TEST_F(ProfileCommands, AProfileStartedMeanwhileIsRefusedWithoutAnyChange) {
+    AddProfile({.name = "DIALOUT", .more = {{29, "NOTDEFINED"}}});
+    driver.When(kSheet)
+        .SetText(IDC_PROFILE_DESCRIPTION, "New text")
+        .Do([&](ui::CDialog&) {
+            // Another console starts the profile while this sheet is open.
+            ASSERT_TRUE(System().PutObject(host::kinds::kProfile, "DIALOUT", {{3, "14"}}).ok());
+        })
+        .Ok();
+    EXPECT_EQ(Invoke("NPF", {"DIALOUT"}, "PROPERTIES"), S_OK);
+    ASSERT_EQ(MessageBoxes().size(), 1u) << Transcript();
+    EXPECT_NE(MessageBoxes()[0].text.find("TCP8A25"), std::string::npos) << MessageBoxes()[0].text;
+    EXPECT_TRUE(driver.GetTranscript().StayedOpen(kSheet).has_value());
+    EXPECT_EQ(Stored("DIALOUT")[10], "Test profile");
+    EXPECT_EQ(Stored("DIALOUT")[29], "NOTDEFINED") << "not even the validation list was written";
+    EXPECT_EQ(Refreshes(), 0);
+}
+
 TEST_F(ProfileCommands, PropertiesShowTheDisplayNameAndStoreTheDescription) {
     AddProfile({.name = "MYPROF", .more = {{29, "NOTDEFINED"}, {28, "1"}}});
     AddProfile({.name = "EMPTYVL", .more = {{29, ""}}});
