@@ -7,6 +7,9 @@ shift || true
 
 export CCACHE_DIR=${CCACHE_DIR:-${PTP_CACHE_DIR:-$HOME/.cache/ptpconsole}/ccache}
 export CCACHE_BASEDIR=$here
+# Debug builds would otherwise hash the build folder into every entry, so two clones (or worktrees)
+# of the project could never share the cache.
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-5G}
 mkdir -p "$CCACHE_DIR"
 
