@@ -111,7 +111,11 @@ bool CKeyedConfigFileBase::WriteText(std::string_view text) {
     while (true) {
         const std::size_t feed = text.find('\n');
         const std::string_view piece = text.substr(0, feed);
-        if (m_pFile->WriteLine(piece.data(), piece.size()) != host::kFileOk) return false;
+        const std::string line(piece);  // the service takes the line NUL-terminated
+        const std::size_t length = host::WriteLength(line);
+        if (m_pFile->WriteLine(line.c_str(), length, host::kWritePlain) != host::kFileOk) {
+            return false;
+        }
         if (feed == std::string_view::npos) return true;
         text.remove_prefix(feed + 1);
     }

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "frame/point_to_point_ext_app.h"
 #include "frame/point_to_point_ext_interfaces.h"
 #include "frame/verb_table.h"
+#include "platform/framework/help_text.h"
 
 namespace ptp::frame {
 namespace {
@@ -35,10 +35,7 @@ HRESULT GetMenuCommandString(std::span<const std::uint32_t> table, std::uintptr_
             return S_OK;
         }
         case fw::GCS_HELPTEXTW: {
-            const CVerb* verb = VerbOfCommand(commandId);
-            const auto& resources = TheApp().State().resources;
-            if (!verb || !resources) return E_FAIL;
-            const auto text = resources->LoadString(verb->helpText);
+            const auto text = fw::GetHelpText(commandId);
             if (!text) return E_FAIL;
             CopyCut(*text, buffer, size);
             return S_OK;

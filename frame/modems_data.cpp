@@ -86,9 +86,11 @@ HRESULT CModemsData::RowText(int column, long position, std::string* text) {
 
 HRESULT CModemsData::ResetRows() {
     if (!List() || HasError()) return S_OK;
-    // Closed, the list is read afresh by the next load.
+    // An open list is read again where it stands; the next load finds it open and keeps the
+    // rows counted here.
     host::SOFError* error = nullptr;
-    List()->Close(&error);
+    if (ListIsOpen(&error)) List()->Refresh(0, &error);
+    if (!error && ListIsOpen(&error)) m_nRowCount = List()->GetCount(&error);
     if (!error) return S_OK;
     error->Destroy();
     return E_FAIL;

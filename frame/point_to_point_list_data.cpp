@@ -105,7 +105,9 @@ void CPointToPointListData::KeepError(host::SOFError* error) {
 bool CPointToPointListData::ListIsOpen(host::SOFError** error) const {
     if (!m_pList) return false;
     const int state = m_pList->GetState(error);
-    return !*error && (state == kListOpen || state == kListRead);
+    return !*error &&
+           (state == kListOpen || state == kListRead || state == host::kListStateComplete ||
+            state == host::kListStateCompleteWithErrors);
 }
 
 host::IServerObject* CPointToPointListData::ListElement(long position) const {

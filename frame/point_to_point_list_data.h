@@ -76,7 +76,8 @@ class CPointToPointListData : public fw::CFolderData {
     [[nodiscard]] bool HasError() const { return m_pError != nullptr; }
     // Keeps `error` as the pending error, dropping an earlier one; null keeps what is there.
     void KeepError(host::SOFError* error);
-    // True when the list is open or has been read (states 1 and 2).
+    // True when the list is open or has been read (states 1 and 2, or the end state that waiting
+    // for it reached: 50 or 51).
     [[nodiscard]] bool ListIsOpen(host::SOFError** error) const;
     // Element `position` of the list, or null.
     [[nodiscard]] host::IServerObject* ListElement(long position) const;

@@ -32,7 +32,7 @@ long CPointToPointSelection::Walk(const fw::CSelectionHolder& selection,
     long visited = 0;
     for (long index = 0; index < count; ++index) {
         if (!ReadItem(selection, index, current)) break;
-        if (visit) visit(index, current);
+        if (visit && !visit(index, current)) break;
         ++visited;
     }
     return visited;

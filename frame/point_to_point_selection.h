@@ -9,12 +9,13 @@ namespace ptp::frame {
 
 class CPointToPointSelection {
   public:
-    using Visitor = std::function<void(long index, const CPointToPointSelectedObject& item)>;
+    // Answers whether the walk goes on past `item`.
+    using Visitor = std::function<bool(long index, const CPointToPointSelectedObject& item)>;
 
     // Reads the items in order into `current` and hands each one that was read whole to
-    // `visit`. An item that cannot be read, or a profile, modem or policy without its list
-    // record, ends the walk there; `current` then keeps what was read of it. Returns the number
-    // of items handed to `visit`.
+    // `visit`. An item that cannot be read, a profile, modem or policy without its list record,
+    // or an item the visitor stops at ends the walk there; `current` then keeps what was read of
+    // it. Returns the number of items the walk went past.
     static long Walk(const fw::CSelectionHolder& selection, CPointToPointSelectedObject& current,
                      const Visitor& visit);
 

@@ -8,6 +8,7 @@
 #include "frame/point_to_point_ext_interfaces.h"
 #include "frame/selection_summary.h"
 #include "frame/sheet_openers.h"
+#include "platform/framework/help_text.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
 
@@ -21,16 +22,15 @@ constexpr std::string_view kTaskFolders[] = {"NWF", "NPP", "NPF", "NRC", "NMD", 
 struct TaskEntry {
     UINT id;
     UINT icon;
-    UINT description;
 };
 
 constexpr TaskEntry kTasks[] = {
-    {TASK_NEW_MODEM, 28078, 35050},
-    {TASK_NEW_ORIGINATOR_PROFILE, 28075, 35051},
-    {TASK_NEW_RECEIVER_PROFILE, 28076, 35052},
-    {TASK_NEW_GROUP_POLICY, 28077, 35053},
-    {TASK_DIALER_WIZARD, 28075, 35054},
-    {TASK_CONSOLE_OWN, 28074, 35055},
+    {TASK_NEW_MODEM, 28078},
+    {TASK_NEW_ORIGINATOR_PROFILE, 28075},
+    {TASK_NEW_RECEIVER_PROFILE, 28076},
+    {TASK_NEW_GROUP_POLICY, 28077},
+    {TASK_DIALER_WIZARD, 28075},
+    {TASK_CONSOLE_OWN, 28074},
 };
 
 bool OffersTasks(std::string_view type) {
@@ -55,7 +55,8 @@ HRESULT CPointToPointTasks::GetTasks(UINT requestFlags, std::vector<fw::R8Task>&
     }
     for (const auto& entry : kTasks) {
         if (entry.id == TASK_CONSOLE_OWN && first.m_strTypeCode != kConsoleOwnFolder) continue;
-        tasks.push_back({entry.id, FrameText(entry.id), FrameText(entry.description), entry.icon});
+        tasks.push_back(
+            {entry.id, FrameText(entry.id), fw::GetHelpText(entry.id).value_or(""), entry.icon});
     }
     return S_OK;
 }

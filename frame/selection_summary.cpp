@@ -80,15 +80,13 @@ CPointToPointSelectionSummary CPointToPointSelectionSummary::Collect(
     CPointToPointExtInterfaces& extension) {
     CPointToPointSelectionSummary summary;
     const long count = extension.Selection().GetCount();
+    // An attribute that cannot be read stops the walk at its item, which stays the current one.
     const long read = extension.ReadSelection([&](long, const CPointToPointSelectedObject& item) {
-        if (summary.walkFailed) return;
-        if (item.m_strTypeCode == kTypeModem) {
-            summary.walkFailed = !AddModem(summary, *item.m_pListRecord);
-        } else if (IsProfile(item.m_strTypeCode)) {
-            summary.walkFailed = !AddProfile(summary, item);
-        }
+        if (item.m_strTypeCode == kTypeModem) return AddModem(summary, *item.m_pListRecord);
+        if (IsProfile(item.m_strTypeCode)) return AddProfile(summary, item);
+        return true;
     });
-    if (read < count) summary.walkFailed = true;
+    summary.walkFailed = read < count;
     summary.authority = ReadConfigurationAuthority(extension.CurrentItem().m_strServerName);
     return summary;
 }

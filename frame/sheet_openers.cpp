@@ -19,7 +19,7 @@ constexpr UINT IDS_DIALER_WIZARD = 35107;
 
 // Tells the user that what they asked for is not part of this build yet.
 DialogResult NotAvailable(UINT what) {
-    ShowFrameMessage(IDS_NOT_AVAILABLE, ui::MB_ICONINFORMATION, {FrameText(what)});
+    ShowFrameMessage(IDS_NOT_AVAILABLE, ui::MB_ICONWARNING, {FrameText(what)});
     return ui::IDCANCEL;
 }
 

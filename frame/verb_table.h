@@ -35,7 +35,6 @@ inline constexpr UINT IDS_LOGGING_MENU = 28011;
 struct CVerb {
     std::string_view verb;
     UINT commandId;
-    UINT helpText;  // the text the console shows for the command in its status bar
 };
 
 // The seventeen verbs in table order.

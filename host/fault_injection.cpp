@@ -56,9 +56,10 @@ class FaultyFile final : public IServerFile {
         if (const Fault* fault = m_host.Hit(Op::FileReadLine, {})) return fault->fileResult;
         return m_inner->ReadLine(buffer, capacity);
     }
-    int WriteLine(const char* text, std::size_t length) override {
+    int WriteLine(const char* text, std::size_t length, int flag) override {
+        m_host.RecordWrite({text ? text : "", length, flag});
         if (const Fault* fault = m_host.Hit(Op::FileWriteLine, {})) return fault->fileResult;
-        return m_inner->WriteLine(text, length);
+        return m_inner->WriteLine(text, length, flag);
     }
     int Close() override {
         if (const Fault* fault = m_host.Hit(Op::FileClose, {})) return fault->fileResult;
@@ -296,6 +297,16 @@ int FaultInjectingHost::Calls(HostOperation operation) const {
 int FaultInjectingHost::Fired() const {
     std::lock_guard lock(m_mutex);
     return m_fired;
+}
+
+std::vector<WrittenLine> FaultInjectingHost::WrittenLines() const {
+    std::lock_guard lock(m_mutex);
+    return m_written;
+}
+
+void FaultInjectingHost::RecordWrite(WrittenLine line) {
+    std::lock_guard lock(m_mutex);
+    m_written.push_back(std::move(line));
 }
 
 const Fault* FaultInjectingHost::Hit(HostOperation operation, std::string_view kind) {

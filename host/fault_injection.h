@@ -2,7 +2,8 @@
 // A host that passes every call to another host, except the calls it was told to fail: the Nth
 // call of an operation (optionally only on objects and lists of one kind) answers with an error
 // object, a command reply text, or a file result such as 5 (in use). Tests put it between the
-// plug-in and a real server, so failure paths run against real data.
+// plug-in and a real server, so failure paths run against real data; it also keeps the lines
+// written through it as they crossed the file seam.
 #include <memory>
 #include <mutex>
 #include <string>
@@ -36,6 +37,15 @@ enum class HostOperation {
     Release,
 };
 
+// A line as it was handed to the file seam.
+struct WrittenLine {
+    std::string text;
+    std::size_t length = 0;
+    int flag = 0;
+
+    bool operator==(const WrittenLine&) const = default;
+};
+
 struct Fault {
     HostOperation operation = HostOperation::Commit;
     int nth = 1;          // the Nth matching call after the fault was added fails
@@ -65,6 +75,8 @@ class FaultInjectingHost final : public IHost {
     int Calls(HostOperation operation) const;
     // How many faults have fired.
     int Fired() const;
+    // Every line written through the wrapper (failed ones included), with its length and flag.
+    std::vector<WrittenLine> WrittenLines() const;
 
     ICommandService& Commands() override;
     IServerFiles& Files() override;
@@ -76,6 +88,7 @@ class FaultInjectingHost final : public IHost {
     const Fault* Hit(HostOperation operation, std::string_view kind);
     // Fills `slot` with the fault's error object.
     void Fail(const Fault& fault, SOFError** slot);
+    void RecordWrite(WrittenLine line);
     IHost& Inner() { return m_inner; }
 
   private:
@@ -91,6 +104,7 @@ class FaultInjectingHost final : public IHost {
     std::vector<Armed> m_faults;
     std::vector<int> m_calls;
     int m_fired = 0;
+    std::vector<WrittenLine> m_written;
 
     std::unique_ptr<ICommandService> m_commands;
     std::unique_ptr<IServerFiles> m_files;

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "platform/com/utf16.h"
+
 namespace ptp::host {
 namespace {
 std::atomic<IHost*> g_host{nullptr};
@@ -20,6 +22,8 @@ IServerFacts& IHost::Facts() {
     static UnknownServerFacts facts;
     return facts;
 }
+
+std::size_t WriteLength(std::string_view line) { return Utf8ToUtf16(line).size() + 1; }
 
 IHost* GetHost() { return g_host.load(); }
 void SetHost(IHost* host) { g_host.store(host); }

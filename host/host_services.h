@@ -43,6 +43,9 @@ inline constexpr int kFileEndOfFile = 2;
 inline constexpr int kFileNotFound = 3;  // opening for reading a file that does not exist
 inline constexpr int kFileInUse = 5;
 inline constexpr int kCcsidUtf16 = 13488;
+// The write flag of a line that names another file to include, and of every other line.
+inline constexpr int kWriteInclude = 1;
+inline constexpr int kWritePlain = 0;
 
 class IServerFile {
 public:
@@ -57,11 +60,17 @@ public:
     // Fills `buffer` (capacity bytes, NUL-terminated) with the next line without its line end.
     // 0 for a line, 2 at end of file (the buffer may still hold a last unterminated line).
     virtual int ReadLine(char* buffer, std::size_t capacity) = 0;
-    // Writes `length` bytes as one line of the file. 0 is success.
-    virtual int WriteLine(const char* text, std::size_t length) = 0;
+    // Writes `text`, NUL-terminated, as one line of the file. `length` counts the line's
+    // characters (16-bit units, as the host library counts them) and the NUL; a length that does
+    // not match the text is refused. `flag` is kWriteInclude for a line that includes another
+    // file, else kWritePlain. 0 is success.
+    virtual int WriteLine(const char* text, std::size_t length, int flag) = 0;
     // Ends a read or write; a write becomes visible to others only now, whole.
     virtual int Close() = 0;
 };
+
+// The length WriteLine wants with `line`: its 16-bit characters and the NUL.
+[[nodiscard]] std::size_t WriteLength(std::string_view line);
 
 class IServerFiles {
 public:

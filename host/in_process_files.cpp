@@ -62,9 +62,14 @@ class InProcessFile final : public IServerFile {
         return last ? kFileEndOfFile : kFileOk;
     }
 
-    int WriteLine(const char* text, std::size_t length) override {
-        if (!m_open || !m_forWrite || (!text && length > 0)) return kFileError;
-        m_text.append(text, length);
+    // The flag only matters to servers that resolve includes while writing; this one keeps
+    // the line as it is.
+    int WriteLine(const char* text, std::size_t length, int flag) override {
+        if (!m_open || !m_forWrite || !text) return kFileError;
+        if (flag != kWritePlain && flag != kWriteInclude) return kFileError;
+        const std::string_view line(text);
+        if (WriteLength(line) != length) return kFileError;
+        m_text.append(line);
         m_text.push_back('\n');
         return kFileOk;
     }

@@ -270,6 +270,18 @@ int CPointToPointModemCommandsPage::CommitEntries(const std::string& modemName) 
     return 0;
 }
 
+void CPointToPointModemCommandsPage::ReloadEntries() {
+    ClearPending();
+    host::SOFError* error = nullptr;
+    m_pSheet->GetModemCommandsList()->Refresh(0, &error);
+    const bool refreshed = error == nullptr;
+    host::ShowAndDestroy(error, GetSafeHwnd());
+    // A list that could not be read again shows no entries rather than stale ones.
+    m_bEntriesLoaded = !refreshed;
+    LoadEntries();
+    if (IsCreated()) FillList();
+}
+
 void CPointToPointModemCommandsPage::ClearPending() {
     m_rows.clear();
     m_SaveList.clear();

@@ -36,6 +36,9 @@ class CPointToPointModemCommandsPage : public ui::CPropertyPage {
     // Deletes the removed entries and writes the added and changed ones for modem `modemName`:
     // 0 when all reached the server, 2 after a message was shown.
     int CommitEntries(const std::string& modemName);
+    // Reads the entries back from the server after a commit, which numbered the new ones, so
+    // that what the user does after Apply works on the server's entries.
+    void ReloadEntries();
     // The twin page takes over this page's entries and pending changes (the modem kind changed).
     void TakeEntriesFrom(CPointToPointModemCommandsPage& other);
 

@@ -22,6 +22,9 @@ CPointToPointModemGeneralPage::CPointToPointModemGeneralPage(
     : CPropertyPage(IDD_MODEM_GENERAL), m_pSheet(pSheet) {
     OnClicked(IDC_MODEM_KIND_ANALOG, [this] { OnKindChanged(); });
     OnClicked(IDC_MODEM_KIND_ISDN, [this] { OnKindChanged(); });
+    for (int id : {IDC_MODEM_NAME, IDC_MODEM_INIT_COMMAND, IDC_MODEM_RESET_COMMAND,
+                   IDC_MODEM_DIAL_COMMAND, IDC_MODEM_ANSWER_COMMAND})
+        OnChanged(id, [this] { SetModified(); });
 }
 
 void CPointToPointModemGeneralPage::Load() {
@@ -82,6 +85,11 @@ std::string CPointToPointModemGeneralPage::GetKind() const {
 void CPointToPointModemGeneralPage::OnKindChanged() {
     m_nKind = IsDlgButtonChecked(IDC_MODEM_KIND_ISDN) ? 1 : 0;
     m_pSheet->ShowParmsPageFor(GetKind());
+    SetModified();
+}
+
+void CPointToPointModemGeneralPage::ModemCreated() {
+    if (IsCreated()) Edit(IDC_MODEM_NAME).SetReadOnly(ui::TRUE);
 }
 
 int CPointToPointModemGeneralPage::FindProblem(UINT& message) {
@@ -130,7 +138,9 @@ ui::BOOL CPointToPointModemGeneralPage::OnApply() {
             return ui::FALSE;
         }
     }
-    return m_pSheet->Commit() == 0 ? ui::TRUE : ui::FALSE;
+    if (m_pSheet->Commit() != 0) return ui::FALSE;
+    SetModified(ui::FALSE);
+    return ui::TRUE;
 }
 
 void CPointToPointModemGeneralPage::OnCancel() {

@@ -23,6 +23,8 @@ class CPointToPointModemGeneralPage : public ui::CPropertyPage {
     // Stages attribute 0 (create mode) and 2 to 6 on the modem object; nothing for read-only
     // fields. Loads the values first when the page was never shown.
     void Store();
+    // The new modem was created on the server: its name is its identity from now on.
+    void ModemCreated();
 
   private:
     void Load();

@@ -33,7 +33,7 @@ CPointToPointModemPropertySheet::CPointToPointModemPropertySheet(std::string_vie
       m_GeneralPage(this),
       m_ParmsPage(this),
       m_ISDNParmsPage(this) {
-    m_psh.dwFlags |= ui::PSH_NOAPPLYNOW | ui::PSH_HASHELP;
+    m_psh.dwFlags |= ui::PSH_HASHELP;
     AddPage(&m_GeneralPage);
     if (!OpenServerObjects()) {
         EndDialog(ui::IDCANCEL);
@@ -157,7 +157,21 @@ int CPointToPointModemPropertySheet::Commit() {
         EndDialog(ui::IDCANCEL);
         return 2;
     }
-    return GetParmsPage()->CommitEntries(GetCommandsModemName());
+    CPointToPointModemCommandsPage* parms = GetParmsPage();
+    const int result = parms->CommitEntries(GetCommandsModemName());
+    // The modem exists on the server now, whatever became of its entries.
+    if (IsCreateMode()) TakeCreatedModem();
+    if (result == 0) parms->ReloadEntries();
+    return result;
+}
+
+// Later commits (OK after Apply, or OK again after a failed entry) change the new modem instead of
+// creating it a second time.
+void CPointToPointModemPropertySheet::TakeCreatedModem() {
+    m_strModemName = m_strNewModemName;
+    m_pModel = nullptr;
+    SetTitle(Caption(m_strModemName));
+    m_GeneralPage.ModemCreated();
 }
 
 void CPointToPointModemPropertySheet::Discard() {

@@ -1,8 +1,8 @@
 #pragma once
 // The modem sheet: creates a modem (empty name), copies one (empty name and a model) or changes
 // one. It owns the modem object, the server's modem list (for the unique-name check) and the
-// modem commands list; its pages read and stage values through it, and OK commits the modem and
-// then the shown parameter page.
+// modem commands list; its pages read and stage values through it, and OK or Apply commits the
+// modem and then the shown parameter page.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -84,6 +84,7 @@ class CPointToPointModemPropertySheet : public ui::CPropertySheet {
     // Creates the modem object and loads the modem and modem commands lists; false after the
     // failure was shown.
     bool OpenServerObjects();
+    void TakeCreatedModem();
     [[nodiscard]] std::string ReadAttribute(host::IServerObject& object, int id);
 
     std::string m_strSystemName;

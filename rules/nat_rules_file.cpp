@@ -165,12 +165,11 @@ int CNATRulesFile::SaveAs(std::string_view path) {
     }
     file->PrepareWrite();
     SetPath(path);
-    bool reported = false;
-    WriteRulesLines(m_statements, [&](std::string_view line, int) {
-        if (file->WriteLine(line.data(), line.size()) == host::kFileOk || reported) return;
-        // Every line is still tried; the user hears of the failure once.
+    // Every piece is tried, and each one that fails is reported.
+    WriteRulesLines(m_statements, [&](std::string_view piece, int flag) {
+        const std::string line(piece);  // the service takes the line NUL-terminated
+        if (file->WriteLine(line.c_str(), host::WriteLength(line), flag) == host::kFileOk) return;
         GetFilePrompts().ShowMessage(config::kIdsFileReadWriteError, {m_strPath});
-        reported = true;
     });
     file->Close();
     SetModified(0);

@@ -1,5 +1,7 @@
 #include "rules/nat_rules_writer.h"
 
+#include "host/host_services.h"
+
 namespace ptp::rules {
 namespace {
 
@@ -63,7 +65,8 @@ void WriteRulesLines(const std::vector<std::unique_ptr<CNATData>>& statements,
     for (const auto& statement : statements) {
         statement->SetLineLabel(std::to_string(counter));
         ++counter;
-        const int flag = statement->GetType() == kNATInclude ? 1 : 0;
+        const int flag =
+            statement->GetType() == kNATInclude ? host::kWriteInclude : host::kWritePlain;
         ForEachLine(WrapRulesText(WithoutCarriageReturns(statement->GetFullText())), flag,
                     writeLine);
         if (statement->GetType() == kNATComment) continue;
@@ -72,7 +75,7 @@ void WriteRulesLines(const std::vector<std::unique_ptr<CNATData>>& statements,
         ForEachLine("###" + WrapRulesText(description), flag, writeLine);
         ++counter;
     }
-    writeLine({}, 0);
+    writeLine({}, host::kWritePlain);
 }
 
 std::string WriteRulesText(const std::vector<std::unique_ptr<CNATData>>& statements) {

@@ -18,8 +18,8 @@ inline constexpr std::size_t kRulesLineLimit = 507;
 // limit stays whole on its own line, so no text is lost and the wrapping ends.
 [[nodiscard]] std::string WrapRulesText(std::string_view text);
 
-// Hands every physical line of the statements to `writeLine` (with the write flag: 1 for an
-// include statement, 0 otherwise), numbering the statements' line labels from 1.
+// Hands every physical line of the statements to `writeLine` (with the write flag: kWriteInclude
+// for an include statement, kWritePlain otherwise), numbering the statements' line labels from 1.
 void WriteRulesLines(const std::vector<std::unique_ptr<CNATData>>& statements,
                      const std::function<void(std::string_view line, int flag)>& writeLine);
 

@@ -159,7 +159,7 @@ void RawWrite(std::string_view path, const std::vector<std::string>& lines, int 
     if (file->Open(3, 1, 1) != 0) std::abort();
     file->PrepareWrite();
     for (const std::string& line : lines)
-        file->WriteLine(line.data(), line.size());
+        file->WriteLine(line.c_str(), ptp::host::WriteLength(line), ptp::host::kWritePlain);
     file->Close();
 }
 

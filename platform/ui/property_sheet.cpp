@@ -52,6 +52,7 @@ void CPropertySheet::CreateDialogWindow() {
     }
     if (m_psh.dwFlags & PSH_HASHELP) AddButton(IDHELP, IDS_UI_HELP, false);
     m_nActive = -1;
+    m_bApplied = false;
     SetWizardButtons(m_dwWizardButtons);
 }
 
@@ -200,7 +201,7 @@ void CPropertySheet::OnCancel() {
     for (CPropertyPage* page : pages) {
         if (page->IsCreated()) page->OnCancel();
     }
-    EndDialog(IDCANCEL);
+    EndDialog(m_bApplied ? IDOK : IDCANCEL);
 }
 
 void CPropertySheet::OnHelp(int controlId) {
@@ -276,7 +277,7 @@ bool CPropertySheet::PerformAction(const Action& action, std::string& why) {
         }
         case ActionKind::Apply:
             if (!pressed(ID_APPLY_NOW)) return false;
-            ApplyPages();
+            if (ApplyPages()) m_bApplied = true;
             return true;
         case ActionKind::Back:
         case ActionKind::Next:

@@ -2,7 +2,9 @@
 // CPropertySheet: a modal sheet of pages, or a wizard (PSH_WIZARD). The sheet's own buttons are
 // controls with the standard ids (IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP, ID_WIZBACK, ID_WIZNEXT,
 // ID_WIZFINISH), so GetDlgItem(IDOK)->EnableWindow(FALSE) greys OK. Pages may be added and removed
-// while the sheet is open.
+// while the sheet is open. Apply is enabled while a page says it is modified (SetModified) and
+// applies the pages without closing; a sheet closed with Cancel after a successful Apply ends
+// with IDOK, because what was applied stays.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,6 +73,7 @@ class CPropertySheet : public CDialog {
 
     std::vector<CPropertyPage*> m_pages;
     int m_nActive = -1;
+    bool m_bApplied = false;
     UINT m_nStartPage;
     DWORD m_dwWizardButtons = PSWIZB_BACK | PSWIZB_NEXT;
 };

@@ -101,6 +101,31 @@ TEST_F(ConfigFile, EditingTheListKeepsTheCursorAndOwnership) {
     EXPECT_EQ(file.GetFirst()->GetGroupPolicy(), "Z");
 }
 
+TEST_F(ConfigFile, EachLineGoesOutWithItsCharactersAndItsNulAsLength) {
+    host::FaultInjectingHost seam(m_host);
+    host::SetHost(&seam);
+    GroupPolicyFile file(testing::kTestSystem, kGroupPolicyConfigPath, 0);
+    // The second description has two characters of two bytes each.
+    for (auto [name, description] :
+         {std::pair{"SALES", "sales team"}, {"ENG", "caf\xC3\xA9 cr\xC3\xA8me"}}) {
+        auto record = GroupPolicyFile::CreateRecord("");
+        record->SetGroupPolicy(name);
+        record->SetDescription(description);
+        file.Add(std::move(record));
+    }
+    ASSERT_EQ(file.Save(), kFileResultOk);
+    host::SetHost(&m_host);
+    const std::string keys =
+        " MULTILINKENABLE=0 MULTILINKMAXLINKS=2 MULTILINKBACP=0 TCPIPFORWARDING=0 TCPVJ=0 "
+        "TCPUSEFILTER=0 TCPFILTERNAME= DESCRIPTION=";
+    const std::string first = "GROUPPOLICY=SALES" + keys + "sales team ";
+    const std::string second = "GROUPPOLICY=ENG" + keys + "caf\xC3\xA9 cr\xC3\xA8me ";
+    EXPECT_EQ(seam.WrittenLines(),
+              (std::vector<host::WrittenLine>{{first, first.size() + 1, host::kWritePlain},
+                                              {second, second.size() - 1, host::kWritePlain}}));
+    EXPECT_EQ(FileText(kGroupPolicyServerPath), first + "\n" + second + "\n");
+}
+
 TEST_F(ConfigFile, FailedSaveChangesNothingAndKeepsTheFlags) {
     PutFile(kGroupPolicyServerPath, "GROUPPOLICY=A\n");
     GroupPolicyFile file(testing::kTestSystem, kGroupPolicyConfigPath, 0);

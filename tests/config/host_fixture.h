@@ -15,6 +15,14 @@
 #include "server/stream_files.h"
 #include "server/system.h"
 
+namespace ptp::host {
+
+inline void PrintTo(const WrittenLine& line, std::ostream* os) {
+    *os << "{\"" << line.text << "\", length " << line.length << ", flag " << line.flag << "}";
+}
+
+}  // namespace ptp::host
+
 namespace ptp::testing {
 
 inline constexpr const char* kTestSystem = "TESTSYS";

@@ -149,8 +149,16 @@ TEST_F(ContextMenus, CommandStringsDescribeTheTable) {
     EXPECT_EQ(menu->GetCommandString(0, fw::GCS_VALIDATEW, nullptr, buffer, sizeof buffer), S_OK);
     EXPECT_EQ(menu->GetCommandString(4, fw::GCS_VALIDATEW, nullptr, buffer, sizeof buffer), E_FAIL)
         << "STOP is greyed";
+    // The status-bar text of a command is the framework's help text of its id, greyed or not.
+    char help[512];
+    EXPECT_EQ(menu->GetCommandString(0, fw::GCS_HELPTEXTW, nullptr, help, sizeof help), S_OK);
+    EXPECT_EQ(std::string(help), HelpText(29279));
+    EXPECT_EQ(menu->GetCommandString(4, fw::GCS_HELPTEXTW, nullptr, help, sizeof help), S_OK);
+    EXPECT_EQ(std::string(help), HelpText(29280));
+    EXPECT_EQ(menu->GetCommandString(5, fw::GCS_HELPTEXTW, nullptr, help, sizeof help), E_FAIL)
+        << "a separator has no help text";
     EXPECT_EQ(menu->GetCommandString(0, fw::GCS_HELPTEXTW, nullptr, buffer, sizeof buffer), S_OK);
-    EXPECT_EQ(std::string(buffer), Text(35030).substr(0, sizeof buffer - 1));
+    EXPECT_EQ(std::string(buffer), HelpText(29279).substr(0, sizeof buffer - 1));
     EXPECT_EQ(menu->GetCommandString(0, 7, nullptr, buffer, sizeof buffer), E_INVALIDARG);
     EXPECT_EQ(menu->GetCommandString(12, fw::GCS_VERBW, nullptr, buffer, sizeof buffer),
               E_INVALIDARG);

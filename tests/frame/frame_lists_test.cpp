@@ -134,6 +134,24 @@ TEST_F(FrameLists, ResetReadsTheServerAgain) {
     EXPECT_EQ(count, 2);
 }
 
+TEST_F(FrameLists, ResettingTheModemsRefreshesTheOpenListInsteadOfClosingIt) {
+    AddModem("M1", "0", "1");
+    host::FaultInjectingHost counting(*m_host, &m_session->Bridge());
+    host::SetHost(&counting);
+    ASSERT_EQ(List("NMD").rows.size(), 1u);
+    fw::IFolderData* data = m_session->FolderData("SYS1", "NMD");
+    ASSERT_NE(data, nullptr);
+    AddModem("M2", "0", "2");
+    EXPECT_EQ(data->Reset(), S_OK);
+    EXPECT_EQ(data->Load(), S_OK);
+    long count = 0;
+    EXPECT_EQ(data->GetCount(&count), fw::FOLDER_S_COMPLETE);
+    EXPECT_EQ(count, 2) << "the refreshed list holds the new modem";
+    EXPECT_EQ(counting.Calls(host::HostOperation::ListRefresh), 1);
+    EXPECT_EQ(counting.Calls(host::HostOperation::ListOpen), 1) << "opened once, at the first load";
+    host::SetHost(m_host.get());
+}
+
 TEST_F(FrameLists, CountTellsHowTheServerListEnded) {
     AddProfile({.name = "PRF1"});
     AddModem("M1", "0", "1");

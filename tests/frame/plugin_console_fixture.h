@@ -132,6 +132,11 @@ class PluginConsoleFixture : public ::testing::Test {
     std::string Text(std::uint32_t id) const {
         return m_session->Bridge().GetResourceModule()->String(id);
     }
+    // The framework's help text of a command or task: the text of the help topic of its id.
+    std::string HelpText(std::uint32_t id) const {
+        const auto topic = m_session->Bridge().GetResourceModule()->FindHelpTopic(id);
+        return topic ? topic->text : "no help topic " + std::to_string(id);
+    }
 
     HRESULT Invoke(const std::string& folder, const std::vector<std::string>& items,
                    const std::string& verb) {

@@ -18,7 +18,7 @@ class FilesTest : public test::HostFixture {
         if (int open = file->Open(3, 3, 1); open != kFileOk) return open;
         file->PrepareWrite();
         for (const auto& line : lines)
-            file->WriteLine(line.data(), line.size());
+            file->WriteLine(line.c_str(), WriteLength(line), kWritePlain);
         return file->Close();
     }
     std::vector<std::string> ReadFile(IHost& host, std::string_view path, int* openResult) {
@@ -79,6 +79,26 @@ TEST_F(FilesTest, Utf16FilesKeepTheirCodedCharacterSet) {
     EXPECT_EQ(file->ReadLine(buffer, sizeof buffer), kFileEndOfFile);
 }
 
+TEST_F(FilesTest, ALineCarriesItsCharactersAndNulAsItsLengthAndAFlag) {
+    const std::string path = "/QKTL/UserData/lengths.cfg";
+    int result = -1;
+    auto file = m_host->Files().CreateFileForWrite("SYS1", path, 0, result, 1);
+    ASSERT_EQ(file->Open(3, 3, 1), kFileOk);
+    // Four characters in five bytes, and one that takes two 16-bit units.
+    EXPECT_EQ(WriteLength("Caf\xC3\xA9"), 5u);
+    EXPECT_EQ(WriteLength("\xF0\x9F\x93\x9E"), 3u);
+    EXPECT_EQ(file->WriteLine("Caf\xC3\xA9", 5, kWritePlain), kFileOk);
+    EXPECT_EQ(file->WriteLine("INCLUDE FILE = /a.i3p", 22, kWriteInclude), kFileOk);
+    EXPECT_EQ(file->WriteLine("Caf\xC3\xA9", 6, kWritePlain), kFileError)
+        << "bytes, not characters";
+    EXPECT_EQ(file->WriteLine("ABC", 3, kWritePlain), kFileError) << "the NUL is counted";
+    EXPECT_EQ(file->WriteLine("ABC", 4, 7), kFileError) << "no such flag";
+    ASSERT_EQ(file->Close(), kFileOk);
+    int open = -1;
+    EXPECT_EQ(ReadFile(*m_host, path, &open),
+              (std::vector<std::string>{"Caf\xC3\xA9", "INCLUDE FILE = /a.i3p"}));
+}
+
 TEST_F(FilesTest, AFileOpenForWritingIsInUseForOtherClientsUntilClosed) {
     const std::string path = "/QKTL/UserData/ras.cfg";
     ASSERT_EQ(WriteFile(*m_host, path, {"OLD=1"}), kFileOk);
@@ -86,7 +106,7 @@ TEST_F(FilesTest, AFileOpenForWritingIsInUseForOtherClientsUntilClosed) {
     int result = -1;
     auto writer = m_host->Files().CreateFileForWrite("SYS1", path, 0, result, 1);
     ASSERT_EQ(writer->Open(3, 3, 1), kFileOk);
-    writer->WriteLine("NEW=1", 5);
+    writer->WriteLine("NEW=1", 6, kWritePlain);
 
     int open = -1;
     ReadFile(*other, path, &open);
@@ -102,7 +122,7 @@ TEST_F(FilesTest, AFileOpenForWritingIsInUseForOtherClientsUntilClosed) {
     {
         auto dropped = other->Files().CreateFileForWrite("SYS1", path, 0, result, 1);
         ASSERT_EQ(dropped->Open(3, 3, 1), kFileOk);
-        dropped->WriteLine("LOST=1", 6);
+        dropped->WriteLine("LOST=1", 7, kWritePlain);
     }
     EXPECT_EQ(ReadFile(*m_host, path, &open), (std::vector<std::string>{"NEW=1"}));
 }

@@ -53,6 +53,68 @@ TEST_F(ModemTest, NewModemStartsWithDefaultsAndCommitsExactlyItsEntries) {
     EXPECT_TRUE(MessageIds().empty());
 }
 
+TEST_F(ModemTest, ApplyCommitsANewModemAndTheSheetGoesOnWithIt) {
+    std::vector<bool> applyEnabled;
+    auto noteApply = [&](ui::CDialog& sheet) {
+        const ui::CWnd* apply = sheet.GetDlgItem(ui::ID_APPLY_NOW);
+        applyEnabled.push_back(apply && apply->IsWindowEnabled());
+    };
+    std::map<int, std::string> applied;
+    Entries appliedEntries;
+    bool nameReadOnly = false;
+    m_driver.When("CPointToPointModemPropertySheet")
+        .Do(noteApply)
+        .SetText(IDC_MODEM_NAME, "FAST")
+        .Do(noteApply)
+        .SelectPage(1)
+        .Click(IDC_MODEM_PARMS_ADD)
+        .Apply()
+        .Do(noteApply)
+        .Do([&](ui::CDialog&) {
+            applied = ServerModem("FAST");
+            appliedEntries = ServerEntries("FAST");
+        })
+        // The applied entry is the server's now: changing it changes that entry.
+        .Choose(IDC_MODEM_PARMS_LIST, 0)
+        .Click(IDC_MODEM_PARMS_CHANGE)
+        .SelectPage(0)
+        .Do([&](ui::CDialog& sheet) {
+            nameReadOnly = ActivePage(sheet).Edit(IDC_MODEM_NAME).IsReadOnly();
+        })
+        .SetText(IDC_MODEM_DIAL_COMMAND, "atdp")
+        .Ok();
+    AddEntry(m_driver, "Speaker off", "ATM0");
+    m_driver.When("CPointToPointModemParmsDialog").SetText(IDC_MODEM_PARM_VALUE, "ATM1").Ok();
+
+    EXPECT_EQ(Play(""), ui::IDOK) << m_driver.GetTranscript().ToText();
+    EXPECT_EQ(applyEnabled, (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(applied[5], "ATDT");
+    EXPECT_EQ(appliedEntries, (Entries{{"Speaker off", "ATM0"}}));
+    EXPECT_TRUE(nameReadOnly) << "the applied modem keeps its name";
+    EXPECT_EQ(ServerModem("FAST")[5], "ATDP");
+    EXPECT_EQ(List(host::kinds::kModem).size(), 1u);
+    EXPECT_EQ(ServerEntries("FAST"), (Entries{{"Speaker off", "ATM1"}}));
+    EXPECT_TRUE(MessageIds().empty());
+    EXPECT_TRUE(m_driver.GetTranscript().Refusals().empty()) << m_driver.GetTranscript().ToText();
+}
+
+TEST_F(ModemTest, ApplyThenCancelKeepsWhatWasApplied) {
+    AddModem("USR", "1", {{"Reset", "ATZ"}});
+    m_driver.When("CPointToPointModemPropertySheet")
+        .SetText(IDC_MODEM_ANSWER_COMMAND, "ats0=1s7=60")
+        .Apply()
+        .SetText(IDC_MODEM_DIAL_COMMAND, "atdt9")
+        .SelectPage(1)
+        .Choose(IDC_MODEM_PARMS_LIST, 0)
+        .Click(IDC_MODEM_PARMS_DELETE)
+        .Cancel();
+    // The console refreshes its view: the sheet changed the server.
+    EXPECT_EQ(Play("USR"), ui::IDOK) << m_driver.GetTranscript().ToText();
+    EXPECT_EQ(ServerModem("USR")[6], "ATS0=1S7=60");
+    EXPECT_EQ(ServerModem("USR")[5], "ATDP") << "what changed after Apply is dropped";
+    EXPECT_EQ(ServerEntries("USR"), (Entries{{"Reset", "ATZ"}}));
+}
+
 TEST_F(ModemTest, ChangedAddedAndRemovedEntriesLeaveTheServerWithExactlyTheListedOnes) {
     AddModem("USR", "1", {{"Reset", "ATZ"}, {"Speaker", "ATM1"}, {"Echo", "ATE0"}});
     AddModem("OTHER", "1", {{"Reset", "ATZ"}});

@@ -251,27 +251,39 @@ TEST_F(NATRulesFile, VerificationPassesTheServersFindingsBack) {
     host::SetHost(&m_host);
 }
 
-TEST_F(NATRulesFile, AFailedLineWriteIsReportedAndTheOtherLinesAreStillWritten) {
-    PutRules(kPPPFiltersPath, "HIDE A BEHIND B JRN = OFF\n###why\nMAP X TO Y JRN = OFF\n");
+TEST_F(NATRulesFile, EachFailedLineWriteIsReportedAndTheOtherLinesAreStillWritten) {
+    PutRules(kPPPFiltersPath,
+             "HIDE A BEHIND B JRN = OFF\n###why\nINCLUDE FILE = /a.i3p\nMAP X TO Y JRN = OFF\n");
     CNATRulesFile file(testing::kTestSystem, kPPPFiltersPath, false, 0);
     ASSERT_EQ(file.Load(false), kRulesResultOk);
-    file.GetAt(1)->SetDescription("because");
+    file.GetAt(2)->SetDescription("because");
     host::FaultInjectingHost faulty(m_host);
     host::SetHost(&faulty);
     host::Fault lost;
     lost.operation = host::HostOperation::FileWriteLine;
-    lost.nth = 2;  // the description line
+    lost.nth = 2;  // the description line and every line after it
+    lost.repeat = true;
     lost.fileResult = 9;
     faulty.AddFault(lost);
     EXPECT_EQ(file.Save(), kRulesResultOk);
     host::SetHost(&m_host);
+    // Every piece went out, the include statement's with the include flag.
+    const std::vector<std::pair<std::string, int>> pieces = {
+        {"HIDE A    BEHIND B    TIMEOUT = 16    MAXCON = 64    JRN = OFF   ", host::kWritePlain},
+        {"###why", host::kWritePlain},
+        {"INCLUDE    FILE = /a.i3p   ", host::kWriteInclude},
+        {"MAP X    TO Y    JRN = OFF    ", host::kWritePlain},
+        {"###because", host::kWritePlain},
+        {"", host::kWritePlain}};
+    std::vector<host::WrittenLine> expected;
+    for (const auto& [text, flag] : pieces)
+        expected.push_back({text, text.size() + 1, flag});
+    EXPECT_EQ(faulty.WrittenLines(), expected);
     EXPECT_EQ(FileText(kPPPFiltersPath),
-              "HIDE A    BEHIND B    TIMEOUT = 16    MAXCON = 64    JRN = OFF   \n"
-              "MAP X    TO Y    JRN = OFF    \n"
-              "###because\n"
-              "\n");
-    ASSERT_EQ(m_prompts.messages.size(), 1u);
-    EXPECT_EQ(m_prompts.messages[0].id, config::kIdsFileReadWriteError);
+              "HIDE A    BEHIND B    TIMEOUT = 16    MAXCON = 64    JRN = OFF   \n");
+    ASSERT_EQ(m_prompts.messages.size(), 5u) << "one message for each failing piece";
+    for (const auto& message : m_prompts.messages)
+        EXPECT_EQ(message.id, config::kIdsFileReadWriteError);
     EXPECT_EQ(file.IsModified(), 0);
 }
 

@@ -1,13 +1,17 @@
 #pragma once
 // The console's side of a selection, as tests play it: a data object holding selected items, the
 // list data of their folders, the server facts and the console services.
+#include <algorithm>
 #include <atomic>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/framework/console_selection.h"
 #include "platform/framework/console_services.h"
+#include "platform/framework/item_id.h"
+#include "platform/framework/shared_allocator.h"
 #include "platform/framework/shell_interfaces.h"
 
 namespace ptp::testing {
@@ -46,12 +50,49 @@ class FakeDataObject final : public fw::IDataObject, public fw::IConsoleSelectio
     std::atomic<ULONG> refs{1};
 };
 
-// A server-side list element that only knows its name.
+// An error object that counts how often the receiver destroyed one.
+class FakeError final : public host::SOFError {
+  public:
+    explicit FakeError(int* destroyed) : m_destroyed(destroyed) {}
+    void Destroy() override {
+        ++*m_destroyed;
+        delete this;
+    }
+    int GetKind() const override { return kKindMessage; }
+    std::string GetMessageId() const override { return "CPF9899"; }
+    std::string GetText() const override { return "The attribute cannot be read."; }
+    std::string GetTraceText() const override { return {}; }
+    void SetTraceText(std::string_view) override {}
+    void Show(HWND) override {}
+
+  private:
+    ~FakeError() override = default;
+    int* m_destroyed;
+};
+
+// A server-side list element: its name, the attributes a test gives it (others read empty), and
+// attributes whose read fails with an error object.
 class FakeListRecord final : public host::IServerObject {
   public:
-    explicit FakeListRecord(std::string name) : m_name(std::move(name)) {}
-    void GetAttribute(int, char* buffer, std::size_t capacity, host::SOFError**) override {
-        if (capacity > 0) buffer[0] = '\0';
+    explicit FakeListRecord(std::string name, std::map<int, std::string> attributes = {})
+        : m_name(std::move(name)), m_attributes(std::move(attributes)) {}
+
+    std::set<int> failing;
+    std::vector<int> reads;
+    int errorsDestroyed = 0;
+
+    void GetAttribute(int id, char* buffer, std::size_t capacity, host::SOFError** error) override {
+        reads.push_back(id);
+        if (failing.contains(id)) {
+            *error = new FakeError(&errorsDestroyed);
+            return;
+        }
+        if (capacity == 0) return;
+        const auto it = m_attributes.find(id);
+        const std::string value = it == m_attributes.end() ? std::string() : it->second;
+        const std::size_t length = std::min(value.size(), capacity - 1);
+        value.copy(buffer, length);
+        buffer[length] = '\0';
     }
     std::string GetAttributeText(int, host::SOFError**) override { return {}; }
     void SetAttribute(int, std::string_view) override {}
@@ -63,6 +104,7 @@ class FakeListRecord final : public host::IServerObject {
 
   private:
     std::string m_name;
+    std::map<int, std::string> m_attributes;
 };
 
 // The list data of one folder: records by item-id text.
@@ -88,6 +130,33 @@ class FakeListData final : public fw::IFolderListData {
     }
 };
 
+// A selection as the console hands it over: items of one folder's list data, each with its own
+// item id (freed with the selection) and, for objects, the list record the folder holds for it.
+class FakeSelection {
+  public:
+    FakeSelection() = default;
+    FakeSelection(const FakeSelection&) = delete;
+    FakeSelection& operator=(const FakeSelection&) = delete;
+    ~FakeSelection() {
+        for (auto* id : m_ids)
+            fw::SharedFree(id);
+    }
+
+    void AddItem(std::string type, std::string server, std::string name, FakeListRecord* record) {
+        const long position = static_cast<long>(data.items.size());
+        fw::ITEMIDLIST* id = fw::CreateItemId(name, type, position);
+        m_ids.push_back(id);
+        if (record) listData.records[fw::ItemIdText(name, type, position)] = record;
+        data.items.push_back({type, server, name, id, &listData});
+    }
+
+    FakeDataObject data;
+    FakeListData listData;
+
+  private:
+    std::vector<fw::ITEMIDLIST*> m_ids;
+};
+
 class FakeServerFacts final : public fw::IServerFacts {
   public:
     std::map<std::string, std::string> releases;  // by server name
@@ -103,7 +172,12 @@ class FakeServerFacts final : public fw::IServerFacts {
         it->second.copy(buffer, length);
         return true;
     }
-    bool HasAuthority(std::string_view, int, host::SOFError**) override { return true; }
+    std::vector<std::string> authorityAsked;  // the servers, in order
+
+    bool HasAuthority(std::string_view server, int, host::SOFError**) override {
+        authorityAsked.emplace_back(server);
+        return true;
+    }
 };
 
 class FakeConsoleServices final : public fw::IConsoleServices {

@@ -61,7 +61,9 @@ class CLoggingPage : public CPropertyPage {
 
 class CNamePage : public CLoggingPage {
   public:
-    explicit CNamePage(std::string& log) : CLoggingPage(IDD_NAME, "name", log) {}
+    explicit CNamePage(std::string& log) : CLoggingPage(IDD_NAME, "name", log) {
+        OnChanged(IDC_NAME, [this] { SetModified(); });
+    }
     BOOL OnKillActive() override {
         if (!CLoggingPage::OnKillActive()) return FALSE;
         if (!m_strValue.empty()) return TRUE;
@@ -217,6 +219,40 @@ TEST_F(SheetTest, OkDisabledOnRequestAndApplyRefusalKeepSheetOpen) {
     EXPECT_EQ(stayed->focus, IDC_VALUE);
     // Cancel after the failed OK reached every shown page.
     EXPECT_NE(sheet.m_log.find("name.cancel;options.cancel;extra.cancel;"), std::string::npos);
+}
+
+TEST_F(SheetTest, ApplyFollowsModifiedPagesAndAppliesThemWithoutClosing) {
+    CTestSheet sheet;
+    std::vector<bool> applyEnabled;
+    auto noteApply = [&](CDialog& d) {
+        applyEnabled.push_back(d.GetDlgItem(ID_APPLY_NOW)->IsWindowEnabled() != FALSE);
+    };
+    ScriptDriver driver;
+    driver.When("CTestSheet")
+        .Do(noteApply)
+        .SetText(IDC_NAME, "PRF1")
+        .Do(noteApply)
+        .SelectPage(1)
+        .Apply()
+        .Do(noteApply)
+        .Do([](CDialog& d) { static_cast<CPropertySheet&>(d).GetPage(0)->SetModified(); })
+        .Do(noteApply)
+        .Do([](CDialog& d) { static_cast<CPropertySheet&>(d).GetPage(0)->SetModified(FALSE); })
+        .Do(noteApply)
+        .Cancel();
+    ScopedDriver scoped(driver);
+    // Changes were applied, so the sheet reports OK although it was closed with Cancel.
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_EQ(applyEnabled, (std::vector<bool>{false, true, false, true, false}));
+    EXPECT_NE(sheet.m_log.find("options.kill;name.apply;options.apply;name.cancel;options.cancel"),
+              std::string::npos)
+        << sheet.m_log;
+    EXPECT_TRUE(driver.GetTranscript().Refusals().empty()) << driver.GetTranscript().ToText();
+
+    // Closed with Cancel and nothing applied: cancel.
+    CTestSheet untouched;
+    driver.When("CTestSheet").SetText(IDC_NAME, "PRF2").Cancel();
+    EXPECT_EQ(untouched.DoModal(), IDCANCEL);
 }
 
 TEST_F(SheetTest, StylesButtonsCaptionAndHelp) {
