@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/best_cpu_time.h"
 #include "cli/plugin_session/plugin_session.h"
 #include "host/in_process_host.h"
 #include "host/object_kinds.h"
@@ -28,19 +29,9 @@ constexpr int kProfiles = 10000;
 // The attributes a profile row is made of.
 constexpr int kRowAttributes[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12};
 
-std::map<std::string, double> g_seconds;  // best CPU seconds of a run, by case
-
-// Processor time, best of the runs: the machines are shared and the cases compare work done.
-double CpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-void Record(const std::string& name, double seconds) {
-    auto it = g_seconds.find(name);
-    if (it == g_seconds.end() || seconds < it->second) g_seconds[name] = seconds;
-}
+using ptp::bench::CpuSeconds;
+using ptp::bench::g_seconds;
+using ptp::bench::Record;
 
 struct Bench {
     std::filesystem::path root;
