@@ -1,23 +1,11 @@
 // Finding one's way as in every console: the address names the folder, the tree shows it, and
 // double-click or Enter on a row does what the row's menu marks as its default.
-import { test, before, after } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
-import { consoleSession, startBrowser } from "./support.mjs";
+import { consoleSessions } from "./support.mjs";
 import { openConsole, pluginDialog, row } from "./console_page.mjs";
 
-let browser;
-
-before(async () => {
-  browser = await startBrowser();
-});
-
-after(async () => {
-  if (browser) await browser.close();
-});
-
-function session(t) {
-  return consoleSession(browser, t);
-}
+const session = consoleSessions();
 
 async function viewTitleStarts(page, text) {
   await page.waitForFunction((wanted) => document.querySelector("#view-title").textContent.startsWith(wanted), text);
@@ -35,7 +23,7 @@ test("the address names a folder: it is revealed in the tree, and it follows the
   const { console, page, problems } = await session(t);
   await openConsole(page, console);
   // A bookmark of a folder four levels down, opened in a fresh tab of the signed-in browser.
-  const bookmark = await browser.context.newPage();
+  const bookmark = await session.browser().context.newPage();
   t.after(() => bookmark.close());
   await bookmark.goto(`${console.origin}/#/s/DEMO/f/NGP`);
   await viewTitleStarts(bookmark, "Group Access Policies");

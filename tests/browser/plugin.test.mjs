@@ -1,26 +1,14 @@
 // The plug-in in the web console, driven in headless Chromium on the demo system: what the
 // administrator sees and does, checked against what the server then holds.
-import { test, before, after } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
-import { consoleSession, startBrowser } from "./support.mjs";
+import { consoleSessions } from "./support.mjs";
 import {
   answer, cell, loggedCommands, menu, menuEntries, menuEntry, messageBox, openConsole, openFolderInTree,
   pluginDialog, rightClick, row, rowNames, statusText, typeInto, waitForCell,
 } from "./console_page.mjs";
 
-let browser;
-
-before(async () => {
-  browser = await startBrowser();
-});
-
-after(async () => {
-  if (browser) await browser.close();
-});
-
-function session(t) {
-  return consoleSession(browser, t);
-}
+const session = consoleSessions();
 
 test("originator profiles: the list, its menu, and a profile started from it walks to active", async (t) => {
   const { console, page, problems } = await session(t);

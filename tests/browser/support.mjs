@@ -1,5 +1,6 @@
 // Starts a console on a fresh state folder and a browser with a fresh profile.
 import { spawn } from "node:child_process";
+import { before, after } from "node:test";
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
@@ -102,4 +103,19 @@ export async function consoleSession(browser, t) {
     assert.equal(await console.stop(), 0, console.stderr());
   });
   return { console, page, problems };
+}
+
+// One browser for the tests of a file: started before the first, closed after the last. Gives a
+// function that opens a console session in it for a test.
+export function consoleSessions(options) {
+  const shared = {};
+  before(async () => {
+    shared.browser = await startBrowser(options);
+  });
+  after(async () => {
+    if (shared.browser) await shared.browser.close();
+  });
+  const session = (t) => consoleSession(shared.browser, t);
+  session.browser = () => shared.browser;
+  return session;
 }
