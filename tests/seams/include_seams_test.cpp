@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
 #include <string_view>
@@ -112,6 +112,45 @@ struct Dependency {
     std::string to;  // relative path (or folder) it reaches
 };
 
+bool IsNameChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == ':';
+}
+
+std::string_view SkipBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    return text;
+}
+
+// The file a line's #include "..." names; empty for any other line.
+std::string IncludedFile(std::string_view line) {
+    line = SkipBlanks(line);
+    if (!line.starts_with('#')) return {};
+    line = SkipBlanks(line.substr(1));
+    if (!line.starts_with("include")) return {};
+    line = SkipBlanks(line.substr(std::string_view("include").size()));
+    if (!line.starts_with('"')) return {};
+    line.remove_prefix(1);
+    const auto end = line.find('"');
+    return end == std::string_view::npos ? std::string() : std::string(line.substr(0, end));
+}
+
+// The names in `text`, split at everything that cannot be part of a target name.
+std::vector<std::string> Words(std::string_view text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : text) {
+        if (IsNameChar(c)) {
+            word += c;
+            continue;
+        }
+        if (!word.empty()) words.push_back(std::move(word));
+        word.clear();
+    }
+    if (!word.empty()) words.push_back(std::move(word));
+    return words;
+}
+
 std::string Relative(const fs::path& root, const fs::path& file) {
     return fs::relative(file, root).generic_string();
 }
@@ -141,7 +180,6 @@ std::vector<fs::path> SourceFiles(const fs::path& root) {
 }
 
 std::vector<Dependency> Includes(const fs::path& root, const std::vector<fs::path>& files) {
-    static const std::regex kInclude(R"(^\s*#\s*include\s*"([^"]+)\")");
     std::vector<Dependency> found;
     for (const fs::path& file : files) {
         const std::string ext = file.extension().string();
@@ -149,9 +187,9 @@ std::vector<Dependency> Includes(const fs::path& root, const std::vector<fs::pat
         std::ifstream in(file);
         std::string text;
         for (int line = 1; std::getline(in, text); ++line) {
-            std::smatch match;
-            if (std::regex_search(text, match, kInclude))
-                found.push_back({Relative(root, file), line, match[1].str()});
+            std::string included = IncludedFile(text);
+            if (!included.empty())
+                found.push_back({Relative(root, file), line, std::move(included)});
         }
     }
     return found;
@@ -164,7 +202,7 @@ bool IsCMakeFile(const fs::path& file) {
 // Every library a CMakeLists declares, by target name, with the folder it lives in.
 std::map<std::string, std::string> Libraries(const fs::path& root,
                                              const std::vector<fs::path>& files) {
-    static const std::regex kLibrary(R"(add_library\(\s*([A-Za-z0-9_]+))");
+    static constexpr std::string_view kAddLibrary = "add_library(";
     std::map<std::string, std::string> libraries;
     for (const fs::path& file : files) {
         if (!IsCMakeFile(file)) continue;
@@ -172,8 +210,10 @@ std::map<std::string, std::string> Libraries(const fs::path& root,
         const std::string folder = Relative(root, file.parent_path()) + "/";
         std::string text;
         while (std::getline(in, text)) {
-            std::smatch match;
-            if (std::regex_search(text, match, kLibrary)) libraries[match[1].str()] = folder;
+            const auto start = text.find(kAddLibrary);
+            if (start == std::string::npos) continue;
+            const auto words = Words(std::string_view(text).substr(start + kAddLibrary.size()));
+            if (!words.empty()) libraries[words.front()] = folder;
         }
     }
     return libraries;
@@ -183,7 +223,6 @@ std::map<std::string, std::string> Libraries(const fs::path& root,
 // lines; it ends at the first ')'.
 std::vector<Dependency> Links(const fs::path& root, const std::vector<fs::path>& files,
                               const std::map<std::string, std::string>& libraries) {
-    static const std::regex kWord(R"([A-Za-z0-9_:]+)");
     std::vector<Dependency> found;
     for (const fs::path& file : files) {
         if (!IsCMakeFile(file)) continue;
@@ -199,10 +238,8 @@ std::vector<Dependency> Links(const fs::path& root, const std::vector<fs::path>&
                 inCall = true;
             }
             const auto end = rest.find(')');
-            const std::string body(rest.substr(0, end));
-            for (auto it = std::sregex_iterator(body.begin(), body.end(), kWord);
-                 it != std::sregex_iterator(); ++it) {
-                auto library = libraries.find(it->str());
+            for (const std::string& word : Words(rest.substr(0, end))) {
+                auto library = libraries.find(word);
                 if (library != libraries.end())
                     found.push_back({Relative(root, file), line, library->second + library->first});
             }
