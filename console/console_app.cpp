@@ -8,10 +8,11 @@
 #include "console/console_texts.h"
 #include "host/host_services.h"
 #include "host/in_process_host.h"
-#include "host/object_kinds.h"
 #include "platform/com/registry.h"
 #include "platform/res/resource_module.h"
 #include "platform/ui/toolkit.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
 #include "server/demo_data.h"
 #include "server/ppp_jobs.h"
 #include "server/system.h"
@@ -24,11 +25,11 @@ constexpr const char* kDemoRelease = "050400";
 
 // The statuses of a system's profiles in one text, to tell when a clock tick changed one.
 std::string ProfileStates(server::System& system) {
-    auto profiles = system.ListObjects(host::kinds::kProfile);
+    auto profiles = system.ListObjects(kinds::kProfile);
     if (!profiles) return {};
     std::string states;
     for (const auto& profile : *profiles) {
-        states += profile.name + '=' + profile.Get(host::attributes::profile::kStatus) + ';';
+        states += profile.name + '=' + profile.Get(attr::profile::kStatus) + ';';
     }
     return states;
 }

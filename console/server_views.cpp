@@ -5,16 +5,16 @@
 #include <vector>
 
 #include "host/in_process_host.h"
-#include "host/object_kinds.h"
 #include "platform/ui/toolkit.h"
+#include "platform/vocabulary/connection.h"
+#include "platform/vocabulary/job.h"
+#include "platform/vocabulary/kinds.h"
 
 namespace ptp::console {
 namespace {
-
-namespace kinds = host::kinds;
-namespace job = host::attributes::job;
-namespace spooled = host::attributes::spooled;
-namespace connection = host::attributes::connection;
+namespace job = attr::job;
+namespace spooled = attr::spooled_file;
+namespace connection = attr::connection;
 
 struct Column {
     std::uint32_t heading;

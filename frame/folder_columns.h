@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/com/wintypes.h"
 #include "platform/framework/folder_data.h"
 
 namespace ptp::frame {

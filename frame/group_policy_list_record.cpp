@@ -1,4 +1,5 @@
 #include "frame/group_policy_list_record.h"
+#include "platform/vocabulary/group_policy.h"
 
 #include <cstring>
 
@@ -15,8 +16,8 @@ void CGroupPolicyListRecord::GetAttribute(int id, char* buffer, std::size_t capa
 
 std::string CGroupPolicyListRecord::GetAttributeText(int id, host::SOFError** error) {
     if (error) *error = nullptr;
-    if (id == kName) return m_policy.GetGroupPolicy();
-    if (id == kDescription) return m_policy.GetDescription();
+    if (id == attr::group_policy::kName) return m_policy.GetGroupPolicy();
+    if (id == attr::group_policy::kDescription) return m_policy.GetDescription();
     return {};
 }
 

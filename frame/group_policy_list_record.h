@@ -1,7 +1,7 @@
 #pragma once
 // A group access policy as the selection sees it: the policies live in a configuration file, not
 // in a server list, so each row of the folder hands out this record in place of a list element.
-// Attribute 0 is the policy's name, 1 its description; it cannot be changed through here.
+// Its attributes are those of attr::group_policy; it cannot be changed through here.
 #include "config/group_policy_config.h"
 #include "host/host_services.h"
 
@@ -9,9 +9,6 @@ namespace ptp::frame {
 
 class CGroupPolicyListRecord final : public host::IServerObject {
   public:
-    static constexpr int kName = 0;
-    static constexpr int kDescription = 1;
-
     explicit CGroupPolicyListRecord(const config::CPointToPointProfileGroupPolicyConfigData& policy)
         : m_policy(policy) {}
 

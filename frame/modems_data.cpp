@@ -6,7 +6,8 @@
 #include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
 #include "frame/type_codes.h"
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/modem.h"
 
 namespace ptp::frame {
 namespace {
@@ -17,10 +18,14 @@ constexpr UINT IDS_MODEM_USER = 29261;
 constexpr UINT IDS_MODEM_ANALOG = 29262;
 constexpr UINT IDS_MODEM_ISDN = 29263;
 
-// Column n shows modem attribute n; 0 is the name, 1 and 2 are shown as texts.
+namespace md = attr::modem;
+
+// Column n shows modem attribute n; the system flag and the kind are shown as texts.
 constexpr CFolderColumnEntry kModemColumns[] = {
-    {35020, 200, 0}, {35021, 90, 1},  {35022, 90, 2},  {35023, 150, 3},
-    {35024, 150, 4}, {35025, 120, 5}, {35026, 120, 6},
+    {35020, 200, md::kName},          {35021, 90, md::kSystem},
+    {35022, 90, md::kKind},           {35023, 150, md::kInitCommand},
+    {35024, 150, md::kResetCommand},  {35025, 120, md::kDialCommand},
+    {35026, 120, md::kAnswerCommand},
 };
 
 std::string ReadAttribute(host::IServerObject& element, int id, host::SOFError** error) {
@@ -32,7 +37,7 @@ std::string ReadAttribute(host::IServerObject& element, int id, host::SOFError**
 }  // namespace
 
 CModemsData::CModemsData()
-    : CPointToPointListData({kTypeModemsFolder, kModemColumns, false, host::kinds::kModem}) {}
+    : CPointToPointListData({kTypeModemsFolder, kModemColumns, false, kinds::kModem}) {}
 
 HRESULT CModemsData::CreateInstance(REFIID riid, void** ppv) {
     return Deliver(new (std::nothrow) CModemsData(), riid, ppv);
@@ -57,7 +62,7 @@ fw::ITEMIDLIST* CModemsData::RowItemId(long position) {
     host::IServerObject* element = RowElement(position);
     if (!element) return nullptr;
     host::SOFError* error = nullptr;
-    const std::string name = ReadAttribute(*element, 0, &error);
+    const std::string name = ReadAttribute(*element, md::kName, &error);
     if (error) {
         error->Destroy();
         return nullptr;
@@ -74,10 +79,12 @@ HRESULT CModemsData::RowText(int column, long position, std::string* text) {
         error->Destroy();
         return E_FAIL;
     }
-    if (column == 1) {
-        *text = FrameText(config::EqualsNoCase(value, "1") ? IDS_MODEM_SYSTEM : IDS_MODEM_USER);
-    } else if (column == 2) {
-        *text = FrameText(config::EqualsNoCase(value, "1") ? IDS_MODEM_ANALOG : IDS_MODEM_ISDN);
+    if (column == md::kSystem) {
+        const bool system = config::EqualsNoCase(value, code::modem_system::kSupplied);
+        *text = FrameText(system ? IDS_MODEM_SYSTEM : IDS_MODEM_USER);
+    } else if (column == md::kKind) {
+        const bool analog = config::EqualsNoCase(value, code::modem_kind::kAnalog);
+        *text = FrameText(analog ? IDS_MODEM_ANALOG : IDS_MODEM_ISDN);
     } else {
         *text = value;
     }

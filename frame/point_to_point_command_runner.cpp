@@ -15,6 +15,8 @@
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
 #include "platform/ui/ui_constants.h"
+#include "platform/vocabulary/code_text.h"
+#include "platform/vocabulary/profile.h"
 
 namespace ptp::frame {
 namespace {
@@ -189,10 +191,12 @@ bool CPointToPointCommandRunner::RunForItem(UINT command, const CPointToPointSel
             return true;
         case ID_JOBS: {
             if (!IsProfile(type)) return false;
-            const std::string protocol = ReadRecordAttribute(item.m_pListRecord, 2, "");
+            const std::string protocol =
+                ReadRecordAttribute(item.m_pListRecord, attr::profile::kProtocol, "");
             (void)OpenServerJobList(
                 item.m_strServerName,
-                config::EqualsNoCase(protocol, "1") ? kSlipJobPrefix : kPppJobPrefix, m_hParent);
+                code::Is(protocol, code::protocol::kSLIP) ? kSlipJobPrefix : kPppJobPrefix,
+                m_hParent);
             return true;
         }
         default:
@@ -225,9 +229,10 @@ bool CPointToPointCommandRunner::DeleteItem(const CPointToPointSelectedObject& i
 }
 
 bool CPointToPointCommandRunner::DeleteProfile(const CPointToPointSelectedObject& item) {
-    const std::string kind = ReadRecordAttribute(item.m_pListRecord, 6, "1");
+    const std::string service = ReadRecordAttribute(item.m_pListRecord, attr::profile::kLineService,
+                                                    code::Text(code::line_service::kSwitched));
     std::string deleteObjects = "*YES";
-    if (config::TextToInt(kind) != 3) {
+    if (config::TextToInt(service) != code::line_service::kVirtual) {
         const int answer = ShowFrameMessage(IDS_DELETE_COMMUNICATIONS_OBJECTS,
                                             kYesNoWarningSecondDefault, {item.m_strObjectName});
         deleteObjects = answer == ui::IDYES ? "*YES" : "*NO";
@@ -264,7 +269,8 @@ void CPointToPointCommandRunner::OpenProperties(const CPointToPointSelectedObjec
         return;
     }
     if (!IsProfile(type)) return;
-    const std::string status = ReadRecordAttribute(item.m_pListRecord, 13, "");
+    const std::string status =
+        ReadRecordAttribute(item.m_pListRecord, attr::profile::kChangeStatus, "");
     CProfileSheetRequest request;
     request.server = item.m_strServerName;
     request.profileName = item.m_strObjectName;

@@ -8,14 +8,14 @@
 #include "frame/connection_view_resources.h"
 #include "frame/console_job_views.h"
 #include "frame/point_to_point_connection_view_dialog.h"
-#include "host/object_kinds.h"
 #include "host/server_calls.h"
 #include "platform/ui/toolkit.h"
+#include "platform/vocabulary/connection.h"
 
 namespace ptp::frame {
 namespace {
 
-namespace attr = host::attributes::connection;
+namespace con = attr::connection;
 constexpr std::size_t kAttributeCapacity = 512;
 
 std::string ReadText(host::IServerObject& element, int id, host::SOFError** error) {
@@ -56,35 +56,33 @@ ui::BOOL CPointToPointConnectionViewDetailsDialog::OnInitDialog() {
         EndDialog(ui::IDCANCEL);
         return ui::TRUE;
     }
-    const std::string name = ReadText(*element, attr::kJobName, &error);
-    const std::string user = error ? "" : ReadText(*element, attr::kJobUser, &error);
-    const std::string number = error ? "" : ReadText(*element, attr::kJobNumber, &error);
+    const std::string name = ReadText(*element, con::kJobName, &error);
+    const std::string user = error ? "" : ReadText(*element, con::kJobUser, &error);
+    const std::string number = error ? "" : ReadText(*element, con::kJobNumber, &error);
     if (!error) SetDlgItemText(IDC_DETAILS_JOB, QualifiedJobName(name, user, number));
     struct Field {
         int control;
         int attribute;
     };
     for (const Field field :
-         {Field{IDC_DETAILS_PROFILE, attr::kProfileName}, Field{IDC_DETAILS_LINE, attr::kLineName},
-          Field{IDC_DETAILS_BUNDLE_KIND, attr::kBundleKind},
-          Field{IDC_DETAILS_REMOTE_ADDRESS, attr::kRemoteAddress},
-          Field{IDC_DETAILS_LOCAL_ADDRESS, attr::kLocalAddress}}) {
+         {Field{IDC_DETAILS_PROFILE, con::kProfileName}, Field{IDC_DETAILS_LINE, con::kLineName},
+          Field{IDC_DETAILS_BUNDLE_KIND, con::kBundleKind},
+          Field{IDC_DETAILS_REMOTE_ADDRESS, con::kRemoteAddress},
+          Field{IDC_DETAILS_LOCAL_ADDRESS, con::kLocalAddress}}) {
         if (error) break;
         SetDlgItemText(field.control, ReadText(*element, field.attribute, &error));
     }
     if (!error) {
-        const std::string seconds = ReadText(*element, attr::kConnectedSeconds, &error);
+        const std::string seconds = ReadText(*element, con::kConnectedSeconds, &error);
         SetDlgItemText(
             IDC_DETAILS_CONNECTED,
             ui::FormatResource(IDS_CONNECTED_SECONDS, {std::string(config::Trim(seconds))}));
     }
-    if (!error) SetDlgItemText(IDC_DETAILS_LINK_ID, ReadLinkId(*element, attr::kLinkId, &error));
+    if (!error) SetDlgItemText(IDC_DETAILS_LINK_ID, ReadLinkId(*element, con::kLinkId, &error));
+    if (!error) SetDlgItemText(IDC_DETAILS_BUNDLE_ID, ReadLinkId(*element, con::kBundleId, &error));
+    if (!error) SetDlgItemText(IDC_DETAILS_LCP_STATE, StateText(*element, con::kLcpStatus, &error));
     if (!error)
-        SetDlgItemText(IDC_DETAILS_BUNDLE_ID, ReadLinkId(*element, attr::kBundleId, &error));
-    if (!error)
-        SetDlgItemText(IDC_DETAILS_LCP_STATE, StateText(*element, attr::kLcpStatus, &error));
-    if (!error)
-        SetDlgItemText(IDC_DETAILS_IPCP_STATE, StateText(*element, attr::kIpcpStatus, &error));
+        SetDlgItemText(IDC_DETAILS_IPCP_STATE, StateText(*element, con::kIpcpStatus, &error));
     host::ShowAndDestroy(error, GetSafeHwnd());
     return ui::TRUE;
 }

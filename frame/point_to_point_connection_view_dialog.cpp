@@ -10,17 +10,20 @@
 #include "frame/console_job_views.h"
 #include "frame/point_to_point_connection_view_details_dialog.h"
 #include "frame/point_to_point_selected_object.h"
-#include "host/object_kinds.h"
 #include "host/server_calls.h"
 #include "platform/framework/console_navigation.h"
 #include "platform/framework/console_services.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
+#include "platform/vocabulary/connection.h"
+#include "platform/vocabulary/job.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/status.h"
 
 namespace ptp::frame {
 namespace {
 
-namespace attr = host::attributes::connection;
+namespace con = attr::connection;
 
 constexpr std::size_t kAttributeCapacity = 512;
 constexpr std::size_t kMaxBundleHeads = 16384;
@@ -48,9 +51,8 @@ constexpr std::array<Column, 10> kColumns{{
 constexpr int kNumberColumnWidth = 50;
 
 // The plain attributes after status and reason, in column order.
-constexpr std::array<int, 6> kTextAttributes{attr::kLineName,    attr::kRemoteAddress,
-                                             attr::kProfileName, attr::kJobName,
-                                             attr::kJobUser,     attr::kJobNumber};
+constexpr std::array<int, 6> kTextAttributes{con::kLineName, con::kRemoteAddress, con::kProfileName,
+                                             con::kJobName,  con::kJobUser,       con::kJobNumber};
 
 const res::ResourceModule& Texts() {
     static const std::shared_ptr<const res::ResourceModule> none =
@@ -81,8 +83,8 @@ ui::BOOL CPointToPointConnectionViewDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     ui::CWaitCursor wait;
     if (host::IHost* host = host::GetHost()) {
-        m_pConnectionList = host->Objects().CreateList(
-            host::kinds::kConnectionJob, host::kClientName, m_strSystemName, "", &m_ErrorHandle);
+        m_pConnectionList = host->Objects().CreateList(kinds::kConnectionJob, host::kClientName,
+                                                       m_strSystemName, "", &m_ErrorHandle);
         if (m_pConnectionList && !m_ErrorHandle) {
             host::LoadList(*m_pConnectionList, &m_ErrorHandle);
             if (!m_ErrorHandle) m_nCount = m_pConnectionList->GetCount(&m_ErrorHandle);
@@ -158,19 +160,19 @@ std::string CPointToPointConnectionViewDialog::ReadOr255(host::IServerObject& el
 }
 
 std::string CPointToPointConnectionViewDialog::StatusColumnText(host::IServerObject& element) {
-    const int code = config::TextToInt(Read(element, attr::kStatus));
+    const int code = config::TextToInt(Read(element, con::kStatus));
     if (m_ErrorHandle) return {};
-    if (code != kStatusOther) return StatusText(Texts(), code);
+    if (code != code::status::kOther) return StatusText(Texts(), code);
     if (!m_bV5R2) return "255";
-    return ReadOr255(element, attr::kStatusText);
+    return ReadOr255(element, con::kStatusText);
 }
 
 std::string CPointToPointConnectionViewDialog::ReasonColumnText(host::IServerObject& element) {
     if (!m_bV5R2) return {};
-    const int code = config::TextToInt(Read(element, attr::kReason));
-    if (m_ErrorHandle || code == kReasonNone) return {};
-    if (code != kReasonOther) return ReasonText(Texts(), code);
-    return ReadOr255(element, attr::kReasonText);
+    const int code = config::TextToInt(Read(element, con::kReason));
+    if (m_ErrorHandle || code == code::reason::kNone) return {};
+    if (code != code::reason::kOther) return ReasonText(Texts(), code);
+    return ReadOr255(element, con::kReasonText);
 }
 
 // A row gets its texts only when every read for it succeeded, so a read error leaves no half
@@ -210,9 +212,9 @@ void CPointToPointConnectionViewDialog::Fill() {
         host::IServerObject* object = m_pConnectionList->ElementAt(position, &m_ErrorHandle);
         if (m_ErrorHandle || !object) break;
         std::array<char, kAttributeCapacity> link{}, bundle{};
-        object->GetAttribute(attr::kLinkId, link.data(), link.size(), &m_ErrorHandle);
+        object->GetAttribute(con::kLinkId, link.data(), link.size(), &m_ErrorHandle);
         if (!m_ErrorHandle)
-            object->GetAttribute(attr::kBundleId, bundle.data(), bundle.size(), &m_ErrorHandle);
+            object->GetAttribute(con::kBundleId, bundle.data(), bundle.size(), &m_ErrorHandle);
         if (m_ErrorHandle) break;
         Element element{position, LinkIdFromBuffer(link.data(), link.size()),
                         LinkIdFromBuffer(bundle.data(), bundle.size())};
@@ -273,11 +275,11 @@ void CPointToPointConnectionViewDialog::UpdateButtons() {
     host::IServerObject* element = SelectedElement();
     bool jobRow = element != nullptr;
     if (element) {
-        const std::string kind = Read(*element, attr::kBundleKind);
+        const std::string kind = Read(*element, con::kBundleKind);
         std::array<char, kAttributeCapacity> link{}, bundle{};
-        element->GetAttribute(attr::kLinkId, link.data(), link.size(), &m_ErrorHandle);
+        element->GetAttribute(con::kLinkId, link.data(), link.size(), &m_ErrorHandle);
         if (!m_ErrorHandle)
-            element->GetAttribute(attr::kBundleId, bundle.data(), bundle.size(), &m_ErrorHandle);
+            element->GetAttribute(con::kBundleId, bundle.data(), bundle.size(), &m_ErrorHandle);
         const bool linkOfBundle = config::EqualsNoCase(kind, "*MULTILINK") &&
                                   LinkIdFromBuffer(link.data(), link.size()) !=
                                       LinkIdFromBuffer(bundle.data(), bundle.size());
@@ -302,25 +304,25 @@ void CPointToPointConnectionViewDialog::OnSpooledOutput() {
     host::IServerObject* element = SelectedElement();
     if (!element) return;
     ui::CWaitCursor wait;
-    const std::string name = Read(*element, attr::kJobName);
-    const std::string user = Read(*element, attr::kJobUser);
-    const std::string number = Read(*element, attr::kJobNumber);
+    const std::string name = Read(*element, con::kJobName);
+    const std::string user = Read(*element, con::kJobUser);
+    const std::string number = Read(*element, con::kJobNumber);
     bool opened = false;
     host::IHost* host = host::GetHost();
     if (!m_ErrorHandle && host) {
         // The job's spooled files are listed under its name "<number>/<user>/<job>".
-        auto files = host->Objects().CreateList(host::kinds::kSpooledFile, host::kClientName,
-                                                m_strSystemName, number + "/" + user + "/" + name,
-                                                &m_ErrorHandle);
+        auto files =
+            host->Objects().CreateList(kinds::kSpooledFile, host::kClientName, m_strSystemName,
+                                       number + "/" + user + "/" + name, &m_ErrorHandle);
         if (files && !m_ErrorHandle && host::LoadList(*files, &m_ErrorHandle)) {
             const long count = files->GetCount(&m_ErrorHandle);
             for (long index = 0; !m_ErrorHandle && !opened && index < count; ++index) {
                 host::IServerObject* file = files->ElementAt(index, &m_ErrorHandle);
                 if (m_ErrorHandle || !file) break;
-                if (!config::EqualsNoCase(Read(*file, host::attributes::spooled::kJobUser),
+                if (!config::EqualsNoCase(Read(*file, attr::spooled_file::kJobUser),
                                           kSpooledFileOwner))
                     continue;
-                const std::string fileName = Read(*file, host::attributes::spooled::kFileName);
+                const std::string fileName = Read(*file, attr::spooled_file::kFileName);
                 const std::string fileKey = file->GetName();
                 const int fileNumber =
                     config::TextToInt(fileKey.substr(fileKey.find_last_of('/') + 1));
@@ -345,9 +347,9 @@ void CPointToPointConnectionViewDialog::OnSpooledOutput() {
 void CPointToPointConnectionViewDialog::OnJob() {
     host::IServerObject* element = SelectedElement();
     if (!element) return;
-    const std::string name = Read(*element, attr::kJobName);
-    const std::string user = Read(*element, attr::kJobUser);
-    const std::string number = Read(*element, attr::kJobNumber);
+    const std::string name = Read(*element, con::kJobName);
+    const std::string user = Read(*element, con::kJobUser);
+    const std::string number = Read(*element, con::kJobNumber);
     if (m_ErrorHandle) {
         host::ShowAndDestroy(m_ErrorHandle, GetSafeHwnd());
         return;

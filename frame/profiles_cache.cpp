@@ -8,9 +8,14 @@
 #include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
 #include "host/host_services.h"
+#include "platform/vocabulary/code_text.h"
+#include "platform/vocabulary/profile.h"
+#include "platform/vocabulary/status.h"
 
 namespace ptp::frame {
 namespace {
+
+namespace prf = attr::profile;
 
 // Every profile attribute is read into this many characters.
 constexpr std::size_t kAttributeCapacity = 512;
@@ -73,29 +78,30 @@ bool CProfilesCache::Fill(host::IServerObject& element, bool releaseV5R2, host::
     if (!error) error = &local;
     *error = nullptr;
     AttributeReader reader(element, error);
-    SetField(1, ListedName(reader.Read(0)));
-    const std::string protocol = reader.Read(2);
-    SetField(2,
-             FrameText(config::EqualsNoCase(protocol, "1") ? IDS_PROTOCOL_SLIP : IDS_PROTOCOL_PPP));
-    const std::string status = reader.Read(3);
+    SetField(1, ListedName(reader.Read(prf::kName)));
+    const std::string protocol = reader.Read(prf::kProtocol);
+    SetField(2, FrameText(code::Is(protocol, code::protocol::kSLIP) ? IDS_PROTOCOL_SLIP
+                                                                    : IDS_PROTOCOL_PPP));
+    const std::string status = reader.Read(prf::kStatus);
     const int statusCode = config::TextToInt(status);
     const auto& texts = TheApp().State().resources;
-    if (statusCode != kStatusOther) {
+    if (statusCode != code::status::kOther) {
         SetField(3, texts ? StatusText(*texts, statusCode) : std::string());
     } else {
-        SetField(3, releaseV5R2 ? reader.Read(84) : status);
+        SetField(3, releaseV5R2 ? reader.Read(prf::kStatusText) : status);
     }
-    const std::string lineService = reader.Read(6);
-    const std::string mode = reader.Read(1);
-    const std::string dialVariant = reader.Read(12);
+    const std::string lineService = reader.Read(prf::kLineService);
+    const std::string mode = reader.Read(prf::kMode);
+    const std::string dialVariant = reader.Read(prf::kDialVariant);
     SetField(4, ConnectionKindText(lineService, mode, dialVariant));
-    const std::string lineKind = reader.Read(5);
-    SetField(5, reader.Read(config::EqualsNoCase(lineKind, "*POOL") ? 62 : 4));
-    SetField(6, lineKind);
-    SetField(7, reader.Read(7));
-    SetField(8, reader.Read(8));
-    SetField(9, reader.Read(9));
-    const std::string description = reader.Read(10);
+    const std::string lineType = reader.Read(prf::kLineType);
+    const bool pool = config::EqualsNoCase(lineType, code::profile_line_type::kPool);
+    SetField(5, reader.Read(pool ? prf::kPoolName : prf::kLineName));
+    SetField(6, lineType);
+    SetField(7, reader.Read(prf::kListedLocalAddress));
+    SetField(8, reader.Read(prf::kListedRemoteAddress));
+    SetField(9, reader.Read(prf::kJobName));
+    const std::string description = reader.Read(prf::kDescription);
     SetField(10, config::EqualsNoCase(description, "*BLANK") ? std::string() : description);
     const bool read = !reader.Failed();
     if (local) local->Destroy();

@@ -7,13 +7,13 @@
 #include "frame/point_to_point_ext_app.h"
 #include "frame/point_to_point_selected_object.h"
 #include "frame/type_codes.h"
-#include "host/object_kinds.h"
 #include "platform/framework/trace_log.h"
+#include "platform/vocabulary/code_text.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
 
 namespace ptp::frame {
 namespace {
-
-constexpr std::string_view kModeAnswer = "2";
 
 // Headings of the folders' own columns, used when the console has no definitions for "NPF".
 constexpr CFolderColumnEntry kProfileColumns[] = {
@@ -24,8 +24,7 @@ constexpr CFolderColumnEntry kProfileColumns[] = {
 }  // namespace
 
 CProfilesData::CProfilesData()
-    : CPointToPointListData(
-          {kTypeOriginatorFolder, kProfileColumns, false, host::kinds::kProfileList}) {}
+    : CPointToPointListData({kTypeOriginatorFolder, kProfileColumns, false, kinds::kProfileList}) {}
 
 HRESULT CProfilesData::CreateInstance(REFIID riid, void** ppv) {
     return Deliver(new (std::nothrow) CProfilesData(), riid, ppv);
@@ -66,9 +65,9 @@ HRESULT CProfilesData::LoadLocked() {
     for (long index = 0; index < count && !error; ++index) {
         host::IServerObject* element = list->ElementAt(index, &error);
         if (!element) break;
-        const std::string mode = element->GetAttributeText(1, &error);
+        const std::string mode = element->GetAttributeText(attr::profile::kMode, &error);
         if (error) break;
-        const bool answers = config::EqualsNoCase(mode, kModeAnswer);
+        const bool answers = code::Is(mode, code::mode::kAnswer);
         if (answers != IsReceiverFolder()) continue;
         std::unique_ptr<CProfilesCache> row(new (std::nothrow) CProfilesCache(index));
         if (!row) {

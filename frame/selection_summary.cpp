@@ -4,13 +4,19 @@
 #include "frame/point_to_point_ext_interfaces.h"
 #include "frame/type_codes.h"
 #include "platform/framework/console_services.h"
+#include "platform/vocabulary/code_text.h"
+#include "platform/vocabulary/modem.h"
+#include "platform/vocabulary/profile.h"
+#include "platform/vocabulary/status.h"
 
 namespace ptp::frame {
 namespace {
 
 constexpr std::size_t kModemAttributeCapacity = 1024;
 constexpr std::size_t kProfileAttributeCapacity = 512;
-constexpr std::string_view kStoppedStates[] = {"1", "2", "3", "13", "54"};
+constexpr int kStoppedStates[] = {code::status::kInactive, code::status::kEnded,
+                                  code::status::kFailed, code::status::kNotStarted,
+                                  code::status::kEndedByOperator};
 
 // Reads attribute `id` of `record`; false when it cannot be read.
 bool ReadAttribute(host::IServerObject& record, int id, std::size_t capacity, std::string& text) {
@@ -27,8 +33,9 @@ bool ReadAttribute(host::IServerObject& record, int id, std::size_t capacity, st
 
 bool AddModem(CPointToPointSelectionSummary& summary, host::IServerObject& record) {
     std::string systemFlag;
-    if (!ReadAttribute(record, 1, kModemAttributeCapacity, systemFlag)) return false;
-    if (config::EqualsNoCase(systemFlag, "1")) {
+    if (!ReadAttribute(record, attr::modem::kSystem, kModemAttributeCapacity, systemFlag))
+        return false;
+    if (config::EqualsNoCase(systemFlag, code::modem_system::kSupplied)) {
         ++summary.systemModems;
     } else {
         ++summary.otherModems;
@@ -39,33 +46,39 @@ bool AddModem(CPointToPointSelectionSummary& summary, host::IServerObject& recor
 bool AddProfile(CPointToPointSelectionSummary& summary, const CPointToPointSelectedObject& item) {
     host::IServerObject& record = *item.m_pListRecord;
     std::string status, lineKind, protocol, jobName;
-    if (!ReadAttribute(record, 3, kProfileAttributeCapacity, status)) return false;
+    if (!ReadAttribute(record, attr::profile::kStatus, kProfileAttributeCapacity, status))
+        return false;
     if (IsStoppedStatus(status)) {
         ++summary.stoppedProfiles;
     } else {
         ++summary.runningProfiles;
     }
-    if (!ReadAttribute(record, 5, kProfileAttributeCapacity, lineKind)) return false;
-    if (!ReadAttribute(record, 2, kProfileAttributeCapacity, protocol)) return false;
-    if (protocol != "2" && config::EqualsNoCase(lineKind, "*ASYNC")) ++summary.migrationCandidates;
-    if (!ReadAttribute(record, 9, kProfileAttributeCapacity, jobName)) return false;
+    if (!ReadAttribute(record, attr::profile::kLineType, kProfileAttributeCapacity, lineKind))
+        return false;
+    if (!ReadAttribute(record, attr::profile::kProtocol, kProfileAttributeCapacity, protocol))
+        return false;
+    if (!code::Is(protocol, code::protocol::kPPP) &&
+        config::EqualsNoCase(lineKind, code::profile_line_type::kAsync))
+        ++summary.migrationCandidates;
+    if (!ReadAttribute(record, attr::profile::kJobName, kProfileAttributeCapacity, jobName))
+        return false;
     if (jobName.empty()) return true;
     summary.connections = true;
-    if (!item.m_bV5R4 || protocol == "1") ++summary.jobs;
+    if (!item.m_bV5R4 || code::Is(protocol, code::protocol::kSLIP)) ++summary.jobs;
     return true;
 }
 
 }  // namespace
 
 bool IsStoppedStatus(std::string_view status) {
-    for (std::string_view stopped : kStoppedStates) {
-        if (config::EqualsNoCase(status, stopped)) return true;
+    for (int stopped : kStoppedStates) {
+        if (code::Is(status, stopped)) return true;
     }
     return false;
 }
 
 bool IsChangeableStatus(std::string_view status) {
-    return status != "54" && IsStoppedStatus(status);
+    return !code::Is(status, code::status::kEndedByOperator) && IsStoppedStatus(status);
 }
 
 bool ReadConfigurationAuthority(std::string_view server) {

@@ -3,8 +3,9 @@
 
 #include "host/in_process_host.h"
 #include "host/in_process_parts.h"
-#include "host/object_kinds.h"
 #include "host/server_error.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/rules.h"
 #include "server/list_views.h"
 #include "server/object_commit.h"
 #include "server/rules_check.h"
@@ -98,7 +99,8 @@ class InProcessObject final : public IServerObject {
   private:
     // Reading a check operation of a rules verification object runs the check on the server.
     bool IsCheckOperation(int id) const {
-        return m_kind == kinds::kVerifyRulesFile && id >= 10 && id <= 12;
+        return m_kind == kinds::kVerifyRulesFile && id >= attr::verify_rules::kOperationAll &&
+               id <= attr::verify_rules::kOperationIncludes;
     }
 
     void RunRulesCheck(int id) {

@@ -1,8 +1,8 @@
 #include "modems/modem_sheet.h"
 
-#include "host/object_kinds.h"
 #include "host/server_calls.h"
 #include "modems/point_to_point_modem_property_sheet.h"
+#include "platform/vocabulary/kinds.h"
 
 namespace ptp::modems {
 
@@ -17,7 +17,7 @@ bool DeleteModem(std::string_view server, std::string_view modemName, HWND paren
     host::IHost* host = host::GetHost();
     if (!host) return false;
     host::SOFError* error = nullptr;
-    auto commands = host->Objects().CreateObject(host::kinds::kCPointToPointModemCommands,
+    auto commands = host->Objects().CreateObject(kinds::kCPointToPointModemCommands,
                                                  host::kClientName, server, modemName, &error);
     if (commands) commands->Delete(&error);
     if (!error) return commands != nullptr;

@@ -4,12 +4,13 @@
 #include <array>
 
 #include "config/config_text.h"
-#include "host/object_kinds.h"
 #include "host/server_calls.h"
 #include "modems/modem_resources.h"
 #include "modems/point_to_point_modem_property_sheet.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/modem.h"
 
 namespace ptp::modems {
 namespace {
@@ -70,15 +71,17 @@ bool CPointToPointModemCommandsPage::LoadEntries() {
     for (long index = 0; !error && index < count; ++index) {
         host::IServerObject* element = list->ElementAt(index, &error);
         if (error) break;
-        const std::string modem = ReadAttribute(*element, kCommandModemName, &error);
-        const std::string kind = error ? "" : ReadAttribute(*element, kCommandEntryKind, &error);
+        const std::string modem = ReadAttribute(*element, attr::modem_command::kModemName, &error);
+        const std::string kind =
+            error ? "" : ReadAttribute(*element, attr::modem_command::kEntryKind, &error);
         if (error) break;
         if (!config::EqualsNoCase(modem, source) ||
-            !config::EqualsNoCase(kind, kCommandEntryTemplate))
+            !config::EqualsNoCase(kind, code::modem_command::kTemplate))
             continue;
-        Entry entry{config::TextToInt(ReadAttribute(*element, kCommandNumber, &error)), {}};
-        entry.row.name = ReadAttribute(*element, kCommandName, &error);
-        entry.row.value = ReadAttribute(*element, kCommandValue, &error);
+        Entry entry{
+            config::TextToInt(ReadAttribute(*element, attr::modem_command::kNumber, &error)), {}};
+        entry.row.name = ReadAttribute(*element, attr::modem_command::kName, &error);
+        entry.row.value = ReadAttribute(*element, attr::modem_command::kValue, &error);
         if (error) break;
         entry.row.pElement = element;
         entries.push_back(std::move(entry));
@@ -133,7 +136,8 @@ int CPointToPointModemCommandsPage::SelectedRow() {
 void CPointToPointModemCommandsPage::UpdateButtons() {
     const bool changeable = m_pSheet->IsChangeable();
     const bool selected = SelectedRow() >= 0;
-    Button(IDC_MODEM_PARMS_ADD).EnableWindow(changeable && GetEntryCount() < kMaxModemCommands);
+    Button(IDC_MODEM_PARMS_ADD)
+        .EnableWindow(changeable && GetEntryCount() < code::modem_command::kMaxPerModem);
     Button(IDC_MODEM_PARMS_CHANGE).EnableWindow(changeable && selected);
     Button(IDC_MODEM_PARMS_DELETE).EnableWindow(changeable && selected);
 }
@@ -144,7 +148,7 @@ CPointToPointModemParmsDialog& CPointToPointModemCommandsPage::ParmsDialog() {
 }
 
 void CPointToPointModemCommandsPage::OnAdd() {
-    if (GetEntryCount() >= kMaxModemCommands) return;
+    if (GetEntryCount() >= code::modem_command::kMaxPerModem) return;
     CPointToPointModemParmsDialog& dialog = ParmsDialog();
     dialog.m_strName.clear();
     dialog.m_strValue.clear();
@@ -175,7 +179,8 @@ void CPointToPointModemCommandsPage::OnChange() {
         host::SOFError* error = nullptr;
         auto save = std::make_unique<CModemCommandsSaveObj>();
         save->m_nState = CModemCommandsSaveObj::kChanged;
-        save->m_nNumber = config::TextToInt(ReadAttribute(*row.pElement, kCommandNumber, &error));
+        save->m_nNumber =
+            config::TextToInt(ReadAttribute(*row.pElement, attr::modem_command::kNumber, &error));
         if (error) {
             host::ShowAndDestroy(error, GetSafeHwnd());
             return;
@@ -201,7 +206,8 @@ void CPointToPointModemCommandsPage::OnDelete() {
     Row& row = m_rows[index];
     if (row.pElement) {
         host::SOFError* error = nullptr;
-        const std::string number = ReadAttribute(*row.pElement, kCommandNumber, &error);
+        const std::string number =
+            ReadAttribute(*row.pElement, attr::modem_command::kNumber, &error);
         if (error) {
             host::TraceShowAndDestroy(error, kTraceNumber, GetSafeHwnd());
             m_pSheet->EndDialog(ui::IDCANCEL);
@@ -227,8 +233,8 @@ int CPointToPointModemCommandsPage::CommitEntries(const std::string& modemName) 
     for (const auto& removed : m_DeleteList) {
         host::SOFError* error = nullptr;
         const std::string name = modemName + "/" + std::to_string(removed->m_nNumber);
-        auto command = objects.CreateObject(host::kinds::kCPointToPointModemCommands,
-                                            host::kClientName, server, name, &error);
+        auto command = objects.CreateObject(kinds::kCPointToPointModemCommands, host::kClientName,
+                                            server, name, &error);
         if (!command) {
             host::ShowAndDestroy(error, parent);
             m_pSheet->FailInternally(kTraceCreate);
@@ -248,15 +254,15 @@ int CPointToPointModemCommandsPage::CommitEntries(const std::string& modemName) 
                                      ? modemName + "/" + std::to_string(save.m_nNumber)
                                      : modemName;
         host::SOFError* error = nullptr;
-        auto command = objects.CreateObject(host::kinds::kCPointToPointModemCommands,
-                                            host::kClientName, server, name, &error);
+        auto command = objects.CreateObject(kinds::kCPointToPointModemCommands, host::kClientName,
+                                            server, name, &error);
         if (!command) {
             host::ShowAndDestroy(error, parent);
             m_pSheet->FailInternally(kTraceCreate);
             return 2;
         }
-        command->SetAttribute(kCommandName, save.m_strName);
-        command->SetAttribute(kCommandValue, save.m_strValue);
+        command->SetAttribute(attr::modem_command::kName, save.m_strName);
+        command->SetAttribute(attr::modem_command::kValue, save.m_strValue);
         command->Commit(&error);
         if (error) {
             host::TraceShowAndDestroy(error, kTraceCommit, parent);

@@ -16,16 +16,6 @@ namespace ptp::modems {
 
 class CPointToPointModemPropertySheet;
 
-// Modem command entry attributes (elements of the modem commands list).
-inline constexpr int kCommandModemName = 0;
-inline constexpr int kCommandEntryKind = 1;
-inline constexpr int kCommandNumber = 2;
-inline constexpr int kCommandName = 3;
-inline constexpr int kCommandValue = 4;
-inline constexpr std::string_view kCommandEntryTemplate = "TEMPLATE";
-// A modem holds at most this many command entries.
-inline constexpr int kMaxModemCommands = 24;
-
 class CPointToPointModemCommandsPage : public ui::CPropertyPage {
   public:
     CPointToPointModemCommandsPage(UINT nIDTemplate, CPointToPointModemPropertySheet* pSheet);

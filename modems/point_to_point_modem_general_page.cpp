@@ -5,6 +5,7 @@
 #include "modems/point_to_point_modem_property_sheet.h"
 #include "platform/ui/ddx.h"
 #include "platform/ui/message_box.h"
+#include "platform/vocabulary/modem.h"
 
 namespace ptp::modems {
 namespace {
@@ -39,11 +40,11 @@ void CPointToPointModemGeneralPage::Load() {
         m_strAnswerCommand = "ATS0=2S7=30";
         return;
     }
-    m_nKind = m_pSheet->GetSourceAttribute(kModemKind) == kModemKindIsdn ? 1 : 0;
-    m_strInitCommand = m_pSheet->GetSourceAttribute(kModemInitCommand);
-    m_strResetCommand = m_pSheet->GetSourceAttribute(kModemResetCommand);
-    m_strDialCommand = m_pSheet->GetSourceAttribute(kModemDialCommand);
-    m_strAnswerCommand = m_pSheet->GetSourceAttribute(kModemAnswerCommand);
+    m_nKind = m_pSheet->GetSourceAttribute(attr::modem::kKind) == code::modem_kind::kISDN ? 1 : 0;
+    m_strInitCommand = m_pSheet->GetSourceAttribute(attr::modem::kInitCommand);
+    m_strResetCommand = m_pSheet->GetSourceAttribute(attr::modem::kResetCommand);
+    m_strDialCommand = m_pSheet->GetSourceAttribute(attr::modem::kDialCommand);
+    m_strAnswerCommand = m_pSheet->GetSourceAttribute(attr::modem::kAnswerCommand);
 }
 
 bool CPointToPointModemGeneralPage::FieldsChangeable() const {
@@ -79,7 +80,7 @@ void CPointToPointModemGeneralPage::DoDataExchange(ui::CDataExchange* pDX) {
 }
 
 std::string CPointToPointModemGeneralPage::GetKind() const {
-    return std::string(m_nKind == 1 ? kModemKindIsdn : kModemKindAnalog);
+    return std::string(m_nKind == 1 ? code::modem_kind::kISDN : code::modem_kind::kAnalog);
 }
 
 void CPointToPointModemGeneralPage::OnKindChanged() {
@@ -150,15 +151,16 @@ void CPointToPointModemGeneralPage::OnCancel() {
 void CPointToPointModemGeneralPage::Store() {
     Load();
     if (m_pSheet->IsCreateMode()) {
-        m_pSheet->SetModemAttribute(kModemName, std::string(config::Trim(m_strName)));
+        m_pSheet->SetModemAttribute(attr::modem::kName, std::string(config::Trim(m_strName)));
     }
     if (!FieldsChangeable()) return;
-    m_pSheet->SetModemAttribute(kModemKind, GetKind());
-    m_pSheet->SetModemAttribute(kModemInitCommand, config::ToUpper(config::Trim(m_strInitCommand)));
-    m_pSheet->SetModemAttribute(kModemResetCommand,
+    m_pSheet->SetModemAttribute(attr::modem::kKind, GetKind());
+    m_pSheet->SetModemAttribute(attr::modem::kInitCommand,
+                                config::ToUpper(config::Trim(m_strInitCommand)));
+    m_pSheet->SetModemAttribute(attr::modem::kResetCommand,
                                 config::ToUpper(config::Trim(m_strResetCommand)));
-    m_pSheet->SetModemAttribute(kModemDialCommand, config::ToUpper(m_strDialCommand));
-    m_pSheet->SetModemAttribute(kModemAnswerCommand, config::ToUpper(m_strAnswerCommand));
+    m_pSheet->SetModemAttribute(attr::modem::kDialCommand, config::ToUpper(m_strDialCommand));
+    m_pSheet->SetModemAttribute(attr::modem::kAnswerCommand, config::ToUpper(m_strAnswerCommand));
 }
 
 }  // namespace ptp::modems

@@ -3,11 +3,12 @@
 #include <array>
 
 #include "config/config_text.h"
-#include "host/object_kinds.h"
 #include "host/server_calls.h"
 #include "modems/modem_resources.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/modem.h"
 
 namespace ptp::modems {
 namespace {
@@ -39,9 +40,10 @@ CPointToPointModemPropertySheet::CPointToPointModemPropertySheet(std::string_vie
         EndDialog(ui::IDCANCEL);
         return;
     }
-    if (!IsCreateMode()) m_bSystemModem = GetSourceAttribute(kModemSystem) == "1";
-    const bool isdn =
-        !(IsCreateMode() && !IsCopyMode()) && GetSourceAttribute(kModemKind) == kModemKindIsdn;
+    if (!IsCreateMode())
+        m_bSystemModem = GetSourceAttribute(attr::modem::kSystem) == code::modem_system::kSupplied;
+    const bool isdn = !(IsCreateMode() && !IsCopyMode()) &&
+                      GetSourceAttribute(attr::modem::kKind) == code::modem_kind::kISDN;
     AddPage(isdn ? static_cast<ui::CPropertyPage*>(&m_ISDNParmsPage) : &m_ParmsPage);
 }
 
@@ -56,20 +58,19 @@ bool CPointToPointModemPropertySheet::OpenServerObjects() {
         return false;
     }
     host::IServerObjects& objects = host->Objects();
-    m_pModemObject = objects.CreateObject(host::kinds::kModem, host::kClientName, m_strSystemName,
+    m_pModemObject = objects.CreateObject(kinds::kModem, host::kClientName, m_strSystemName,
                                           m_strModemName, &m_ErrorHandle);
     if (!m_pModemObject || m_ErrorHandle) {
         host::ShowAndDestroy(m_ErrorHandle, GetSafeHwnd());
         return false;
     }
-    m_pModemList = objects.CreateList(host::kinds::kModem, host::kClientName, m_strSystemName, "",
-                                      &m_ErrorHandle);
+    m_pModemList =
+        objects.CreateList(kinds::kModem, host::kClientName, m_strSystemName, "", &m_ErrorHandle);
     if (m_pModemList && !host::LoadList(*m_pModemList, &m_ErrorHandle)) m_pModemList.reset();
     host::ShowAndDestroy(m_ErrorHandle, GetSafeHwnd());
     // Without the commands list the parameter page reports the failure when it opens.
-    m_pSOAModemCommandsList =
-        objects.CreateList(host::kinds::kCPointToPointModemCommands, host::kClientName,
-                           m_strSystemName, "", &m_ErrorHandle);
+    m_pSOAModemCommandsList = objects.CreateList(
+        kinds::kCPointToPointModemCommands, host::kClientName, m_strSystemName, "", &m_ErrorHandle);
     if (m_pSOAModemCommandsList && !host::LoadList(*m_pSOAModemCommandsList, &m_ErrorHandle))
         m_pSOAModemCommandsList.reset();
     host::ShowAndDestroy(m_ErrorHandle, GetSafeHwnd());
@@ -100,7 +101,7 @@ std::string CPointToPointModemPropertySheet::GetSourceAttribute(int id) {
 }
 
 std::string CPointToPointModemPropertySheet::GetSourceModemName() {
-    if (IsCopyMode()) return ReadAttribute(*m_pModel, kModemName);
+    if (IsCopyMode()) return ReadAttribute(*m_pModel, attr::modem::kName);
     return m_strModemName;
 }
 
@@ -120,7 +121,7 @@ bool CPointToPointModemPropertySheet::ModemNameExists(std::string_view name) con
         host::IServerObject* modem = m_pModemList->ElementAt(index, &error);
         if (error || !modem) break;
         std::array<char, kAttributeCapacity> buffer{};
-        modem->GetAttribute(kModemName, buffer.data(), buffer.size(), &error);
+        modem->GetAttribute(attr::modem::kName, buffer.data(), buffer.size(), &error);
         if (!error && config::EqualsNoCase(buffer.data(), name)) return true;
     }
     host::ShowAndDestroy(error, GetSafeHwnd());
@@ -134,8 +135,9 @@ CPointToPointModemCommandsPage* CPointToPointModemPropertySheet::GetParmsPage() 
 
 void CPointToPointModemPropertySheet::ShowParmsPageFor(std::string_view kind) {
     CPointToPointModemCommandsPage* wanted =
-        kind == kModemKindIsdn ? static_cast<CPointToPointModemCommandsPage*>(&m_ISDNParmsPage)
-                               : &m_ParmsPage;
+        kind == code::modem_kind::kISDN
+            ? static_cast<CPointToPointModemCommandsPage*>(&m_ISDNParmsPage)
+            : &m_ParmsPage;
     CPointToPointModemCommandsPage* shown = GetParmsPage();
     if (wanted == shown) return;
     wanted->TakeEntriesFrom(*shown);

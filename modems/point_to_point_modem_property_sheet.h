@@ -15,19 +15,6 @@
 
 namespace ptp::modems {
 
-// Modem attributes.
-inline constexpr int kModemName = 0;
-inline constexpr int kModemSystem = 1;
-inline constexpr int kModemKind = 2;
-inline constexpr int kModemInitCommand = 3;
-inline constexpr int kModemResetCommand = 4;
-inline constexpr int kModemDialCommand = 5;
-inline constexpr int kModemAnswerCommand = 6;
-
-// Modem kinds (attribute 2).
-inline constexpr std::string_view kModemKindAnalog = "1";
-inline constexpr std::string_view kModemKindIsdn = "2";
-
 class CPointToPointModemPropertySheet : public ui::CPropertySheet {
   public:
     // `modemName` empty opens a new modem; `pModel` (the model modem's list record, which stays

@@ -1,33 +1,33 @@
 #include "profiles/point_to_point_profile_general_page.h"
 
 #include "config/config_text.h"
-#include "host/object_kinds.h"
 #include "platform/ui/ddx.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
+#include "platform/vocabulary/profile.h"
 #include "profiles/point_to_point_profile_property_sheet.h"
 #include "profiles/profile_resources.h"
 
 namespace ptp::profiles {
 namespace {
 
-namespace prf = host::attributes::profile;
+namespace prf = attr::profile;
 
 constexpr int kNameLimit = 10;
 constexpr int kDescriptionLimit = 50;
 
 UINT SwitchedKindText(int mode, int dialVariant) {
     switch (mode) {
-        case kModeDial:
+        case code::mode::kDial:
             if (dialVariant == 1) return IDS_PROFILE_KIND_DIAL_VARIANT1;
             if (dialVariant == 2) return IDS_PROFILE_KIND_DIAL_VARIANT2;
             if (dialVariant == 3) return IDS_PROFILE_KIND_DIAL_VARIANT3;
             return IDS_PROFILE_KIND_DIAL;
-        case kModeDialVariant3:
+        case code::mode::kDialVariant3:
             return IDS_PROFILE_KIND_SWITCHED_MODE3;
-        case kModeDialVariant4:
+        case code::mode::kDialVariant4:
             return IDS_PROFILE_KIND_SWITCHED_MODE4;
-        case kModeDialOnDemand:
+        case code::mode::kDialOnDemand:
             return IDS_PROFILE_KIND_SWITCHED_MODE6;
         default:
             return IDS_PROFILE_KIND_ANSWER;
@@ -36,17 +36,17 @@ UINT SwitchedKindText(int mode, int dialVariant) {
 
 UINT VirtualKindText(int mode) {
     switch (mode) {
-        case kModeDial:
+        case code::mode::kDial:
             return IDS_PROFILE_KIND_VIRTUAL_MODE1;
-        case kModeDialVariant3:
+        case code::mode::kDialVariant3:
             return IDS_PROFILE_KIND_VIRTUAL_MODE3;
-        case kModeL2TPInitiator:
+        case code::mode::kL2TPInitiator:
             return IDS_PROFILE_KIND_VIRTUAL_MODE5;
-        case kModeL2TPInitiator7:
+        case code::mode::kL2TPInitiatorMode7:
             return IDS_PROFILE_KIND_VIRTUAL_MODE7;
-        case kModeL2TPTunnelOnly:
+        case code::mode::kL2TPInitiatorMode8:
             return IDS_PROFILE_KIND_VIRTUAL_MODE8;
-        case kModePPPoEInitiator:
+        case code::mode::kPPPoEInitiator:
             return IDS_PROFILE_KIND_VIRTUAL_MODE9;
         default:
             return IDS_PROFILE_KIND_L2TP_TERMINATOR;
@@ -76,12 +76,12 @@ int CPointToPointProfileGeneralPage::Load() {
 UINT CPointToPointProfileGeneralPage::KindText() const {
     const int mode = m_pSheet->GetMode();
     switch (m_pSheet->GetLineService()) {
-        case kSwitchedLine:
+        case code::line_service::kSwitched:
             return SwitchedKindText(mode, m_pSheet->GetCapabilityB() ? m_nDialVariant : 0);
-        case kNonswitchedLine:
-            return mode == kModeDial ? IDS_PROFILE_KIND_LEASED_INITIATOR
-                                     : IDS_PROFILE_KIND_LEASED_TERMINATOR;
-        case kVirtualLine:
+        case code::line_service::kNonswitched:
+            return mode == code::mode::kDial ? IDS_PROFILE_KIND_LEASED_INITIATOR
+                                             : IDS_PROFILE_KIND_LEASED_TERMINATOR;
+        case code::line_service::kVirtual:
             return VirtualKindText(mode);
         default:
             return 0;
@@ -101,7 +101,7 @@ ui::BOOL CPointToPointProfileGeneralPage::OnInitDialog() {
     if (!m_pSheet->IsRelease050300()) {
         GetDlgItem(IDC_PROFILE_AUTOSTART)->ShowWindow(ui::SW_HIDE);
     }
-    if (m_pSheet->IsKind(kVirtualLine, kModeL2TPTunnelOnly)) {
+    if (m_pSheet->IsKind(code::line_service::kVirtual, code::mode::kL2TPInitiatorMode8)) {
         GetDlgItem(IDC_PROFILE_AUTOSTART)->EnableWindow(ui::FALSE);
     }
     // The name is the profile's identity on the server: it is typed once.

@@ -3,11 +3,14 @@
 #include <array>
 
 #include "config/config_text.h"
-#include "host/object_kinds.h"
 #include "host/server_calls.h"
 #include "platform/ui/display_name.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
+#include "platform/vocabulary/system_value.h"
+#include "platform/vocabulary/validation_list.h"
 #include "profiles/point_to_point_profile_general_page.h"
 #include "profiles/profile_entry_identifier.h"
 #include "profiles/profile_pages.h"
@@ -16,9 +19,9 @@
 namespace ptp::profiles {
 namespace {
 
-namespace prf = host::attributes::profile;
-namespace vl = host::attributes::validation;
-namespace sysval = host::attributes::system_value;
+namespace prf = attr::profile;
+namespace vl = attr::validation_list_entry;
+namespace sysval = attr::system_value;
 
 constexpr std::size_t kAttributeCapacity = 512;
 constexpr std::string_view kDefaultValidationList = "QTOCPTP";
@@ -57,7 +60,7 @@ CPointToPointProfilePropertySheet::CPointToPointProfilePropertySheet(
     m_psh.dwFlags |= ui::PSH_NOAPPLYNOW | ui::PSH_HASHELP;
     if (!IsNew()) ReadKindFromObject();
     // Migration turns a SLIP profile into a PPP one: the PPP pages ask for what PPP needs.
-    if (m_bMigrate) m_nProtocol = kProtocolPpp;
+    if (m_bMigrate) m_nProtocol = code::protocol::kPPP;
     m_choice = ChooseProfilePages(m_nProtocol, m_nLineService, m_nMode);
     if (!m_choice.bSupported) {
         ui::AfxMessageBox(IDS_PROFILE_NOT_SUPPORTED, ui::MB_ICONWARNING);
@@ -119,9 +122,8 @@ ui::BOOL CPointToPointProfilePropertySheet::OnInitDialog() {
         m_strValidationList = kDefaultValidationList;
     }
     if (readsOk) {
-        if (!OpenServerList(host::kinds::kValidationListList, m_pValidationListList))
-            return ui::TRUE;
-        if (!OpenServerList(host::kinds::kProfileList, m_pProfileList)) return ui::TRUE;
+        if (!OpenServerList(kinds::kValidationListList, m_pValidationListList)) return ui::TRUE;
+        if (!OpenServerList(kinds::kProfileList, m_pProfileList)) return ui::TRUE;
     }
     if (!IsNew()) LoadValidationListEntry();
     if (m_bEnded) return ui::TRUE;
@@ -163,7 +165,7 @@ bool CPointToPointProfilePropertySheet::CreateProfileObject() {
     host::IHost* host = host::GetHost();
     if (host) {
         m_pOwnedProfileObject = host->Objects().CreateObject(
-            host::kinds::kProfileObject, host::kClientName, m_strSystemName, "", &m_ErrorHandle);
+            kinds::kProfileObject, host::kClientName, m_strSystemName, "", &m_ErrorHandle);
     }
     if (host::IsPendingError(m_ErrorHandle)) {
         m_pOwnedProfileObject.reset();
@@ -214,7 +216,7 @@ void CPointToPointProfilePropertySheet::LoadValidationListEntry() {
     host::IHost* host = host::GetHost();
     if (!host) return;
     auto entry = host->Objects().CreateObject(
-        host::kinds::kValidationListEntry, host::kClientName, config::ToUpper(m_strSystemName),
+        kinds::kValidationListEntry, host::kClientName, config::ToUpper(m_strSystemName),
         config::ToUpper(m_strValidationList) + "/" + HexOf(identifier), &m_ErrorHandle);
     if (!entry || host::IsPendingError(m_ErrorHandle)) {
         ShowError();
@@ -235,7 +237,7 @@ void CPointToPointProfilePropertySheet::ReadRetainServerSecurity() {
     host::IHost* host = host::GetHost();
     std::unique_ptr<host::IServerObject> values;
     if (host) {
-        values = host->Objects().CreateObject(host::kinds::kSystemValues, host::kClientName,
+        values = host->Objects().CreateObject(kinds::kSystemValues, host::kClientName,
                                               config::ToUpper(m_strSystemName),
                                               kRetainServerSecurity, &m_ErrorHandle);
     }
@@ -297,7 +299,7 @@ void CPointToPointProfilePropertySheet::SetIntAttribute(int id, int value) {
 bool CPointToPointProfilePropertySheet::ValidationListExists(std::string_view name,
                                                              std::string_view library) {
     CloseList(m_pValidationListList);
-    if (!OpenServerList(host::kinds::kValidationListList, m_pValidationListList)) return false;
+    if (!OpenServerList(kinds::kValidationListList, m_pValidationListList)) return false;
     const std::string wantedLibrary = LibraryOrDefault(library);
     const long count = m_pValidationListList->GetCount(&m_ErrorHandle);
     for (long index = 0; !m_ErrorHandle && index < count; ++index) {
@@ -322,7 +324,7 @@ bool CPointToPointProfilePropertySheet::ValidationListExists(std::string_view na
 void CPointToPointProfilePropertySheet::FillValidationLists(ui::CComboBox& control) {
     control.ResetContent();
     CloseList(m_pValidationListList);
-    if (!OpenServerList(host::kinds::kValidationListList, m_pValidationListList)) return;
+    if (!OpenServerList(kinds::kValidationListList, m_pValidationListList)) return;
     const long count = m_pValidationListList->GetCount(&m_ErrorHandle);
     for (long index = 0; !m_ErrorHandle && index < count; ++index) {
         host::IServerObject* list = m_pValidationListList->ElementAt(index, &m_ErrorHandle);
@@ -341,7 +343,7 @@ void CPointToPointProfilePropertySheet::FillValidationLists(ui::CComboBox& contr
 bool CPointToPointProfilePropertySheet::SetRetainServerSecurity() {
     host::IHost* host = host::GetHost();
     if (!host) return false;
-    auto values = host->Objects().CreateObject(host::kinds::kSystemValues, host::kClientName,
+    auto values = host->Objects().CreateObject(kinds::kSystemValues, host::kClientName,
                                                config::ToUpper(m_strSystemName),
                                                kRetainServerSecurity, &m_ErrorHandle);
     if (!values || host::IsPendingError(m_ErrorHandle)) {
@@ -372,7 +374,7 @@ bool CPointToPointProfilePropertySheet::SaveValidationListEntry(std::string_view
     const std::string list = config::ToUpper(m_strValidationList);
     if (!ValidationListExists(list)) {
         if (m_bEnded) return false;
-        auto created = host->Objects().CreateObject(host::kinds::kValidationList, host::kClientName,
+        auto created = host->Objects().CreateObject(kinds::kValidationList, host::kClientName,
                                                     system, list, &m_ErrorHandle);
         if (created) {
             created->SetAttribute(vl::kListName, list);
@@ -387,7 +389,7 @@ bool CPointToPointProfilePropertySheet::SaveValidationListEntry(std::string_view
     const std::string identifier = HexOf(ProfileEntryIdentifier(
         ProfileEntryTag(m_auth.nLocalProtocol, m_bCapabilityB && m_bDialVariant),
         IsNew() ? m_strNewProfileName : m_strProfileName));
-    auto entry = host->Objects().CreateObject(host::kinds::kValidationListEntry, host::kClientName,
+    auto entry = host->Objects().CreateObject(kinds::kValidationListEntry, host::kClientName,
                                               system, list + "/" + identifier, &m_ErrorHandle);
     if (entry) {
         entry->SetAttribute(vl::kListName, list);
@@ -438,7 +440,8 @@ int CPointToPointProfilePropertySheet::Commit() {
     CPointToPointProfilePage* connection =
         m_choice.connection ? Page(*m_choice.connection) : nullptr;
     result = StorePage(connection, false);
-    if (result == kPageOk && !IsKind(kVirtualLine, kModeL2TPTunnelOnly)) {
+    if (result == kPageOk &&
+        !IsKind(code::line_service::kVirtual, code::mode::kL2TPInitiatorMode8)) {
         if (m_choice.authentication) result = StorePage(Page(*m_choice.authentication), false);
         if (result == kPageOk && m_choice.tcpip) result = StorePage(Page(*m_choice.tcpip), false);
         if (result == kPageOk && IsDNSPageShown())

@@ -81,8 +81,8 @@ class CPointToPointProfilePropertySheet : public ui::CPropertySheet {
     [[nodiscard]] int GetLineService() const { return m_nLineService; }
     [[nodiscard]] int GetMode() const { return m_nMode; }
     [[nodiscard]] int GetLineKind() const { return m_nLineKind; }
-    [[nodiscard]] bool IsPPP() const { return m_nProtocol != kProtocolSlip; }
-    [[nodiscard]] bool IsSLIP() const { return m_nProtocol == kProtocolSlip; }
+    [[nodiscard]] bool IsPPP() const { return m_nProtocol != code::protocol::kSLIP; }
+    [[nodiscard]] bool IsSLIP() const { return m_nProtocol == code::protocol::kSLIP; }
     [[nodiscard]] bool IsKind(int lineService, int mode) const {
         return m_nLineService == lineService && m_nMode == mode;
     }

@@ -2,10 +2,16 @@
 
 #include "platform/ui/display_name.h"
 #include "platform/ui/toolkit.h"
-#include "profiles/profile_page_choice.h"
+#include "platform/vocabulary/profile.h"
 #include "profiles/profile_setup_strings.h"
 
 namespace ptp::profiles {
+namespace {
+
+namespace mode = code::mode;
+namespace line_kind = code::line_kind;
+
+}  // namespace
 
 CPointToPointProfileSetupDialog::CPointToPointProfileSetupDialog(
     ui::CWnd* pParentWnd, std::string strSystemName, bool bReceiver, bool bAllowDialOnDemandPool,
@@ -56,31 +62,31 @@ std::vector<CPointToPointProfileSetupDialog::ModeEntry> CPointToPointProfileSetu
     int nLineServiceButton) {
     switch (nLineServiceButton) {
         case IDC_SWITCHED_LINE: {
-            if (m_bReceiver) return {{kModeAnswer, IDS_SETUP_MODE_ANSWER}};
-            if (IsSlip()) return {{kModeDial, IDS_SETUP_MODE_DIAL}};
-            std::vector<ModeEntry> modes{{kModeDial, IDS_SETUP_MODE_DIAL},
-                                         {kModeDialVariant3, IDS_SETUP_MODE_DIAL_ON_DEMAND},
-                                         {kModeDialVariant4, IDS_SETUP_MODE_DIAL_DEDICATED}};
+            if (m_bReceiver) return {{mode::kAnswer, IDS_SETUP_MODE_ANSWER}};
+            if (IsSlip()) return {{mode::kDial, IDS_SETUP_MODE_DIAL}};
+            std::vector<ModeEntry> modes{{mode::kDial, IDS_SETUP_MODE_DIAL},
+                                         {mode::kDialVariant3, IDS_SETUP_MODE_DIAL_ON_DEMAND},
+                                         {mode::kDialVariant4, IDS_SETUP_MODE_DIAL_DEDICATED}};
             if (m_bAllowDialOnDemandPool) {
-                modes.push_back({kModeDialOnDemand, IDS_SETUP_MODE_DIAL_POOL});
+                modes.push_back({mode::kDialOnDemand, IDS_SETUP_MODE_DIAL_POOL});
             }
             return modes;
         }
         case IDC_NONSWITCHED_LINE:
-            if (m_bReceiver) return {{kModeAnswer, IDS_SETUP_MODE_TERMINATOR}};
-            return {{kModeDial, IDS_SETUP_MODE_INITIATOR}};
+            if (m_bReceiver) return {{mode::kAnswer, IDS_SETUP_MODE_TERMINATOR}};
+            return {{mode::kDial, IDS_SETUP_MODE_INITIATOR}};
         case IDC_L2TP_LINE: {
-            if (m_bReceiver) return {{kModeAnswer, IDS_SETUP_MODE_TERMINATOR}};
-            std::vector<ModeEntry> modes{{kModeL2TPInitiator, IDS_SETUP_MODE_INITIATOR}};
+            if (m_bReceiver) return {{mode::kAnswer, IDS_SETUP_MODE_TERMINATOR}};
+            std::vector<ModeEntry> modes{{mode::kL2TPInitiator, IDS_SETUP_MODE_INITIATOR}};
             if (m_bAllowExtraL2TPModes) {
-                modes.push_back({kModeL2TPTunnelOnly, IDS_SETUP_MODE_L2TP_TUNNEL_ONLY});
-                modes.push_back({kModeDialVariant3, IDS_SETUP_MODE_L2TP_ON_DEMAND});
+                modes.push_back({mode::kL2TPInitiatorMode8, IDS_SETUP_MODE_L2TP_TUNNEL_ONLY});
+                modes.push_back({mode::kDialVariant3, IDS_SETUP_MODE_L2TP_ON_DEMAND});
             }
             return modes;
         }
         case IDC_PPPOE_LINE:
             if (m_bReceiver) return {};
-            return {{kModePPPoEInitiator, IDS_SETUP_MODE_INITIATOR}};
+            return {{mode::kPPPoEInitiator, IDS_SETUP_MODE_INITIATOR}};
         default:
             return {};
     }
@@ -120,7 +126,7 @@ void CPointToPointProfileSetupDialog::EnableVirtualServices(bool bEnable) {
 
 int CPointToPointProfileSetupDialog::SelectedMode() {
     ui::CComboBox& modes = ComboBox(IDC_MODE);
-    if (modes.GetCurSel() < 0) return kModeDial;
+    if (modes.GetCurSel() < 0) return mode::kDial;
     return static_cast<int>(modes.GetItemData(modes.GetCurSel()));
 }
 
@@ -154,14 +160,15 @@ void CPointToPointProfileSetupDialog::OnLineService() {
 // Dial variant 4 keeps one line for itself; dial-on-demand draws from a line pool.
 void CPointToPointProfileSetupDialog::OnModeChanged() {
     const int nMode = SelectedMode();
-    const bool bRestricted = m_nLastMode == kModeDialVariant4 || m_nLastMode == kModeDialOnDemand;
+    const bool bRestricted =
+        m_nLastMode == mode::kDialVariant4 || m_nLastMode == mode::kDialOnDemand;
     m_nLastMode = nMode;
     if (SelectedLineService() != IDC_SWITCHED_LINE) return;
-    if (nMode == kModeDialVariant4) {
+    if (nMode == mode::kDialVariant4) {
         FillLineChoices(true, false);
         return;
     }
-    if (nMode == kModeDialOnDemand) {
+    if (nMode == mode::kDialOnDemand) {
         FillLineChoices(false, true);
         return;
     }
@@ -171,25 +178,25 @@ void CPointToPointProfileSetupDialog::OnModeChanged() {
 // A receiver's line pool is kept apart for PPP answer profiles.
 void CPointToPointProfileSetupDialog::OnLineChanged() {
     if (!m_bReceiver || !PoolSelected()) return;
-    m_nPoolLineKind = IsSlip() ? kLineKindPool : kLineKindPoolForPppAnswer;
+    m_nPoolLineKind = IsSlip() ? line_kind::kPool : line_kind::kPoolForPPPAnswer;
 }
 
 void CPointToPointProfileSetupDialog::OnOK() {
     const int service = SelectedLineService();
-    *m_pProtocol = IsSlip() ? kProtocolSlip : kProtocolPpp;
-    *m_pLineService = service == IDC_SWITCHED_LINE      ? kSwitchedLine
-                      : service == IDC_NONSWITCHED_LINE ? kNonswitchedLine
-                                                        : kVirtualLine;
+    *m_pProtocol = IsSlip() ? code::protocol::kSLIP : code::protocol::kPPP;
+    *m_pLineService = service == IDC_SWITCHED_LINE      ? code::line_service::kSwitched
+                      : service == IDC_NONSWITCHED_LINE ? code::line_service::kNonswitched
+                                                        : code::line_service::kVirtual;
     *m_pMode = SelectedMode();
     *m_pLineKind = ChosenLineKind();
     ui::CDialog::OnOK();
 }
 
 int CPointToPointProfileSetupDialog::ChosenLineKind() {
-    if (PoolSelected()) return m_bReceiver ? m_nPoolLineKind : kLineKindPool;
-    if (SelectedLineService() == IDC_L2TP_LINE) return kLineKindL2TP;
-    if (SelectedLineService() == IDC_PPPOE_LINE) return kLineKindPPPoE;
-    return kLineKindOneLine;
+    if (PoolSelected()) return m_bReceiver ? m_nPoolLineKind : line_kind::kPool;
+    if (SelectedLineService() == IDC_L2TP_LINE) return line_kind::kL2TPLine;
+    if (SelectedLineService() == IDC_PPPOE_LINE) return line_kind::kPPPoELine;
+    return line_kind::kOneLine;
 }
 
 }  // namespace ptp::profiles

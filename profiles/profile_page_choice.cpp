@@ -1,5 +1,7 @@
 #include "profiles/profile_page_choice.h"
 
+#include "platform/vocabulary/profile.h"
+
 namespace ptp::profiles {
 namespace {
 
@@ -28,13 +30,13 @@ CProfilePageChoice SwitchedPages(bool slip, int mode) {
     const Slot dialAuth = slip ? Slot::SLIPDialAuth : Slot::PPPDialAuth;
     const Slot answerAuth = slip ? Slot::SLIPAnsAuth : Slot::PPPAnsAuth;
     switch (mode) {
-        case kModeDial:
-        case kModeDialVariant3:
-        case kModeDialVariant4:
+        case code::mode::kDial:
+        case code::mode::kDialVariant3:
+        case code::mode::kDialVariant4:
             return Pages(Slot::DialConnection, dialAuth, Slot::TCPIPDial, true);
-        case kModeAnswer:
+        case code::mode::kAnswer:
             return Pages(Slot::AnswerConnection, answerAuth, Slot::TCPIPAnswer, false);
-        case kModeDialOnDemand:
+        case code::mode::kDialOnDemand:
             return Pages(Slot::DialConnection, dialAuth, Slot::TCPIPDialOnDemand, true);
         default:
             return NotSupported();
@@ -42,11 +44,11 @@ CProfilePageChoice SwitchedPages(bool slip, int mode) {
 }
 
 CProfilePageChoice NonswitchedPages(bool slip, int mode) {
-    if (mode == kModeDial)
+    if (mode == code::mode::kDial)
         return Pages(Slot::DialConnection, slip ? Slot::SLIPDialAuth : Slot::PPPDialAuth,
                      Slot::TCPIPDial, true);
     // A leased line that answers still runs its addresses as the dialling side does.
-    if (mode == kModeAnswer)
+    if (mode == code::mode::kAnswer)
         return Pages(Slot::AnswerConnection, slip ? Slot::SLIPAnsAuth : Slot::PPPAnsAuth,
                      Slot::TCPIPDial, false);
     return NotSupported();
@@ -55,21 +57,21 @@ CProfilePageChoice NonswitchedPages(bool slip, int mode) {
 // Virtual lines always authenticate with PPP.
 CProfilePageChoice VirtualPages(int mode) {
     switch (mode) {
-        case kModeDial:
-        case kModeDialVariant3:
-        case kModeL2TPInitiator:
-        case kModeL2TPInitiator7:
+        case code::mode::kDial:
+        case code::mode::kDialVariant3:
+        case code::mode::kL2TPInitiator:
+        case code::mode::kL2TPInitiatorMode7:
             return Pages(Slot::L2TPInitiatorConnection, Slot::PPPDialAuth, Slot::TCPIPDial, true);
-        case kModeL2TPTunnelOnly: {
+        case code::mode::kL2TPInitiatorMode8: {
             CProfilePageChoice choice;
             choice.connection = Slot::L2TPInitiatorConnection;
             choice.pages = {Slot::General, Slot::L2TPInitiatorConnection};
             return choice;
         }
-        case kModeAnswer:
+        case code::mode::kAnswer:
             return Pages(Slot::L2TPTerminatorConnection, Slot::PPPAnsAuth, Slot::TCPIPAnswer,
                          false);
-        case kModePPPoEInitiator:
+        case code::mode::kPPPoEInitiator:
             return Pages(Slot::PPPoEInitiatorConnection, Slot::PPPDialAuth, Slot::TCPIPDial, true);
         default:
             return NotSupported();
@@ -79,13 +81,13 @@ CProfilePageChoice VirtualPages(int mode) {
 }  // namespace
 
 CProfilePageChoice ChooseProfilePages(int protocol, int lineService, int mode) {
-    const bool slip = protocol == kProtocolSlip;
+    const bool slip = protocol == code::protocol::kSLIP;
     switch (lineService) {
-        case kSwitchedLine:
+        case code::line_service::kSwitched:
             return SwitchedPages(slip, mode);
-        case kNonswitchedLine:
+        case code::line_service::kNonswitched:
             return NonswitchedPages(slip, mode);
-        case kVirtualLine:
+        case code::line_service::kVirtual:
             return VirtualPages(mode);
         default:
             return {};
@@ -93,28 +95,29 @@ CProfilePageChoice ChooseProfilePages(int protocol, int lineService, int mode) {
 }
 
 bool IsL2TPInitiatorMode(int lineService, int mode) {
-    if (lineService != kVirtualLine) return false;
-    return mode == kModeDial || mode == kModeDialVariant3 || mode == kModeL2TPInitiator ||
-           mode == kModeL2TPInitiator7 || mode == kModeL2TPTunnelOnly;
+    if (lineService != code::line_service::kVirtual) return false;
+    return mode == code::mode::kDial || mode == code::mode::kDialVariant3 ||
+           mode == code::mode::kL2TPInitiator || mode == code::mode::kL2TPInitiatorMode7 ||
+           mode == code::mode::kL2TPInitiatorMode8;
 }
 
 bool IsL2TPMode(int lineService, int mode) {
     return IsL2TPInitiatorMode(lineService, mode) ||
-           (lineService == kVirtualLine && mode == kModeAnswer);
+           (lineService == code::line_service::kVirtual && mode == code::mode::kAnswer);
 }
 
 bool IsPPPoEMode(int lineService, int mode) {
-    return lineService == kVirtualLine && mode == kModePPPoEInitiator;
+    return lineService == code::line_service::kVirtual && mode == code::mode::kPPPoEInitiator;
 }
 
 bool IsOriginatorMode(int lineService, int mode) {
     switch (lineService) {
-        case kSwitchedLine:
-            return mode == kModeDial || mode == kModeDialVariant3 || mode == kModeDialVariant4 ||
-                   mode == kModeDialOnDemand;
-        case kNonswitchedLine:
-            return mode == kModeDial;
-        case kVirtualLine:
+        case code::line_service::kSwitched:
+            return mode == code::mode::kDial || mode == code::mode::kDialVariant3 ||
+                   mode == code::mode::kDialVariant4 || mode == code::mode::kDialOnDemand;
+        case code::line_service::kNonswitched:
+            return mode == code::mode::kDial;
+        case code::line_service::kVirtual:
             return IsL2TPInitiatorMode(lineService, mode) || IsPPPoEMode(lineService, mode);
         default:
             return false;

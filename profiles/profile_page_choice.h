@@ -28,31 +28,6 @@ enum class ProfilePageSlot {
 };
 inline constexpr int kProfilePageSlotCount = 15;
 
-// Protocols (attribute 2), line services (attribute 6) and modes (attribute 1) of a profile.
-inline constexpr int kProtocolSlip = 1;
-inline constexpr int kProtocolPpp = 2;
-inline constexpr int kSwitchedLine = 1;
-inline constexpr int kNonswitchedLine = 2;
-inline constexpr int kVirtualLine = 3;
-inline constexpr int kModeDial = 1;
-inline constexpr int kModeAnswer = 2;
-inline constexpr int kModeDialVariant3 = 3;
-inline constexpr int kModeDialVariant4 = 4;
-inline constexpr int kModeL2TPInitiator = 5;
-inline constexpr int kModeDialOnDemand = 6;
-inline constexpr int kModeL2TPInitiator7 = 7;
-inline constexpr int kModeL2TPTunnelOnly = 8;
-inline constexpr int kModePPPoEInitiator = 9;
-
-// Line kinds (attribute 23).
-inline constexpr int kLineKindOneLine = 1;
-inline constexpr int kLineKindPool = 2;
-inline constexpr int kLineKindPoolForPppAnswer = 3;
-inline constexpr int kLineKindIsdn = 4;
-inline constexpr int kLineKindIsdnLabelled = 5;
-inline constexpr int kLineKindL2TP = 6;
-inline constexpr int kLineKindPPPoE = 8;
-
 struct CProfilePageChoice {
     // False for a mode the sheet does not know on a switched, nonswitched or virtual line.
     bool bSupported = true;

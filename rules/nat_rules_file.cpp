@@ -7,12 +7,13 @@
 #include "config/file_prompts.h"
 #include "config/server_path.h"
 #include "host/host_services.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/rules.h"
 #include "rules/nat_filter_interface_data.h"
 #include "rules/nat_hide_address_data.h"
 #include "rules/nat_include_data.h"
 #include "rules/nat_map_address_data.h"
 #include "rules/nat_rules_writer.h"
-#include "rules/nat_server_objects.h"
 
 namespace ptp::rules {
 namespace {
@@ -86,11 +87,11 @@ int CNATRulesFile::LoadActiveRules(CNATRulesReader& reader) {
     if (host == nullptr) return kRulesResultNoActiveRules;
     host::SOFError* error = nullptr;
     std::unique_ptr<host::IServerObject> rules =
-        host->Objects().CreateObject(kCurrentRulesListKind, host::kClientName, m_strSystemName,
+        host->Objects().CreateObject(kinds::kCurrentRulesList, host::kClientName, m_strSystemName,
                                      m_strActiveRulesArgument, &error);
     if (error == nullptr && rules) {
         m_nActiveLineCount =
-            config::TextToInt(rules->GetAttributeText(kCurrentRulesLineCount, &error));
+            config::TextToInt(rules->GetAttributeText(attr::current_rules::kLineCount, &error));
     }
     if (error != nullptr || !rules) {
         ShowServerError(error, m_strPath);
@@ -99,7 +100,7 @@ int CNATRulesFile::LoadActiveRules(CNATRulesReader& reader) {
     m_nEndOfFile = 0;
     for (m_nActiveLineIndex = 0; m_nActiveLineIndex < m_nActiveLineCount; ++m_nActiveLineIndex) {
         const std::string line =
-            rules->GetAttributeText(kCurrentRulesFirstLine + m_nActiveLineIndex, &error);
+            rules->GetAttributeText(attr::current_rules::kFirstLine + m_nActiveLineIndex, &error);
         if (error != nullptr) {
             // One report; the rules end where they could no longer be read.
             ShowServerError(error, m_strPath);
@@ -248,15 +249,15 @@ void CNATRulesFile::EnsurePPPFiltersIncluded() {
 }
 
 int CNATRulesFile::VerifyRulesFile(std::uint32_t callerValue) {
-    return Verify(kVerifyOperationAll, callerValue);
+    return Verify(attr::verify_rules::kOperationAll, callerValue);
 }
 
 int CNATRulesFile::VerifySyntax(std::uint32_t callerValue) {
-    return Verify(kVerifyOperationSyntax, callerValue);
+    return Verify(attr::verify_rules::kOperationSyntax, callerValue);
 }
 
 int CNATRulesFile::VerifyIncludes(std::uint32_t callerValue) {
-    return Verify(kVerifyOperationIncludes, callerValue);
+    return Verify(attr::verify_rules::kOperationIncludes, callerValue);
 }
 
 int CNATRulesFile::Verify(int operation, std::uint32_t callerValue) {
@@ -273,17 +274,17 @@ int CNATRulesFile::Verify(int operation, std::uint32_t callerValue) {
     }
     host::SOFError* error = nullptr;
     std::unique_ptr<host::IServerObject> verify =
-        host->Objects().CreateObject(kVerifyRulesFileKind, host::kClientName, m_strSystemName,
+        host->Objects().CreateObject(kinds::kVerifyRulesFile, host::kClientName, m_strSystemName,
                                      config::ToUpper(m_strServerPath), &error);
     std::string answer;
     if (error == nullptr && verify) {
-        verify->SetAttribute(kVerifyCallerValue, std::to_string(callerValue));
-        verify->SetAttribute(kVerifyVpnFileMissing, vpnMissing ? "1" : "0");
+        verify->SetAttribute(attr::verify_rules::kCallerValue, std::to_string(callerValue));
+        verify->SetAttribute(attr::verify_rules::kVpnFileMissing, vpnMissing ? "1" : "0");
         answer = verify->GetAttributeText(operation, &error);
     }
     if (error == nullptr && verify) {
         m_nVerifyResultCount =
-            config::TextToInt(verify->GetAttributeText(kVerifyResultCount, &error));
+            config::TextToInt(verify->GetAttributeText(attr::verify_rules::kFindingCount, &error));
     }
     if (error != nullptr || !verify) {
         ShowServerError(error, m_strPath);
@@ -291,7 +292,8 @@ int CNATRulesFile::Verify(int operation, std::uint32_t callerValue) {
     }
     m_verifyFindings.clear();
     for (int i = 0; i < m_nVerifyResultCount && error == nullptr; ++i) {
-        std::string finding = verify->GetAttributeText(kVerifyFirstFinding + i, &error);
+        std::string finding =
+            verify->GetAttributeText(attr::verify_rules::kFirstFinding + i, &error);
         if (error == nullptr) m_verifyFindings.push_back(std::move(finding));
     }
     if (error != nullptr) ShowServerError(error, m_strPath);

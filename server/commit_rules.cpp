@@ -3,7 +3,10 @@
 #include <set>
 #include <string>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
+#include "platform/vocabulary/system_value.h"
+#include "platform/vocabulary/validation_list.h"
 #include "server/messages.h"
 #include "server/object_rules.h"
 #include "server/text_codec.h"
@@ -11,9 +14,8 @@
 namespace ptp::server {
 namespace {
 
-namespace kinds = host::kinds;
-namespace prf = host::attributes::profile;
-namespace vl = host::attributes::validation;
+namespace prf = attr::profile;
+namespace vl = attr::validation_list_entry;
 
 constexpr std::size_t kMaxDescription = 50;
 
@@ -111,11 +113,10 @@ Status CheckValidationListEntry(ObjectTx& tx, std::string_view key, const Attrib
 }
 
 Status CheckSystemValue(std::string_view key, const Attributes& staged) {
-    auto value = staged.find(host::attributes::system_value::kValue);
+    auto value = staged.find(attr::system_value::kValue);
     if (value == staged.end() || key != "QRETSVRSEC") return Status::Ok();
     if (value->second == "0" || value->second == "1") return Status::Ok();
-    return BadValue(value->second, host::attributes::system_value::kValue, key,
-                    "the value is 0 or 1");
+    return BadValue(value->second, attr::system_value::kValue, key, "the value is 0 or 1");
 }
 
 }  // namespace

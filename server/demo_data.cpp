@@ -4,7 +4,23 @@
 #include <string>
 #include <vector>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/authorization_list.h"
+#include "platform/vocabulary/connection_list.h"
+#include "platform/vocabulary/file_member.h"
+#include "platform/vocabulary/hardware_resource.h"
+#include "platform/vocabulary/host_table.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/line.h"
+#include "platform/vocabulary/modem.h"
+#include "platform/vocabulary/network_interface.h"
+#include "platform/vocabulary/profile.h"
+#include "platform/vocabulary/route.h"
+#include "platform/vocabulary/rules.h"
+#include "platform/vocabulary/status.h"
+#include "platform/vocabulary/system_value.h"
+#include "platform/vocabulary/tcpip_interface.h"
+#include "platform/vocabulary/tcpip_server.h"
+#include "platform/vocabulary/validation_list.h"
 #include "server/object_tx.h"
 #include "server/ppp_jobs.h"
 #include "server/stream_files.h"
@@ -13,9 +29,6 @@
 
 namespace ptp::server {
 namespace {
-
-namespace kinds = host::kinds;
-namespace attr = host::attributes;
 
 struct DemoProfile {
     const char* name;
@@ -65,8 +78,8 @@ const std::vector<DemoProfile>& Profiles() {
          "", "192.168.51.1", "192.168.51.2"},
         {"L2TPDOD", "L2TP tunnel to the partner on demand", 3, 2, 3, 6, "*L2TP", "L2TPLINE", "",
          "*DYNAMIC", "*DYNAMIC"},
-        {"L2TPVPN", "L2TP tunnel through the VPN", 5, 2, 3, 6, "*L2TP", "L2TPLINE", "",
-         "*DYNAMIC", "*DYNAMIC"},
+        {"L2TPVPN", "L2TP tunnel through the VPN", 5, 2, 3, 6, "*L2TP", "L2TPLINE", "", "*DYNAMIC",
+         "*DYNAMIC"},
         {"L2TPHOP", "L2TP tunnel with multi-hop", 7, 2, 3, 6, "*L2TP", "L2TPLINE", "", "*DYNAMIC",
          "*DYNAMIC"},
         {"L2TPONLY", "L2TP tunnel only, no PPP session", 8, 2, 3, 6, "*L2TP", "L2TPLINE", "",
@@ -81,43 +94,45 @@ Attributes ProfileAttributes(const DemoProfile& p) {
         {prf::kName, p.name},
         {prf::kMode, std::to_string(p.mode)},
         {prf::kProtocol, std::to_string(p.protocol)},
-        {prf::kStatus, std::to_string(attr::status::kInactive)},
-        {prf::kChangeStatus, std::to_string(attr::status::kInactive)},
+        {prf::kStatus, std::to_string(code::status::kInactive)},
+        {prf::kChangeStatus, std::to_string(code::status::kInactive)},
         {prf::kLineName, p.line},
-        {prf::kLineKindText, p.lineKindText},
+        {prf::kLineType, p.lineKindText},
         {prf::kLineService, std::to_string(p.lineService)},
-        {7, p.local},
-        {8, p.remote},
+        {prf::kListedLocalAddress, p.local},
+        {prf::kListedRemoteAddress, p.remote},
         {prf::kJobName, ""},
         {prf::kDescription, p.description},
-        {12, "0"},
-        {prf::kMaxConnections, p.lineKind == 2 ? "2" : "1"},
+        {prf::kDialVariant, "0"},
+        {prf::kMaxConnections, p.lineKind == code::line_kind::kPool ? "2" : "1"},
         {prf::kMultilink, std::string(p.name) == "ISDNBUNDLE" ? "1" : "0"},
-        {17, p.mode == 1 || p.mode == 6 ? "5551234" : "*NONE"},
-        {18, "*NONE"},
-        {19, "*NONE"},
-        {20, "0"},
+        {prf::kRemoteNumber1,
+         p.mode == code::mode::kDial || p.mode == code::mode::kDialOnDemand ? "5551234" : "*NONE"},
+        {prf::kRemoteNumber2, "*NONE"},
+        {prf::kRemoteNumber3, "*NONE"},
+        {prf::kNumericSettingOn, "0"},
         {prf::kLineKind, std::to_string(p.lineKind)},
         {prf::kMaxLinks, std::string(p.name) == "ISDNBUNDLE" ? "2" : "1"},
-        {27, p.mode == 2 ? "0" : "1"},
-        {28, "2"},
+        {prf::kLocalIdentification, p.mode == code::mode::kAnswer ? "0" : "1"},
+        {prf::kLocalIdentificationProtocol, "2"},
         {prf::kValidationList, "QTOCPTP"},
-        {30, p.mode == 2 ? "1" : "0"},
-        {47, p.mode == 2 ? "0" : "2"},
-        {48, ""},
-        {49, std::string(p.local) == "*DYNAMIC" ? "2" : "1"},
-        {50, std::string(p.local) == "*DYNAMIC" ? "" : p.local},
-        {51, std::string(p.remote) == "*DYNAMIC" ? "2" : "1"},
-        {52, std::string(p.remote) == "*DYNAMIC" ? "" : p.remote},
-        {55, "0"},
-        {57, "1"},
+        {prf::kRemoteIdentification, p.mode == code::mode::kAnswer ? "1" : "0"},
+        {prf::kDnsChoice, p.mode == code::mode::kAnswer ? "0" : "2"},
+        {prf::kDnsServer, ""},
+        {prf::kLocalAddressMethod, std::string(p.local) == "*DYNAMIC" ? "2" : "1"},
+        {prf::kLocalAddress, std::string(p.local) == "*DYNAMIC" ? "" : p.local},
+        {prf::kRemoteAddressMethod, std::string(p.remote) == "*DYNAMIC" ? "2" : "1"},
+        {prf::kRemoteAddress, std::string(p.remote) == "*DYNAMIC" ? "" : p.remote},
+        {prf::kRoutingChoice, "0"},
+        {prf::kRemoteAddressCount, "1"},
         {prf::kPoolName, p.pool},
-        {71, std::string(p.name) == "DIALISP" ? "1" : "0"},
-        {72, std::string(p.name) == "DIALISP" ? "ISPFILTER" : ""},
+        {prf::kFilterRulesOn, std::string(p.name) == "DIALISP" ? "1" : "0"},
+        {prf::kFilterRulesName, std::string(p.name) == "DIALISP" ? "ISPFILTER" : ""},
         {prf::kStatusText, ""},
-        {90, "0"},
+        {prf::kAutoStart, "0"},
     };
-    if (p.lineService == 3 && p.mode == 1) a[91] = "partner.example.com";
+    if (p.lineService == code::line_service::kVirtual && p.mode == code::mode::kDial)
+        a[prf::kRemoteTunnelEndPoint] = "partner.example.com";
     return a;
 }
 
@@ -160,22 +175,22 @@ Attributes LineAttributes(const DemoLine& l) {
             {attr::line::kPoolName, l.pool},
             {attr::line::kText, l.text},
             {attr::line::kOnline, "*YES"},
-            {14, std::string(l.framing) == "*SYNC" ? "64000" : "115200"},
-            {15, "2048"},
-            {19, "2"},
-            {20, "5"},
-            {21, "*NONE"},
-            {24, "10"},
-            {25, "5"},
-            {26, "2"},
-            {27, "3"},
+            {attr::line::kLineSpeed, std::string(l.framing) == "*SYNC" ? "64000" : "115200"},
+            {attr::line::kMaxFrame, "2048"},
+            {attr::line::kRecoveryCount, "2"},
+            {attr::line::kRecoveryInterval, "5"},
+            {attr::line::kAuthenticationInterval, "*NONE"},
+            {attr::line::kMaxConfigureFailures, "10"},
+            {attr::line::kMaxConfigureRequests, "5"},
+            {attr::line::kMaxTerminateRequests, "2"},
+            {attr::line::kConfigureRetryTimer, "3"},
             {attr::line::kResource, l.resource},
-            {30, l.interface},
-            {31, l.framing},
+            {attr::line::kInterface, l.interface},
+            {attr::line::kFraming, l.framing},
             {attr::line::kConnectionType, l.connection},
-            {40, "*HARDWARE"},
-            {49, "*SYSVAL"},
-            {50, ""}};
+            {attr::line::kFlowControl, "*HARDWARE"},
+            {attr::line::kMessageQueue, "*SYSVAL"},
+            {attr::line::kMessageQueueLibrary, ""}};
 }
 
 struct DemoModem {
@@ -212,24 +227,37 @@ Status SeedObjects(ObjectTx& tx) {
     }
     for (const auto& line : Lines()) {
         if (auto s = tx.Put(kinds::kLine, line.name, LineAttributes(line)); !s) return s;
-        if (std::string(line.type) != "*PPP") continue;
-        Attributes association = {{0, line.name}, {1, line.modem}, {4, "1"}};
+        if (line.type != code::line_type::kPPP) continue;
+        Attributes association = {{attr::line_modem::kLineName, line.name},
+                                  {attr::line_modem::kModemName, line.modem},
+                                  {attr::line_modem::kNumber, "1"}};
         if (auto s = tx.Put(kinds::kLineModem, line.name, association); !s) return s;
     }
     for (const auto& modem : Modems()) {
-        Attributes a = {{0, modem.name}, {1, modem.system}, {2, modem.kind},   {3, "AT"},
-                        {4, "AT"},       {5, "ATDT"},       {6, "ATS0=2S7=30"}};
+        namespace md = attr::modem;
+        Attributes a = {{md::kName, modem.name},
+                        {md::kSystem, modem.system},
+                        {md::kKind, modem.kind},
+                        {md::kInitCommand, "AT"},
+                        {md::kResetCommand, "AT"},
+                        {md::kDialCommand, "ATDT"},
+                        {md::kAnswerCommand, "ATS0=2S7=30"}};
         if (auto s = tx.Put(kinds::kModem, modem.name, a); !s) return s;
         int number = 1;
         for (const auto& [commandName, value] : modem.commands) {
             std::string key = std::string(modem.name) + "/" + std::to_string(number);
-            Attributes c = {{0, modem.name},  {1, "TEMPLATE"}, {2, std::to_string(number)},
-                            {3, commandName}, {4, value},      {5, UpperAscii(modem.name)}};
+            namespace mc = attr::modem_command;
+            Attributes c = {{mc::kModemName, modem.name},
+                            {mc::kEntryKind, std::string(code::modem_command::kTemplate)},
+                            {mc::kNumber, std::to_string(number)},
+                            {mc::kName, commandName},
+                            {mc::kValue, value},
+                            {mc::kModemKey, UpperAscii(modem.name)}};
             if (auto s = tx.Put(kinds::kModemCommand, key, c); !s) return s;
             ++number;
         }
     }
-    namespace hw = attr::hardware;
+    namespace hw = attr::hardware_resource;
     const std::vector<std::vector<std::string>> ports = {
         {"CMN01", "2771", "Comm Port - internal modem"},
         {"CMN02", "2771", "Comm Port - internal modem"},
@@ -246,7 +274,7 @@ Status SeedObjects(ObjectTx& tx) {
                         {hw::kStatus, "Operational"}};
         if (auto s = tx.Put(kinds::kHardwareResource, port[0], a); !s) return s;
     }
-    namespace ifc = attr::interface;
+    namespace ifc = attr::tcpip_interface;
     const std::vector<std::vector<std::string>> interfaces = {
         {"127.0.0.1", "255.0.0.0", "*LOOPBACK", "15", "*LOOPBACK"},
         {"10.1.1.1", "255.255.255.0", "ETHLINE", "1", "10.1.1.1"},
@@ -259,10 +287,11 @@ Status SeedObjects(ObjectTx& tx) {
                         {ifc::kType, i[3]},     {ifc::kDisplayAddress, i[4]}};
         if (auto s = tx.Put(kinds::kTcpipInterface, i[0], a); !s) return s;
     }
-    namespace vl = attr::validation;
+    namespace vl = attr::validation_list_entry;
     for (const char* list : {"QTOCPTP", "QYSDPTP", "REMOTEUSRS"}) {
         if (auto s = tx.Put(kinds::kValidationList, list,
-                            {{vl::kListName, list}, {vl::kLibrary, "QUSRSYS"}});
+                            {{attr::validation_list::kName, list},
+                             {attr::validation_list::kLibrary, "QUSRSYS"}});
             !s)
             return s;
     }
@@ -281,48 +310,69 @@ Status SeedObjects(ObjectTx& tx) {
                         {vl::kData2, "secret"}};
         if (auto s = tx.Put(kinds::kValidationListEntry, list + "/" + hex, a); !s) return s;
     }
-    if (auto s = tx.Put(kinds::kSystemValue, "QRETSVRSEC", {{0, "QRETSVRSEC"}, {1, "0"}}); !s)
+    if (auto s = tx.Put(
+            kinds::kSystemValue, code::system_value::kRetainServerSecurity,
+            {{attr::system_value::kName, std::string(code::system_value::kRetainServerSecurity)},
+             {attr::system_value::kValue, "0"}});
+        !s)
         return s;
     if (auto s = tx.Put(kinds::kNetworkInterface, "NWIISDN1",
-                        {{0, "NWIISDN1"},
-                         {1, "*ISDN"},
-                         {2, "LIN041"},
-                         {3, "*ETSI"},
-                         {4, "ISDN basic rate interface"}});
+                        {{attr::network_interface::kType, "*ISDN"},
+                         {attr::network_interface::kName, "NWIISDN1"},
+                         {attr::network_interface::kResource, "LIN041"},
+                         {attr::network_interface::kNetworkType, "*ETSI"},
+                         {attr::network_interface::kText, "ISDN basic rate interface"}});
         !s)
         return s;
     if (auto s = tx.Put(kinds::kConnectionList, "ISDNCNNL",
-                        {{0, "ISDNCNNL"}, {1, "*ETSI"}, {4, "Data centre numbers"}});
+                        {{attr::connection_list::kName, "ISDNCNNL"},
+                         {attr::connection_list::kNetworkType, "*ETSI"},
+                         {attr::connection_list::kText, "Data centre numbers"}});
         !s)
         return s;
     if (auto s = tx.Put(kinds::kConnectionListEntry, "ISDNCNNL/DATACTR",
-                        {{0, "ISDNCNNL"}, {1, "DATACTR"}, {2, "0695551000"}, {3, "*UNRESTRICTED"}});
+                        {{attr::connection_list_entry::kList, "ISDNCNNL"},
+                         {attr::connection_list_entry::kEntry, "DATACTR"},
+                         {attr::connection_list_entry::kRemoteNumber, "0695551000"},
+                         {attr::connection_list_entry::kInformationTransferType, "*UNRESTRICTED"}});
         !s)
         return s;
     if (auto s = tx.Put(kinds::kRoute, "LEASEDHQ/192.168.60.0/255.255.255.0/",
-                        {{1, "255.255.255.0"}, {3, "192.168.60.0"}, {13, "1"}, {14, "LEASEDHQ"}});
+                        {{attr::route::kSubnetMask, "255.255.255.0"},
+                         {attr::route::kDestination, "192.168.60.0"},
+                         {attr::route::kPPP, "1"},
+                         {attr::route::kBindingProfile, "LEASEDHQ"}});
         !s)
         return s;
     if (auto s = tx.Put(kinds::kRouteDaemonRecord, "LEASEDHQ",
-                        {{0, "LEASEDHQ"}, {1, "RIP2"}, {2, "FULL"}});
+                        {{attr::route_daemon::kInterfaceName, "LEASEDHQ"},
+                         {attr::route_daemon::kRipVersion, "RIP2"},
+                         {attr::route_daemon::kSupplyMode, "FULL"}});
         !s)
         return s;
-    if (auto s = tx.Put(kinds::kAuthorizationList, "PPPAUTL", {{0, "PPPAUTL"}}); !s) return s;
+    if (auto s = tx.Put(kinds::kAuthorizationList, "PPPAUTL",
+                        {{attr::authorization_list::kName, "PPPAUTL"}});
+        !s)
+        return s;
     for (const char* member : {"DIALSCRIPT", "HAYESINIT"}) {
         if (auto s = tx.Put(kinds::kFileMember, std::string("QUSRSYS/QATOCPPSCR/") + member,
-                            {{0, member}});
+                            {{attr::file_member::kMember, member}});
             !s)
             return s;
     }
     if (auto s = tx.Put(kinds::kHostTableEntry, "10.1.1.1",
-                        {{0, "10.1.1.1"}, {1, "AS400A.EXAMPLE.COM"}});
+                        {{attr::host_table_entry::kAddress, "10.1.1.1"},
+                         {attr::host_table_entry::kFirstHostName, "AS400A.EXAMPLE.COM"}});
         !s)
         return s;
-    if (auto s = tx.Put(kinds::kTcpipServer, "DHCP", {{0, "DHCP"}, {1, "*INACTIVE"}}); !s) return s;
+    if (auto s = tx.Put(kinds::kTcpipServer, "*DHCP", {{attr::tcpip_server::kStatus, "*INACTIVE"}});
+        !s)
+        return s;
     return tx.Put(kinds::kCurrentRulesList, kinds::kSingletonName,
-                  {{1, "2"},
-                   {1000, "ADDRESS ISPNET IP = 0.0.0.0 MASK = 0.0.0.0 TYPE = TRUSTED"},
-                   {1001,
+                  {{attr::current_rules::kLineCount, "2"},
+                   {attr::current_rules::kFirstLine,
+                    "ADDRESS ISPNET IP = 0.0.0.0 MASK = 0.0.0.0 TYPE = TRUSTED"},
+                   {attr::current_rules::kFirstLine + 1,
                     "FILTER SET ISPFILTER ACTION = PERMIT DIRECTION = * SRCADDR = * "
                     "DSTADDR = * PROTOCOL = * DSTPORT = * SRCPORT = *"}});
 }

@@ -3,14 +3,18 @@
 #include <functional>
 #include <map>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/connection.h"
+#include "platform/vocabulary/job.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/line.h"
+#include "platform/vocabulary/modem.h"
+#include "platform/vocabulary/route.h"
 #include "server/text_codec.h"
 
 namespace ptp::server {
 namespace {
-
-namespace kinds = host::kinds;
-namespace line = host::attributes::line;
+namespace line = attr::line;
+namespace assoc = attr::line_association;
 
 using Records = std::vector<ObjectRecord>;
 
@@ -30,26 +34,27 @@ Records Keep(Records records, const std::function<bool(const ObjectRecord&)>& ke
 // Every PPP line with its modem and its pool.
 Result<Records> LineAssociations(ObjectTx& tx, std::string_view filter) {
     ListFilter ppp;
-    ppp.equals.emplace_back(line::kType, "*PPP");
+    ppp.equals.emplace_back(line::kType, std::string(code::line_type::kPPP));
     auto lines = tx.List(kinds::kLine, ppp);
     if (!lines) return lines.error();
     auto modems = tx.List(kinds::kLineModem);
     if (!modems) return modems.error();
     std::map<std::string, std::string> modemOf;
     for (const auto& association : *modems)
-        modemOf[association.name] = association.Get(1);
+        modemOf[association.name] = association.Get(attr::line_modem::kModemName);
     Records entries;
     for (const auto& record : *lines) {
         std::string pool = record.Get(line::kPoolName);
         if (!filter.empty() && !EqualsNoCase(record.name, filter) && !EqualsNoCase(pool, filter))
             continue;
         auto modem = modemOf.find(record.name);
-        entries.push_back(
-            ObjectRecord{std::string(kinds::kLineAssociation),
-                         record.name,
-                         {{0, modem == modemOf.end() ? std::string("NONE") : modem->second},
-                          {1, record.name},
-                          {2, pool}}});
+        entries.push_back(ObjectRecord{
+            std::string(kinds::kLineAssociation),
+            record.name,
+            {{assoc::kModemName,
+              modem == modemOf.end() ? std::string(code::modem_name::kNone) : modem->second},
+             {assoc::kLineName, record.name},
+             {assoc::kPoolName, pool}}});
     }
     return entries;
 }
@@ -57,9 +62,9 @@ Result<Records> LineAssociations(ObjectTx& tx, std::string_view filter) {
 // Kinds whose list filter compares one attribute, without regard to case.
 int FilterAttribute(std::string_view kind) {
     if (kind == kinds::kLine) return line::kType;
-    if (kind == kinds::kModemCommand) return 0;
-    if (kind == kinds::kRoute) return 14;
-    if (kind == kinds::kConnectionJob) return host::attributes::connection::kProfileName;
+    if (kind == kinds::kModemCommand) return attr::modem_command::kModemName;
+    if (kind == kinds::kRoute) return attr::route::kBindingProfile;
+    if (kind == kinds::kConnectionJob) return attr::connection::kProfileName;
     return -1;
 }
 
@@ -78,7 +83,7 @@ Result<std::vector<ObjectRecord>> ReadList(ObjectTx& tx, std::string_view kind,
     }
     if (kind == kinds::kJob) {
         return Keep(std::move(*records), [&](const ObjectRecord& record) {
-            return StartsWithNoCase(record.Get(host::attributes::job::kName), wanted);
+            return StartsWithNoCase(record.Get(attr::job::kName), wanted);
         });
     }
     // Entries of a parent ("<list>/<entry>") by the parent's name; other kinds by name prefix.

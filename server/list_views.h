@@ -1,7 +1,7 @@
 #pragma once
 // The lists clients open, as the server assembles them: most are the objects of one kind narrowed
-// by the list's filter; a few are views built from several kinds (see host/object_kinds.h for
-// what each kind's filter means).
+// by the list's filter; a few are views built from several kinds (see platform/vocabulary/kinds.h
+// for what each kind's filter means).
 #include <string_view>
 #include <vector>
 

@@ -1,14 +1,16 @@
 #include "server/object_commit.h"
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/line.h"
+#include "platform/vocabulary/modem.h"
+#include "platform/vocabulary/profile.h"
+#include "platform/vocabulary/route.h"
 #include "server/commit_rules.h"
 #include "server/messages.h"
 #include "server/text_codec.h"
 
 namespace ptp::server {
 namespace {
-
-namespace kinds = host::kinds;
 
 std::string Trimmed(std::string_view text) {
     std::size_t begin = text.find_first_not_of(' ');
@@ -25,8 +27,8 @@ std::string Staged(const Attributes& staged, int id) {
 // The modem a command object belongs to: the name it was created with, or its attributes.
 std::string ModemOfCommand(std::string_view name, const Attributes& staged) {
     if (!name.empty()) return std::string(name.substr(0, name.find('/')));
-    std::string modem = Staged(staged, 5);
-    return modem.empty() ? Staged(staged, 0) : modem;
+    std::string modem = Staged(staged, attr::modem_command::kModemKey);
+    return modem.empty() ? Staged(staged, attr::modem_command::kModemName) : modem;
 }
 
 Result<long> NextModemCommandNumber(ObjectTx& tx, std::string_view modem) {
@@ -36,7 +38,7 @@ Result<long> NextModemCommandNumber(ObjectTx& tx, std::string_view modem) {
     if (!commands) return commands.error();
     long next = 1;
     for (const auto& command : *commands)
-        next = std::max(next, command.GetInt(2) + 1);
+        next = std::max(next, command.GetInt(attr::modem_command::kNumber) + 1);
     return next;
 }
 
@@ -54,7 +56,7 @@ Status CheckModemCommandLimit(ObjectTx& tx, std::string_view modem) {
     filter.namePrefix = std::string(modem) + "/";
     auto count = tx.Count(kinds::kModemCommand, filter);
     if (!count) return count.status();
-    if (*count >= kMaxModemCommands)
+    if (*count >= code::modem_command::kMaxPerModem)
         return Message("TCP8A20", {std::to_string(*count + 1), "2", modem,
                                    "a modem holds at most 24 command entries"});
     return Status::Ok();
@@ -68,7 +70,7 @@ std::string NameFromAttributes(ObjectTx& tx, std::string_view kind, std::string_
         if (name.find('/') != std::string_view::npos) return std::string(name);
         std::string modem = ModemOfCommand(name, staged);
         if (modem.empty()) return {};
-        std::string number = Staged(staged, 2);
+        std::string number = Staged(staged, attr::modem_command::kNumber);
         if (number.empty()) {
             auto next = NextModemCommandNumber(tx, modem);
             if (!next) return {};
@@ -77,15 +79,16 @@ std::string NameFromAttributes(ObjectTx& tx, std::string_view kind, std::string_
         return modem + "/" + number;
     }
     if (!name.empty()) return std::string(name);
-    if (kind == kinds::kProfile) return UpperAscii(Staged(staged, 0));
-    if (kind == kinds::kLine) return UpperAscii(Staged(staged, 1));
-    if (kind == kinds::kModem) return Staged(staged, 0);
-    if (kind == kinds::kLineModem) return UpperAscii(Staged(staged, 0));
+    if (kind == kinds::kProfile) return UpperAscii(Staged(staged, attr::profile::kName));
+    if (kind == kinds::kLine) return UpperAscii(Staged(staged, attr::line::kName));
+    if (kind == kinds::kModem) return Staged(staged, attr::modem::kName);
+    if (kind == kinds::kLineModem) return UpperAscii(Staged(staged, attr::line_modem::kLineName));
     if (kind == kinds::kRoute) {
-        std::string owner = UpperAscii(Staged(staged, 14));
-        std::string destination = Staged(staged, 3);
+        std::string owner = UpperAscii(Staged(staged, attr::route::kBindingProfile));
+        std::string destination = Staged(staged, attr::route::kDestination);
         if (owner.empty() || destination.empty()) return {};
-        return owner + "/" + destination + "/" + Staged(staged, 1) + "/" + Staged(staged, 16);
+        return owner + "/" + destination + "/" + Staged(staged, attr::route::kSubnetMask) + "/" +
+               Staged(staged, attr::route::kNextHop);
     }
     return {};
 }
@@ -105,17 +108,18 @@ Result<std::string> CommitObject(ObjectTx& tx, std::string_view kind, std::strin
         std::string modem = key.substr(0, key.find('/'));
         if (!exists) {
             if (auto s = CheckModemCommandLimit(tx, modem); !s) return s.error();
-            values.emplace(1, "TEMPLATE");
+            values.emplace(attr::modem_command::kEntryKind, code::modem_command::kTemplate);
         }
-        values[0] = modem;
-        values[5] = UpperAscii(modem);
-        values[2] = key.substr(key.find('/') + 1);
+        values[attr::modem_command::kModemName] = modem;
+        values[attr::modem_command::kModemKey] = UpperAscii(modem);
+        values[attr::modem_command::kNumber] = key.substr(key.find('/') + 1);
     }
     if (exists) {
         if (auto s = tx.Update(kind, key, values); !s) return s.error();
         return key;
     }
-    if (kind == kinds::kModem) values.emplace(1, "0");
+    if (kind == kinds::kModem)
+        values.emplace(attr::modem::kSystem, code::modem_system::kUserDefined);
     if (auto s = tx.Create(kind, key, values); !s) return s.error();
     return key;
 }
@@ -127,7 +131,8 @@ Status DeleteObjectWithDependents(ObjectTx& tx, std::string_view kind, std::stri
         return DeleteObjectWithDependents(tx, kinds::kModem, name);
     auto record = tx.Get(kind, name);
     if (!record) return record.status();
-    if (kind == kinds::kModem && record->Get(1) == "1") return Message("CPF2189", {name});
+    if (kind == kinds::kModem && record->Get(attr::modem::kSystem) == code::modem_system::kSupplied)
+        return Message("CPF2189", {name});
     if (auto s = tx.Delete(kind, name); !s) return s;
     if (kind != kinds::kModem) return Status::Ok();
     ListFilter filter;

@@ -27,7 +27,4 @@ Result<std::string> CommitObject(ObjectTx& tx, std::string_view kind, std::strin
 // objects the system keeps (system-supplied modems).
 Status DeleteObjectWithDependents(ObjectTx& tx, std::string_view kind, std::string_view name);
 
-// At most this many command entries per modem.
-inline constexpr long kMaxModemCommands = 24;
-
 }  // namespace ptp::server

@@ -1,6 +1,7 @@
 #pragma once
-// One server object as the store keeps it: a kind (see host/object_kinds.h), a name unique within
-// the kind, and attributes addressed by number whose values are text (integers as decimal text).
+// One server object as the store keeps it: a kind (see platform/vocabulary/kinds.h), a name unique
+// within the kind, and attributes addressed by number whose values are text (integers as decimal
+// text).
 #include <map>
 #include <string>
 #include <string_view>

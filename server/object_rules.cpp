@@ -2,13 +2,11 @@
 
 #include <cctype>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/messages.h"
 
 namespace ptp::server {
 namespace {
-
-namespace kinds = host::kinds;
 
 bool IsNameStart(char c) {
     return std::isalpha(static_cast<unsigned char>(c)) || c == '$' || c == '#' || c == '@';

@@ -5,7 +5,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/code_text.h"
+#include "platform/vocabulary/connection.h"
+#include "platform/vocabulary/job.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
+#include "platform/vocabulary/status.h"
 #include "server/messages.h"
 #include "server/object_tx.h"
 #include "server/sqlite_db.h"
@@ -13,13 +18,11 @@
 
 namespace ptp::server {
 namespace {
-
-namespace kinds = host::kinds;
-namespace prf = host::attributes::profile;
-namespace con = host::attributes::connection;
-namespace job = host::attributes::job;
-namespace st = host::attributes::status;
-namespace why = host::attributes::reason;
+namespace prf = attr::profile;
+namespace con = attr::connection;
+namespace job = attr::job;
+namespace st = code::status;
+namespace why = code::reason;
 
 // The walk of an originator: one step per clock second until the connection is up.
 constexpr std::array kDialWalk = {st::kStarting,        st::kDialing,    st::kLcpStarting,
@@ -33,7 +36,8 @@ bool IsAnswer(const ObjectRecord& profile) {
 }
 
 std::string JobPrefix(const ObjectRecord& profile) {
-    return profile.Get(prf::kProtocol) == "1" ? "QKTL_TOCSLIP_SSN@" : "QKTL_TOCPPP_SSN@";
+    return code::Is(profile.Get(prf::kProtocol), code::protocol::kSLIP) ? "QKTL_TOCSLIP_SSN@"
+                                                                        : "QKTL_TOCPPP_SSN@";
 }
 
 // Link identifiers travel as eight raw bytes; the number sits in bytes 4 to 7, high byte first.
@@ -95,7 +99,8 @@ Status RemoveConnections(ObjectTx& tx, std::string_view profile) {
 
 // The line a profile uses: its pool for pool profiles, else its line.
 std::string LineOf(const ObjectRecord& profile) {
-    if (EqualsNoCase(profile.Get(prf::kLineKindText), "*POOL")) return profile.Get(prf::kPoolName);
+    if (EqualsNoCase(profile.Get(prf::kLineType), code::profile_line_type::kPool))
+        return profile.Get(prf::kPoolName);
     return profile.Get(prf::kLineName);
 }
 
@@ -123,13 +128,14 @@ Status AddConnections(ObjectTx& tx, const ObjectRecord& profile, const ObjectRec
             {con::kProfileName, profile.name},
             {con::kStatus, std::to_string(status)},
             {con::kLineName, LineOf(profile)},
-            {con::kRemoteAddress, AddressOr(profile.Get(52), "*DYNAMIC")},
-            {con::kLocalAddress, AddressOr(profile.Get(50), "*DYNAMIC")},
+            {con::kRemoteAddress, AddressOr(profile.Get(prf::kRemoteAddress), "*DYNAMIC")},
+            {con::kLocalAddress, AddressOr(profile.Get(prf::kLocalAddress), "*DYNAMIC")},
             {con::kLinkId, LinkIdBytes(id)},
             {con::kBundleKind, links > 1 ? "*MULTILINK" : "*NONE"},
             {con::kConnectedSeconds, "0"},
             {con::kBundleId, LinkIdBytes(head)},
-            {con::kProtocol, profile.Get(prf::kProtocol) == "1" ? "*SLIP" : "*PPP"},
+            {con::kProtocol,
+             code::Is(profile.Get(prf::kProtocol), code::protocol::kSLIP) ? "*SLIP" : "*PPP"},
             {con::kStartedAt, jobRecord.Get(job::kStartedAt)},
             {con::kReason, std::to_string(reason)},
             {con::kReasonText, std::string(reasonText)},
@@ -142,11 +148,11 @@ Status AddConnections(ObjectTx& tx, const ObjectRecord& profile, const ObjectRec
 
 // An ended job that printed its log keeps it as spooled file QPJOBLOG number 1, owned by QTCP.
 Status KeepJobLog(ObjectTx& tx, const ObjectRecord& jobRecord, const std::string& text) {
-    Attributes spooled = {{host::attributes::spooled::kJobName, jobRecord.Get(job::kName)},
-                          {host::attributes::spooled::kJobUser, "QTCP"},
-                          {host::attributes::spooled::kJobNumber, jobRecord.Get(job::kNumber)},
-                          {host::attributes::spooled::kFileName, "QPJOBLOG"},
-                          {host::attributes::spooled::kText, text}};
+    Attributes spooled = {{attr::spooled_file::kJobName, jobRecord.Get(job::kName)},
+                          {attr::spooled_file::kJobUser, "QTCP"},
+                          {attr::spooled_file::kJobNumber, jobRecord.Get(job::kNumber)},
+                          {attr::spooled_file::kFileName, "QPJOBLOG"},
+                          {attr::spooled_file::kText, text}};
     return tx.Put(kinds::kSpooledFile, jobRecord.name + "/QPJOBLOG/1", spooled);
 }
 

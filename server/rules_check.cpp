@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/vocabulary/rules.h"
 #include "server/stream_files.h"
 #include "server/text_codec.h"
 
@@ -53,9 +54,9 @@ std::string IncludedFile(const std::vector<std::string>& words, std::size_t keyw
 
 Attributes RulesCheckResult::AsAttributes(int operation) const {
     Attributes attributes{{operation, std::to_string(result)},
-                          {20, std::to_string(findings.size())}};
+                          {attr::verify_rules::kFindingCount, std::to_string(findings.size())}};
     for (std::size_t i = 0; i < findings.size(); ++i)
-        attributes[1000 + static_cast<int>(i)] = findings[i];
+        attributes[attr::verify_rules::kFirstFinding + static_cast<int>(i)] = findings[i];
     return attributes;
 }
 
@@ -63,7 +64,7 @@ RulesCheckResult CheckRulesFile(StreamFiles& files, std::string_view path, Rules
     RulesCheckResult outcome;
     auto text = files.Read(path);
     if (!text) {
-        outcome.result = 2;
+        outcome.result = code::verify_result::kUnreadable;
         outcome.findings.push_back(text.error().Reply());
         return outcome;
     }
@@ -98,7 +99,8 @@ RulesCheckResult CheckRulesFile(StreamFiles& files, std::string_view path, Rules
                                        included + " not found.");
     }
     if (continued && syntax) outcome.findings.push_back("The last statement is not closed.");
-    outcome.result = outcome.findings.empty() ? 0 : 1;
+    outcome.result =
+        outcome.findings.empty() ? code::verify_result::kClean : code::verify_result::kFindings;
     return outcome;
 }
 

@@ -5,16 +5,22 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/vocabulary/rules.h"
 #include "server/object_record.h"
 
 namespace ptp::server {
 
 class StreamFiles;
 
-enum class RulesCheck { All = 10, Syntax = 11, Includes = 12 };
+// Each check is the verification object's attribute that runs it.
+enum class RulesCheck {
+    All = attr::verify_rules::kOperationAll,
+    Syntax = attr::verify_rules::kOperationSyntax,
+    Includes = attr::verify_rules::kOperationIncludes
+};
 
 struct RulesCheckResult {
-    int result = 0;  // 0 clean, 1 findings, 2 the file cannot be read
+    int result = code::verify_result::kClean;  // code::verify_result
     std::vector<std::string> findings;
 
     // The attributes a verification object shows after the check: the operation's result, the

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/messages.h"
 #include "server/object_tx.h"
 #include "server/sqlite_db.h"
@@ -263,7 +263,7 @@ Result<std::vector<std::string>> StreamFiles::ListLibrary(const std::vector<std:
     if (parts.size() == 2) {
         std::string stem = suffixOf(parts[1], ".AUTL");
         if (stem.empty()) return names;
-        auto lists = objects.List(host::kinds::kAuthorizationList);
+        auto lists = objects.List(kinds::kAuthorizationList);
         if (!lists) return lists.error();
         for (const auto& list : *lists) {
             if (WildcardMatch(stem, list.name)) names.push_back(list.name + ".AUTL");
@@ -277,7 +277,7 @@ Result<std::vector<std::string>> StreamFiles::ListLibrary(const std::vector<std:
     if (library.empty() || file.empty()) return names;
     ListFilter filter;
     filter.namePrefix = library + "/" + file + "/";
-    auto members = objects.List(host::kinds::kFileMember, filter);
+    auto members = objects.List(kinds::kFileMember, filter);
     if (!members) return members.error();
     std::string last = parts[3];
     bool all = last == "*" || last == "*.*";

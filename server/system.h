@@ -14,7 +14,7 @@
 //   Jobs()              start and end PPP jobs, inside a body (ppp_jobs.h)
 //   LogCommand(...)     the command log; the host client writes it after every command, so
 //                       the interpreter itself does not
-// Kind names and attribute numbers are in host/object_kinds.h.
+// Kind names, attribute numbers and codes are in platform/vocabulary/.
 #include <filesystem>
 #include <functional>
 #include <memory>

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/cl/cl_arguments.h"
 #include "server/cl/cl_command_definition.h"
 #include "server/cl/cl_interpreter.h"
@@ -70,8 +70,8 @@ void BM_ParseAndCheck(benchmark::State& state) {
 }
 
 void BM_Run(benchmark::State& state) {
-    const auto root = std::filesystem::temp_directory_path() /
-                      ("ptp-cl-bench-" + std::to_string(::getpid()));
+    const auto root =
+        std::filesystem::temp_directory_path() / ("ptp-cl-bench-" + std::to_string(::getpid()));
     std::filesystem::remove_all(root);
     ServerState servers(root);
     if (!servers.AddSystem("BENCH").ok()) {
@@ -79,11 +79,12 @@ void BM_Run(benchmark::State& state) {
         return;
     }
     auto system = servers.OpenSystem("BENCH");
-    (void)(*system)->PutObject(ptp::host::kinds::kHardwareResource, "CMN01", {{0, "CMN01"}});
+    (void)(*system)->PutObject(ptp::kinds::kHardwareResource, "CMN01", {{0, "CMN01"}});
     long failures = 0;
     for (auto _ : state) {
         for (const std::string& command : TheCommands()) {
-            failures += ptp::server::cl::ExecuteClCommand(**system, "BENCH", command).empty() ? 0 : 1;
+            failures +=
+                ptp::server::cl::ExecuteClCommand(**system, "BENCH", command).empty() ? 0 : 1;
         }
     }
     if (failures > 0) state.SkipWithError("commands were refused");
@@ -97,10 +98,11 @@ BENCHMARK(BM_Run)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // Keeps each benchmark's time per iteration (10,000 commands) in milliseconds.
 class CapturingReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (!run.error_occurred) m_milliseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+            if (!run.error_occurred)
+                m_milliseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -109,7 +111,7 @@ public:
         return it == m_milliseconds.end() ? 0.0 : it->second;
     }
 
-private:
+  private:
     std::map<std::string, double> m_milliseconds;
 };
 
@@ -124,12 +126,14 @@ int main(int argc, char** argv) {
     const double run = reporter.Get("BM_Run");
     if (parse <= 0 || check <= 0 || run <= 0) return 1;
     const double perCommand = 1000.0 / kCommands;  // milliseconds per pass -> microseconds each
-    std::printf("\nper command: %.2f us in all; parsing %.2f us, parameter checks %.2f us, "
-                "store %.2f us\n",
-                run * perCommand, parse * perCommand, (check - parse) * perCommand,
-                (run - check) * perCommand);
-    std::printf("ratio run/parse: %.1fx; parsing and checks are %.1f%% of a command, the store "
-                "%.1f%%\n",
-                run / parse, 100.0 * check / run, 100.0 * (run - check) / run);
+    std::printf(
+        "\nper command: %.2f us in all; parsing %.2f us, parameter checks %.2f us, "
+        "store %.2f us\n",
+        run * perCommand, parse * perCommand, (check - parse) * perCommand,
+        (run - check) * perCommand);
+    std::printf(
+        "ratio run/parse: %.1fx; parsing and checks are %.1f%% of a command, the store "
+        "%.1f%%\n",
+        run / parse, 100.0 * check / run, 100.0 * (run - check) / run);
     return 0;
 }

@@ -16,10 +16,10 @@
 #include "bench/support/best_cpu_time.h"
 #include "cli/plugin_session/plugin_session.h"
 #include "host/in_process_host.h"
-#include "host/object_kinds.h"
 #include "platform/com/registry.h"
 #include "platform/ui/driver.h"
 #include "platform/ui/script_driver.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/system.h"
 
 namespace {
@@ -60,7 +60,7 @@ struct Bench {
                     {4, "LINE1"},    {5, "*ASYNC"}, {6, "1"},          {7, "10.1.1.1"},
                     {8, "10.1.1.2"}, {9, ""},       {10, "A profile"}, {12, "2"},
                     {13, "1"}};
-                if (auto s = tx.Put(ptp::host::kinds::kProfile, name, a); !s) return s;
+                if (auto s = tx.Put(ptp::kinds::kProfile, name, a); !s) return s;
             }
             return ptp::server::Status::Ok();
         });
@@ -94,8 +94,8 @@ void BM_ServerReads(benchmark::State& state) {
     for (auto _ : state) {
         const double start = CpuSeconds();
         ptp::host::SOFError* error = nullptr;
-        auto list = bench.host->Objects().CreateList(ptp::host::kinds::kProfile, "NXWIN", kSystem,
-                                                     "", &error);
+        auto list =
+            bench.host->Objects().CreateList(ptp::kinds::kProfile, "NXWIN", kSystem, "", &error);
         list->Open(&error);
         const long count = list->GetCount(&error);
         char buffer[512];

@@ -14,10 +14,10 @@
 
 #include "bench/support/best_cpu_time.h"
 #include "host/in_process_host.h"
-#include "host/object_kinds.h"
 #include "platform/res/resource_module.h"
 #include "platform/ui/script_driver.h"
 #include "platform/ui/toolkit.h"
+#include "platform/vocabulary/kinds.h"
 #include "profiles/profile_sheet.h"
 #include "server/system.h"
 
@@ -43,7 +43,7 @@ struct Bench {
         (void)host->State().AddSystem(kSystem);
         ptp::host::SetHost(host.get());
         (void)host->SystemFor(kSystem)->Transact([&](ptp::server::ObjectTx& tx) {
-            namespace kinds = ptp::host::kinds;
+            namespace kinds = ptp::kinds;
             for (int i = 0; i < kProfiles; ++i) {
                 char name[16];
                 std::snprintf(name, sizeof name, "PRF%05d", i);
@@ -84,8 +84,8 @@ void BM_ProfileListRead(benchmark::State& state) {
     for (auto _ : state) {
         const double start = CpuSeconds();
         ptp::host::SOFError* error = nullptr;
-        auto list = bench.host->Objects().CreateList(ptp::host::kinds::kProfileList, "NXWIN",
-                                                     kSystem, "", &error);
+        auto list = bench.host->Objects().CreateList(ptp::kinds::kProfileList, "NXWIN", kSystem, "",
+                                                     &error);
         list->Open(&error);
         while (list->GetState(&error) < ptp::host::kListStateComplete)
             list->WaitStep(&error);
@@ -104,8 +104,8 @@ void BM_OpenProfileSheet(benchmark::State& state) {
         const double start = CpuSeconds();
         ptp::host::SOFError* error = nullptr;
         // The profile's list record, as the folder hands it to the sheet.
-        auto record = bench.host->Objects().CreateObject(ptp::host::kinds::kProfile, "NXWIN",
-                                                         kSystem, "PRF05000", &error);
+        auto record = bench.host->Objects().CreateObject(ptp::kinds::kProfile, "NXWIN", kSystem,
+                                                         "PRF05000", &error);
         ptp::profiles::CProfileSheetOptions options;
         options.systemName = kSystem;
         options.profileName = "PRF05000";

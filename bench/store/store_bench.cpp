@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "host/in_process_host.h"
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/server_state.h"
 #include "server/sqlite_db.h"
 #include "server/system.h"
@@ -21,7 +21,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using ptp::host::kinds::kProfile;
+using ptp::kinds::kProfile;
 
 constexpr int kProfiles = 10000;
 constexpr int kListAttributes = 10;

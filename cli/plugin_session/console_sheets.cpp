@@ -3,16 +3,16 @@
 #include <memory>
 
 #include "host/host_services.h"
-#include "host/object_kinds.h"
 #include "modems/modem_sheet.h"
 #include "platform/ui/ui_constants.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/modem.h"
 
 namespace ptp::cli {
 namespace {
 
 constexpr std::uint32_t kNoModem = 32064;
 constexpr std::uint32_t kNoModemList = 32065;
-constexpr int kModemNameAttribute = 0;
 
 bool SameName(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
@@ -32,7 +32,7 @@ host::IServerObject* FindModem(host::IServerList& list, const std::string& name)
     for (long index = 0; !error && index < count; ++index) {
         host::IServerObject* record = list.ElementAt(index, &error);
         if (!record || error) break;
-        if (SameName(record->GetAttributeText(kModemNameAttribute, &error), name)) return record;
+        if (SameName(record->GetAttributeText(attr::modem::kName, &error), name)) return record;
     }
     if (error) error->Destroy();
     return nullptr;
@@ -45,8 +45,8 @@ std::optional<long> OpenModem(const SheetRequest& request, std::string& error) {
     }
     host::IHost* host = host::GetHost();
     host::SOFError* listError = nullptr;
-    auto list = host ? host->Objects().CreateList(host::kinds::kModem, host::kClientName,
-                                                  request.system, "", &listError)
+    auto list = host ? host->Objects().CreateList(kinds::kModem, host::kClientName, request.system,
+                                                  "", &listError)
                      : nullptr;
     if (list && !listError) list->Open(&listError);
     if (!list || listError) {
@@ -65,7 +65,7 @@ std::optional<long> OpenModem(const SheetRequest& request, std::string& error) {
                                               nullptr);
     }
     host::SOFError* nameError = nullptr;
-    const std::string name = record->GetAttributeText(kModemNameAttribute, &nameError);
+    const std::string name = record->GetAttributeText(attr::modem::kName, &nameError);
     if (nameError) nameError->Destroy();
     return modems::ShowModemPropertySheet(request.system, name, record, request.changeable,
                                           nullptr);

@@ -9,7 +9,7 @@
 
 #include "cli/ptpctl/ptpctl_texts.h"
 #include "host/in_process_host.h"
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/demo_data.h"
 #include "server/list_views.h"
 #include "server/ppp_jobs.h"
@@ -32,7 +32,7 @@ class StderrPresenter : public host::IMessagePresenter {
 };
 
 bool IsKnownKind(const std::string& kind) {
-    for (auto known : host::kinds::kAllKinds) {
+    for (auto known : kinds::kAllKinds) {
         if (known == kind) return true;
     }
     return false;
@@ -139,7 +139,7 @@ int Operations::RunCl(const std::string& command) {
 }
 
 int Operations::ListKinds() {
-    for (auto kind : host::kinds::kAllKinds)
+    for (auto kind : kinds::kAllKinds)
         m_out << kind << '\n';
     return 0;
 }

@@ -7,10 +7,14 @@
 #include <memory>
 #include <string_view>
 
-#include "host/sof_error.h"
 #include "platform/com/registry.h"
 #include "platform/com/wintypes.h"
 #include "platform/res/resource_module.h"
+
+// Error objects belong to the host layer; the framework only passes them on.
+namespace ptp::host {
+class SOFError;
+}  // namespace ptp::host
 
 namespace ptp::fw {
 

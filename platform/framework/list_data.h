@@ -1,9 +1,13 @@
 #pragma once
 // What the console asks of the list data that shows a folder, as far as a selection needs it:
 // the server-side record behind one of the folder's rows.
-#include "host/host_services.h"
 #include "platform/com/unknown.h"
 #include "platform/framework/item_id.h"
+
+// The console hands list records through without looking into them.
+namespace ptp::host {
+class IServerObject;
+}  // namespace ptp::host
 
 namespace ptp::fw {
 

@@ -1,18 +1,16 @@
 // Connection lists of switched digital lines and their entries: CRTCNNL, DLTCNNL, ADDCNNLE and
 // RMVCNNLE. An entry is named "<list>/<entry>".
-#include "host/object_kinds.h"
+#include "platform/vocabulary/connection_list.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/cl/cl_command_definition.h"
 #include "server/cl/cl_messages.h"
-#include "server/cl/cl_object_attributes.h"
 #include "server/cl/cl_store_checks.h"
 
 namespace ptp::server::cl {
 
 namespace {
-
-namespace kinds = host::kinds;
-namespace cn = attr::cnnl;
-namespace ce = attr::cnnle;
+namespace cn = attr::connection_list;
+namespace ce = attr::connection_list_entry;
 
 constexpr std::string_view kListType = "*CNNL";
 

@@ -2,17 +2,15 @@
 // CRTLINETH for the Ethernet lines that carry PPPoE, and DLTLIND for any of them.
 #include <utility>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/line.h"
 #include "server/cl/cl_command_definition.h"
 #include "server/cl/cl_messages.h"
-#include "server/cl/cl_object_attributes.h"
 #include "server/cl/cl_store_checks.h"
 
 namespace ptp::server::cl {
 
 namespace {
-
-namespace kinds = host::kinds;
 namespace ln = attr::line;
 
 constexpr std::string_view kLineType = "*LIND";

@@ -2,18 +2,16 @@
 // entries, SPIDs and local numbers are kept as the command text of their lists.
 #include <utility>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/network_interface.h"
 #include "server/cl/cl_command_definition.h"
 #include "server/cl/cl_messages.h"
-#include "server/cl/cl_object_attributes.h"
 #include "server/cl/cl_store_checks.h"
 
 namespace ptp::server::cl {
 
 namespace {
-
-namespace kinds = host::kinds;
-namespace nw = attr::nwi;
+namespace nw = attr::network_interface;
 
 constexpr std::string_view kInterfaceType = "*NWID";
 

@@ -1,9 +1,11 @@
 // Connection profiles: STRTCPPTP starts (or restarts) a profile's job, ENDTCPPTP ends it and
 // RMVTCPPTP removes an inactive profile with what belongs to it.
-#include "host/object_kinds.h"
+#include "platform/vocabulary/connection.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
+#include "platform/vocabulary/route.h"
 #include "server/cl/cl_command_definition.h"
 #include "server/cl/cl_messages.h"
-#include "server/cl/cl_object_attributes.h"
 #include "server/cl/cl_store_checks.h"
 #include "server/ppp_jobs.h"
 #include "server/text_codec.h"
@@ -11,10 +13,8 @@
 namespace ptp::server::cl {
 
 namespace {
-
-namespace kinds = host::kinds;
-namespace prf = host::attributes::profile;
-namespace con = host::attributes::connection;
+namespace prf = attr::profile;
+namespace con = attr::connection;
 
 Status StartProfile(ClContext& context, ObjectTx& tx, const ClArguments& arguments) {
     JobStartOptions options;
@@ -40,7 +40,8 @@ Status DeleteMatching(ObjectTx& tx, std::string_view kind, int id, std::string_v
 
 // The profile's own line goes with it, unless another profile still uses it.
 Status DeleteProfileLine(ObjectTx& tx, const ObjectRecord& profile) {
-    if (EqualsNoCase(profile.Get(prf::kLineKindText), "*POOL")) return Status::Ok();
+    if (EqualsNoCase(profile.Get(prf::kLineType), code::profile_line_type::kPool))
+        return Status::Ok();
     const std::string line = UpperAscii(profile.Get(prf::kLineName));
     if (line.empty() || !tx.Exists(kinds::kLine, line)) return Status::Ok();
     ListFilter users;

@@ -1,13 +1,12 @@
 #include "server/cl/cl_store_checks.h"
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
 #include "server/cl/cl_messages.h"
 #include "server/ppp_jobs.h"
 #include "server/text_codec.h"
 
 namespace ptp::server::cl {
-
-namespace kinds = host::kinds;
 
 Status MustExist(ObjectTx& tx, std::string_view kind, std::string_view name,
                  std::string_view type) {
@@ -34,7 +33,7 @@ Status CheckResource(ObjectTx& tx, std::string_view resource) {
 
 Status CheckLineNotInUse(ClContext& context, ObjectTx& tx, std::string_view line) {
     ListFilter filter;
-    filter.equals.emplace_back(host::attributes::profile::kLineName, std::string(line));
+    filter.equals.emplace_back(attr::profile::kLineName, std::string(line));
     auto profiles = tx.List(kinds::kProfile, filter);
     if (!profiles) return profiles.status();
     for (const ObjectRecord& profile : *profiles) {

@@ -3,10 +3,15 @@
 #include <cstdio>
 #include <sstream>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/dhcp.h"
+#include "platform/vocabulary/host_table.h"
+#include "platform/vocabulary/job.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/mail.h"
+#include "platform/vocabulary/route.h"
+#include "platform/vocabulary/tcpip_server.h"
 #include "server/cl/cl_command_definition.h"
 #include "server/cl/cl_messages.h"
-#include "server/cl/cl_object_attributes.h"
 #include "server/cl/cl_store_checks.h"
 #include "server/stream_files.h"
 #include "server/text_codec.h"
@@ -14,11 +19,9 @@
 namespace ptp::server::cl {
 
 namespace {
-
-namespace kinds = host::kinds;
 namespace rt = attr::route;
-namespace ht = attr::host_table;
-namespace job = host::attributes::job;
+namespace ht = attr::host_table_entry;
+namespace job = attr::job;
 
 // The file in which the DHCP server keeps its mode: the second line begins with it.
 constexpr std::string_view kDhcpAttributesFile = "/QKTL/UserData/NOS50/DHCP/DHCP.ATTRIB";

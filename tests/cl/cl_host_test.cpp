@@ -2,11 +2,10 @@
 
 #include "cl_test_system.h"
 #include "host/in_process_host.h"
+#include "platform/vocabulary/kinds.h"
 
 namespace ptp::server::cl {
 namespace {
-
-namespace kinds = host::kinds;
 
 using ClHostTest = ClSystemTest;
 

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "cl_test_system.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/cl/cl_command_definition.h"
 
 namespace ptp::server::cl {
 namespace {
-
-namespace kinds = host::kinds;
 
 using ClInterpreterTest = ClSystemTest;
 

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "cl_test_system.h"
+#include "platform/vocabulary/kinds.h"
 
 namespace ptp::server::cl {
 namespace {
-
-namespace kinds = host::kinds;
 
 // The analog line command as the line sheet builds it: asynchronous, switched, dialling with AT
 // commands, a description with an apostrophe and a message queue.

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "cl_test_system.h"
+#include "platform/vocabulary/kinds.h"
 
 namespace ptp::server::cl {
 namespace {
-
-namespace kinds = host::kinds;
 
 using ClNetworkCommandsTest = ClSystemTest;
 

@@ -1,14 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "cl_test_system.h"
+#include "platform/vocabulary/job.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
+#include "platform/vocabulary/status.h"
 
 namespace ptp::server::cl {
 namespace {
-
-namespace kinds = host::kinds;
-namespace prf = host::attributes::profile;
-namespace status = host::attributes::status;
-namespace job = host::attributes::job;
+namespace prf = attr::profile;
+namespace status = code::status;
+namespace job = attr::job;
 
 class ClProfileCommandsTest : public ClSystemTest {
   protected:

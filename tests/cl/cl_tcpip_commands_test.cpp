@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "cl_test_system.h"
+#include "platform/vocabulary/job.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/stream_files.h"
 
 namespace ptp::server::cl {
 namespace {
-
-namespace kinds = host::kinds;
-namespace job = host::attributes::job;
+namespace job = attr::job;
 
 class ClTcpipCommandsTest : public ClSystemTest {
   protected:

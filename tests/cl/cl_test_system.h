@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/cl/cl_interpreter.h"
 #include "server/server_state.h"
 #include "server/system.h"
@@ -22,7 +22,6 @@ class ClSystemTest : public ::testing::Test {
         auto system = m_state.OpenSystem("SYS1");
         ASSERT_TRUE(system.ok());
         m_system = std::move(*system);
-        namespace kinds = host::kinds;
         for (const char* port : {"CMN01", "CMN02", "CMN03", "LIN031", "LIN041"}) {
             ASSERT_TRUE(m_system->PutObject(kinds::kHardwareResource, port, {{0, port}}).ok());
         }

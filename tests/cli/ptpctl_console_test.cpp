@@ -12,7 +12,9 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/job.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
 #include "server/server_state.h"
 #include "server/stream_files.h"
 #include "server/system.h"
@@ -22,9 +24,7 @@ extern char** environ;
 
 namespace ptp::cli {
 namespace {
-
-namespace kinds = host::kinds;
-namespace prf = host::attributes::profile;
+namespace prf = attr::profile;
 using Json = nlohmann::json;
 
 struct ProgramRun {
@@ -91,7 +91,7 @@ class PtpctlProgramTest : public ::testing::Test {
                                      {prf::kProtocol, "2"},
                                      {prf::kStatus, "1"},
                                      {prf::kLineName, line},
-                                     {prf::kLineKindText, "*ASYNC"},
+                                     {prf::kLineType, "*ASYNC"},
                                      {prf::kLineService, "1"},
                                      {prf::kDescription, "Test profile"},
                                      {prf::kChangeStatus, "1"}})
@@ -179,8 +179,8 @@ TEST_F(PtpctlProgramTest, InvokeStartRunsTheProfileJobAndReportsWhatTheConsoleHe
     EXPECT_EQ(Logged(), std::vector<std::string>{"QSYS/STRTCPPTP CFGPRF('PRF1') OUTPUT(*ERROR)"});
     int running = 0;
     for (const auto& job : Objects(kinds::kJob)) {
-        running += job.Get(host::attributes::job::kProfileName) == "PRF1" &&
-                   job.Get(host::attributes::job::kStatus) == "*ACTIVE";
+        running +=
+            job.Get(attr::job::kProfileName) == "PRF1" && job.Get(attr::job::kStatus) == "*ACTIVE";
     }
     EXPECT_EQ(running, 1);
 

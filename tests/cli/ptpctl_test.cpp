@@ -6,7 +6,7 @@
 
 #include "../server/temp_state.h"
 #include "cli/ptpctl/ptpctl_operations.h"
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/server_state.h"
 #include "server/stream_files.h"
 #include "server/system.h"
@@ -74,7 +74,7 @@ TEST_F(PtpctlTest, DemoFilesLogAndClock) {
     auto ops = Make("DEMO1");
     ASSERT_EQ(ops.Demo(), 0);
     m_out.str("");
-    ASSERT_EQ(ops.PrintObjects(std::string(host::kinds::kConnectionJob), ""), 0);
+    ASSERT_EQ(ops.PrintObjects(std::string(kinds::kConnectionJob), ""), 0);
     auto connections = JsonLines();
     // The Internet profile, the leased line, two links of the ISDN bundle and the failed start.
     ASSERT_EQ(connections.size(), 5u);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/server_state.h"
 #include "tests/console/console_test_support.h"
 
@@ -11,7 +11,6 @@ namespace ptp::console {
 namespace {
 
 using testing::RunningConsole;
-namespace kinds = host::kinds;
 
 std::string Get(const RunningConsole& console, const std::string& path) {
     auto client = console.Client();

@@ -7,6 +7,7 @@
 #include "host/fault_injection.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
+#include "platform/vocabulary/kinds.h"
 #include "tests/frame/plugin_console_fixture.h"
 
 namespace ptp::testing {
@@ -98,7 +99,7 @@ TEST_F(Commands_, SeveralProfilesAreConfirmedEvenWhenTheFirstHasGoneMeanwhile) {
     // Between the menu and the command the first profile's list element can no longer be read.
     host::Fault gone;
     gone.operation = host::HostOperation::ElementAt;
-    gone.kind = std::string(host::kinds::kProfileList);
+    gone.kind = std::string(kinds::kProfileList);
     faulty.AddFault(gone);
     driver.AnswerMessageBoxes({ui::IDOK, ui::IDNO});
     fw::CMINVOKECOMMANDINFO info;
@@ -165,7 +166,7 @@ TEST_F(Commands_, ModemCommandsReachTheModemSheet) {
         shown.push_back(box.resourceId);
     EXPECT_EQ(std::count(shown.begin(), shown.end(), 19059u), 1) << "deletion is confirmed";
     EXPECT_TRUE(Commands().empty()) << "modems change through their sheet, not through CL";
-    EXPECT_FALSE(System().GetObject(host::kinds::kModem, "MYMODEM").ok());
+    EXPECT_FALSE(System().GetObject(kinds::kModem, "MYMODEM").ok());
     EXPECT_EQ(Refreshes(), 1);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/framework/column_definitions.h"
 #include "platform/framework/folder_data.h"
 #include "platform/framework/trace_log.h"
+#include "platform/vocabulary/kinds.h"
 #include "tests/frame/plugin_console_fixture.h"
 
 namespace ptp::testing {
@@ -160,7 +161,7 @@ TEST_F(FrameLists, CountTellsHowTheServerListEnded) {
     // The profile list ends complete but with errors; the rows read are still shown.
     host::Fault partial;
     partial.operation = host::HostOperation::ListWaitStep;
-    partial.kind = std::string(host::kinds::kProfileList);
+    partial.kind = std::string(kinds::kProfileList);
     partial.listState = 51;
     faulty.AddFault(partial);
     const auto profiles = List("NPF");
@@ -169,7 +170,7 @@ TEST_F(FrameLists, CountTellsHowTheServerListEnded) {
     // Waiting for the modem list fails.
     host::Fault stuck;
     stuck.operation = host::HostOperation::ListWaitStep;
-    stuck.kind = std::string(host::kinds::kModem);
+    stuck.kind = std::string(kinds::kModem);
     faulty.AddFault(stuck);
     EXPECT_EQ(List("NMD").countResult, fw::FOLDER_E_WAIT);
     host::SetHost(m_host.get());

@@ -12,19 +12,20 @@
 
 #include "cli/plugin_session/plugin_session.h"
 #include "host/in_process_host.h"
-#include "host/object_kinds.h"
 #include "platform/com/registry.h"
 #include "platform/framework/item_id.h"
 #include "platform/framework/shared_allocator.h"
 #include "platform/ui/driver.h"
 #include "platform/ui/script_driver.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
 #include "server/server_state.h"
 #include "server/system.h"
 #include "tests/support/temp_folder.h"
 
 namespace ptp::testing {
 
-namespace prf = host::attributes::profile;
+namespace prf = attr::profile;
 
 // A profile as the tests need it; the attributes not given stay as the defaults here.
 struct TestProfile {
@@ -84,20 +85,20 @@ class PluginConsoleFixture : public ::testing::Test {
                                 {prf::kProtocol, p.protocol},
                                 {prf::kStatus, p.status},
                                 {prf::kLineName, "LINE1"},
-                                {prf::kLineKindText, p.lineKind},
+                                {prf::kLineType, p.lineKind},
                                 {prf::kLineService, p.lineService},
                                 {prf::kJobName, p.jobName},
                                 {prf::kDescription, p.description},
                                 {prf::kChangeStatus, p.status}};
         for (const auto& [id, value] : p.more)
             a[id] = value;
-        ASSERT_TRUE(System().PutObject(host::kinds::kProfile, p.name, a).ok());
+        ASSERT_TRUE(System().PutObject(kinds::kProfile, p.name, a).ok());
     }
 
     void AddModem(const std::string& name, const std::string& system, const std::string& kind) {
         server::Attributes a = {{0, name}, {1, system}, {2, kind},         {3, "AT"},
                                 {4, "AT"}, {5, "ATDT"}, {6, "ATS0=2S7=30"}};
-        ASSERT_TRUE(System().PutObject(host::kinds::kModem, name, a).ok());
+        ASSERT_TRUE(System().PutObject(kinds::kModem, name, a).ok());
     }
 
     // The commands the server received, in order.

@@ -1,7 +1,7 @@
 #include <thread>
 
-#include "host/object_kinds.h"
 #include "host_fixture.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/system.h"
 
 namespace ptp::host {

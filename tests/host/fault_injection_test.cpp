@@ -1,6 +1,6 @@
 #include "host/fault_injection.h"
-#include "host/object_kinds.h"
 #include "host_fixture.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/system.h"
 
 namespace ptp::host {

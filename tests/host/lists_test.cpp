@@ -1,5 +1,6 @@
-#include "host/object_kinds.h"
 #include "host_fixture.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/line.h"
 #include "server/system.h"
 
 namespace ptp::host {
@@ -71,7 +72,7 @@ TEST_F(ListsTest, FiltersAndViewsNarrowLists) {
     ASSERT_TRUE(
         System()
             .Transact([](server::ObjectTx& tx) -> server::Status {
-                namespace line = attributes::line;
+                namespace line = attr::line;
                 for (auto [name, type, pool] : {std::tuple{"PPPLIN1", "*PPP", "POOLA"},
                                                 {"PPPLIN2", "*PPP", "POOLA"},
                                                 {"PPPLIN3", "*PPP", ""},

@@ -1,14 +1,15 @@
 #include <cstring>
 
-#include "host/object_kinds.h"
 #include "host_fixture.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
 #include "server/system.h"
 
 namespace ptp::host {
 namespace {
 
 using test::TakeError;
-namespace prf = attributes::profile;
+namespace prf = attr::profile;
 
 class ObjectsTest : public test::HostFixture {};
 

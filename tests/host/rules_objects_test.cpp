@@ -1,5 +1,5 @@
-#include "host/object_kinds.h"
 #include "host_fixture.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/demo_data.h"
 #include "server/stream_files.h"
 #include "server/system.h"

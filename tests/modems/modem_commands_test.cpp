@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/vocabulary/kinds.h"
 #include "tests/modems/modem_test_fixture.h"
 
 namespace ptp::modems {
@@ -26,7 +27,7 @@ TEST_F(ModemTest, ServerRefusalOfAnEntryIsShownAndTheSheetStaysOpen) {
     host::FaultInjectingHost& faults = InjectFaults();
     host::Fault fault;
     fault.operation = host::HostOperation::Commit;
-    fault.kind = std::string(host::kinds::kModemCommand);
+    fault.kind = std::string(kinds::kModemCommand);
     fault.messageId = "CPF2204";
     fault.text = "The modem command could not be written.";
     faults.AddFault(fault);
@@ -47,7 +48,7 @@ TEST_F(ModemTest, ServerRefusalOfTheModemEndsTheSheetBeforeAnyEntryIsWritten) {
     AddModem("USR", "1", {{"Reset", "ATZ"}});
     host::Fault fault;
     fault.operation = host::HostOperation::Commit;
-    fault.kind = std::string(host::kinds::kModem);
+    fault.kind = std::string(kinds::kModem);
     fault.messageId = "CPF2605";
     fault.text = "The modem is in use by line PPPLIN01.";
     InjectFaults().AddFault(fault);
@@ -74,7 +75,7 @@ TEST_F(ModemTest, MissingCommandsListEndsTheSheetWithTheInternalErrorMessage) {
     AddModem("USR", "1", {{"Reset", "ATZ"}});
     host::Fault fault;
     fault.operation = host::HostOperation::ListOpen;
-    fault.kind = std::string(host::kinds::kModemCommand);
+    fault.kind = std::string(kinds::kModemCommand);
     InjectFaults().AddFault(fault);
     m_driver.When("CPointToPointModemPropertySheet").SelectPage(1).Ok();
     EXPECT_EQ(Play("USR"), ui::IDCANCEL);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/vocabulary/kinds.h"
 #include "tests/modems/modem_test_fixture.h"
 
 namespace ptp::modems {
@@ -152,7 +153,7 @@ TEST_F(ModemTest, NamesAndCommandTextsAreCheckedBeforeAnythingReachesTheServer) 
     EXPECT_EQ(stayed->focus, IDC_MODEM_NAME);
     EXPECT_EQ(MessageIds(), (std::vector<UINT>{IDS_MODEM_NAME_EXISTS, IDS_MODEM_NAME_EXISTS}));
     EXPECT_EQ(m_driver.GetTranscript().MessageBoxes()[0].style, kModemMessageStyle);
-    EXPECT_EQ(List(host::kinds::kModem).size(), 1u);
+    EXPECT_EQ(List(kinds::kModem).size(), 1u);
 
     // No name at all, and an emptied reset string.
     m_driver = ui::ScriptDriver();
@@ -166,7 +167,7 @@ TEST_F(ModemTest, NamesAndCommandTextsAreCheckedBeforeAnythingReachesTheServer) 
     stayed = m_driver.GetTranscript().StayedOpen("CPointToPointModemPropertySheet");
     ASSERT_TRUE(stayed.has_value());
     EXPECT_EQ(stayed->focus, IDC_MODEM_RESET_COMMAND);
-    EXPECT_EQ(List(host::kinds::kModem).size(), 1u);
+    EXPECT_EQ(List(kinds::kModem).size(), 1u);
 }
 
 TEST_F(ModemTest, IsdnKindShowsTheIsdnParameterPageAndKeepsTheEntries) {

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "config/config_text.h"
-#include "host/object_kinds.h"
 #include "modems/modem_resources.h"
 #include "modems/modem_sheet.h"
 #include "modems/point_to_point_modem_property_sheet.h"
 #include "platform/ui/script_driver.h"
+#include "platform/vocabulary/kinds.h"
 #include "tests/support/server_ui_fixture.h"
 
 namespace ptp::modems {
@@ -22,7 +22,7 @@ class ModemTest : public testing::ServerUiFixture {
   protected:
     void AddModem(const std::string& name, const std::string& kind, const Entries& entries,
                   bool system = false) {
-        Put(host::kinds::kModem, "",
+        Put(kinds::kModem, "",
             {{0, name},
              {1, system ? "1" : "0"},
              {2, kind},
@@ -31,12 +31,12 @@ class ModemTest : public testing::ServerUiFixture {
              {5, "ATDP"},
              {6, "ATS0=1"}});
         for (const auto& [entryName, value] : entries)
-            Put(host::kinds::kModemCommand, name, {{3, entryName}, {4, value}});
+            Put(kinds::kModemCommand, name, {{3, entryName}, {4, value}});
     }
 
     // The modem's command entries on the server, in number order.
     Entries ServerEntries(const std::string& modem) {
-        auto rows = List(host::kinds::kModemCommand, modem);
+        auto rows = List(kinds::kModemCommand, modem);
         std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
             return config::TextToInt(a.at(2)) < config::TextToInt(b.at(2));
         });
@@ -49,7 +49,7 @@ class ModemTest : public testing::ServerUiFixture {
     }
 
     std::map<int, std::string> ServerModem(const std::string& name) {
-        for (auto& row : List(host::kinds::kModem))
+        for (auto& row : List(kinds::kModem))
             if (row[0] == name) return row;
         return {};
     }
@@ -57,8 +57,7 @@ class ModemTest : public testing::ServerUiFixture {
     // The list record of a modem, as the modems folder hands it to the commands.
     host::IServerObject* ModemRecord(const std::string& name) {
         host::SOFError* error = nullptr;
-        m_pModemList =
-            m_pHost->Objects().CreateList(host::kinds::kModem, "NXWIN", "SYS1", "", &error);
+        m_pModemList = m_pHost->Objects().CreateList(kinds::kModem, "NXWIN", "SYS1", "", &error);
         m_pModemList->Open(&error);
         for (long index = 0; index < m_pModemList->GetCount(&error); ++index) {
             host::IServerObject* element = m_pModemList->ElementAt(index, &error);

@@ -2,8 +2,8 @@
 // reads as it opens, and the validation-list and system-value services its pages use.
 #include <gtest/gtest.h>
 
-#include "host/object_kinds.h"
 #include "platform/ui/script_driver.h"
+#include "platform/vocabulary/kinds.h"
 #include "profiles/point_to_point_profile_property_sheet.h"
 #include "profiles/profile_entry_identifier.h"
 #include "profiles/profile_resources.h"
@@ -67,24 +67,24 @@ class ProfileSheetTest : public testing::ServerUiFixture {
                                              {33, "1"},       {34, "0"}, {12, "0"}};
         for (const auto& [id, value] : more)
             values[id] = value;
-        Put(host::kinds::kProfile, "", values);
+        Put(kinds::kProfile, "", values);
     }
 
     void AddValidationList(const std::string& name, const std::string& library = "QUSRSYS") {
-        Put(host::kinds::kValidationList, name, {{0, name}, {1, library}});
+        Put(kinds::kValidationList, name, {{0, name}, {1, library}});
     }
 
     void AddEntry(const std::string& list, const std::string& identifier, const std::string& user) {
         const std::string hex = HexOf(identifier);
-        Put(host::kinds::kValidationListEntry, list + "/" + hex,
+        Put(kinds::kValidationListEntry, list + "/" + hex,
             {{0, list}, {1, "QUSRSYS"}, {2, hex}, {3, user}, {4, "secret"}});
     }
 
     // The profile's object as the folder hands it to the sheet.
     host::IServerObject* Record(const std::string& name) {
         host::SOFError* error = nullptr;
-        m_pRecord = host::GetHost()->Objects().CreateObject(host::kinds::kProfile, "NXWIN", "SYS1",
-                                                            name, &error);
+        m_pRecord =
+            host::GetHost()->Objects().CreateObject(kinds::kProfile, "NXWIN", "SYS1", name, &error);
         return m_pRecord.get();
     }
 
@@ -120,7 +120,7 @@ TEST_F(ProfileSheetTest, OpeningLoadsTheAuthenticationStateAndTheProfilesEntry) 
     AddValidationList("QYSDPTP");
     AddValidationList("OTHERLIB", "MYLIB");
     AddEntry("REMOTES", std::string("\xC0\x23\x00\x00", 4) + "ANSWER", "PEERUSER");
-    Put(host::kinds::kSystemValue, "QRETSVRSEC", {{0, "QRETSVRSEC"}, {1, "1"}});
+    Put(kinds::kSystemValue, "QRETSVRSEC", {{0, "QRETSVRSEC"}, {1, "1"}});
     AddProfile("ANSWER", {{28, "6"}});
     AddEntry("REMOTES", std::string("\xC2\x23\x00\x00", 4) + "ANSWER", "EAPUSER");
     CProfileAuthenticationState state;
@@ -158,12 +158,12 @@ TEST_F(ProfileSheetTest, EntriesAndTheRetainSettingReachTheServer) {
     });
     EXPECT_TRUE(saved) << m_driver.GetTranscript().ToText();
     EXPECT_TRUE(retained);
-    EXPECT_EQ(ServerValue(host::kinds::kValidationList, "NEWLIST", 1), "QUSRSYS")
+    EXPECT_EQ(ServerValue(kinds::kValidationList, "NEWLIST", 1), "QUSRSYS")
         << "a missing list is created";
     const std::string hex = HexOf(std::string("\xC2\x23\x00\x00", 4) + "DIALOUT");
-    EXPECT_EQ(ServerValue(host::kinds::kValidationListEntry, "NEWLIST/" + hex, 3), "ISPUSER");
-    EXPECT_EQ(ServerValue(host::kinds::kValidationListEntry, "NEWLIST/" + hex, 4), "pw");
-    EXPECT_EQ(ServerValue(host::kinds::kSystemValue, "QRETSVRSEC", 1), "1");
+    EXPECT_EQ(ServerValue(kinds::kValidationListEntry, "NEWLIST/" + hex, 3), "ISPUSER");
+    EXPECT_EQ(ServerValue(kinds::kValidationListEntry, "NEWLIST/" + hex, 4), "pw");
+    EXPECT_EQ(ServerValue(kinds::kSystemValue, "QRETSVRSEC", 1), "1");
 }
 
 TEST_F(ProfileSheetTest, FillingAListControlLeavesOutTheDefaultLists) {
@@ -188,7 +188,7 @@ TEST_F(ProfileSheetTest, AFailedReadLeavesTheRestUnreadAndTheListsClosed) {
     auto& faults = InjectFaults();
     host::Fault fault;
     fault.operation = host::HostOperation::GetAttribute;
-    fault.kind = std::string(host::kinds::kProfile);
+    fault.kind = std::string(kinds::kProfile);
     // The sheet reads the kind (four attributes), the General page four more, then the sheet
     // reads 12 and 32: the read of 32 fails.
     fault.nth = 10;
@@ -215,7 +215,7 @@ TEST_F(ProfileSheetTest, AListThatCannotBeOpenedEndsTheSheet) {
     auto& faults = InjectFaults();
     host::Fault fault;
     fault.operation = host::HostOperation::ListOpen;
-    fault.kind = std::string(host::kinds::kProfileList);
+    fault.kind = std::string(kinds::kProfileList);
     faults.AddFault(fault);
     bool acted = false;
     const auto result = Open("DIALOUT", [&](CPointToPointProfilePropertySheet&) { acted = true; });

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "host/fault_injection.h"
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/rules.h"
 #include "rules/nat_define_address_data.h"
 #include "rules/nat_filter_data.h"
 #include "rules/nat_include_data.h"
 #include "rules/nat_rules_file.h"
-#include "rules/nat_server_objects.h"
 #include "tests/config/host_fixture.h"
 
 namespace ptp::rules {
@@ -176,16 +176,16 @@ TEST_F(NATRulesFile, ReadErrorsEndTheReadWithOneMessage) {
 TEST_F(NATRulesFile, ActiveRulesNameTheirFileAndNumberOnlyStatements) {
     ASSERT_TRUE(
         System()
-            .PutObject(
-                host::kinds::kCurrentRulesList, host::kinds::kSingletonName,
-                {{kCurrentRulesLineCount, "5"},
-                 {kCurrentRulesFirstLine,
-                  "#INCLUDE FILE = /QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P"},
-                 {kCurrentRulesFirstLine + 1, "# activated for the night shift"},
-                 {kCurrentRulesFirstLine + 2,
-                  "ADDRESS LAN IP = 10.0.0.0 THROUGH 10.0.0.255 TYPE = TRUSTED"},
-                 {kCurrentRulesFirstLine + 3, "### the office network"},
-                 {kCurrentRulesFirstLine + 4, "FILTER SET PPPIN ACTION = PERMIT SERVICE = telnet"}})
+            .PutObject(kinds::kCurrentRulesList, kinds::kSingletonName,
+                       {{attr::current_rules::kLineCount, "5"},
+                        {attr::current_rules::kFirstLine,
+                         "#INCLUDE FILE = /QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P"},
+                        {attr::current_rules::kFirstLine + 1, "# activated for the night shift"},
+                        {attr::current_rules::kFirstLine + 2,
+                         "ADDRESS LAN IP = 10.0.0.0 THROUGH 10.0.0.255 TYPE = TRUSTED"},
+                        {attr::current_rules::kFirstLine + 3, "### the office network"},
+                        {attr::current_rules::kFirstLine + 4,
+                         "FILTER SET PPPIN ACTION = PERMIT SERVICE = telnet"}})
             .ok());
     CNATRulesFile active(testing::kTestSystem, "", true, 0);
     ASSERT_EQ(active.Load(false), kRulesResultOk);
@@ -204,7 +204,7 @@ TEST_F(NATRulesFile, ActiveRulesNameTheirFileAndNumberOnlyStatements) {
     host::SetHost(&faulty);
     host::Fault lineFault;
     lineFault.operation = host::HostOperation::GetAttribute;
-    lineFault.kind = std::string(host::kinds::kCurrentRulesList);
+    lineFault.kind = std::string(kinds::kCurrentRulesList);
     lineFault.nth = 4;  // the line count, then the third line
     faulty.AddFault(lineFault);
     CNATRulesFile partly(testing::kTestSystem, "", true, 0);
@@ -217,7 +217,7 @@ TEST_F(NATRulesFile, ActiveRulesNameTheirFileAndNumberOnlyStatements) {
     faulty.ClearFaults();
     host::Fault noRules;
     noRules.operation = host::HostOperation::CreateObject;
-    noRules.kind = std::string(host::kinds::kCurrentRulesList);
+    noRules.kind = std::string(kinds::kCurrentRulesList);
     faulty.AddFault(noRules);
     CNATRulesFile none(testing::kTestSystem, kPPPFiltersPath, true, 0);
     EXPECT_EQ(none.Load(false), kRulesResultNoActiveRules);
@@ -245,7 +245,7 @@ TEST_F(NATRulesFile, VerificationPassesTheServersFindingsBack) {
     host::SetHost(&faulty);
     host::Fault refused;
     refused.operation = host::HostOperation::CreateObject;
-    refused.kind = std::string(host::kinds::kVerifyRulesFile);
+    refused.kind = std::string(kinds::kVerifyRulesFile);
     faulty.AddFault(refused);
     EXPECT_EQ(file.VerifySyntax(7), kRulesResultNoActiveRules);
     host::SetHost(&m_host);

@@ -3,7 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/server_state.h"
 #include "server/sqlite_db.h"
 #include "server/stream_files.h"
@@ -12,8 +12,6 @@
 
 namespace ptp::server {
 namespace {
-
-namespace kinds = host::kinds;
 
 Attributes NinetyAttributes(const std::string& tag) {
     Attributes attributes;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/connection.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
 #include "server/ppp_jobs.h"
 #include "server/server_state.h"
 #include "server/system.h"
@@ -8,10 +10,8 @@
 
 namespace ptp::server {
 namespace {
-
-namespace kinds = host::kinds;
-namespace prf = host::attributes::profile;
-namespace con = host::attributes::connection;
+namespace prf = attr::profile;
+namespace con = attr::connection;
 
 class PppJobsTest : public ::testing::Test {
   protected:

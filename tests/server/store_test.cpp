@@ -2,15 +2,13 @@
 
 #include <thread>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/server_state.h"
 #include "server/system.h"
 #include "temp_state.h"
 
 namespace ptp::server {
 namespace {
-
-namespace kinds = host::kinds;
 
 class StoreTest : public ::testing::Test {
   protected:

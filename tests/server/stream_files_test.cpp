@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/object_kinds.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/server_state.h"
 #include "server/stream_files.h"
 #include "server/system.h"
@@ -76,10 +76,10 @@ TEST_F(StreamFilesTest, AClaimedFileIsInUseForOtherClientsOnly) {
 }
 
 TEST_F(StreamFilesTest, LibraryViewsListMembersAndAuthorizationLists) {
-    ASSERT_TRUE(m_system->PutObject(host::kinds::kFileMember, "QGPL/QTXTSRC/PPPFLT", {}).ok());
-    ASSERT_TRUE(m_system->PutObject(host::kinds::kFileMember, "QGPL/QTXTSRC/NOTES", {}).ok());
-    ASSERT_TRUE(m_system->PutObject(host::kinds::kFileMember, "QGPL/QCLSRC/OTHER", {}).ok());
-    ASSERT_TRUE(m_system->PutObject(host::kinds::kAuthorizationList, "PPPAUTL", {}).ok());
+    ASSERT_TRUE(m_system->PutObject(kinds::kFileMember, "QGPL/QTXTSRC/PPPFLT", {}).ok());
+    ASSERT_TRUE(m_system->PutObject(kinds::kFileMember, "QGPL/QTXTSRC/NOTES", {}).ok());
+    ASSERT_TRUE(m_system->PutObject(kinds::kFileMember, "QGPL/QCLSRC/OTHER", {}).ok());
+    ASSERT_TRUE(m_system->PutObject(kinds::kAuthorizationList, "PPPAUTL", {}).ok());
     auto members = Files().List("\\QSYS.LIB\\QGPL.LIB\\QTXTSRC.FILE\\*.*");
     ASSERT_TRUE(members.ok());
     EXPECT_EQ(*members, (std::vector<std::string>{"NOTES.MBR", "PPPFLT.MBR"}));

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host/host_services.h"
 #include "platform/framework/console_selection.h"
 #include "platform/framework/console_services.h"
 #include "platform/framework/item_id.h"

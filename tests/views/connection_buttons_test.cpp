@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/console_job_views.h"
+#include "platform/vocabulary/kinds.h"
 #include "server/ppp_jobs.h"
 #include "server/system.h"
 #include "tests/views/connection_view_fixture.h"
@@ -11,7 +12,7 @@ namespace {
 class ConnectionButtonsTest : public ConnectionViewTest {
   protected:
     void AddDialProfile(const std::string& name, const std::string& line, int links) {
-        Put(host::kinds::kProfile, "",
+        Put(kinds::kProfile, "",
             {{0, name},
              {1, "1"},
              {2, "2"},
@@ -22,7 +23,7 @@ class ConnectionButtonsTest : public ConnectionViewTest {
              {16, links > 1 ? "1" : "0"},
              {26, std::to_string(links)}});
     }
-    void AddLine(const std::string& name) { Put(host::kinds::kLine, "", {{0, "*PPP"}, {1, name}}); }
+    void AddLine(const std::string& name) { Put(kinds::kLine, "", {{0, "*PPP"}, {1, name}}); }
     // Starts the profile's job as STRTCPPTP does.
     void Start(const std::string& profile, bool printLog) {
         server::System& system = *m_pHost->SystemFor("SYS1");

@@ -7,10 +7,11 @@
 
 #include "frame/connection_view_resources.h"
 #include "frame/point_to_point_connection_view_dialog.h"
-#include "host/object_kinds.h"
 #include "platform/framework/console_navigation.h"
 #include "platform/framework/console_services.h"
 #include "platform/ui/script_driver.h"
+#include "platform/vocabulary/connection.h"
+#include "platform/vocabulary/kinds.h"
 #include "tests/support/server_ui_fixture.h"
 
 namespace ptp::frame {
@@ -60,7 +61,7 @@ class RecordingNavigation final : public fw::IConsoleNavigation {
     HRESULT result = S_OK;
 };
 
-namespace con = host::attributes::connection;
+namespace con = attr::connection;
 
 // Attribute bytes of a link identifier: four bytes of anything, then the number high byte first.
 inline std::string LinkBytes(std::uint32_t id) {
@@ -96,7 +97,7 @@ class ConnectionViewTest : public testing::ServerUiFixture {
     }
 
     void AddLink(const Link& link) {
-        Put(host::kinds::kConnectionJob, link.name,
+        Put(kinds::kConnectionJob, link.name,
             {{con::kJobName, "QKTL_TOCPPP_SSN@" + link.profile},
              {con::kJobUser, "QTCP"},
              {con::kJobNumber, "100001"},

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/connection_link_id.h"
+#include "platform/vocabulary/kinds.h"
 #include "tests/views/connection_view_fixture.h"
 
 namespace ptp::frame {
@@ -55,7 +56,7 @@ TEST_F(ConnectionViewTest, ReasonCodesAndTheServersOwnTexts) {
     AddLink({"B/0", 2, 2, "P2", 3, 285});
     AddLink({"C/0", 3, 3, "P3", 3, 456});
     AddLink({"D/0", 4, 4, "P4", 255, 255});
-    Put(host::kinds::kConnectionJob, "D/0",
+    Put(kinds::kConnectionJob, "D/0",
         {{con::kStatusText, "Waiting for the remote peer"}, {con::kReasonText, "Peer hung up"}});
     AddLink({"E/0", 5, 5, "P5", 5, 0});
 
@@ -82,7 +83,7 @@ class OlderServerConnectionViewTest : public ConnectionViewTest {
 TEST_F(OlderServerConnectionViewTest, HasNoNumberColumnAndNoReasons) {
     AddLink({"A/0", 1, 1, "P1", 3, 258});
     AddLink({"B/0", 2, 2, "P2", 255, 255});
-    Put(host::kinds::kConnectionJob, "B/0", {{con::kStatusText, "Waiting"}});
+    Put(kinds::kConnectionJob, "B/0", {{con::kStatusText, "Waiting"}});
     const auto rows = Rows();
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(m_nColumns, 10);
@@ -99,7 +100,7 @@ TEST_F(ConnectionViewTest, AReadErrorShowsTheErrorAndKeepsOnlyTheRowsFilled) {
                  static_cast<std::uint32_t>(i + 1), "P" + std::to_string(i), 14});
     host::Fault fault;
     fault.operation = host::HostOperation::GetAttribute;
-    fault.kind = std::string(host::kinds::kConnectionJob);
+    fault.kind = std::string(kinds::kConnectionJob);
     // 8 reads of the first pass, then 8 per row (status, reason, six texts): a read of the second
     // row fails.
     fault.nth = 8 + 8 + 3;
@@ -118,7 +119,7 @@ TEST_F(ConnectionViewTest, ListThatCannotBeLoadedLeavesTheViewEmpty) {
     AddLink({"A/0", 1, 1, "P1"});
     host::Fault fault;
     fault.operation = host::HostOperation::ListOpen;
-    fault.kind = std::string(host::kinds::kConnectionJob);
+    fault.kind = std::string(kinds::kConnectionJob);
     InjectFaults().AddFault(fault);
     EXPECT_TRUE(Rows().empty());
     EXPECT_EQ(m_driver.GetTranscript().MessageBoxes().size(), 1u);

@@ -1,0 +1,107 @@
+#pragma once
+// Connection profiles (kinds::kProfile): attribute numbers and the codes that say what kind of
+// profile one is. Naming scheme: see kinds.h.
+#include <string_view>
+
+namespace ptp::attr::profile {
+inline constexpr int kName = 0;                 // upper case, at most 10 characters
+inline constexpr int kMode = 1;                 // code::mode
+inline constexpr int kProtocol = 2;             // code::protocol
+inline constexpr int kStatus = 3;               // code::status, decimal
+inline constexpr int kLineName = 4;             // line kinds 1, 4, 5 and the virtual lines
+inline constexpr int kLineType = 5;             // code::profile_line_type ("*ASYNC", "*POOL", ...)
+inline constexpr int kLineService = 6;          // code::line_service
+inline constexpr int kListedLocalAddress = 7;   // as the profiles list shows it
+inline constexpr int kListedRemoteAddress = 8;  // as the profiles list shows it
+inline constexpr int kJobName = 9;              // the running job's name; empty while stopped
+inline constexpr int kDescription = 10;         // at most 50 characters; "*BLANK" for none
+inline constexpr int kDialVariant = 12;         // switched mode 1: 0 plain, 1, 2 or 3
+inline constexpr int kChangeStatus = 13;        // copy of the status: changes allowed while stopped
+inline constexpr int kMaxConnections = 15;
+inline constexpr int kMultilink = 16;      // 1 on
+inline constexpr int kRemoteNumber1 = 17;  // remote telephone numbers; "*NONE" for none
+inline constexpr int kRemoteNumber2 = 18;
+inline constexpr int kRemoteNumber3 = 19;
+inline constexpr int kNumericSettingOn = 20;     // 0: the default; 1: kNumericSetting holds it
+inline constexpr int kNumericSetting = 21;       // 15 to 65535, or "0" for the default
+inline constexpr int kLineKind = 23;             // code::line_kind
+inline constexpr int kMaxLinks = 26;             // number of links when multilink is on
+inline constexpr int kLocalIdentification = 27;  // 1: this system identifies itself
+inline constexpr int kLocalIdentificationProtocol = 28;  // code::identification_protocol
+inline constexpr int kValidationList = 29;        // library QUSRSYS; "NOTDEFINED" or empty: QTOCPTP
+inline constexpr int kRemoteIdentification = 30;  // 1: the remote system identifies itself
+inline constexpr int kRemoteIdentificationProtocol = 31;  // code::identification_protocol
+inline constexpr int kRemoteIdentificationName = 32;      // upper case
+inline constexpr int kRadiusAuthentication = 33;          // answering profiles
+inline constexpr int kRadiusAccounting = 34;              // answering profiles
+inline constexpr int kDnsChoice = 47;                     // 1 kDnsServer, 2 second choice, 0 none
+inline constexpr int kDnsServer = 48;
+inline constexpr int kLocalAddressMethod = 49;   // 1 given (kLocalAddress), 2 dynamic
+inline constexpr int kLocalAddress = 50;         // dotted decimal or empty
+inline constexpr int kRemoteAddressMethod = 51;  // dial pages: 1 given, 2 dynamic; answer: 1 to 6
+inline constexpr int kRemoteAddress = 52;        // dotted decimal, first of a range, or empty
+inline constexpr int kRoutingChoice = 55;        // 0, 1, or 2: the profile's own route list
+inline constexpr int kRemoteAddressCount = 57;   // addresses in the remote range
+inline constexpr int kPoolName = 62;             // line kinds 2 and 3
+inline constexpr int kFilterRulesOn = 71;        // 1: packet filter rules kFilterRulesName apply
+inline constexpr int kFilterRulesName = 72;
+inline constexpr int kStatusText = 84;  // shown for code::status::kOther
+inline constexpr int kAutoStart = 90;   // 1: started with TCP/IP; servers at 050300 or later
+inline constexpr int kRemoteTunnelEndPoint = 91;  // L2TP initiators, 050300 and later
+}  // namespace ptp::attr::profile
+
+namespace ptp::code {
+
+namespace protocol {
+inline constexpr int kSLIP = 1;  // only on switched lines
+inline constexpr int kPPP = 2;   // and any other value
+}  // namespace protocol
+
+namespace line_service {
+inline constexpr int kSwitched = 1;
+inline constexpr int kNonswitched = 2;
+inline constexpr int kVirtual = 3;  // L2TP and PPPoE
+}  // namespace line_service
+
+// Modes; which exist depends on the line service (a virtual line's 1, 3, 5, 7 and 8 are L2TP
+// initiator modes).
+namespace mode {
+inline constexpr int kDial = 1;    // also the nonswitched initiator
+inline constexpr int kAnswer = 2;  // also the nonswitched and L2TP terminators
+inline constexpr int kDialVariant3 = 3;
+inline constexpr int kDialVariant4 = 4;  // one line only
+inline constexpr int kL2TPInitiator = 5;
+inline constexpr int kDialOnDemand = 6;  // a line pool only
+inline constexpr int kL2TPInitiatorMode7 = 7;
+inline constexpr int kL2TPInitiatorMode8 = 8;  // the tunnel alone: General and connection pages
+inline constexpr int kPPPoEInitiator = 9;
+}  // namespace mode
+
+namespace line_kind {
+inline constexpr int kOneLine = 1;
+inline constexpr int kPool = 2;
+inline constexpr int kPoolForPPPAnswer = 3;
+inline constexpr int kISDNLine = 4;          // resource "*NWID"
+inline constexpr int kISDNLineOwnLabel = 5;  // resource "*NWID", shown under its own label
+inline constexpr int kL2TPLine = 6;
+inline constexpr int kPPPoELine = 8;
+}  // namespace line_kind
+
+// The profile's line type (attr::profile::kLineType), compared without regard to case.
+namespace profile_line_type {
+inline constexpr std::string_view kAsync = "*ASYNC";
+inline constexpr std::string_view kSync = "*SYNC";
+inline constexpr std::string_view kISDN = "*ISDN";
+inline constexpr std::string_view kPool = "*POOL";
+inline constexpr std::string_view kL2TP = "*L2TP";
+inline constexpr std::string_view kPPPoE = "*PPPOE";
+}  // namespace profile_line_type
+
+namespace identification_protocol {
+inline constexpr int kNone = 0;
+inline constexpr int kPAP = 1;
+inline constexpr int kCHAP = 2;
+inline constexpr int kEAP = 6;
+}  // namespace identification_protocol
+
+}  // namespace ptp::code

@@ -1,0 +1,16 @@
+#pragma once
+// Validation lists (kinds::kValidationList) and their entries (kinds::kValidationListEntry).
+// Naming scheme: see kinds.h.
+
+namespace ptp::attr::validation_list {
+inline constexpr int kName = 0;
+inline constexpr int kLibrary = 1;  // empty means QUSRSYS
+}  // namespace ptp::attr::validation_list
+
+namespace ptp::attr::validation_list_entry {
+inline constexpr int kListName = 0;
+inline constexpr int kLibrary = 1;
+inline constexpr int kIdentifier = 2;  // the identifier as upper-case hex
+inline constexpr int kData1 = 3;       // first data field (the name)
+inline constexpr int kData2 = 4;       // second data field (the password)
+}  // namespace ptp::attr::validation_list_entry
