@@ -7,20 +7,19 @@
 #include "frame/point_to_point_ext_app.h"
 #include "frame/type_codes.h"
 #include "host/object_kinds.h"
+#include "resources/ids/frame_lists.h"
 
 namespace ptp::frame {
 namespace {
 
 constexpr std::size_t kModemAttributeCapacity = 1024;
-constexpr UINT IDS_MODEM_SYSTEM = 29260;
-constexpr UINT IDS_MODEM_USER = 29261;
-constexpr UINT IDS_MODEM_ANALOG = 29262;
-constexpr UINT IDS_MODEM_ISDN = 29263;
 
 // Column n shows modem attribute n; 0 is the name, 1 and 2 are shown as texts.
 constexpr CFolderColumnEntry kModemColumns[] = {
-    {35020, 200, 0}, {35021, 90, 1},  {35022, 90, 2},  {35023, 150, 3},
-    {35024, 150, 4}, {35025, 120, 5}, {35026, 120, 6},
+    {IDS_MODEM_COLUMN_NAME, 200, 0},   {IDS_MODEM_COLUMN_ORIGIN, 90, 1},
+    {IDS_MODEM_COLUMN_TYPE, 90, 2},    {IDS_MODEM_COLUMN_INIT, 150, 3},
+    {IDS_MODEM_COLUMN_RESET, 150, 4},  {IDS_MODEM_COLUMN_DIAL, 120, 5},
+    {IDS_MODEM_COLUMN_ANSWER, 120, 6},
 };
 
 std::string ReadAttribute(host::IServerObject& element, int id, host::SOFError** error) {

@@ -10,11 +10,13 @@
 #include "frame/sheet_openers.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
+#include "resources/ids/frame.h"
+#include "resources/ids/frame_commands.h"
+#include "resources/ids/tasks.h"
 
 namespace ptp::frame {
 namespace {
 
-constexpr UINT IDS_CANNOT_OPEN = 27992;
 constexpr std::string_view kConsoleOwnFolder = "NWF";
 constexpr std::string_view kTaskFolders[] = {"NWF", "NPP", "NPF", "NRC", "NMD", "NGP"};
 
@@ -25,12 +27,12 @@ struct TaskEntry {
 };
 
 constexpr TaskEntry kTasks[] = {
-    {TASK_NEW_MODEM, 28078, 35050},
-    {TASK_NEW_ORIGINATOR_PROFILE, 28075, 35051},
-    {TASK_NEW_RECEIVER_PROFILE, 28076, 35052},
-    {TASK_NEW_GROUP_POLICY, 28077, 35053},
-    {TASK_DIALER_WIZARD, 28075, 35054},
-    {TASK_CONSOLE_OWN, 28074, 35055},
+    {TASK_NEW_MODEM, IDB_NEW_MODEM, IDS_TASK_HELP_NEW_MODEM},
+    {TASK_NEW_ORIGINATOR_PROFILE, IDB_NEW_ORIGINATOR_PROFILE, IDS_TASK_HELP_NEW_ORIGINATOR_PROFILE},
+    {TASK_NEW_RECEIVER_PROFILE, IDB_NEW_RECEIVER_PROFILE, IDS_TASK_HELP_NEW_RECEIVER_PROFILE},
+    {TASK_NEW_GROUP_POLICY, IDB_NEW_GROUP_POLICY, IDS_TASK_HELP_NEW_GROUP_POLICY},
+    {TASK_DIALER_WIZARD, IDB_NEW_ORIGINATOR_PROFILE, IDS_TASK_HELP_DIALER_WIZARD},
+    {TASK_CONSOLE_OWN, IDB_CONNECTIONS, IDS_TASK_HELP_CONSOLE_OWN},
 };
 
 bool OffersTasks(std::string_view type) {

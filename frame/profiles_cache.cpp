@@ -8,14 +8,13 @@
 #include "frame/frame_messages.h"
 #include "frame/point_to_point_ext_app.h"
 #include "host/host_services.h"
+#include "resources/ids/frame_lists.h"
 
 namespace ptp::frame {
 namespace {
 
 // Every profile attribute is read into this many characters.
 constexpr std::size_t kAttributeCapacity = 512;
-constexpr UINT IDS_PROTOCOL_SLIP = 28058;
-constexpr UINT IDS_PROTOCOL_PPP = 27874;
 // Column n shows field kColumnFields[n - 1].
 constexpr int kColumnFields[CProfilesCache::kFieldCount] = {1, 2, 3, 5, 6, 4, 7, 8, 9, 10};
 

@@ -2,7 +2,7 @@
 
 #include "platform/ui/display_name.h"
 #include "platform/ui/toolkit.h"
-#include "profiles/profile_setup_strings.h"
+#include "resources/ids/profile_setup.h"
 
 namespace ptp::profiles {
 namespace {
@@ -35,7 +35,7 @@ CPointToPointProfileSetupDialog::CPointToPointProfileSetupDialog(
     ui::CWnd* pParentWnd, std::string strSystemName, bool bReceiver, bool bAllowDialOnDemandPool,
     bool bAllowExtraL2TPModes, bool bRelease050200, int* pProtocol, int* pLineService, int* pMode,
     int* pLineKind)
-    : ui::CDialog(IDD, pParentWnd),
+    : ui::CDialog(IDD_PROFILE_SETUP, pParentWnd),
       m_strSystemName(std::move(strSystemName)),
       m_bReceiver(bReceiver),
       m_bAllowDialOnDemandPool(bAllowDialOnDemandPool),
@@ -45,41 +45,41 @@ CPointToPointProfileSetupDialog::CPointToPointProfileSetupDialog(
       m_pLineService(pLineService),
       m_pMode(pMode),
       m_pLineKind(pLineKind) {
-    OnClicked(IDC_SLIP, [this] { OnProtocolSlip(); });
-    OnClicked(IDC_PPP, [this] { OnProtocolPpp(); });
-    OnClicked(IDC_SWITCHED_LINE, [this] { OnLineService(); });
-    OnClicked(IDC_NONSWITCHED_LINE, [this] { OnLineService(); });
-    OnClicked(IDC_L2TP_LINE, [this] { OnLineService(); });
-    OnClicked(IDC_PPPOE_LINE, [this] { OnLineService(); });
-    OnChanged(IDC_MODE, [this] { OnModeChanged(); });
-    OnChanged(IDC_LINE, [this] { OnLineChanged(); });
+    OnClicked(IDC_SETUP_SLIP, [this] { OnProtocolSlip(); });
+    OnClicked(IDC_SETUP_PPP, [this] { OnProtocolPpp(); });
+    OnClicked(IDC_SETUP_SWITCHED_LINE, [this] { OnLineService(); });
+    OnClicked(IDC_SETUP_NONSWITCHED_LINE, [this] { OnLineService(); });
+    OnClicked(IDC_SETUP_L2TP_LINE, [this] { OnLineService(); });
+    OnClicked(IDC_SETUP_PPPOE_LINE, [this] { OnLineService(); });
+    OnChanged(IDC_SETUP_MODE, [this] { OnModeChanged(); });
+    OnChanged(IDC_SETUP_LINE, [this] { OnLineChanged(); });
 }
 
 ui::BOOL CPointToPointProfileSetupDialog::OnInitDialog() {
     ui::CDialog::OnInitDialog();
     SetWindowText(ui::FormatResource(IDS_SETUP_CAPTION, {ui::DisplayName(m_strSystemName)}));
-    CheckRadioButton(IDC_PPP, IDC_SLIP, IDC_PPP);
-    CheckRadioButton(IDC_SWITCHED_LINE, IDC_PPPOE_LINE, IDC_SWITCHED_LINE);
+    CheckRadioButton(IDC_SETUP_PPP, IDC_SETUP_SLIP, IDC_SETUP_PPP);
+    CheckRadioButton(IDC_SETUP_SWITCHED_LINE, IDC_SETUP_PPPOE_LINE, IDC_SETUP_SWITCHED_LINE);
     FillModes();
     FillLineChoices(true, true);
-    if (!m_bRelease050200 || m_bReceiver) GetDlgItem(IDC_PPPOE_LINE)->ShowWindow(ui::SW_HIDE);
+    if (!m_bRelease050200 || m_bReceiver) GetDlgItem(IDC_SETUP_PPPOE_LINE)->ShowWindow(ui::SW_HIDE);
     return ui::TRUE;
 }
 
 bool CPointToPointProfileSetupDialog::IsSlip() const {
-    return IsDlgButtonChecked(IDC_SLIP) == ui::BST_CHECKED;
+    return IsDlgButtonChecked(IDC_SETUP_SLIP) == ui::BST_CHECKED;
 }
 
 int CPointToPointProfileSetupDialog::SelectedLineService() const {
-    const int button = GetCheckedRadioButton(IDC_SWITCHED_LINE, IDC_PPPOE_LINE);
-    return button == 0 ? IDC_SWITCHED_LINE : button;
+    const int button = GetCheckedRadioButton(IDC_SETUP_SWITCHED_LINE, IDC_SETUP_PPPOE_LINE);
+    return button == 0 ? IDC_SETUP_SWITCHED_LINE : button;
 }
 
 // The modes offered, in list order, as the table of modes by line service and folder gives them.
 std::vector<CPointToPointProfileSetupDialog::ModeEntry> CPointToPointProfileSetupDialog::ModesFor(
     int nLineServiceButton) {
     switch (nLineServiceButton) {
-        case IDC_SWITCHED_LINE: {
+        case IDC_SETUP_SWITCHED_LINE: {
             if (m_bReceiver) return {{kModeAnswer, IDS_SETUP_MODE_ANSWER}};
             if (IsSlip()) return {{kModeDial, IDS_SETUP_MODE_DIAL}};
             std::vector<ModeEntry> modes{{kModeDial, IDS_SETUP_MODE_DIAL},
@@ -90,10 +90,10 @@ std::vector<CPointToPointProfileSetupDialog::ModeEntry> CPointToPointProfileSetu
             }
             return modes;
         }
-        case IDC_NONSWITCHED_LINE:
+        case IDC_SETUP_NONSWITCHED_LINE:
             if (m_bReceiver) return {{kModeAnswer, IDS_SETUP_MODE_TERMINATOR}};
             return {{kModeDial, IDS_SETUP_MODE_INITIATOR}};
-        case IDC_L2TP_LINE: {
+        case IDC_SETUP_L2TP_LINE: {
             if (m_bReceiver) return {{kModeAnswer, IDS_SETUP_MODE_TERMINATOR}};
             std::vector<ModeEntry> modes{{kModeL2TPInitiator, IDS_SETUP_MODE_INITIATOR}};
             if (m_bAllowExtraL2TPModes) {
@@ -102,7 +102,7 @@ std::vector<CPointToPointProfileSetupDialog::ModeEntry> CPointToPointProfileSetu
             }
             return modes;
         }
-        case IDC_PPPOE_LINE:
+        case IDC_SETUP_PPPOE_LINE:
             if (m_bReceiver) return {};
             return {{kModePPPoEInitiator, IDS_SETUP_MODE_INITIATOR}};
         default:
@@ -111,7 +111,7 @@ std::vector<CPointToPointProfileSetupDialog::ModeEntry> CPointToPointProfileSetu
 }
 
 void CPointToPointProfileSetupDialog::FillModes() {
-    ui::CComboBox& modes = ComboBox(IDC_MODE);
+    ui::CComboBox& modes = ComboBox(IDC_SETUP_MODE);
     modes.ResetContent();
     for (const ModeEntry& entry : ModesFor(SelectedLineService())) {
         const int index = modes.AddString(ui::LoadText(entry.nTextId));
@@ -122,7 +122,7 @@ void CPointToPointProfileSetupDialog::FillModes() {
 }
 
 void CPointToPointProfileSetupDialog::FillLineChoices(bool bOneLine, bool bPool) {
-    ui::CComboBox& lines = ComboBox(IDC_LINE);
+    ui::CComboBox& lines = ComboBox(IDC_SETUP_LINE);
     lines.ResetContent();
     if (bOneLine) {
         lines.SetItemData(lines.AddString(ui::LoadText(IDS_SETUP_LINE_ONE)), OneLine);
@@ -134,33 +134,34 @@ void CPointToPointProfileSetupDialog::FillLineChoices(bool bOneLine, bool bPool)
 }
 
 void CPointToPointProfileSetupDialog::ResetLineChoices() {
-    FillLineChoices(true, SelectedLineService() == IDC_SWITCHED_LINE);
+    FillLineChoices(true, SelectedLineService() == IDC_SETUP_SWITCHED_LINE);
 }
 
 void CPointToPointProfileSetupDialog::EnableVirtualServices(bool bEnable) {
-    GetDlgItem(IDC_L2TP_LINE)->EnableWindow(bEnable);
-    GetDlgItem(IDC_PPPOE_LINE)->EnableWindow(bEnable && m_bRelease050200 && !m_bReceiver);
+    GetDlgItem(IDC_SETUP_L2TP_LINE)->EnableWindow(bEnable);
+    GetDlgItem(IDC_SETUP_PPPOE_LINE)->EnableWindow(bEnable && m_bRelease050200 && !m_bReceiver);
 }
 
 int CPointToPointProfileSetupDialog::SelectedMode() {
-    ui::CComboBox& modes = ComboBox(IDC_MODE);
+    ui::CComboBox& modes = ComboBox(IDC_SETUP_MODE);
     if (modes.GetCurSel() < 0) return kModeDial;
     return static_cast<int>(modes.GetItemData(modes.GetCurSel()));
 }
 
 bool CPointToPointProfileSetupDialog::PoolSelected() {
-    ui::CComboBox& lines = ComboBox(IDC_LINE);
+    ui::CComboBox& lines = ComboBox(IDC_SETUP_LINE);
     return lines.GetCurSel() >= 0 && lines.GetItemData(lines.GetCurSel()) == LinePool;
 }
 
 // SLIP runs only on switched lines and only dials or answers.
 void CPointToPointProfileSetupDialog::OnProtocolSlip() {
-    if (SelectedLineService() == IDC_L2TP_LINE || SelectedLineService() == IDC_PPPOE_LINE) {
-        CheckRadioButton(IDC_SWITCHED_LINE, IDC_PPPOE_LINE, IDC_SWITCHED_LINE);
+    if (SelectedLineService() == IDC_SETUP_L2TP_LINE ||
+        SelectedLineService() == IDC_SETUP_PPPOE_LINE) {
+        CheckRadioButton(IDC_SETUP_SWITCHED_LINE, IDC_SETUP_PPPOE_LINE, IDC_SETUP_SWITCHED_LINE);
     }
     EnableVirtualServices(false);
     FillModes();
-    const bool bPool = !m_bReceiver && SelectedLineService() == IDC_SWITCHED_LINE;
+    const bool bPool = !m_bReceiver && SelectedLineService() == IDC_SETUP_SWITCHED_LINE;
     FillLineChoices(true, bPool);
 }
 
@@ -180,7 +181,7 @@ void CPointToPointProfileSetupDialog::OnModeChanged() {
     const int nMode = SelectedMode();
     const bool bRestricted = m_nLastMode == kModeDialVariant4 || m_nLastMode == kModeDialOnDemand;
     m_nLastMode = nMode;
-    if (SelectedLineService() != IDC_SWITCHED_LINE) return;
+    if (SelectedLineService() != IDC_SETUP_SWITCHED_LINE) return;
     if (nMode == kModeDialVariant4) {
         FillLineChoices(true, false);
         return;
@@ -201,9 +202,9 @@ void CPointToPointProfileSetupDialog::OnLineChanged() {
 void CPointToPointProfileSetupDialog::OnOK() {
     const int service = SelectedLineService();
     *m_pProtocol = IsSlip() ? kProtocolSlip : kProtocolPpp;
-    *m_pLineService = service == IDC_SWITCHED_LINE      ? kSwitchedLine
-                      : service == IDC_NONSWITCHED_LINE ? kNonswitchedLine
-                                                        : kVirtualLine;
+    *m_pLineService = service == IDC_SETUP_SWITCHED_LINE      ? kSwitchedLine
+                      : service == IDC_SETUP_NONSWITCHED_LINE ? kNonswitchedLine
+                                                              : kVirtualLine;
     *m_pMode = SelectedMode();
     *m_pLineKind = ChosenLineKind();
     ui::CDialog::OnOK();
@@ -211,8 +212,8 @@ void CPointToPointProfileSetupDialog::OnOK() {
 
 int CPointToPointProfileSetupDialog::ChosenLineKind() {
     if (PoolSelected()) return m_bReceiver ? m_nPoolLineKind : kLineKindPool;
-    if (SelectedLineService() == IDC_L2TP_LINE) return kLineKindL2TP;
-    if (SelectedLineService() == IDC_PPPOE_LINE) return kLineKindPPPoE;
+    if (SelectedLineService() == IDC_SETUP_L2TP_LINE) return kLineKindL2TP;
+    if (SelectedLineService() == IDC_SETUP_PPPOE_LINE) return kLineKindPPPoE;
     return kLineKindOneLine;
 }
 

@@ -7,6 +7,7 @@
 #include "config/file_prompts.h"
 #include "config/server_path.h"
 #include "host/host_services.h"
+#include "resources/ids/files.h"
 #include "rules/nat_filter_interface_data.h"
 #include "rules/nat_hide_address_data.h"
 #include "rules/nat_include_data.h"
@@ -103,7 +104,7 @@ int CNATRulesFile::LoadActiveRules(CNATRulesReader& reader) {
         if (error != nullptr) {
             // One report; the rules end where they could no longer be read.
             ShowServerError(error, m_strPath);
-            GetFilePrompts().ShowMessage(config::kIdsFileReadWriteError, {m_strPath});
+            GetFilePrompts().ShowMessage(IDS_FILE_READ_WRITE_ERROR, {m_strPath});
             break;
         }
         reader.AddLine(line);
@@ -117,7 +118,7 @@ int CNATRulesFile::LoadFile(bool askWhenInUse, CNATRulesReader& reader) {
     std::unique_ptr<host::IServerFile> file =
         OpenForReading(m_strSystemName, m_strServerPath, 8, result);
     if (!file && result == host::kFileInUse && askWhenInUse &&
-        GetFilePrompts().AskYesNo(config::kIdsRulesFileInUseQuestion, {m_strPath})) {
+        GetFilePrompts().AskYesNo(IDS_RULES_FILE_IN_USE_QUESTION, {m_strPath})) {
         file = OpenForReading(m_strSystemName, m_strServerPath, 1, result);
     }
     if (!file) return result == kRulesResultOk ? kRulesResultCannotOpen : result;
@@ -130,7 +131,7 @@ int CNATRulesFile::LoadFile(bool askWhenInUse, CNATRulesReader& reader) {
         if (read == host::kFileEndOfFile) m_nEndOfFile = 1;
         if (read != host::kFileOk && read != host::kFileEndOfFile) {
             // A server that keeps failing would keep the read going: report once and end here.
-            GetFilePrompts().ShowMessage(config::kIdsFileReadWriteError, {m_strPath});
+            GetFilePrompts().ShowMessage(IDS_FILE_READ_WRITE_ERROR, {m_strPath});
             m_nEndOfFile = 1;
             continue;
         }
@@ -160,7 +161,7 @@ int CNATRulesFile::SaveAs(std::string_view path) {
         result = file->Open(3, 1, 1);
     }
     if (!file || result != host::kFileOk) {
-        GetFilePrompts().ShowMessage(config::kIdsRulesFileCannotWrite, {displayPath});
+        GetFilePrompts().ShowMessage(IDS_RULES_FILE_CANNOT_WRITE, {displayPath});
         return result == host::kFileOk ? kRulesResultCannotOpen : result;
     }
     file->PrepareWrite();
@@ -169,7 +170,7 @@ int CNATRulesFile::SaveAs(std::string_view path) {
     WriteRulesLines(m_statements, [&](std::string_view line, int) {
         if (file->WriteLine(line.data(), line.size()) == host::kFileOk || reported) return;
         // Every line is still tried; the user hears of the failure once.
-        GetFilePrompts().ShowMessage(config::kIdsFileReadWriteError, {m_strPath});
+        GetFilePrompts().ShowMessage(IDS_FILE_READ_WRITE_ERROR, {m_strPath});
         reported = true;
     });
     file->Close();
