@@ -14,6 +14,7 @@ using Json = nlohmann::json;
 constexpr std::size_t kMaxText = 4096;
 constexpr std::size_t kMaxItems = 10000;
 constexpr std::size_t kMaxId = 1024;
+constexpr std::size_t kMaxControlName = 64;
 
 ConsoleError Bad(std::string message) {
     return Fail(ErrorKind::BadRequest, std::move(message));
@@ -188,9 +189,15 @@ Result<DialogActionRequest> ParseDialogActionRequest(std::string_view body) {
     auto action = ReadString(*json, "action", 32);
     if (!action) return action.error();
     request.action = *action;
-    auto control = ReadInteger(*json, "control", -1, 0xFFFF, 0, false);
-    if (!control) return control.error();
-    request.control = static_cast<int>(*control);
+    if (const auto named = json->find("control"); named != json->end() && named->is_string()) {
+        auto name = ReadString(*json, "control", kMaxControlName);
+        if (!name) return name.error();
+        request.controlName = *name;
+    } else {
+        auto control = ReadInteger(*json, "control", -1, 0xFFFF, 0, false);
+        if (!control) return control.error();
+        request.control = static_cast<int>(*control);
+    }
     auto text = ReadOptionalString(*json, "text");
     if (!text) return text.error();
     request.text = *text;

@@ -4,10 +4,12 @@
 #include <chrono>
 #include <cstdio>
 
+#include "platform/ui/control_names.h"
 #include "platform/ui/snapshot.h"
 #include "platform/ui/snapshot_json.h"
 #include "platform/ui/toolkit.h"
 #include "platform/ui/ui_constants.h"
+#include "resources/ids/console_messages.h"
 
 namespace ptp::console {
 namespace {
@@ -94,8 +96,17 @@ void WebDriver::Fault(std::string_view what) {
                  what.data());
 }
 
-Result<ui::Action> WebDriver::ToAction(const DialogActionRequest& request) const {
+Result<ui::Action> WebDriver::ToAction(const DialogActionRequest& named) const {
     using ui::ActionKind;
+    DialogActionRequest request = named;
+    if (!request.controlName.empty()) {
+        const auto id = ui::ControlIdOfName(request.controlName);
+        if (!id) {
+            return Fail(ErrorKind::BadRequest,
+                        ui::FormatResource(IDS_CONSOLE_NO_CONTROL_NAMED, {request.controlName}));
+        }
+        request.control = *id;
+    }
     struct Simple {
         const char* name;
         ActionKind kind;

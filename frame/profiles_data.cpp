@@ -67,6 +67,7 @@ HRESULT CProfilesData::LoadLocked() {
     }
     if (ShowsGroupPoliciesRow()) {
         auto row = std::make_unique<CProfilesCache>(0);
+        // The first row of a receiver folder names the group access policies folder.
         row->SetField(1, FrameText(IDS_GROUP_POLICIES_ROW));
         m_rows.push_back(std::move(row));
         ++m_nRowCount;
