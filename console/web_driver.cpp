@@ -140,7 +140,7 @@ Result<ui::Action> WebDriver::ToAction(const DialogActionRequest& named) const {
         action.value = request.index;
     } else {
         return Fail(ErrorKind::BadRequest,
-                    ui::FormatResource(kUnknownDialogAction, {request.action}));
+                    ui::FormatResource(IDS_CONSOLE_UNKNOWN_DIALOG_ACTION, {request.action}));
     }
     return action;
 }
@@ -148,27 +148,28 @@ Result<ui::Action> WebDriver::ToAction(const DialogActionRequest& named) const {
 Result<bool> WebDriver::Submit(const DialogActionRequest& request) {
     if (m_box) {
         if (request.dialog != m_nBoxSerial) {
-            return Fail(ErrorKind::Conflict, ui::LoadText(kAnotherMessageShown));
+            return Fail(ErrorKind::Conflict, ui::LoadText(IDS_CONSOLE_ANOTHER_MESSAGE_SHOWN));
         }
         if (request.action != "answer") {
-            return Fail(ErrorKind::BadRequest, ui::LoadText(kMessageTakesAnswer));
+            return Fail(ErrorKind::BadRequest, ui::LoadText(IDS_CONSOLE_MESSAGE_TAKES_ANSWER));
         }
         const auto answer = ButtonResultOf(request.text);
         bool offered = false;
         for (int button : m_box->buttons)
             offered = offered || (answer && *answer == button);
         if (!offered) {
-            return Fail(ErrorKind::BadRequest, ui::FormatResource(kNoSuchButton, {request.text}));
+            return Fail(ErrorKind::BadRequest,
+                        ui::FormatResource(IDS_CONSOLE_NO_SUCH_BUTTON, {request.text}));
         }
         m_nAnswer = *answer;
         return true;
     }
     const auto snapshot = ui::TakeSnapshot();
     if (snapshot.dialogs.empty()) {
-        return Fail(ErrorKind::NotFound, ui::LoadText(kNoDialogOpen));
+        return Fail(ErrorKind::NotFound, ui::LoadText(IDS_CONSOLE_NO_DIALOG_OPEN));
     }
     if (snapshot.dialogs.back().handle != request.dialog) {
-        return Fail(ErrorKind::Conflict, ui::LoadText(kNotTheWaitingDialog));
+        return Fail(ErrorKind::Conflict, ui::LoadText(IDS_CONSOLE_NOT_THE_WAITING_DIALOG));
     }
     auto action = ToAction(request);
     if (!action) return action.error();
@@ -190,7 +191,7 @@ Json WebDriver::DialogsJson() const {
     }
     if (!stack.empty() && m_help) {
         stack.back()["helpTitle"] = m_help->title;
-        stack.back()["helpText"] = m_help->found ? m_help->text : ui::LoadText(kNoHelp);
+        stack.back()["helpText"] = m_help->found ? m_help->text : ui::LoadText(IDS_CONSOLE_NO_HELP);
     }
     if (!stack.empty() && !m_strRefusal.empty()) stack.back()["refused"] = m_strRefusal;
     if (m_box && snapshot["messageBox"].is_object()) {
