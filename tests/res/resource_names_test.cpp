@@ -3,13 +3,15 @@
 // here, loudly, rather than in front of a user.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/res/resource_module.h"
@@ -181,6 +183,36 @@ std::vector<std::filesystem::path> PluginSources() {
     return files;
 }
 
+// The words of a source text: runs of letters, digits and underscores.
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (const char c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '_') {
+            word += c;
+            continue;
+        }
+        if (!word.empty()) words.push_back(std::move(word));
+        word.clear();
+    }
+    if (!word.empty()) words.push_back(std::move(word));
+    return words;
+}
+
+bool IsResourceSymbol(const std::string& word) {
+    return word.size() > 4 && word.rfind("ID", 0) == 0 &&
+           std::string_view("DCSB").find(word[2]) != std::string_view::npos && word[3] == '_';
+}
+
+// A decimal number of four to six digits, as code would type a resource number.
+std::optional<long long> NumberOf(const std::string& word) {
+    if (word.size() < 4 || word.size() > 6 || word[0] == '0') return std::nullopt;
+    for (const char c : word) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    }
+    return std::stoll(word);
+}
+
 std::string ReadText(const std::filesystem::path& path) {
     std::ifstream in(path);
     std::ostringstream text;
@@ -196,28 +228,30 @@ TEST(ResourceNames, PluginCodeUsesOnlyGeneratedIds) {
     ASSERT_NE(module, nullptr);
     std::vector<std::string> problems;
     const auto names = NamesOf(*module, problems);
-    const std::regex symbol(R"(\bID[DCSB]_[A-Z0-9_]+\b)");
     // Numbers of four digits or more: any in the plug-in's resource range, and any other that is
     // the number of a string, template, control or bitmap of the library.
-    const std::regex number(R"(\b[1-9][0-9]{3,5}\b)");
     std::set<long long> resourceNumbers;
-    for (const auto& [name, value] : names) resourceNumbers.insert(value);
-    for (const auto id : module->StringIds()) resourceNumbers.insert(id);
+    for (const auto& [name, value] : names)
+        resourceNumbers.insert(value);
+    for (const auto id : module->StringIds())
+        resourceNumbers.insert(id);
     const auto files = PluginSources();
     ASSERT_FALSE(files.empty());
     for (const auto& path : files) {
         const std::string text = ReadText(path);
         const std::string relative =
             std::filesystem::relative(path, PTP_SOURCE_DIR).generic_string();
-        for (std::sregex_iterator it(text.begin(), text.end(), symbol), end; it != end; ++it) {
-            EXPECT_TRUE(names.count(it->str()))
-                << relative << " names " << it->str() << ", which no resource file has";
-        }
-        if (kDataNumberFiles.count(relative)) continue;
-        for (std::sregex_iterator it(text.begin(), text.end(), number), end; it != end; ++it) {
-            const long long value = std::stoll(it->str());
-            if ((value < 20000 || value > 39999) && !resourceNumbers.count(value)) continue;
-            ADD_FAILURE() << relative << " types the number " << it->str()
+        const bool dataNumbers = kDataNumberFiles.count(relative) != 0;
+        for (const auto& word : Words(text)) {
+            if (IsResourceSymbol(word)) {
+                EXPECT_TRUE(names.count(word))
+                    << relative << " names " << word << ", which no resource file has";
+                continue;
+            }
+            const auto value = NumberOf(word);
+            if (!value || dataNumbers) continue;
+            if ((*value < 20000 || *value > 39999) && !resourceNumbers.count(*value)) continue;
+            ADD_FAILURE() << relative << " types the number " << word
                           << "; name the resource in its JSON file and use the generated name";
         }
     }
