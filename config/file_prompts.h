@@ -1,8 +1,9 @@
 #pragma once
 // What the configuration and rules files tell the user: a read or write error, a file that cannot
 // be opened, the question whether to open a file that is in use. The files only name the resource
-// string; the process that loads the plug-in decides how a message reaches the user (a message box
-// of the toolkit in the console, stderr in ptpctl, a recorder in tests).
+// string (resources/strings/files.json); the process that loads the plug-in decides how a message
+// reaches the user (a message box of the toolkit in the console, stderr in ptpctl, a recorder in
+// tests).
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -13,11 +14,6 @@ class ResourceModule;
 }
 
 namespace ptp::config {
-
-// Resource strings of the files.
-inline constexpr std::uint32_t kIdsFileReadWriteError = 32514;
-inline constexpr std::uint32_t kIdsRulesFileInUseQuestion = 32533;
-inline constexpr std::uint32_t kIdsRulesFileCannotWrite = 32555;
 
 class IFilePrompts {
   public:

@@ -6,6 +6,7 @@
 #include "config/file_prompts.h"
 #include "config/server_path.h"
 #include "host/host_services.h"
+#include "resources/ids/files.h"
 
 namespace ptp::config {
 namespace {
@@ -58,7 +59,7 @@ int CKeyedConfigFileBase::Load() {
         if (read != host::kFileOk && read != host::kFileEndOfFile) {
             // A server that keeps failing would otherwise keep this loop going: one report, and
             // the read ends as if the file ended here.
-            GetFilePrompts().ShowMessage(kIdsFileReadWriteError, {m_strPath});
+            GetFilePrompts().ShowMessage(IDS_FILE_READ_WRITE_ERROR, {m_strPath});
             m_nEndOfFile = 1;
             continue;
         }

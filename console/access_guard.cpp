@@ -107,23 +107,23 @@ bool AccessGuard::HasSession(std::string_view header) const {
 
 Result<Admission> AccessGuard::Check(const RequestFacts& request) const {
     if (!HostIsOurs(request.host)) {
-        return Fail(ErrorKind::Forbidden, ui::LoadText(kForeignHost));
+        return Fail(ErrorKind::Forbidden, ui::LoadText(IDS_CONSOLE_FOREIGN_HOST));
     }
     if (!request.origin.empty() && !OriginIsOurs(request.origin)) {
-        return Fail(ErrorKind::Forbidden, ui::LoadText(kForeignSite));
+        return Fail(ErrorKind::Forbidden, ui::LoadText(IDS_CONSOLE_FOREIGN_SITE));
     }
     const bool changing = IsStateChanging(request.method);
     if (changing && request.origin.empty()) {
-        return Fail(ErrorKind::Forbidden, ui::LoadText(kChangeFromOwnPage));
+        return Fail(ErrorKind::Forbidden, ui::LoadText(IDS_CONSOLE_CHANGE_FROM_OWN_PAGE));
     }
     if (request.fetchSite == "cross-site" || (changing && request.fetchSite == "same-site")) {
-        return Fail(ErrorKind::Forbidden, ui::LoadText(kForeignSite));
+        return Fail(ErrorKind::Forbidden, ui::LoadText(IDS_CONSOLE_FOREIGN_SITE));
     }
     if (HasSession(request.cookie)) return Admission::Allowed;
     if (!changing && !request.queryToken.empty() && SecretsEqual(request.queryToken, m_strToken)) {
         return Admission::ExchangeToken;
     }
-    return Fail(ErrorKind::NotSignedIn, ui::LoadText(kNotSignedIn));
+    return Fail(ErrorKind::NotSignedIn, ui::LoadText(IDS_CONSOLE_NOT_SIGNED_IN));
 }
 
 }  // namespace ptp::console

@@ -69,7 +69,8 @@ Result<bool> ConsoleApp::Start() {
     m_pResources =
         res::ResourceModule::LoadLibrary((m_options.libraryDir / "libptpres.so").string(), &why);
     if (!m_pResources) {
-        return Fail(ErrorKind::Unavailable, ui::FormatResource(kNoResourceLibrary, {why}));
+        return Fail(ErrorKind::Unavailable,
+                    ui::FormatResource(IDS_CONSOLE_NO_RESOURCE_LIBRARY, {why}));
     }
     ui::SetResourceModule(m_pResources);
     ui::SetDriver(&m_driver);
@@ -84,7 +85,7 @@ Result<bool> ConsoleApp::Start() {
         const auto seeded = demo ? server::SeedDemoData(*demo) : server::Status(why);
         if (!seeded) {
             return Fail(ErrorKind::Unavailable,
-                        ui::FormatResource(kDemoNotSeeded, {seeded.error().text}));
+                        ui::FormatResource(IDS_CONSOLE_DEMO_NOT_SEEDED, {seeded.error().text}));
         }
     }
     auto plugin = StartPlugin();
@@ -107,7 +108,7 @@ Result<bool> ConsoleApp::AddEmbeddedSystem(const SystemEntry& entry) {
         const auto created = state.AddSystem(entry.name, entry.release);
         if (!created) {
             return Fail(ErrorKind::BadRequest,
-                        ui::FormatResource(kSystemNotCreated, {created.error().text}));
+                        ui::FormatResource(IDS_CONSOLE_SYSTEM_NOT_CREATED, {created.error().text}));
         }
     }
     return m_store.Add(entry);
@@ -122,7 +123,7 @@ Result<bool> ConsoleApp::StartPlugin() {
         if (**started) m_pPlugin = std::move(plugin);
     });
     if (outcome != UiThread::Outcome::Finished || !*started) {
-        return Fail(ErrorKind::Internal, ui::LoadText(kUiThreadNotStarted));
+        return Fail(ErrorKind::Internal, ui::LoadText(IDS_CONSOLE_UI_THREAD_NOT_STARTED));
     }
     // Without the plug-in the console still shows its own views; the folders say what is wrong.
     if (!**started) m_strPluginProblem = (*started)->error().message;
@@ -160,11 +161,11 @@ Result<Json> ConsoleApp::OnUi(std::function<Result<Json>()> operation) {
             // and plays it; the operation's own answer is dropped when it ends.
             return GetState();
         case UiThread::Outcome::StillBusy:
-            return Fail(ErrorKind::Unavailable, ui::LoadText(kStillBusy));
+            return Fail(ErrorKind::Unavailable, ui::LoadText(IDS_CONSOLE_STILL_BUSY));
         case UiThread::Outcome::Stopped:
-            return Fail(ErrorKind::Unavailable, ui::LoadText(kShuttingDown));
+            return Fail(ErrorKind::Unavailable, ui::LoadText(IDS_CONSOLE_SHUTTING_DOWN));
     }
-    return Fail(ErrorKind::Internal, ui::LoadText(kLostRequest));
+    return Fail(ErrorKind::Internal, ui::LoadText(IDS_CONSOLE_LOST_REQUEST));
 }
 
 Json ConsoleApp::StateJson() const {
@@ -215,7 +216,8 @@ Result<Json> ConsoleApp::RemoveSystem(const SystemRequest& request) {
 Result<const SystemEntry*> ConsoleApp::FindSystem(const std::string& name) const {
     const auto* entry = m_store.Find(name);
     if (entry == nullptr) {
-        return Fail(ErrorKind::NotFound, ui::FormatResource(kNoSuchSystem, {UpperCase(name)}));
+        return Fail(ErrorKind::NotFound,
+                    ui::FormatResource(IDS_CONSOLE_NO_SUCH_SYSTEM, {UpperCase(name)}));
     }
     return entry;
 }
@@ -227,7 +229,7 @@ Result<Json> ConsoleApp::OnPlugin(std::function<Result<Json>(ConsolePlugin&)> op
         if (!found) return found.error();
         if (!m_pPlugin) {
             return Fail(ErrorKind::Unavailable,
-                        ui::FormatResource(kPluginMissing, {m_strPluginProblem}));
+                        ui::FormatResource(IDS_CONSOLE_PLUGIN_MISSING, {m_strPluginProblem}));
         }
         auto answer = operation(*m_pPlugin);
         if (!answer) return answer.error();

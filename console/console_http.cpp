@@ -90,13 +90,14 @@ ConsoleHttp::ConsoleHttp(ConsoleApp& app, const WebAssets& assets)
             if (!response.has_header("Content-Security-Policy")) AddSecurityHeaders(response);
             if (!response.body.empty()) return httplib::Server::HandlerResponse::Unhandled;
             const auto kind = response.status == 413 ? ErrorKind::TooLarge : ErrorKind::BadRequest;
-            SendError(response, Fail(kind, ui::LoadText(kUnreadableRequest)), IsApi(request.path));
+            SendError(response, Fail(kind, ui::LoadText(IDS_CONSOLE_UNREADABLE_REQUEST)),
+                      IsApi(request.path));
             return httplib::Server::HandlerResponse::Handled;
         }));
     m_server->set_exception_handler(
         [](const httplib::Request& request, httplib::Response& response, std::exception_ptr) {
             if (!response.has_header("Content-Security-Policy")) AddSecurityHeaders(response);
-            SendError(response, Fail(ErrorKind::Internal, ui::LoadText(kFailedRequest)),
+            SendError(response, Fail(ErrorKind::Internal, ui::LoadText(IDS_CONSOLE_FAILED_REQUEST)),
                       IsApi(request.path));
         });
     AddRoutes();
@@ -153,7 +154,7 @@ void ConsoleHttp::Dispatch(const httplib::Request& request, httplib::Response& r
         if (asset == nullptr) {
             const auto kind =
                 request.method == "GET" ? ErrorKind::NotFound : ErrorKind::MethodNotAllowed;
-            SendError(response, Fail(kind, ui::LoadText(kNoSuchPage)), false);
+            SendError(response, Fail(kind, ui::LoadText(IDS_CONSOLE_NO_SUCH_PAGE)), false);
             return;
         }
         response.set_content(asset->body, asset->contentType);
@@ -162,19 +163,22 @@ void ConsoleHttp::Dispatch(const httplib::Request& request, httplib::Response& r
     const RequestWindow window(WindowIdOf(request.get_header_value(kWindowHeader)));
     const auto it = m_routes.find(request.path);
     if (it == m_routes.end()) {
-        SendError(response, Fail(ErrorKind::NotFound, ui::LoadText(kNoSuchOperation)), true);
+        SendError(response, Fail(ErrorKind::NotFound, ui::LoadText(IDS_CONSOLE_NO_SUCH_OPERATION)),
+                  true);
         return;
     }
     if (it->second.method != request.method) {
         response.set_header("Allow", it->second.method);
-        SendError(response,
-                  Fail(ErrorKind::MethodNotAllowed,
-                       ui::FormatResource(kWrongMethod, {it->second.method, request.method})),
-                  true);
+        SendError(
+            response,
+            Fail(ErrorKind::MethodNotAllowed,
+                 ui::FormatResource(IDS_CONSOLE_WRONG_METHOD, {it->second.method, request.method})),
+            true);
         return;
     }
     if (request.method == "POST" && !IsJsonBody(request)) {
-        SendError(response, Fail(ErrorKind::UnsupportedType, ui::LoadText(kOnlyJson)), true);
+        SendError(response, Fail(ErrorKind::UnsupportedType, ui::LoadText(IDS_CONSOLE_ONLY_JSON)),
+                  true);
         return;
     }
     auto answer = it->second.handler(request);

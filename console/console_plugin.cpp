@@ -56,7 +56,7 @@ Json MenuEntries(const std::vector<cli::MenuLine>& lines, std::size_t& at, int d
 }
 
 ConsoleError PluginFailed(ErrorKind kind, const std::string& why) {
-    return Fail(kind, ui::FormatResource(kPluginFailed, {why}));
+    return Fail(kind, ui::FormatResource(IDS_CONSOLE_PLUGIN_FAILED, {why}));
 }
 
 UINT MenuFlags(MenuKind kind) {
@@ -152,7 +152,8 @@ Json ConsolePlugin::NavigationJson() const {
 }
 
 Result<bool> ConsolePlugin::Enter() {
-    if (m_nCalls > 0) return Fail(ErrorKind::Conflict, ui::LoadText(kFinishDialogFirst));
+    if (m_nCalls > 0)
+        return Fail(ErrorKind::Conflict, ui::LoadText(IDS_CONSOLE_FINISH_DIALOG_FIRST));
     return true;
 }
 
@@ -160,7 +161,7 @@ Result<std::vector<std::string>> ConsolePlugin::ItemNames(const SelectionRequest
     std::vector<std::string> names;
     for (const std::string& id : request.items) {
         const auto fields = fw::ParseItemIdText(id);
-        if (!fields) return Fail(ErrorKind::BadRequest, ui::LoadText(kBadItemId));
+        if (!fields) return Fail(ErrorKind::BadRequest, ui::LoadText(IDS_CONSOLE_BAD_ITEM_ID));
         names.push_back(fields->name);
     }
     return names;
@@ -224,7 +225,8 @@ Result<Json> ConsolePlugin::Invoke(const InvokeRequest& request) {
     const auto result = m_pSession->Invoke(request.selection.system, request.selection.folder,
                                            *names, request.verb, why);
     if (!result) return PluginFailed(ErrorKind::NotFound, why);
-    if (FAILED(*result)) return Fail(ErrorKind::Conflict, ui::LoadText(kCommandNotAvailable));
+    if (FAILED(*result))
+        return Fail(ErrorKind::Conflict, ui::LoadText(IDS_CONSOLE_COMMAND_NOT_AVAILABLE));
     return Json::object();
 }
 

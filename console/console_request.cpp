@@ -14,6 +14,7 @@ using Json = nlohmann::json;
 constexpr std::size_t kMaxText = 4096;
 constexpr std::size_t kMaxItems = 10000;
 constexpr std::size_t kMaxId = 1024;
+constexpr std::size_t kMaxControlName = 64;
 
 ConsoleError Bad(std::string message) {
     return Fail(ErrorKind::BadRequest, std::move(message));
@@ -21,11 +22,11 @@ ConsoleError Bad(std::string message) {
 
 Result<Json> ParseObject(std::string_view body) {
     if (body.size() > kMaxRequestBody) {
-        return Fail(ErrorKind::TooLarge, ui::LoadText(kRequestTooLarge));
+        return Fail(ErrorKind::TooLarge, ui::LoadText(IDS_CONSOLE_REQUEST_TOO_LARGE));
     }
     Json json = Json::parse(body.begin(), body.end(), nullptr, false);
-    if (json.is_discarded()) return Bad(ui::LoadText(kNotJson));
-    if (!json.is_object()) return Bad(ui::LoadText(kNotAnObject));
+    if (json.is_discarded()) return Bad(ui::LoadText(IDS_CONSOLE_NOT_JSON));
+    if (!json.is_object()) return Bad(ui::LoadText(IDS_CONSOLE_NOT_AN_OBJECT));
     return json;
 }
 
@@ -33,10 +34,10 @@ Result<Json> ParseObject(std::string_view body) {
 Result<std::string> ReadString(const Json& object, const char* key, std::size_t limit = kMaxText) {
     const auto it = object.find(key);
     if (it == object.end() || !it->is_string()) {
-        return Bad(ui::FormatResource(kNeedsText, {key}));
+        return Bad(ui::FormatResource(IDS_CONSOLE_NEEDS_TEXT, {key}));
     }
     const auto& text = it->get_ref<const std::string&>();
-    if (text.size() > limit) return Bad(ui::FormatResource(kTextTooLong, {key}));
+    if (text.size() > limit) return Bad(ui::FormatResource(IDS_CONSOLE_TEXT_TOO_LONG, {key}));
     return text;
 }
 
@@ -49,15 +50,17 @@ Result<std::int64_t> ReadInteger(const Json& object, const char* key, std::int64
                                  std::int64_t high, std::int64_t fallback, bool required) {
     const auto it = object.find(key);
     if (it == object.end()) {
-        if (required) return Bad(ui::FormatResource(kNeedsNumber, {key}));
+        if (required) return Bad(ui::FormatResource(IDS_CONSOLE_NEEDS_NUMBER, {key}));
         return fallback;
     }
-    if (!it->is_number_integer()) return Bad(ui::FormatResource(kNotAWholeNumber, {key}));
+    if (!it->is_number_integer())
+        return Bad(ui::FormatResource(IDS_CONSOLE_NOT_A_WHOLE_NUMBER, {key}));
     const auto value = it->is_number_unsigned()
                            ? static_cast<std::int64_t>(std::min<std::uint64_t>(
                                  it->get<std::uint64_t>(), static_cast<std::uint64_t>(high) + 1))
                            : it->get<std::int64_t>();
-    if (value < low || value > high) return Bad(ui::FormatResource(kOutOfRange, {key}));
+    if (value < low || value > high)
+        return Bad(ui::FormatResource(IDS_CONSOLE_OUT_OF_RANGE, {key}));
     return value;
 }
 
@@ -70,20 +73,21 @@ Result<SelectionRequest> ReadSelection(const Json& object) {
     SelectionRequest selection;
     auto system = ReadString(object, "system", kMaxSystemName);
     if (!system) return system.error();
-    if (!IsValidSystemName(*system)) return Bad(ui::LoadText(kBadSystemName));
+    if (!IsValidSystemName(*system)) return Bad(ui::LoadText(IDS_CONSOLE_BAD_SYSTEM_NAME));
     selection.system = *system;
     auto folder = ReadString(object, "folder", 3);
     if (!folder) return folder.error();
-    if (!IsTypeCode(*folder)) return Bad(ui::LoadText(kBadFolder));
+    if (!IsTypeCode(*folder)) return Bad(ui::LoadText(IDS_CONSOLE_BAD_FOLDER));
     selection.folder = *folder;
     const auto items = object.find("items");
     if (items == object.end()) return selection;
-    if (!items->is_array()) return Bad(ui::LoadText(kItemsNotAList));
-    if (items->size() > kMaxItems) return Bad(ui::LoadText(kTooManyItems));
+    if (!items->is_array()) return Bad(ui::LoadText(IDS_CONSOLE_ITEMS_NOT_A_LIST));
+    if (items->size() > kMaxItems) return Bad(ui::LoadText(IDS_CONSOLE_TOO_MANY_ITEMS));
     for (const auto& item : *items) {
-        if (!item.is_string()) return Bad(ui::LoadText(kItemIdNotText));
+        if (!item.is_string()) return Bad(ui::LoadText(IDS_CONSOLE_ITEM_ID_NOT_TEXT));
         const auto& id = item.get_ref<const std::string&>();
-        if (id.empty() || id.size() > kMaxId) return Bad(ui::LoadText(kBadItemIdLength));
+        if (id.empty() || id.size() > kMaxId)
+            return Bad(ui::LoadText(IDS_CONSOLE_BAD_ITEM_ID_LENGTH));
         selection.items.push_back(id);
     }
     return selection;
@@ -105,14 +109,14 @@ bool IsValidRelease(std::string_view release) {
 }
 
 Result<SelectionRequest> ParseFolderQuery(std::string_view system, std::string_view folder) {
-    if (!IsValidSystemName(system)) return Bad(ui::LoadText(kBadSystemName));
-    if (!IsTypeCode(folder)) return Bad(ui::LoadText(kBadFolder));
+    if (!IsValidSystemName(system)) return Bad(ui::LoadText(IDS_CONSOLE_BAD_SYSTEM_NAME));
+    if (!IsTypeCode(folder)) return Bad(ui::LoadText(IDS_CONSOLE_BAD_FOLDER));
     return SelectionRequest{std::string(system), std::string(folder), {}};
 }
 
 Result<ViewRequest> ParseViewQuery(std::string_view system, std::string_view argument) {
-    if (!IsValidSystemName(system)) return Bad(ui::LoadText(kBadSystemName));
-    if (argument.size() > 256) return Bad(ui::LoadText(kViewArgumentTooLong));
+    if (!IsValidSystemName(system)) return Bad(ui::LoadText(IDS_CONSOLE_BAD_SYSTEM_NAME));
+    if (argument.size() > 256) return Bad(ui::LoadText(IDS_CONSOLE_VIEW_ARGUMENT_TOO_LONG));
     return ViewRequest{std::string(system), std::string(argument)};
 }
 
@@ -122,11 +126,11 @@ Result<AddSystemRequest> ParseAddSystemRequest(std::string_view body) {
     auto name = ReadString(*json, "name", kMaxSystemName);
     if (!name) return name.error();
     if (!IsValidSystemName(*name)) {
-        return Bad(ui::LoadText(kSystemNameRule));
+        return Bad(ui::LoadText(IDS_CONSOLE_SYSTEM_NAME_RULE));
     }
     auto release = ReadString(*json, "release", 6);
     if (!release) return release.error();
-    if (!IsValidRelease(*release)) return Bad(ui::LoadText(kReleaseRule));
+    if (!IsValidRelease(*release)) return Bad(ui::LoadText(IDS_CONSOLE_RELEASE_RULE));
     return AddSystemRequest{*name, *release};
 }
 
@@ -135,7 +139,7 @@ Result<SystemRequest> ParseSystemRequest(std::string_view body) {
     if (!json) return json.error();
     auto name = ReadString(*json, "name", kMaxSystemName);
     if (!name) return name.error();
-    if (!IsValidSystemName(*name)) return Bad(ui::LoadText(kBadSystemName));
+    if (!IsValidSystemName(*name)) return Bad(ui::LoadText(IDS_CONSOLE_BAD_SYSTEM_NAME));
     return SystemRequest{*name};
 }
 
@@ -152,7 +156,7 @@ Result<MenuRequest> ParseMenuRequest(std::string_view body) {
     } else if (*kind == "default") {
         request.kind = MenuKind::Default;
     } else if (!kind->empty() && *kind != "object") {
-        return Bad(ui::LoadText(kBadMenuKind));
+        return Bad(ui::LoadText(IDS_CONSOLE_BAD_MENU_KIND));
     }
     return request;
 }
@@ -164,7 +168,7 @@ Result<InvokeRequest> ParseInvokeRequest(std::string_view body) {
     if (!selection) return selection.error();
     auto verb = ReadString(*json, "verb", 64);
     if (!verb) return verb.error();
-    if (verb->empty()) return Bad(ui::LoadText(kEmptyVerb));
+    if (verb->empty()) return Bad(ui::LoadText(IDS_CONSOLE_EMPTY_VERB));
     return InvokeRequest{*selection, *verb};
 }
 
@@ -188,9 +192,15 @@ Result<DialogActionRequest> ParseDialogActionRequest(std::string_view body) {
     auto action = ReadString(*json, "action", 32);
     if (!action) return action.error();
     request.action = *action;
-    auto control = ReadInteger(*json, "control", -1, 0xFFFF, 0, false);
-    if (!control) return control.error();
-    request.control = static_cast<int>(*control);
+    if (const auto named = json->find("control"); named != json->end() && named->is_string()) {
+        auto name = ReadString(*json, "control", kMaxControlName);
+        if (!name) return name.error();
+        request.controlName = *name;
+    } else {
+        auto control = ReadInteger(*json, "control", -1, 0xFFFF, 0, false);
+        if (!control) return control.error();
+        request.control = static_cast<int>(*control);
+    }
     auto text = ReadOptionalString(*json, "text");
     if (!text) return text.error();
     request.text = *text;
@@ -199,7 +209,7 @@ Result<DialogActionRequest> ParseDialogActionRequest(std::string_view body) {
     request.index = static_cast<int>(*index);
     const auto checked = json->find("checked");
     if (checked != json->end()) {
-        if (!checked->is_boolean()) return Bad(ui::LoadText(kCheckedNotBoolean));
+        if (!checked->is_boolean()) return Bad(ui::LoadText(IDS_CONSOLE_CHECKED_NOT_BOOLEAN));
         request.checked = checked->get<bool>();
     }
     return request;

@@ -48,6 +48,7 @@ struct DialogActionRequest {
     std::uint64_t dialog = 0;  // the serial number of the dialog the browser saw
     std::string action;        // "set", "click", "select", "check", "page", "ok", "cancel", ...
     int control = 0;
+    std::string controlName;  // the control by its template name ("IDC_MODEM_NAME") instead
     std::string text;
     int index = -1;
     bool checked = false;

@@ -44,20 +44,22 @@ Result<Json> ListTable(host::IHost& host, std::string_view kind, const std::stri
                        const std::string& filter, const std::vector<Column>& columns) {
     host::SOFError* error = nullptr;
     auto list = host.Objects().CreateList(kind, host::kClientName, system, filter, &error);
-    if (error != nullptr || !list) return TakeError(error, ui::LoadText(kListNotOpened));
+    if (error != nullptr || !list)
+        return TakeError(error, ui::LoadText(IDS_CONSOLE_LIST_NOT_OPENED));
     list->Open(&error);
-    if (error != nullptr) return TakeError(error, ui::LoadText(kListNotRead));
+    if (error != nullptr) return TakeError(error, ui::LoadText(IDS_CONSOLE_LIST_NOT_READ));
     const long count = list->GetCount(&error);
-    if (error != nullptr) return TakeError(error, ui::LoadText(kListNotRead));
+    if (error != nullptr) return TakeError(error, ui::LoadText(IDS_CONSOLE_LIST_NOT_READ));
     Json rows = Json::array();
     for (long index = 0; index < count; ++index) {
         auto* element = list->ElementAt(index, &error);
         if (error != nullptr || element == nullptr)
-            return TakeError(error, ui::LoadText(kListEntryMissing));
+            return TakeError(error, ui::LoadText(IDS_CONSOLE_LIST_ENTRY_MISSING));
         Json cells = Json::array();
         for (const auto& column : columns) {
             cells.push_back(element->GetAttributeText(column.attribute, &error));
-            if (error != nullptr) return TakeError(error, ui::LoadText(kListEntryUnreadable));
+            if (error != nullptr)
+                return TakeError(error, ui::LoadText(IDS_CONSOLE_LIST_ENTRY_UNREADABLE));
         }
         rows.push_back({{"id", element->GetName()}, {"cells", cells}});
     }
@@ -66,11 +68,11 @@ Result<Json> ListTable(host::IHost& host, std::string_view kind, const std::stri
     return Json{{"columns", ColumnsJson(columns)}, {"rows", rows}};
 }
 
-const std::vector<Column> kJobColumns{{kHeadingJob, 160, job::kName},
-                                      {kHeadingUser, 90, job::kUser},
-                                      {kHeadingNumber, 80, job::kNumber},
-                                      {kHeadingStatus, 90, job::kStatus},
-                                      {kHeadingProfile, 110, job::kProfileName}};
+const std::vector<Column> kJobColumns{{IDS_CONSOLE_HEADING_JOB, 160, job::kName},
+                                      {IDS_CONSOLE_HEADING_USER, 90, job::kUser},
+                                      {IDS_CONSOLE_HEADING_NUMBER, 80, job::kNumber},
+                                      {IDS_CONSOLE_HEADING_STATUS, 90, job::kStatus},
+                                      {IDS_CONSOLE_HEADING_PROFILE, 110, job::kProfileName}};
 
 }  // namespace
 
@@ -82,16 +84,17 @@ Result<Json> ServerViews::Job(const std::string& system, const std::string& jobN
     host::SOFError* error = nullptr;
     auto object =
         m_host.Objects().CreateObject(kinds::kJob, host::kClientName, system, jobName, &error);
-    if (error != nullptr || !object) return TakeError(error, ui::LoadText(kNoSuchJob));
+    if (error != nullptr || !object) return TakeError(error, ui::LoadText(IDS_CONSOLE_NO_SUCH_JOB));
     Json facts = Json::array();
     for (const auto& column : kJobColumns) {
         facts.push_back(object->GetAttributeText(column.attribute, &error));
-        if (error != nullptr) return TakeError(error, ui::LoadText(kNoSuchJob));
+        if (error != nullptr) return TakeError(error, ui::LoadText(IDS_CONSOLE_NO_SUCH_JOB));
     }
-    const std::vector<Column> fileColumns{{kHeadingSpooledFile, 160, spooled::kFileName},
-                                          {kHeadingJob, 140, spooled::kJobName},
-                                          {kHeadingUser, 90, spooled::kJobUser},
-                                          {kHeadingNumber, 80, spooled::kJobNumber}};
+    const std::vector<Column> fileColumns{
+        {IDS_CONSOLE_HEADING_SPOOLED_FILE, 160, spooled::kFileName},
+        {IDS_CONSOLE_HEADING_JOB, 140, spooled::kJobName},
+        {IDS_CONSOLE_HEADING_USER, 90, spooled::kJobUser},
+        {IDS_CONSOLE_HEADING_NUMBER, 80, spooled::kJobNumber}};
     auto files = ListTable(m_host, kinds::kSpooledFile, system, jobName, fileColumns);
     if (!files) return files.error();
     Json answer = *files;
@@ -106,27 +109,31 @@ Result<Json> ServerViews::SpooledFile(const std::string& system, const std::stri
     host::SOFError* error = nullptr;
     auto object =
         m_host.Objects().CreateObject(kinds::kSpooledFile, host::kClientName, system, file, &error);
-    if (error != nullptr || !object) return TakeError(error, ui::LoadText(kNoSuchSpooledFile));
+    if (error != nullptr || !object)
+        return TakeError(error, ui::LoadText(IDS_CONSOLE_NO_SUCH_SPOOLED_FILE));
     // Every spooled file has a file name; an object without one was never spooled.
     const auto fileName = object->GetAttributeText(spooled::kFileName, &error);
-    if (error != nullptr) return TakeError(error, ui::LoadText(kSpooledFileUnreadable));
-    if (fileName.empty()) return Fail(ErrorKind::NotFound, ui::LoadText(kNoSuchSpooledFile));
+    if (error != nullptr)
+        return TakeError(error, ui::LoadText(IDS_CONSOLE_SPOOLED_FILE_UNREADABLE));
+    if (fileName.empty())
+        return Fail(ErrorKind::NotFound, ui::LoadText(IDS_CONSOLE_NO_SUCH_SPOOLED_FILE));
     auto text = object->GetAttributeText(spooled::kText, &error);
-    if (error != nullptr) return TakeError(error, ui::LoadText(kSpooledFileUnreadable));
+    if (error != nullptr)
+        return TakeError(error, ui::LoadText(IDS_CONSOLE_SPOOLED_FILE_UNREADABLE));
     return Json{{"name", file}, {"text", text}};
 }
 
 Result<Json> ServerViews::Connections(const std::string& system, const std::string&) {
     return ListTable(m_host, kinds::kConnectionJob, system, "",
-                     {{kHeadingProfile, 110, connection::kProfileName},
-                      {kHeadingStatus, 70, connection::kStatus},
-                      {kHeadingLine, 100, connection::kLineName},
-                      {kHeadingRemoteAddress, 120, connection::kRemoteAddress},
-                      {kHeadingLocalAddress, 120, connection::kLocalAddress},
-                      {kHeadingJob, 140, connection::kJobName},
-                      {kHeadingUser, 80, connection::kJobUser},
-                      {kHeadingNumber, 80, connection::kJobNumber},
-                      {kHeadingBundle, 100, connection::kBundleKind}});
+                     {{IDS_CONSOLE_HEADING_PROFILE, 110, connection::kProfileName},
+                      {IDS_CONSOLE_HEADING_STATUS, 70, connection::kStatus},
+                      {IDS_CONSOLE_HEADING_LINE, 100, connection::kLineName},
+                      {IDS_CONSOLE_HEADING_REMOTE_ADDRESS, 120, connection::kRemoteAddress},
+                      {IDS_CONSOLE_HEADING_LOCAL_ADDRESS, 120, connection::kLocalAddress},
+                      {IDS_CONSOLE_HEADING_JOB, 140, connection::kJobName},
+                      {IDS_CONSOLE_HEADING_USER, 80, connection::kJobUser},
+                      {IDS_CONSOLE_HEADING_NUMBER, 80, connection::kJobNumber},
+                      {IDS_CONSOLE_HEADING_BUNDLE, 100, connection::kBundleKind}});
 }
 
 Result<Json> ServerViews::CommandLog(const std::string& system, const std::string&) {
@@ -140,10 +147,11 @@ Result<Json> ServerViews::CommandLog(const std::string& system, const std::strin
         rows.push_back({{"id", std::to_string(entry.sequence)},
                         {"cells", {entry.time, entry.client, entry.command, entry.reply}}});
     }
-    const Json columns = Json::array({{{"text", ui::LoadText(kHeadingTime)}, {"width", 170}},
-                                      {{"text", ui::LoadText(kHeadingClient)}, {"width", 80}},
-                                      {{"text", ui::LoadText(kHeadingCommand)}, {"width", 420}},
-                                      {{"text", ui::LoadText(kHeadingReply)}, {"width", 260}}});
+    const Json columns =
+        Json::array({{{"text", ui::LoadText(IDS_CONSOLE_HEADING_TIME)}, {"width", 170}},
+                     {{"text", ui::LoadText(IDS_CONSOLE_HEADING_CLIENT)}, {"width", 80}},
+                     {{"text", ui::LoadText(IDS_CONSOLE_HEADING_COMMAND)}, {"width", 420}},
+                     {{"text", ui::LoadText(IDS_CONSOLE_HEADING_REPLY)}, {"width", 260}}});
     return Json{{"columns", columns}, {"rows", rows}};
 }
 

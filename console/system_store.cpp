@@ -36,8 +36,8 @@ Result<bool> SystemStore::Load() {
     const Json json = Json::parse(text.str(), nullptr, false);
     if (json.is_discarded() || !json.is_object() || !json.contains("systems") ||
         !json["systems"].is_array()) {
-        return Fail(ErrorKind::Internal,
-                    ui::FormatResource(kStateDamaged, {(m_stateDir / kFileName).string()}));
+        return Fail(ErrorKind::Internal, ui::FormatResource(IDS_CONSOLE_STATE_DAMAGED,
+                                                            {(m_stateDir / kFileName).string()}));
     }
     for (const auto& item : json["systems"]) {
         if (!item.is_object()) continue;
@@ -58,7 +58,8 @@ const SystemEntry* SystemStore::Find(std::string_view name) const {
 Result<bool> SystemStore::Add(SystemEntry entry) {
     entry.name = UpperCase(entry.name);
     if (Find(entry.name) != nullptr) {
-        return Fail(ErrorKind::Conflict, ui::FormatResource(kSystemExists, {entry.name}));
+        return Fail(ErrorKind::Conflict,
+                    ui::FormatResource(IDS_CONSOLE_SYSTEM_EXISTS, {entry.name}));
     }
     m_systems.push_back(std::move(entry));
     return Save();
@@ -69,7 +70,7 @@ Result<bool> SystemStore::Remove(std::string_view name) {
     const auto it = std::find_if(m_systems.begin(), m_systems.end(),
                                  [&](const SystemEntry& entry) { return entry.name == wanted; });
     if (it == m_systems.end()) {
-        return Fail(ErrorKind::NotFound, ui::FormatResource(kNoSuchSystem, {wanted}));
+        return Fail(ErrorKind::NotFound, ui::FormatResource(IDS_CONSOLE_NO_SUCH_SYSTEM, {wanted}));
     }
     m_systems.erase(it);
     return Save();
@@ -89,12 +90,13 @@ Result<bool> SystemStore::Save() const {
         out << Json{{"systems", systems}}.dump(2) << '\n';
         if (!out) {
             return Fail(ErrorKind::Internal,
-                        ui::FormatResource(kStateNotSaved, {m_stateDir.string()}));
+                        ui::FormatResource(IDS_CONSOLE_STATE_NOT_SAVED, {m_stateDir.string()}));
         }
     }
     std::filesystem::rename(temporary, target, ec);
     if (ec) {
-        return Fail(ErrorKind::Internal, ui::FormatResource(kStateNotRenamed, {ec.message()}));
+        return Fail(ErrorKind::Internal,
+                    ui::FormatResource(IDS_CONSOLE_STATE_NOT_RENAMED, {ec.message()}));
     }
     return true;
 }

@@ -6,10 +6,12 @@
 #include <ctime>
 #include <utility>
 
+#include "platform/ui/control_names.h"
 #include "platform/ui/snapshot.h"
 #include "platform/ui/snapshot_json.h"
 #include "platform/ui/toolkit.h"
 #include "platform/ui/ui_constants.h"
+#include "resources/ids/console_messages.h"
 
 namespace ptp::console {
 namespace {
@@ -59,7 +61,7 @@ void WebDriver::ModalStarting() {
 }
 
 Result<bool> WebDriver::TakeOver() {
-    if (!Modal()) return Fail(ErrorKind::NotFound, ui::LoadText(kNoDialogOpen));
+    if (!Modal()) return Fail(ErrorKind::NotFound, ui::LoadText(IDS_CONSOLE_NO_DIALOG_OPEN));
     *m_pOwner = *m_pCaller;
     return true;
 }
@@ -71,7 +73,7 @@ std::string WebDriver::ElsewhereText() const {
     std::string name;
     if (!snapshot.dialogs.empty()) name = snapshot.dialogs.front().caption;
     if (name.empty() && m_box) name = m_box->caption.empty() ? m_box->text : m_box->caption;
-    return ui::FormatResource(kDialogInAnotherWindow, {name, TimeOfDay(m_opened)});
+    return ui::FormatResource(IDS_CONSOLE_DIALOG_IN_ANOTHER_WINDOW, {name, TimeOfDay(m_opened)});
 }
 
 Json WebDriver::ElsewhereJson() const {
@@ -145,8 +147,17 @@ void WebDriver::Fault(std::string_view what) {
                  what.data());
 }
 
-Result<ui::Action> WebDriver::ToAction(const DialogActionRequest& request) const {
+Result<ui::Action> WebDriver::ToAction(const DialogActionRequest& named) const {
     using ui::ActionKind;
+    DialogActionRequest request = named;
+    if (!request.controlName.empty()) {
+        const auto id = ui::ControlIdOfName(request.controlName);
+        if (!id) {
+            return Fail(ErrorKind::BadRequest,
+                        ui::FormatResource(IDS_CONSOLE_NO_CONTROL_NAMED, {request.controlName}));
+        }
+        request.control = *id;
+    }
     struct Simple {
         const char* name;
         ActionKind kind;
@@ -180,7 +191,7 @@ Result<ui::Action> WebDriver::ToAction(const DialogActionRequest& request) const
         action.value = request.index;
     } else {
         return Fail(ErrorKind::BadRequest,
-                    ui::FormatResource(kUnknownDialogAction, {request.action}));
+                    ui::FormatResource(IDS_CONSOLE_UNKNOWN_DIALOG_ACTION, {request.action}));
     }
     return action;
 }
@@ -189,27 +200,28 @@ Result<bool> WebDriver::Submit(const DialogActionRequest& request) {
     if (!CallerOwns()) return Fail(ErrorKind::Conflict, ElsewhereText());
     if (m_box) {
         if (request.dialog != m_nBoxSerial) {
-            return Fail(ErrorKind::Conflict, ui::LoadText(kAnotherMessageShown));
+            return Fail(ErrorKind::Conflict, ui::LoadText(IDS_CONSOLE_ANOTHER_MESSAGE_SHOWN));
         }
         if (request.action != "answer") {
-            return Fail(ErrorKind::BadRequest, ui::LoadText(kMessageTakesAnswer));
+            return Fail(ErrorKind::BadRequest, ui::LoadText(IDS_CONSOLE_MESSAGE_TAKES_ANSWER));
         }
         const auto answer = ButtonResultOf(request.text);
         bool offered = false;
         for (int button : m_box->buttons)
             offered = offered || (answer && *answer == button);
         if (!offered) {
-            return Fail(ErrorKind::BadRequest, ui::FormatResource(kNoSuchButton, {request.text}));
+            return Fail(ErrorKind::BadRequest,
+                        ui::FormatResource(IDS_CONSOLE_NO_SUCH_BUTTON, {request.text}));
         }
         m_nAnswer = *answer;
         return true;
     }
     const auto snapshot = ui::TakeSnapshot();
     if (snapshot.dialogs.empty()) {
-        return Fail(ErrorKind::NotFound, ui::LoadText(kNoDialogOpen));
+        return Fail(ErrorKind::NotFound, ui::LoadText(IDS_CONSOLE_NO_DIALOG_OPEN));
     }
     if (snapshot.dialogs.back().handle != request.dialog) {
-        return Fail(ErrorKind::Conflict, ui::LoadText(kNotTheWaitingDialog));
+        return Fail(ErrorKind::Conflict, ui::LoadText(IDS_CONSOLE_NOT_THE_WAITING_DIALOG));
     }
     auto action = ToAction(request);
     if (!action) return action.error();
@@ -232,7 +244,7 @@ Json WebDriver::DialogsJson() const {
     }
     if (!stack.empty() && m_help) {
         stack.back()["helpTitle"] = m_help->title;
-        stack.back()["helpText"] = m_help->found ? m_help->text : ui::LoadText(kNoHelp);
+        stack.back()["helpText"] = m_help->found ? m_help->text : ui::LoadText(IDS_CONSOLE_NO_HELP);
     }
     if (!stack.empty() && !m_strRefusal.empty()) stack.back()["refused"] = m_strRefusal;
     if (m_box && snapshot["messageBox"].is_object()) {

@@ -4,6 +4,8 @@
 #include "frame/point_to_point_ext_app.h"
 #include "platform/vocabulary/code_text.h"
 #include "platform/vocabulary/profile.h"
+#include "resources/ids/frame_lists.h"
+#include "resources/ids/views.h"
 
 namespace ptp::frame {
 namespace {
@@ -16,23 +18,23 @@ struct ModeText {
 };
 
 // Switched lines: dialling, answering and the further dial modes.
-constexpr ModeText kSwitchedModes[] = {{mode::kAnswer, 27610},
-                                       {mode::kDialVariant3, 27795},
-                                       {mode::kDialVariant4, 27796},
-                                       {mode::kDialOnDemand, 27808}};
+constexpr ModeText kSwitchedModes[] = {{mode::kAnswer, IDS_MODE_ANSWER},
+                                       {mode::kDialVariant3, IDS_DIAL_ON_DEMAND},
+                                       {mode::kDialVariant4, IDS_MODE_REMOTE_CONTROLLED_DIAL},
+                                       {mode::kDialOnDemand, IDS_MODE_DIAL_ON_DEMAND_ANSWER}};
 // Nonswitched lines.
-constexpr ModeText kNonswitchedModes[] = {{mode::kDial, 27613}, {mode::kAnswer, 27612}};
+constexpr ModeText kNonswitchedModes[] = {{mode::kDial, IDS_MODE_INITIATOR}, {mode::kAnswer, IDS_MODE_TERMINATOR}};
 // Virtual lines and any other service.
-constexpr ModeText kOtherModes[] = {{mode::kDial, 27821},
-                                    {mode::kAnswer, 27826},
-                                    {mode::kDialVariant3, 27822},
-                                    {mode::kL2TPInitiator, 27823},
-                                    {mode::kL2TPInitiatorMode7, 27824},
-                                    {mode::kL2TPInitiatorMode8, 27825},
-                                    {mode::kPPPoEInitiator, 28096}};
+constexpr ModeText kOtherModes[] = {{mode::kDial, IDS_MODE_L2TP_INITIATOR},
+                                    {mode::kAnswer, IDS_MODE_L2TP_TERMINATOR},
+                                    {mode::kDialVariant3, IDS_MODE_L2TP_MULTIHOP_INITIATOR},
+                                    {mode::kL2TPInitiator, IDS_MODE_L2TP_REMOTE_INITIATOR},
+                                    {mode::kL2TPInitiatorMode7, IDS_MODE_PPPOE_INITIATOR},
+                                    {mode::kL2TPInitiatorMode8, IDS_MODE_PPPOE_DIAL_ON_DEMAND},
+                                    {mode::kPPPoEInitiator, IDS_MODE_VIRTUAL_DIAL_ON_DEMAND}};
 // The dial variants of switched mode 1.
-constexpr ModeText kDialVariants[] = {{1, 28007}, {2, 28008}, {3, 28009}};
-constexpr UINT kPlainDial = 27611;
+constexpr ModeText kDialVariants[] = {{1, IDS_DIAL_NUMBER_FROM_USER}, {2, IDS_DIAL_NUMBER_FROM_CONNECTION_LIST}, {3, IDS_DIAL_NUMBER_FROM_PROFILE}};
+constexpr UINT kPlainDial = IDS_MODE_DIAL;
 
 template <std::size_t N>
 std::string Lookup(const ModeText (&table)[N], const std::string& key) {

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "resources/ids/views.h"
+
 namespace ptp::frame {
 namespace {
 
@@ -14,26 +16,52 @@ struct StatusEntry {
 };
 
 constexpr StatusEntry kStatusTable[] = {
-    {1, "", 27743, 0},       {2, "", 27753, 0},       {17, "", 27753, 0},
-    {3, "", 27745, 0},       {4, "", 27746, 0},       {11, "", 27747, 0},
-    {12, "", 27748, 0},      {13, "", 27749, 0},      {14, "", 27750, 0},
-    {15, "", 27751, 0},      {16, "", 27752, 0},      {18, "", 27754, 0},
-    {19, "", 27755, 0},      {21, "", 27756, 0},      {22, "", 27757, 0},
-    {23, "", 27758, 0},      {24, "", 27759, 0},      {26, "", 27795, 27803},
-    {27, "", 27795, 27757},  {28, "", 28114, 0},      {29, "", 28115, 0},
-    {30, "", 27760, 0},      {31, "LCP ", 29254, 0},  {32, "LCP ", 29254, 0},
-    {33, "LCP ", 29255, 0},  {34, "LCP ", 29199, 0},  {35, "LCP ", 27760, 0},
-    {36, "LCP ", 27761, 0},  {38, "LCP ", 27761, 0},  {37, "", 27762, 0},
-    {41, "IPCP ", 29254, 0}, {42, "IPCP ", 29254, 0}, {43, "IPCP ", 29255, 0},
-    {44, "IPCP ", 29199, 0}, {45, "IPCP ", 27760, 0}, {46, "IPCP ", 27761, 0},
-    {47, "IPCP ", 27761, 0}, {51, "", 27960, 0},      {52, "", 27961, 0},
-    {53, "", 27962, 0},
+    {1, "", IDS_STATUS_INACTIVE, 0},
+    {2, "", IDS_STATUS_ENDED, 0},
+    {17, "", IDS_STATUS_ENDED, 0},
+    {3, "", IDS_STATUS_FAILED, 0},
+    {4, "", IDS_STATUS_WAITING_FOR_CALL, 0},
+    {11, "", IDS_STATUS_STARTING, 0},
+    {12, "", IDS_STATUS_DIALING, 0},
+    {13, "", IDS_STATUS_NOT_STARTED, 0},
+    {14, "", IDS_STATUS_ACTIVE, 0},
+    {15, "", IDS_STATUS_ANSWERING, 0},
+    {16, "", IDS_STATUS_CONNECTING, 0},
+    {18, "", IDS_STATUS_WAITING_FOR_LINE, 0},
+    {19, "", IDS_STATUS_LINE_IN_USE, 0},
+    {21, "", IDS_STATUS_AUTHENTICATING, 0},
+    {22, "", IDS_STATUS_WAITING_FOR_REMOTE, 0},
+    {23, "", IDS_STATUS_NEGOTIATING, 0},
+    {24, "", IDS_STATUS_CALLBACK, 0},
+    {26, "", IDS_DIAL_ON_DEMAND, IDS_STATUS_WAITING_FOR_DIAL_REQUEST},
+    {27, "", IDS_DIAL_ON_DEMAND, IDS_STATUS_WAITING_FOR_REMOTE},
+    {28, "", IDS_STATUS_RESTARTING, 0},
+    {29, "", IDS_STATUS_RETRYING, 0},
+    {30, "", IDS_STATUS_ACK_SENT, 0},
+    {31, "LCP ", IDS_STATUS_PHASE_STARTING, 0},
+    {32, "LCP ", IDS_STATUS_PHASE_STARTING, 0},
+    {33, "LCP ", IDS_STATUS_REQUEST_SENT, 0},
+    {34, "LCP ", IDS_STATUS_NEGOTIATION_FAILED, 0},
+    {35, "LCP ", IDS_STATUS_ACK_SENT, 0},
+    {36, "LCP ", IDS_STATUS_OPENED, 0},
+    {38, "LCP ", IDS_STATUS_OPENED, 0},
+    {37, "", IDS_STATUS_REMOTE_DISCONNECTED, 0},
+    {41, "IPCP ", IDS_STATUS_PHASE_STARTING, 0},
+    {42, "IPCP ", IDS_STATUS_PHASE_STARTING, 0},
+    {43, "IPCP ", IDS_STATUS_REQUEST_SENT, 0},
+    {44, "IPCP ", IDS_STATUS_NEGOTIATION_FAILED, 0},
+    {45, "IPCP ", IDS_STATUS_ACK_SENT, 0},
+    {46, "IPCP ", IDS_STATUS_OPENED, 0},
+    {47, "IPCP ", IDS_STATUS_OPENED, 0},
+    {51, "", IDS_STATUS_WAITING_FOR_L2TP_TUNNEL, 0},
+    {52, "", IDS_STATUS_L2TP_TUNNEL_STARTED, 0},
+    {53, "", IDS_STATUS_L2TP_SESSION_STARTED, 0},
 };
 
-// Status codes 54 to 61 map in order onto texts 28116 to 28123.
+// Status codes 54 to 61 map in order onto the eight texts from IDS_STATUS_ENDED_BY_OPERATOR on.
 constexpr int kStatusRangeFirst = 54;
 constexpr int kStatusRangeLast = 61;
-constexpr std::uint32_t kStatusRangeText = 28116;
+constexpr std::uint32_t kStatusRangeText = IDS_STATUS_ENDED_BY_OPERATOR;
 
 struct ReasonRange {
     int first;
@@ -42,8 +70,11 @@ struct ReasonRange {
 };
 
 constexpr ReasonRange kReasonTable[] = {
-    {256, 256, 29199}, {257, 257, 27952}, {258, 269, 28125}, {270, 270, 27762}, {271, 283, 28137},
-    {284, 284, 27764}, {300, 304, 28150}, {350, 357, 28155}, {400, 405, 28163}, {450, 456, 28169},
+    {256, 256, IDS_STATUS_NEGOTIATION_FAILED},    {257, 257, IDS_REASON_ENDED_BY_USER},
+    {258, 269, IDS_REASON_AUTHENTICATION_FAILED}, {270, 270, IDS_STATUS_REMOTE_DISCONNECTED},
+    {271, 283, IDS_REASON_LINK_QUALITY_LOW},      {284, 284, IDS_REASON_PROFILE_CHANGED},
+    {300, 304, IDS_REASON_LINE_NOT_FOUND},        {350, 357, IDS_REASON_L2TP_TUNNEL_FAILED},
+    {400, 405, IDS_REASON_NO_PPPOE_CONCENTRATOR}, {450, 456, IDS_REASON_PPP_JOB_ERROR},
 };
 
 }  // namespace

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "frame/connection_view_resources.h"
 #include "platform/framework/console_navigation.h"
 #include "platform/framework/item_id.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
+#include "resources/ids/views.h"
 
 namespace ptp::frame {
 namespace {

@@ -1,12 +1,13 @@
 #include "frame/context_menu_builder.h"
 
 #include "config/config_text.h"
-#include "frame/logging_option.h"
 #include "frame/frame_messages.h"
+#include "frame/logging_option.h"
 #include "frame/point_to_point_ext_app.h"
 #include "frame/point_to_point_ext_interfaces.h"
 #include "frame/type_codes.h"
 #include "frame/verb_table.h"
+#include "resources/ids/frame_commands.h"
 
 namespace ptp::frame {
 namespace {
@@ -82,8 +83,7 @@ void CPointToPointContextMenuBuilder::AddLoggingPopup(bool enabled) {
     const UINT checked = first + (CheckedLoggingCommand() - ID_LOGMESSAGES);
     if (m_nNextId > first) fw::CheckMenuRadioItem(popup, first, m_nNextId - 1, checked, 0);
     if (!fw::InsertMenu(m_menu, m_nPosition, enabled ? kPopupEntry : kGreyedPopupEntry,
-                        reinterpret_cast<std::uintptr_t>(popup),
-                        FrameText(IDS_LOGGING_MENU))) {
+                        reinterpret_cast<std::uintptr_t>(popup), FrameText(IDS_LOGGING_MENU))) {
         fw::DestroyMenu(popup);
         return;
     }

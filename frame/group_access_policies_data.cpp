@@ -10,12 +10,12 @@
 #include "frame/type_codes.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
+#include "resources/ids/frame_commands.h"
+#include "resources/ids/frame_lists.h"
 
 namespace ptp::frame {
 namespace {
 
-constexpr UINT IDS_POLICY_NAME_HEADING = 27851;
-constexpr UINT IDS_POLICY_DESCRIPTION_HEADING = 27771;
 constexpr CFolderColumnEntry kPolicyColumns[] = {
     {IDS_POLICY_NAME_HEADING, 35, 0},
     {IDS_POLICY_DESCRIPTION_HEADING, 50, 1},

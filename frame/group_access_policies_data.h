@@ -10,9 +10,6 @@
 
 namespace ptp::frame {
 
-// Shown when the user lacks configuration authority.
-inline constexpr UINT IDS_NO_CONFIGURATION_AUTHORITY = 28177;
-
 class CGroupAccessPoliciesData final : public CPointToPointListData {
   public:
     static HRESULT CreateInstance(REFIID riid, void** ppv);

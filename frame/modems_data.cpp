@@ -8,24 +8,21 @@
 #include "frame/type_codes.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/modem.h"
+#include "resources/ids/frame_lists.h"
 
 namespace ptp::frame {
 namespace {
 
 constexpr std::size_t kModemAttributeCapacity = 1024;
-constexpr UINT IDS_MODEM_SYSTEM = 29260;
-constexpr UINT IDS_MODEM_USER = 29261;
-constexpr UINT IDS_MODEM_ANALOG = 29262;
-constexpr UINT IDS_MODEM_ISDN = 29263;
 
 namespace md = attr::modem;
 
 // Column n shows modem attribute n; the system flag and the kind are shown as texts.
 constexpr CFolderColumnEntry kModemColumns[] = {
-    {35020, 200, md::kName},          {35021, 90, md::kSystem},
-    {35022, 90, md::kKind},           {35023, 150, md::kInitCommand},
-    {35024, 150, md::kResetCommand},  {35025, 120, md::kDialCommand},
-    {35026, 120, md::kAnswerCommand},
+    {IDS_MODEM_COLUMN_NAME, 200, md::kName},          {IDS_MODEM_COLUMN_ORIGIN, 90, md::kSystem},
+    {IDS_MODEM_COLUMN_TYPE, 90, md::kKind},           {IDS_MODEM_COLUMN_INIT, 150, md::kInitCommand},
+    {IDS_MODEM_COLUMN_RESET, 150, md::kResetCommand},  {IDS_MODEM_COLUMN_DIAL, 120, md::kDialCommand},
+    {IDS_MODEM_COLUMN_ANSWER, 120, md::kAnswerCommand},
 };
 
 std::string ReadAttribute(host::IServerObject& element, int id, host::SOFError** error) {

@@ -4,6 +4,7 @@
 
 #include "platform/framework/module_state.h"
 #include "platform/ui/message_box.h"
+#include "resources/ids/frame.h"
 
 namespace ptp::frame {
 namespace {
@@ -23,7 +24,7 @@ std::optional<res::Bitmap> CPointToPointBitmapLoader::Load(std::string_view libr
     const auto library = res::ResourceModule::LoadLibrary(LibraryPath(libraryName), &error);
     const res::Bitmap* bitmap = library ? library->FindBitmap(bitmapId) : nullptr;
     if (!bitmap) {
-        ui::AfxMessageBox(IDS_BITMAP_LOAD_FAILED, ui::MB_ICONWARNING);
+        ui::AfxMessageBox(IDS_CANNOT_OPEN, ui::MB_ICONWARNING);
         return std::nullopt;
     }
     return *bitmap;

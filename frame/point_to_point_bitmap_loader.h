@@ -8,14 +8,12 @@
 
 namespace ptp::frame {
 
-inline constexpr UINT IDS_BITMAP_LOAD_FAILED = 27992;
-
 class CPointToPointBitmapLoader {
   public:
     // Loads bitmap `bitmapId` of the library `libraryName` (a bare name is looked for beside the
     // module's resource library) and frees the library again. When the library cannot be loaded
-    // or holds no such bitmap, the user is told (message 27992, warning icon) and there is no
-    // value.
+    // or holds no such bitmap, the user is told (message IDS_CANNOT_OPEN, warning icon) and there
+    // is no value.
     static std::optional<res::Bitmap> Load(std::string_view libraryName, UINT bitmapId);
 };
 

@@ -17,18 +17,12 @@
 #include "platform/ui/ui_constants.h"
 #include "platform/vocabulary/code_text.h"
 #include "platform/vocabulary/profile.h"
+#include "resources/ids/frame.h"
+#include "resources/ids/frame_commands.h"
 
 namespace ptp::frame {
 namespace {
 
-constexpr UINT IDS_CONFIRM_DELETE_ONE = 19059;
-constexpr UINT IDS_CONFIRM_DELETE_MANY = 29281;
-constexpr UINT IDS_DELETE_COMMUNICATIONS_OBJECTS = 28069;
-constexpr UINT IDS_CANNOT_OPEN = 27992;
-constexpr UINT IDS_STARTED_COUNT = 29171;
-constexpr UINT IDS_STOPPED_COUNT = 29172;
-constexpr UINT IDS_RESTARTED_COUNT = 27797;
-constexpr UINT IDS_DELETED_COUNT = 29282;
 constexpr UINT kYesNoWarning = ui::MB_YESNO | ui::MB_ICONWARNING;               // 0x34
 constexpr UINT kYesNoWarningSecondDefault = kYesNoWarning | ui::MB_DEFBUTTON2;  // 0x134
 constexpr std::size_t kProfileAttributeCapacity = 512;

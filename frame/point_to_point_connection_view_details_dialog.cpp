@@ -5,12 +5,12 @@
 #include "config/config_text.h"
 #include "frame/connection_link_id.h"
 #include "frame/connection_status_text.h"
-#include "frame/connection_view_resources.h"
 #include "frame/console_job_views.h"
 #include "frame/point_to_point_connection_view_dialog.h"
 #include "host/server_calls.h"
 #include "platform/ui/toolkit.h"
 #include "platform/vocabulary/connection.h"
+#include "resources/ids/views.h"
 
 namespace ptp::frame {
 namespace {

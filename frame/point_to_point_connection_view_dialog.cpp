@@ -6,7 +6,6 @@
 #include "config/config_text.h"
 #include "frame/connection_link_id.h"
 #include "frame/connection_status_text.h"
-#include "frame/connection_view_resources.h"
 #include "frame/console_job_views.h"
 #include "frame/point_to_point_connection_view_details_dialog.h"
 #include "frame/point_to_point_selected_object.h"
@@ -19,6 +18,7 @@
 #include "platform/vocabulary/job.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/status.h"
+#include "resources/ids/views.h"
 
 namespace ptp::frame {
 namespace {

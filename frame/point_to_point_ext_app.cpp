@@ -9,6 +9,7 @@
 #include "frame/profiles_data.h"
 #include "platform/framework/console_services.h"
 #include "platform/ui/toolkit.h"
+#include "resources/ids/frame.h"
 
 namespace ptp::frame {
 namespace {

@@ -11,7 +11,6 @@
 
 namespace ptp::frame {
 
-inline constexpr UINT IDS_APPLICATION_TITLE = 57344;
 inline constexpr std::string_view kHelpFileName = "VELTRIPA.HLP";
 
 class CPointToPointExtApp final : public ui::CWinApp {

@@ -10,6 +10,7 @@
 #include "platform/framework/trace_log.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
+#include "resources/ids/frame_lists.h"
 
 namespace ptp::frame {
 namespace {

@@ -19,9 +19,6 @@
 
 namespace ptp::frame {
 
-// Message shown when the console asks for a row that is no longer there.
-inline constexpr UINT IDS_ROW_NOT_FOUND = 29079;
-
 // How a folder differs in what the base does for it.
 struct CFolderKind {
     // The console's column definitions used when it has them, and the folder's own table.

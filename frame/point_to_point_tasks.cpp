@@ -11,11 +11,13 @@
 #include "platform/framework/help_text.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
+#include "resources/ids/frame.h"
+#include "resources/ids/frame_commands.h"
+#include "resources/ids/tasks.h"
 
 namespace ptp::frame {
 namespace {
 
-constexpr UINT IDS_CANNOT_OPEN = 27992;
 constexpr std::string_view kConsoleOwnFolder = "NWF";
 constexpr std::string_view kTaskFolders[] = {"NWF", "NPP", "NPF", "NRC", "NMD", "NGP"};
 
@@ -25,12 +27,12 @@ struct TaskEntry {
 };
 
 constexpr TaskEntry kTasks[] = {
-    {TASK_NEW_MODEM, 28078},
-    {TASK_NEW_ORIGINATOR_PROFILE, 28075},
-    {TASK_NEW_RECEIVER_PROFILE, 28076},
-    {TASK_NEW_GROUP_POLICY, 28077},
-    {TASK_DIALER_WIZARD, 28075},
-    {TASK_CONSOLE_OWN, 28074},
+    {TASK_NEW_MODEM, IDB_NEW_MODEM},
+    {TASK_NEW_ORIGINATOR_PROFILE, IDB_NEW_ORIGINATOR_PROFILE},
+    {TASK_NEW_RECEIVER_PROFILE, IDB_NEW_RECEIVER_PROFILE},
+    {TASK_NEW_GROUP_POLICY, IDB_NEW_GROUP_POLICY},
+    {TASK_DIALER_WIZARD, IDB_NEW_ORIGINATOR_PROFILE},
+    {TASK_CONSOLE_OWN, IDB_CONNECTIONS},
 };
 
 bool OffersTasks(std::string_view type) {

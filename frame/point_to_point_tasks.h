@@ -3,18 +3,20 @@
 #include <vector>
 
 #include "platform/framework/shell_interfaces.h"
+#include "resources/ids/frame_commands.h"
 
 namespace ptp::frame {
 
 class CPointToPointExtInterfaces;
 
 enum TaskId : UINT {
-    TASK_NEW_MODEM = 28080,
-    TASK_NEW_ORIGINATOR_PROFILE = 28081,
-    TASK_NEW_RECEIVER_PROFILE = 28082,
-    TASK_DIALER_WIZARD = 28083,
-    TASK_NEW_GROUP_POLICY = 28084,
-    TASK_CONSOLE_OWN = 28079,  // listed for the console's own folder, run by the console
+    TASK_NEW_MODEM = IDS_TASK_NEW_MODEM,
+    TASK_NEW_ORIGINATOR_PROFILE = IDS_TASK_NEW_ORIGINATOR_PROFILE,
+    TASK_NEW_RECEIVER_PROFILE = IDS_TASK_NEW_RECEIVER_PROFILE,
+    TASK_DIALER_WIZARD = IDS_TASK_DIALER_WIZARD,
+    TASK_NEW_GROUP_POLICY = IDS_TASK_NEW_GROUP_POLICY,
+    TASK_CONSOLE_OWN =
+        IDS_TASK_CONSOLE_OWN,  // listed for the console's own folder, run by the console
 };
 
 class CPointToPointTasks {

@@ -11,6 +11,7 @@
 #include "platform/vocabulary/code_text.h"
 #include "platform/vocabulary/profile.h"
 #include "platform/vocabulary/status.h"
+#include "resources/ids/frame_lists.h"
 
 namespace ptp::frame {
 namespace {
@@ -19,8 +20,6 @@ namespace prf = attr::profile;
 
 // Every profile attribute is read into this many characters.
 constexpr std::size_t kAttributeCapacity = 512;
-constexpr UINT IDS_PROTOCOL_SLIP = 28058;
-constexpr UINT IDS_PROTOCOL_PPP = 27874;
 // Column n shows field kColumnFields[n - 1].
 constexpr int kColumnFields[CProfilesCache::kFieldCount] = {1, 2, 3, 5, 6, 4, 7, 8, 9, 10};
 

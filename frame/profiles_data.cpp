@@ -11,14 +11,23 @@
 #include "platform/vocabulary/code_text.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/profile.h"
+#include "resources/ids/frame_lists.h"
 
 namespace ptp::frame {
 namespace {
 
 // Headings of the folders' own columns, used when the console has no definitions for "NPF".
 constexpr CFolderColumnEntry kProfileColumns[] = {
-    {35000, 100, 1}, {35001, 60, 2},  {35002, 120, 3}, {35003, 120, 4}, {35004, 90, 5},
-    {35005, 80, 6},  {35006, 100, 7}, {35007, 100, 8}, {35008, 100, 9}, {35009, 200, 10},
+    {IDS_PROFILE_COLUMN_NAME, 100, 1},
+    {IDS_PROFILE_COLUMN_PROTOCOL, 60, 2},
+    {IDS_PROFILE_COLUMN_STATUS, 120, 3},
+    {IDS_PROFILE_COLUMN_LINE, 120, 4},
+    {IDS_PROFILE_COLUMN_LINE_TYPE, 90, 5},
+    {IDS_PROFILE_COLUMN_CONNECTION, 80, 6},
+    {IDS_PROFILE_COLUMN_REMOTE_ADDRESS, 100, 7},
+    {IDS_PROFILE_COLUMN_LOCAL_ADDRESS, 100, 8},
+    {IDS_PROFILE_COLUMN_JOB, 100, 9},
+    {IDS_PROFILE_COLUMN_DESCRIPTION, 200, 10},
 };
 
 }  // namespace
@@ -57,6 +66,7 @@ HRESULT CProfilesData::LoadLocked() {
     }
     if (ShowsGroupPoliciesRow()) {
         auto row = std::make_unique<CProfilesCache>(0);
+        // The first row of a receiver folder names the group access policies folder.
         row->SetField(1, FrameText(IDS_GROUP_POLICIES_ROW));
         m_rows.push_back(std::move(row));
         ++m_nRowCount;

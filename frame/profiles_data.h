@@ -10,9 +10,6 @@
 
 namespace ptp::frame {
 
-// The first row of a receiver folder names the group access policies folder.
-inline constexpr UINT IDS_GROUP_POLICIES_ROW = 5969;
-
 class CProfilesData final : public CPointToPointListData {
   public:
     static HRESULT CreateInstance(REFIID riid, void** ppv);

@@ -8,14 +8,10 @@
 #include "platform/ui/ui_constants.h"
 #include "profiles/point_to_point_profile_setup_dialog.h"
 #include "profiles/profile_sheet.h"
+#include "resources/ids/frame_commands.h"
 
 namespace ptp::frame {
 namespace {
-
-constexpr UINT IDS_NOT_AVAILABLE = 35100;
-constexpr UINT IDS_GROUP_POLICY_SHEET = 35105;
-constexpr UINT IDS_SERVICES_SHEET = 35106;
-constexpr UINT IDS_DIALER_WIZARD = 35107;
 
 // Tells the user that what they asked for is not part of this build yet.
 DialogResult NotAvailable(UINT what) {

@@ -1,6 +1,7 @@
 #include "frame/verb_table.h"
 
 #include "config/config_text.h"
+#include "resources/ids/frame_commands.h"
 
 namespace ptp::frame {
 namespace {

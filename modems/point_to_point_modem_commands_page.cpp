@@ -5,12 +5,12 @@
 
 #include "config/config_text.h"
 #include "host/server_calls.h"
-#include "modems/modem_resources.h"
 #include "modems/point_to_point_modem_property_sheet.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/modem.h"
+#include "resources/ids/modems.h"
 
 namespace ptp::modems {
 namespace {

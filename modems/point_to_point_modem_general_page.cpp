@@ -1,22 +1,14 @@
 #include "modems/point_to_point_modem_general_page.h"
 
 #include "config/config_text.h"
-#include "modems/modem_resources.h"
+#include "modems/modem_message_style.h"
 #include "modems/point_to_point_modem_property_sheet.h"
 #include "platform/ui/ddx.h"
 #include "platform/ui/message_box.h"
 #include "platform/vocabulary/modem.h"
+#include "resources/ids/modems.h"
 
 namespace ptp::modems {
-namespace {
-
-constexpr int kNameLimit = 64;
-constexpr int kInitLimit = 64;
-constexpr int kResetLimit = 32;
-constexpr int kDialLimit = 48;
-constexpr int kAnswerLimit = 48;
-
-}  // namespace
 
 CPointToPointModemGeneralPage::CPointToPointModemGeneralPage(
     CPointToPointModemPropertySheet* pSheet)
@@ -54,11 +46,6 @@ bool CPointToPointModemGeneralPage::FieldsChangeable() const {
 ui::BOOL CPointToPointModemGeneralPage::OnInitDialog() {
     Load();
     CPropertyPage::OnInitDialog();
-    Edit(IDC_MODEM_NAME).SetLimitText(kNameLimit);
-    Edit(IDC_MODEM_INIT_COMMAND).SetLimitText(kInitLimit);
-    Edit(IDC_MODEM_RESET_COMMAND).SetLimitText(kResetLimit);
-    Edit(IDC_MODEM_DIAL_COMMAND).SetLimitText(kDialLimit);
-    Edit(IDC_MODEM_ANSWER_COMMAND).SetLimitText(kAnswerLimit);
     // An existing modem keeps its name: the name is the object's identity on the server.
     Edit(IDC_MODEM_NAME).SetReadOnly(!m_pSheet->IsCreateMode());
     const bool changeable = FieldsChangeable();

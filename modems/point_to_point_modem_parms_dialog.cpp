@@ -1,27 +1,15 @@
 #include "modems/point_to_point_modem_parms_dialog.h"
 
 #include "config/config_text.h"
-#include "modems/modem_resources.h"
+#include "modems/modem_message_style.h"
 #include "platform/ui/ddx.h"
 #include "platform/ui/message_box.h"
+#include "resources/ids/modems.h"
 
 namespace ptp::modems {
-namespace {
-
-constexpr int kNameLimit = 32;
-constexpr int kValueLimit = 48;
-
-}  // namespace
 
 CPointToPointModemParmsDialog::CPointToPointModemParmsDialog(ui::CWnd* pParent)
     : CDialog(IDD_MODEM_PARMS_DIALOG, pParent) {}
-
-ui::BOOL CPointToPointModemParmsDialog::OnInitDialog() {
-    CDialog::OnInitDialog();
-    Edit(IDC_MODEM_PARM_NAME).SetLimitText(kNameLimit);
-    Edit(IDC_MODEM_PARM_VALUE).SetLimitText(kValueLimit);
-    return ui::TRUE;
-}
 
 void CPointToPointModemParmsDialog::DoDataExchange(ui::CDataExchange* pDX) {
     ui::DDX_Text(pDX, IDC_MODEM_PARM_NAME, m_strName);

@@ -10,7 +10,6 @@ class CPointToPointModemParmsDialog : public ui::CDialog {
   public:
     explicit CPointToPointModemParmsDialog(ui::CWnd* pParent = nullptr);
 
-    ui::BOOL OnInitDialog() override;
     void OnOK() override;
     void DoDataExchange(ui::CDataExchange* pDX) override;
 

@@ -1,6 +1,6 @@
 #include "modems/point_to_point_modem_parms_page.h"
 
-#include "modems/modem_resources.h"
+#include "resources/ids/modems.h"
 
 namespace ptp::modems {
 

@@ -4,11 +4,12 @@
 
 #include "config/config_text.h"
 #include "host/server_calls.h"
-#include "modems/modem_resources.h"
+#include "modems/modem_message_style.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/modem.h"
+#include "resources/ids/modems.h"
 
 namespace ptp::modems {
 namespace {

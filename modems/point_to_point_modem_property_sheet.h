@@ -61,7 +61,7 @@ class CPointToPointModemPropertySheet : public ui::CPropertySheet {
     int Commit();
     void Discard();
 
-    // Shows resource message 27991 after an internal failure (traced on the error object when
+    // Shows IDS_MODEM_INTERNAL_ERROR after an internal failure (traced on the error object when
     // there is one) and ends the sheet with cancel.
     void FailInternally(std::string_view trace);
     // The last internal failure's trace text, empty when there was none.

@@ -4,6 +4,7 @@
 #include "platform/ui/toolkit.h"
 #include "platform/vocabulary/profile.h"
 #include "profiles/profile_setup_strings.h"
+#include "resources/ids/profile_setup.h"
 
 namespace ptp::profiles {
 namespace {
@@ -17,7 +18,7 @@ CPointToPointProfileSetupDialog::CPointToPointProfileSetupDialog(
     ui::CWnd* pParentWnd, std::string strSystemName, bool bReceiver, bool bAllowDialOnDemandPool,
     bool bAllowExtraL2TPModes, bool bRelease050200, int* pProtocol, int* pLineService, int* pMode,
     int* pLineKind)
-    : ui::CDialog(IDD, pParentWnd),
+    : ui::CDialog(IDD_PROFILE_SETUP, pParentWnd),
       m_strSystemName(std::move(strSystemName)),
       m_bReceiver(bReceiver),
       m_bAllowDialOnDemandPool(bAllowDialOnDemandPool),
@@ -27,41 +28,41 @@ CPointToPointProfileSetupDialog::CPointToPointProfileSetupDialog(
       m_pLineService(pLineService),
       m_pMode(pMode),
       m_pLineKind(pLineKind) {
-    OnClicked(IDC_SLIP, [this] { OnProtocolSlip(); });
-    OnClicked(IDC_PPP, [this] { OnProtocolPpp(); });
-    OnClicked(IDC_SWITCHED_LINE, [this] { OnLineService(); });
-    OnClicked(IDC_NONSWITCHED_LINE, [this] { OnLineService(); });
-    OnClicked(IDC_L2TP_LINE, [this] { OnLineService(); });
-    OnClicked(IDC_PPPOE_LINE, [this] { OnLineService(); });
-    OnChanged(IDC_MODE, [this] { OnModeChanged(); });
-    OnChanged(IDC_LINE, [this] { OnLineChanged(); });
+    OnClicked(IDC_SETUP_SLIP, [this] { OnProtocolSlip(); });
+    OnClicked(IDC_SETUP_PPP, [this] { OnProtocolPpp(); });
+    OnClicked(IDC_SETUP_SWITCHED_LINE, [this] { OnLineService(); });
+    OnClicked(IDC_SETUP_NONSWITCHED_LINE, [this] { OnLineService(); });
+    OnClicked(IDC_SETUP_L2TP_LINE, [this] { OnLineService(); });
+    OnClicked(IDC_SETUP_PPPOE_LINE, [this] { OnLineService(); });
+    OnChanged(IDC_SETUP_MODE, [this] { OnModeChanged(); });
+    OnChanged(IDC_SETUP_LINE, [this] { OnLineChanged(); });
 }
 
 ui::BOOL CPointToPointProfileSetupDialog::OnInitDialog() {
     ui::CDialog::OnInitDialog();
     SetWindowText(ui::FormatResource(IDS_SETUP_CAPTION, {ui::DisplayName(m_strSystemName)}));
-    CheckRadioButton(IDC_PPP, IDC_SLIP, IDC_PPP);
-    CheckRadioButton(IDC_SWITCHED_LINE, IDC_PPPOE_LINE, IDC_SWITCHED_LINE);
+    CheckRadioButton(IDC_SETUP_PPP, IDC_SETUP_SLIP, IDC_SETUP_PPP);
+    CheckRadioButton(IDC_SETUP_SWITCHED_LINE, IDC_SETUP_PPPOE_LINE, IDC_SETUP_SWITCHED_LINE);
     FillModes();
     FillLineChoices(true, true);
-    if (!m_bRelease050200 || m_bReceiver) GetDlgItem(IDC_PPPOE_LINE)->ShowWindow(ui::SW_HIDE);
+    if (!m_bRelease050200 || m_bReceiver) GetDlgItem(IDC_SETUP_PPPOE_LINE)->ShowWindow(ui::SW_HIDE);
     return ui::TRUE;
 }
 
 bool CPointToPointProfileSetupDialog::IsSlip() const {
-    return IsDlgButtonChecked(IDC_SLIP) == ui::BST_CHECKED;
+    return IsDlgButtonChecked(IDC_SETUP_SLIP) == ui::BST_CHECKED;
 }
 
 int CPointToPointProfileSetupDialog::SelectedLineService() const {
-    const int button = GetCheckedRadioButton(IDC_SWITCHED_LINE, IDC_PPPOE_LINE);
-    return button == 0 ? IDC_SWITCHED_LINE : button;
+    const int button = GetCheckedRadioButton(IDC_SETUP_SWITCHED_LINE, IDC_SETUP_PPPOE_LINE);
+    return button == 0 ? IDC_SETUP_SWITCHED_LINE : button;
 }
 
 // The modes offered, in list order, as the table of modes by line service and folder gives them.
 std::vector<CPointToPointProfileSetupDialog::ModeEntry> CPointToPointProfileSetupDialog::ModesFor(
     int nLineServiceButton) {
     switch (nLineServiceButton) {
-        case IDC_SWITCHED_LINE: {
+        case IDC_SETUP_SWITCHED_LINE: {
             if (m_bReceiver) return {{mode::kAnswer, IDS_SETUP_MODE_ANSWER}};
             if (IsSlip()) return {{mode::kDial, IDS_SETUP_MODE_DIAL}};
             std::vector<ModeEntry> modes{{mode::kDial, IDS_SETUP_MODE_DIAL},
@@ -72,10 +73,10 @@ std::vector<CPointToPointProfileSetupDialog::ModeEntry> CPointToPointProfileSetu
             }
             return modes;
         }
-        case IDC_NONSWITCHED_LINE:
+        case IDC_SETUP_NONSWITCHED_LINE:
             if (m_bReceiver) return {{mode::kAnswer, IDS_SETUP_MODE_TERMINATOR}};
             return {{mode::kDial, IDS_SETUP_MODE_INITIATOR}};
-        case IDC_L2TP_LINE: {
+        case IDC_SETUP_L2TP_LINE: {
             if (m_bReceiver) return {{mode::kAnswer, IDS_SETUP_MODE_TERMINATOR}};
             std::vector<ModeEntry> modes{{mode::kL2TPInitiator, IDS_SETUP_MODE_INITIATOR}};
             if (m_bAllowExtraL2TPModes) {
@@ -84,7 +85,7 @@ std::vector<CPointToPointProfileSetupDialog::ModeEntry> CPointToPointProfileSetu
             }
             return modes;
         }
-        case IDC_PPPOE_LINE:
+        case IDC_SETUP_PPPOE_LINE:
             if (m_bReceiver) return {};
             return {{mode::kPPPoEInitiator, IDS_SETUP_MODE_INITIATOR}};
         default:
@@ -93,7 +94,7 @@ std::vector<CPointToPointProfileSetupDialog::ModeEntry> CPointToPointProfileSetu
 }
 
 void CPointToPointProfileSetupDialog::FillModes() {
-    ui::CComboBox& modes = ComboBox(IDC_MODE);
+    ui::CComboBox& modes = ComboBox(IDC_SETUP_MODE);
     modes.ResetContent();
     for (const ModeEntry& entry : ModesFor(SelectedLineService())) {
         const int index = modes.AddString(ui::LoadText(entry.nTextId));
@@ -104,7 +105,7 @@ void CPointToPointProfileSetupDialog::FillModes() {
 }
 
 void CPointToPointProfileSetupDialog::FillLineChoices(bool bOneLine, bool bPool) {
-    ui::CComboBox& lines = ComboBox(IDC_LINE);
+    ui::CComboBox& lines = ComboBox(IDC_SETUP_LINE);
     lines.ResetContent();
     if (bOneLine) {
         lines.SetItemData(lines.AddString(ui::LoadText(IDS_SETUP_LINE_ONE)), OneLine);
@@ -116,33 +117,34 @@ void CPointToPointProfileSetupDialog::FillLineChoices(bool bOneLine, bool bPool)
 }
 
 void CPointToPointProfileSetupDialog::ResetLineChoices() {
-    FillLineChoices(true, SelectedLineService() == IDC_SWITCHED_LINE);
+    FillLineChoices(true, SelectedLineService() == IDC_SETUP_SWITCHED_LINE);
 }
 
 void CPointToPointProfileSetupDialog::EnableVirtualServices(bool bEnable) {
-    GetDlgItem(IDC_L2TP_LINE)->EnableWindow(bEnable);
-    GetDlgItem(IDC_PPPOE_LINE)->EnableWindow(bEnable && m_bRelease050200 && !m_bReceiver);
+    GetDlgItem(IDC_SETUP_L2TP_LINE)->EnableWindow(bEnable);
+    GetDlgItem(IDC_SETUP_PPPOE_LINE)->EnableWindow(bEnable && m_bRelease050200 && !m_bReceiver);
 }
 
 int CPointToPointProfileSetupDialog::SelectedMode() {
-    ui::CComboBox& modes = ComboBox(IDC_MODE);
+    ui::CComboBox& modes = ComboBox(IDC_SETUP_MODE);
     if (modes.GetCurSel() < 0) return mode::kDial;
     return static_cast<int>(modes.GetItemData(modes.GetCurSel()));
 }
 
 bool CPointToPointProfileSetupDialog::PoolSelected() {
-    ui::CComboBox& lines = ComboBox(IDC_LINE);
+    ui::CComboBox& lines = ComboBox(IDC_SETUP_LINE);
     return lines.GetCurSel() >= 0 && lines.GetItemData(lines.GetCurSel()) == LinePool;
 }
 
 // SLIP runs only on switched lines and only dials or answers.
 void CPointToPointProfileSetupDialog::OnProtocolSlip() {
-    if (SelectedLineService() == IDC_L2TP_LINE || SelectedLineService() == IDC_PPPOE_LINE) {
-        CheckRadioButton(IDC_SWITCHED_LINE, IDC_PPPOE_LINE, IDC_SWITCHED_LINE);
+    if (SelectedLineService() == IDC_SETUP_L2TP_LINE ||
+        SelectedLineService() == IDC_SETUP_PPPOE_LINE) {
+        CheckRadioButton(IDC_SETUP_SWITCHED_LINE, IDC_SETUP_PPPOE_LINE, IDC_SETUP_SWITCHED_LINE);
     }
     EnableVirtualServices(false);
     FillModes();
-    const bool bPool = !m_bReceiver && SelectedLineService() == IDC_SWITCHED_LINE;
+    const bool bPool = !m_bReceiver && SelectedLineService() == IDC_SETUP_SWITCHED_LINE;
     FillLineChoices(true, bPool);
 }
 
@@ -163,7 +165,7 @@ void CPointToPointProfileSetupDialog::OnModeChanged() {
     const bool bRestricted =
         m_nLastMode == mode::kDialVariant4 || m_nLastMode == mode::kDialOnDemand;
     m_nLastMode = nMode;
-    if (SelectedLineService() != IDC_SWITCHED_LINE) return;
+    if (SelectedLineService() != IDC_SETUP_SWITCHED_LINE) return;
     if (nMode == mode::kDialVariant4) {
         FillLineChoices(true, false);
         return;
@@ -184,8 +186,8 @@ void CPointToPointProfileSetupDialog::OnLineChanged() {
 void CPointToPointProfileSetupDialog::OnOK() {
     const int service = SelectedLineService();
     *m_pProtocol = IsSlip() ? code::protocol::kSLIP : code::protocol::kPPP;
-    *m_pLineService = service == IDC_SWITCHED_LINE      ? code::line_service::kSwitched
-                      : service == IDC_NONSWITCHED_LINE ? code::line_service::kNonswitched
+    *m_pLineService = service == IDC_SETUP_SWITCHED_LINE      ? code::line_service::kSwitched
+                      : service == IDC_SETUP_NONSWITCHED_LINE ? code::line_service::kNonswitched
                                                         : code::line_service::kVirtual;
     *m_pMode = SelectedMode();
     *m_pLineKind = ChosenLineKind();
@@ -194,8 +196,8 @@ void CPointToPointProfileSetupDialog::OnOK() {
 
 int CPointToPointProfileSetupDialog::ChosenLineKind() {
     if (PoolSelected()) return m_bReceiver ? m_nPoolLineKind : line_kind::kPool;
-    if (SelectedLineService() == IDC_L2TP_LINE) return line_kind::kL2TPLine;
-    if (SelectedLineService() == IDC_PPPOE_LINE) return line_kind::kPPPoELine;
+    if (SelectedLineService() == IDC_SETUP_L2TP_LINE) return line_kind::kL2TPLine;
+    if (SelectedLineService() == IDC_SETUP_PPPOE_LINE) return line_kind::kPPPoELine;
     return line_kind::kOneLine;
 }
 

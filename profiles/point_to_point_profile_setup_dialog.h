@@ -11,18 +11,6 @@ namespace ptp::profiles {
 
 class CPointToPointProfileSetupDialog : public ui::CDialog {
   public:
-    enum { IDD = 31100 };
-    enum {
-        IDC_PPP = 31101,
-        IDC_SLIP = 31102,
-        IDC_SWITCHED_LINE = 31103,
-        IDC_NONSWITCHED_LINE = 31104,
-        IDC_L2TP_LINE = 31105,
-        IDC_PPPOE_LINE = 31106,
-        IDC_MODE = 31107,
-        IDC_LINE = 31108,
-    };
-
     // The out-parameters are written on OK only.
     CPointToPointProfileSetupDialog(ui::CWnd* pParentWnd, std::string strSystemName, bool bReceiver,
                                     bool bAllowDialOnDemandPool, bool bAllowExtraL2TPModes,

@@ -9,6 +9,7 @@
 #include "host/host_services.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/rules.h"
+#include "resources/ids/files.h"
 #include "rules/nat_filter_interface_data.h"
 #include "rules/nat_hide_address_data.h"
 #include "rules/nat_include_data.h"
@@ -104,7 +105,7 @@ int CNATRulesFile::LoadActiveRules(CNATRulesReader& reader) {
         if (error != nullptr) {
             // One report; the rules end where they could no longer be read.
             ShowServerError(error, m_strPath);
-            GetFilePrompts().ShowMessage(config::kIdsFileReadWriteError, {m_strPath});
+            GetFilePrompts().ShowMessage(IDS_FILE_READ_WRITE_ERROR, {m_strPath});
             break;
         }
         reader.AddLine(line);
@@ -118,7 +119,7 @@ int CNATRulesFile::LoadFile(bool askWhenInUse, CNATRulesReader& reader) {
     std::unique_ptr<host::IServerFile> file =
         OpenForReading(m_strSystemName, m_strServerPath, 8, result);
     if (!file && result == host::kFileInUse && askWhenInUse &&
-        GetFilePrompts().AskYesNo(config::kIdsRulesFileInUseQuestion, {m_strPath})) {
+        GetFilePrompts().AskYesNo(IDS_RULES_FILE_IN_USE_QUESTION, {m_strPath})) {
         file = OpenForReading(m_strSystemName, m_strServerPath, 1, result);
     }
     if (!file) return result == kRulesResultOk ? kRulesResultCannotOpen : result;
@@ -131,7 +132,7 @@ int CNATRulesFile::LoadFile(bool askWhenInUse, CNATRulesReader& reader) {
         if (read == host::kFileEndOfFile) m_nEndOfFile = 1;
         if (read != host::kFileOk && read != host::kFileEndOfFile) {
             // A server that keeps failing would keep the read going: report once and end here.
-            GetFilePrompts().ShowMessage(config::kIdsFileReadWriteError, {m_strPath});
+            GetFilePrompts().ShowMessage(IDS_FILE_READ_WRITE_ERROR, {m_strPath});
             m_nEndOfFile = 1;
             continue;
         }
@@ -161,7 +162,7 @@ int CNATRulesFile::SaveAs(std::string_view path) {
         result = file->Open(3, 1, 1);
     }
     if (!file || result != host::kFileOk) {
-        GetFilePrompts().ShowMessage(config::kIdsRulesFileCannotWrite, {displayPath});
+        GetFilePrompts().ShowMessage(IDS_RULES_FILE_CANNOT_WRITE, {displayPath});
         return result == host::kFileOk ? kRulesResultCannotOpen : result;
     }
     file->PrepareWrite();
@@ -170,7 +171,7 @@ int CNATRulesFile::SaveAs(std::string_view path) {
     WriteRulesLines(m_statements, [&](std::string_view piece, int flag) {
         const std::string line(piece);  // the service takes the line NUL-terminated
         if (file->WriteLine(line.c_str(), host::WriteLength(line), flag) == host::kFileOk) return;
-        GetFilePrompts().ShowMessage(config::kIdsFileReadWriteError, {m_strPath});
+        GetFilePrompts().ShowMessage(IDS_FILE_READ_WRITE_ERROR, {m_strPath});
     });
     file->Close();
     SetModified(0);

@@ -12,6 +12,7 @@
 #include "platform/ui/snapshot_json.h"
 #include "platform/ui/toolkit.h"
 #include "profiles/point_to_point_profile_setup_dialog.h"
+#include "resources/ids/profile_setup.h"
 
 namespace {
 
@@ -36,8 +37,8 @@ void BM_UserAction(benchmark::State& state) {
     std::string why;
     for (auto _ : state) {
         slip = !slip;
-        const auto action = ptp::ui::MakeAction(ptp::ui::ActionKind::Click,
-                                                slip ? Dialog::IDC_SLIP : Dialog::IDC_PPP);
+        const auto action =
+            ptp::ui::MakeAction(ptp::ui::ActionKind::Click, slip ? IDC_SETUP_SLIP : IDC_SETUP_PPP);
         benchmark::DoNotOptimize(g_pDialog->PerformAction(action, why));
     }
 }

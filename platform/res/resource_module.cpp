@@ -68,6 +68,7 @@ bool ReadControl(const Json& json, ControlTemplate& control, std::string& why) {
     control.textId = static_cast<std::uint32_t>(textId);
     control.helpId = static_cast<std::uint32_t>(helpId);
     control.text = json.value("text", "");
+    control.name = json.value("name", "");
     control.group = json.value("group", false);
     if (json.contains("styles")) control.styles = json["styles"].get<std::vector<std::string>>();
     return true;
@@ -116,11 +117,21 @@ const ControlTemplate* DialogTemplate::FindControl(int controlId) const {
     return nullptr;
 }
 
-// A resource file is one JSON object with any of three members:
-//   "strings": { "57344": "text", ... }
-//   "dialogs": [ { "id": 1000, "name": "...", "captionId": 0, "w": 0, "h": 0, "controls": [...] } ]
+const ControlTemplate* DialogTemplate::FindControlByName(std::string_view controlName) const {
+    if (controlName.empty()) return nullptr;
+    for (const auto& c : controls) {
+        if (c.name == controlName) return &c;
+    }
+    return nullptr;
+}
+
+// A resource file is one JSON object with any of these members:
+//   "strings": { "57344": "text", "27729": { "name": "IDS_MODEM_NAME_EXISTS", "text": "..." } }
+//   "dialogs": [ { "id": 1000, "name": "IDD_...", "captionId": 0, "w": 0, "h": 0,
+//                  "controls": [ { "id": 1001, "name": "IDC_...", "kind": "edit", ... } ] } ]
 //   "help":    { "131072": { "title": "...", "text": "..." }, ... }
-//   "bitmaps": { "28075": { "w": 16, "h": 16, "image": "data:image/svg+xml;utf8,..." } }
+//   "bitmaps": { "28075": { "name": "IDB_...", "w": 16, "h": 16, "image": "data:..." } }
+// Names are what the build turns into constants for code; a string that code refers to has one.
 bool ResourceModule::AddFile(const ResourceFile& file, std::string* error) {
     const Json json = Json::parse(file.text, nullptr, false);
     auto fail = [&](const std::string& why) {
@@ -133,10 +144,13 @@ bool ResourceModule::AddFile(const ResourceFile& file, std::string* error) {
     const Json help = json.value("help", Json::object());
     for (const auto& [key, value] : strings.items()) {
         const auto id = ParseNumber(key);
-        if (!id || !value.is_string()) return fail("bad string entry '" + key + "'");
-        if (!m_strings.emplace(*id, value.get<std::string>()).second) {
-            return fail("string " + key + " defined twice");
-        }
+        const bool named = value.is_object() && value.contains("text") &&
+                           value["text"].is_string() && value.value("name", "") != "";
+        if (!id || !(value.is_string() || named)) return fail("bad string entry '" + key + "'");
+        const std::string text =
+            named ? value["text"].get<std::string>() : value.get<std::string>();
+        if (!m_strings.emplace(*id, text).second) return fail("string " + key + " defined twice");
+        if (named) m_stringNames[*id] = value["name"].get<std::string>();
     }
     for (const auto& d : dialogs) {
         DialogTemplate dialog;
@@ -162,6 +176,7 @@ bool ResourceModule::AddFile(const ResourceFile& file, std::string* error) {
             return fail("bad bitmap entry '" + key + "'");
         }
         bitmap.id = *id;
+        bitmap.name = value.value("name", "");
         bitmap.image = value["image"].get<std::string>();
         if (!m_bitmaps.emplace(*id, std::move(bitmap)).second) {
             return fail("bitmap " + key + " defined twice");
@@ -245,14 +260,28 @@ const Bitmap* ResourceModule::FindBitmap(std::uint32_t id) const {
 
 std::vector<std::uint32_t> ResourceModule::DialogIds() const {
     std::vector<std::uint32_t> ids;
-    for (const auto& [id, dialog] : m_dialogs) ids.push_back(id);
+    for (const auto& [id, dialog] : m_dialogs)
+        ids.push_back(id);
     return ids;
 }
 
 std::vector<std::uint32_t> ResourceModule::StringIds() const {
     std::vector<std::uint32_t> ids;
-    for (const auto& [id, text] : m_strings) ids.push_back(id);
+    for (const auto& [id, text] : m_strings)
+        ids.push_back(id);
     return ids;
+}
+
+std::vector<std::uint32_t> ResourceModule::BitmapIds() const {
+    std::vector<std::uint32_t> ids;
+    for (const auto& [id, bitmap] : m_bitmaps)
+        ids.push_back(id);
+    return ids;
+}
+
+std::string ResourceModule::StringName(std::uint32_t id) const {
+    const auto it = m_stringNames.find(id);
+    return it == m_stringNames.end() ? std::string() : it->second;
 }
 
 std::string FormatText(std::string_view pattern, const std::vector<std::string>& args) {

@@ -30,28 +30,30 @@ enum class ControlKind {
 [[nodiscard]] std::string_view ControlKindName(ControlKind kind);
 
 struct ControlTemplate {
-    int id = 0;                       // -1 for static text nobody refers to
+    int id = 0;        // -1 for static text nobody refers to
+    std::string name;  // "IDC_MODEM_NAME": the name code and scripts use
     ControlKind kind = ControlKind::Static;
-    std::uint32_t textId = 0;         // label text by string number, 0 when `text` is used
-    std::string text;                 // literal label (rare: numbers, punctuation)
+    std::uint32_t textId = 0;                 // label text by string number, 0 when `text` is used
+    std::string text;                         // literal label (rare: numbers, punctuation)
     int x = 0, y = 0, width = 0, height = 0;  // dialog units, for the renderer
-    int limit = 0;                    // text limit of an edit or editable combo box, 0 none
-    bool group = false;               // first control of a radio group
-    std::vector<std::string> styles;  // "readonly", "number", "password", "dropdownlist",
-                                      // "default", "multiline", "sort", "autobuddy" ...
-    int buddy = 0;                    // spin button: the edit it drives
-    std::uint32_t helpId = 0;         // pop-up help topic of the control (F1), 0 for none
+    int limit = 0;                            // text limit of an edit or editable combo box, 0 none
+    bool group = false;                       // first control of a radio group
+    std::vector<std::string> styles;          // "readonly", "number", "password", "dropdownlist",
+                                              // "default", "multiline", "sort", "autobuddy" ...
+    int buddy = 0;                            // spin button: the edit it drives
+    std::uint32_t helpId = 0;                 // pop-up help topic of the control (F1), 0 for none
 };
 
 struct DialogTemplate {
     std::uint32_t id = 0;
-    std::string name;                 // symbolic name, for people and scripts
+    std::string name;  // "IDD_MODEM_GENERAL": the name code and scripts use
     std::uint32_t captionId = 0;
     std::string caption;
     int width = 0, height = 0;
     std::vector<ControlTemplate> controls;
 
     [[nodiscard]] const ControlTemplate* FindControl(int controlId) const;
+    [[nodiscard]] const ControlTemplate* FindControlByName(std::string_view controlName) const;
 };
 
 struct HelpTopic {
@@ -64,6 +66,7 @@ struct HelpTopic {
 // front end can show as it is.
 struct Bitmap {
     std::uint32_t id = 0;
+    std::string name;  // "IDB_NEW_MODEM" when code refers to it
     int width = 0;
     int height = 0;
     std::string image;
@@ -76,11 +79,10 @@ struct ResourceFile {
 };
 
 class ResourceModule {
-public:
+  public:
     // Loads a resource library by path (dlopen) and reads its embedded files. On failure returns
     // null and describes why in `error`.
-    static std::shared_ptr<ResourceModule> LoadLibrary(const std::string& path,
-                                                       std::string* error);
+    static std::shared_ptr<ResourceModule> LoadLibrary(const std::string& path, std::string* error);
     // Builds a module from resource files directly (tests, tools).
     static std::shared_ptr<ResourceModule> FromFiles(const std::vector<ResourceFile>& files,
                                                      std::string* error);
@@ -98,15 +100,19 @@ public:
     [[nodiscard]] const Bitmap* FindBitmap(std::uint32_t id) const;
     [[nodiscard]] std::vector<std::uint32_t> DialogIds() const;
     [[nodiscard]] std::vector<std::uint32_t> StringIds() const;
+    [[nodiscard]] std::vector<std::uint32_t> BitmapIds() const;
+    // The name of a string that code refers to ("IDS_MODEM_NAME_EXISTS"), empty for the others.
+    [[nodiscard]] std::string StringName(std::uint32_t id) const;
     [[nodiscard]] const std::string& Path() const { return m_strPath; }
 
-private:
+  private:
     ResourceModule() = default;
     bool AddFile(const ResourceFile& file, std::string* error);
 
     void* m_hLibrary = nullptr;
     std::string m_strPath;
     std::map<std::uint32_t, std::string> m_strings;
+    std::map<std::uint32_t, std::string> m_stringNames;
     std::map<std::uint32_t, DialogTemplate> m_dialogs;
     std::map<std::uint32_t, HelpTopic> m_help;
     std::map<std::uint32_t, Bitmap> m_bitmaps;

@@ -2,11 +2,27 @@
 
 #include <cstdio>
 
+#include "platform/ui/control_names.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/property_sheet.h"
 
 namespace ptp::ui {
 namespace {
+
+// The action as a person reads it, with the control called by its template name where it has
+// one: "click IDC_MODEM_PARMS_ADD" rather than "click 35611".
+std::string DescribeWithName(CDialog& dialog, const Action& action) {
+    std::string text = DescribeAction(action);
+    std::uint32_t templateId = dialog.GetTemplateId();
+    if (auto* sheet = dynamic_cast<CPropertySheet*>(&dialog); sheet && sheet->GetActivePage()) {
+        templateId = sheet->GetActivePage()->GetTemplateId();
+    }
+    const std::string name = ControlNameOf(templateId, action.control);
+    const std::string number = " " + std::to_string(action.control);
+    const std::size_t at = ActionKindName(action.kind).size();
+    if (name.empty() || text.compare(at, number.size(), number) != 0) return text;
+    return text.replace(at + 1, number.size() - 1, name);
+}
 
 using Kind = TranscriptEntry::Kind;
 
@@ -101,7 +117,8 @@ std::string Transcript::ToText() const {
                 break;
             case Kind::StayedOpen:
                 line += " " + e.dialog + " page " + std::to_string(e.page) + " (" +
-                        std::to_string(e.pageTemplate) + ") focus " + std::to_string(e.focus);
+                        std::to_string(e.pageTemplate) + ") focus " +
+                        (e.focusName.empty() ? std::to_string(e.focus) : e.focusName);
                 break;
             case Kind::Message:
                 line += " " + Hex(e.message) + " " + std::to_string(e.wParam) + " " +
@@ -276,6 +293,8 @@ void ScriptDriver::RecordStayedOpen(CDialog& dialog) {
     if (state.activePage >= 0 && state.activePage < static_cast<int>(state.pages.size())) {
         entry.pageTemplate = state.pages[state.activePage].templateId;
     }
+    entry.focusName = ControlNameOf(entry.pageTemplate, entry.focus);
+    if (entry.focusName.empty()) entry.focusName = ControlNameOf(entry.templateId, entry.focus);
     m_transcript.entries.push_back(entry);
 }
 
@@ -318,7 +337,7 @@ void ScriptDriver::ActionRefused(CDialog& dialog, const Action& action, std::str
     entry.kind = Kind::Refused;
     entry.dialog = dialog.GetClassName();
     entry.templateId = dialog.GetTemplateId();
-    entry.text = DescribeAction(action) + ": " + std::string(why);
+    entry.text = DescribeWithName(dialog, action) + ": " + std::string(why);
     m_transcript.entries.push_back(entry);
 }
 

@@ -4,7 +4,7 @@
 // what the user saw.
 //
 //   ScriptDriver driver;
-//   driver.When("CPointToPointProfileSetupDialog").Click(IDC_SLIP).Ok();
+//   driver.When("CPointToPointProfileSetupDialog").Click(IDC_SETUP_SLIP).Ok();
 //   driver.AnswerMessageBoxes({IDYES});
 //   ScopedDriver scoped(driver);
 //   dialog.DoModal();
@@ -40,8 +40,9 @@ struct TranscriptEntry {
     bool answered = true;          // MessageBox: false when the default button was taken
     int page = -1;                 // StayedOpen: active page index of a sheet
     std::uint32_t pageTemplate = 0;
-    int focus = 0;         // StayedOpen: focused control id
-    unsigned message = 0;  // Message
+    int focus = 0;          // StayedOpen: focused control id
+    std::string focusName;  // StayedOpen: its name in the template, empty when it has none
+    unsigned message = 0;   // Message
     std::int64_t wParam = 0, lParam = 0;
     std::uint32_t topic = 0;  // Help
     bool found = false;       // Help

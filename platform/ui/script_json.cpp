@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <utility>
 
+#include "platform/ui/control_names.h"
 #include "platform/ui/script_json_internal.h"
 #include "platform/ui/toolkit.h"
 
@@ -48,6 +49,26 @@ bool ReadInt(const Json& object, const char* key, int& out, bool required) {
     return true;
 }
 
+// A control or template by number or by the name its template gives it ("IDC_MODEM_NAME",
+// "IDD_MODEM_PARMS"). An unknown name says so in `why`.
+bool ReadControl(const Json& object, const char* key, int& out, std::string& why) {
+    const auto it = object.find(key);
+    if (it == object.end() || !it->is_string()) return ReadInt(object, key, out, true);
+    const auto id = ControlIdOfName(it->get<std::string>());
+    if (!id) why = "no template has a control named \"" + it->get<std::string>() + "\"";
+    out = id.value_or(0);
+    return id.has_value();
+}
+
+bool ReadTemplate(const Json& object, const char* key, int& out, std::string& why) {
+    const auto it = object.find(key);
+    if (it == object.end() || !it->is_string()) return ReadInt(object, key, out, true);
+    const auto id = TemplateIdOfName(it->get<std::string>());
+    if (!id) why = "no template is named \"" + it->get<std::string>() + "\"";
+    out = static_cast<int>(id.value_or(0));
+    return id.has_value();
+}
+
 bool ReadText(const Json& object, const char* key, std::string& out) {
     const auto it = object.find(key);
     if (it == object.end()) return true;
@@ -90,10 +111,11 @@ std::optional<Action> ReadAction(const nlohmann::json& json, std::string& why) {
     const char* key = name.c_str();
     const Json& subject = json.at(name);
     bool ok = true;
+    std::string unknownName;
     switch (*kind) {
         case ActionKind::SelectPage:
             if (subject.is_object()) {
-                ok = ReadInt(subject, "template", action.value, true);
+                ok = ReadTemplate(subject, "template", action.value, unknownName);
             } else {
                 ok = ReadInt(json, key, action.index, true) && action.index >= 0;
             }
@@ -102,8 +124,12 @@ std::optional<Action> ReadAction(const nlohmann::json& json, std::string& why) {
             ok = ReadInt(json, key, action.value, true) && action.value >= 0;
             break;
         default:
-            ok = ReadInt(json, key, action.control, true);
+            ok = ReadControl(json, key, action.control, unknownName);
             break;
+    }
+    if (!unknownName.empty()) {
+        why = unknownName;
+        return std::nullopt;
     }
     if (*kind == ActionKind::Check) action.value = BST_CHECKED;
     ok = ok && ReadText(json, "text", action.text) && ReadInt(json, "row", action.row, false) &&
@@ -161,10 +187,14 @@ bool ReadDialog(const Json& json, ScriptDriver& driver, std::string& why) {
     if (json.contains("dialog") && json["dialog"].is_string() &&
         !json["dialog"].get<std::string>().empty()) {
         script = &driver.When(json["dialog"].get<std::string>());
-    } else if (int id = 0; ReadInt(json, "template", id, true) && id > 0) {
+    } else if (int id = 0; ReadTemplate(json, "template", id, why) && id > 0) {
         script = &driver.When(static_cast<std::uint32_t>(id));
     } else {
-        why = "a dialog entry needs \"dialog\" (a class name) or \"template\" (a number)";
+        if (why.empty()) {
+            why =
+                "a dialog entry needs \"dialog\" (a class name) or \"template\" (a number or "
+                "name)";
+        }
         return false;
     }
     const Json actions = json.value("actions", Json::array());
@@ -312,6 +342,7 @@ std::string TranscriptToJson(const Transcript& transcript) {
                 json["page"] = e.page;
                 json["pageTemplate"] = e.pageTemplate;
                 json["focus"] = e.focus;
+                if (!e.focusName.empty()) json["focusName"] = e.focusName;
                 break;
             case Kind::Message:
                 json["message"] = e.message;

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/ui/control_names.h"
 #include "platform/ui/script_json_internal.h"
 
 namespace ptp::ui {
@@ -9,7 +10,8 @@ namespace {
 
 using Json = nlohmann::json;
 
-Json ControlJson(const ControlState& c) {
+// A control with the name its template gives it, so a front end may act on it by name.
+Json ControlJson(const ControlState& c, std::uint32_t templateId) {
     Json json{{"id", c.id},
               {"kind", c.kind},
               {"label", c.label},
@@ -22,6 +24,8 @@ Json ControlJson(const ControlState& c) {
               {"w", c.width},
               {"h", c.height},
               {"group", c.group}};
+    if (const std::string name = ControlNameOf(templateId, c.id); !name.empty())
+        json["name"] = name;
     if (c.kind == "edit" || c.kind == "combobox") {
         json["limit"] = c.limit;
         json["readOnly"] = c.readOnly;
@@ -60,10 +64,10 @@ Json ControlJson(const ControlState& c) {
     return json;
 }
 
-Json ControlsJson(const std::vector<ControlState>& controls) {
+Json ControlsJson(const std::vector<ControlState>& controls, std::uint32_t templateId) {
     Json json = Json::array();
     for (const auto& control : controls)
-        json.push_back(ControlJson(control));
+        json.push_back(ControlJson(control, templateId));
     return json;
 }
 
@@ -76,7 +80,7 @@ Json DialogJson(const DialogState& d) {
               {"h", d.height},
               {"contextHelp", d.contextHelp},
               {"focus", d.focus},
-              {"controls", ControlsJson(d.controls)},
+              {"controls", ControlsJson(d.controls, d.templateId)},
               {"isSheet", d.isSheet},
               {"isWizard", d.isWizard}};
     if (!d.isSheet) return json;
@@ -89,7 +93,9 @@ Json DialogJson(const DialogState& d) {
     }
     json["pages"] = std::move(pages);
     json["activePage"] = d.activePage;
-    json["pageControls"] = ControlsJson(d.pageControls);
+    const bool hasActive = d.activePage >= 0 && d.activePage < static_cast<int>(d.pages.size());
+    json["pageControls"] =
+        ControlsJson(d.pageControls, hasActive ? d.pages[d.activePage].templateId : 0);
     return json;
 }
 

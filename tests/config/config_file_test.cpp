@@ -5,6 +5,7 @@
 #include "config/config_paths.h"
 #include "config/group_policy_config.h"
 #include "host/fault_injection.h"
+#include "resources/ids/files.h"
 #include "tests/config/host_fixture.h"
 
 namespace ptp::config {
@@ -155,7 +156,7 @@ TEST_F(ConfigFile, ReadErrorsEndTheReadWithOneMessage) {
     ASSERT_EQ(file.GetCount(), 1u);
     EXPECT_EQ(file.GetFirst()->GetGroupPolicy(), "A");
     ASSERT_EQ(m_prompts.messages.size(), 1u);
-    EXPECT_EQ(m_prompts.messages[0].id, kIdsFileReadWriteError);
+    EXPECT_EQ(m_prompts.messages[0].id, IDS_FILE_READ_WRITE_ERROR);
     EXPECT_EQ(m_prompts.messages[0].args,
               std::vector<std::string>{std::string(kGroupPolicyConfigPath)});
 

@@ -7,6 +7,7 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/wnd.h"
+#include "resources/ids/profile_setup.h"
 #include "tests/console/console_test_support.h"
 
 namespace ptp::console {
@@ -15,8 +16,9 @@ namespace {
 using nlohmann::json;
 using testing::RunningConsole;
 
-constexpr int kSetupDialog = 31100;  // a template of the resource library with every usual control
-constexpr int kAnswerRadio = 31102;
+// A template of the resource library with every usual control.
+constexpr auto kSetupDialog = IDD_PROFILE_SETUP;
+constexpr int kAnswerRadio = IDC_SETUP_SLIP;
 
 json Act(RunningConsole& console, const json& action, int* status = nullptr) {
     const auto answer = console.Post("/api/dialog", action.dump());
@@ -50,6 +52,7 @@ TEST(WebDriver, TheBrowserPlaysADialogThatACallOpened) {
     EXPECT_FALSE(dialog["caption"].get<std::string>().empty());
     ASSERT_NE(FindControl(dialog, kAnswerRadio), nullptr);
     EXPECT_EQ((*FindControl(dialog, kAnswerRadio))["check"], 0);
+    EXPECT_EQ((*FindControl(dialog, kAnswerRadio))["name"], "IDC_SETUP_SLIP");
     EXPECT_FALSE((*FindControl(dialog, kAnswerRadio))["label"].get<std::string>().empty());
     for (const int button : {1, 2, 9}) {
         ASSERT_NE(FindControl(dialog, button), nullptr) << "the page finds OK, Cancel and Help";
@@ -57,14 +60,19 @@ TEST(WebDriver, TheBrowserPlaysADialogThatACallOpened) {
     }
     const auto serial = dialog["serial"].get<std::uint64_t>();
 
-    const auto checked = Act(
-        console,
-        {{"dialog", serial}, {"action", "check"}, {"control", kAnswerRadio}, {"checked", true}});
+    int status = 0;
+    Act(console,
+        {{"dialog", serial}, {"action", "check"}, {"control", "IDC_NOWHERE"}, {"checked", true}},
+        &status);
+    EXPECT_EQ(status, 400) << "a control name no template has";
+    const auto checked = Act(console, {{"dialog", serial},
+                                       {"action", "check"},
+                                       {"control", "IDC_SETUP_SLIP"},
+                                       {"checked", true}});
     ASSERT_TRUE(checked.is_object());
     EXPECT_EQ((*FindControl(checked["dialogs"][0], kAnswerRadio))["check"], 1);
     EXPECT_EQ(result, -1) << "the dialog is still open";
 
-    int status = 0;
     Act(console, {{"dialog", serial + 99}, {"action", "ok"}}, &status);
     EXPECT_EQ(status, 409) << "an action for a dialog that is not on top";
     Act(console, {{"dialog", serial}, {"action", "dance"}}, &status);

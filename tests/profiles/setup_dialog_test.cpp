@@ -5,6 +5,7 @@
 #include "platform/res/resource_module.h"
 #include "platform/ui/script_driver.h"
 #include "platform/ui/toolkit.h"
+#include "resources/ids/profile_setup.h"
 
 namespace ptp::profiles {
 namespace {
@@ -79,41 +80,29 @@ struct Row {
 
 // Every row of the mode and line tables, for both folders, PPP and SLIP.
 const Row kRows[] = {
-    {"dial, one line", false, Dialog::IDC_PPP, Dialog::IDC_SWITCHED_LINE, 0, 0, {2, 1, 1, 1}},
-    {"dial, pool", false, Dialog::IDC_PPP, Dialog::IDC_SWITCHED_LINE, 0, 1, {2, 1, 1, 2}},
-    {"variant 3, one line", false, Dialog::IDC_PPP, Dialog::IDC_SWITCHED_LINE, 1, 0, {2, 1, 3, 1}},
-    {"variant 3, pool", false, Dialog::IDC_PPP, Dialog::IDC_SWITCHED_LINE, 1, 1, {2, 1, 3, 2}},
-    {"variant 4", false, Dialog::IDC_PPP, Dialog::IDC_SWITCHED_LINE, 2, 0, {2, 1, 4, 1}},
-    {"dial-on-demand", false, Dialog::IDC_PPP, Dialog::IDC_SWITCHED_LINE, 3, 0, {2, 1, 6, 2}},
-    {"nonswitched initiator",
-     false,
-     Dialog::IDC_PPP,
-     Dialog::IDC_NONSWITCHED_LINE,
-     0,
-     0,
-     {2, 2, 1, 1}},
-    {"L2TP initiator", false, Dialog::IDC_PPP, Dialog::IDC_L2TP_LINE, 0, 0, {2, 3, 5, 6}},
-    {"L2TP mode 8", false, Dialog::IDC_PPP, Dialog::IDC_L2TP_LINE, 1, 0, {2, 3, 8, 6}},
-    {"L2TP variant", false, Dialog::IDC_PPP, Dialog::IDC_L2TP_LINE, 2, 0, {2, 3, 3, 6}},
-    {"PPPoE initiator", false, Dialog::IDC_PPP, Dialog::IDC_PPPOE_LINE, 0, 0, {2, 3, 9, 8}},
-    {"SLIP dial, one line", false, Dialog::IDC_SLIP, Dialog::IDC_SWITCHED_LINE, 0, 0, {1, 1, 1, 1}},
-    {"SLIP dial, pool", false, Dialog::IDC_SLIP, Dialog::IDC_SWITCHED_LINE, 0, 1, {1, 1, 1, 2}},
-    {"SLIP nonswitched", false, Dialog::IDC_SLIP, Dialog::IDC_NONSWITCHED_LINE, 0, 0, {1, 2, 1, 1}},
-    {"answer, one line", true, Dialog::IDC_PPP, Dialog::IDC_SWITCHED_LINE, 0, 0, {2, 1, 2, 1}},
-    {"answer, pool", true, Dialog::IDC_PPP, Dialog::IDC_SWITCHED_LINE, 0, 1, {2, 1, 2, 3}},
-    {"nonswitched terminator",
-     true,
-     Dialog::IDC_PPP,
-     Dialog::IDC_NONSWITCHED_LINE,
-     0,
-     0,
-     {2, 2, 2, 1}},
-    {"L2TP terminator", true, Dialog::IDC_PPP, Dialog::IDC_L2TP_LINE, 0, 0, {2, 3, 2, 6}},
-    {"SLIP answer", true, Dialog::IDC_SLIP, Dialog::IDC_SWITCHED_LINE, 0, 0, {1, 1, 2, 1}},
+    {"dial, one line", false, IDC_SETUP_PPP, IDC_SETUP_SWITCHED_LINE, 0, 0, {2, 1, 1, 1}},
+    {"dial, pool", false, IDC_SETUP_PPP, IDC_SETUP_SWITCHED_LINE, 0, 1, {2, 1, 1, 2}},
+    {"variant 3, one line", false, IDC_SETUP_PPP, IDC_SETUP_SWITCHED_LINE, 1, 0, {2, 1, 3, 1}},
+    {"variant 3, pool", false, IDC_SETUP_PPP, IDC_SETUP_SWITCHED_LINE, 1, 1, {2, 1, 3, 2}},
+    {"variant 4", false, IDC_SETUP_PPP, IDC_SETUP_SWITCHED_LINE, 2, 0, {2, 1, 4, 1}},
+    {"dial-on-demand", false, IDC_SETUP_PPP, IDC_SETUP_SWITCHED_LINE, 3, 0, {2, 1, 6, 2}},
+    {"nonswitched initiator", false, IDC_SETUP_PPP, IDC_SETUP_NONSWITCHED_LINE, 0, 0, {2, 2, 1, 1}},
+    {"L2TP initiator", false, IDC_SETUP_PPP, IDC_SETUP_L2TP_LINE, 0, 0, {2, 3, 5, 6}},
+    {"L2TP mode 8", false, IDC_SETUP_PPP, IDC_SETUP_L2TP_LINE, 1, 0, {2, 3, 8, 6}},
+    {"L2TP variant", false, IDC_SETUP_PPP, IDC_SETUP_L2TP_LINE, 2, 0, {2, 3, 3, 6}},
+    {"PPPoE initiator", false, IDC_SETUP_PPP, IDC_SETUP_PPPOE_LINE, 0, 0, {2, 3, 9, 8}},
+    {"SLIP dial, one line", false, IDC_SETUP_SLIP, IDC_SETUP_SWITCHED_LINE, 0, 0, {1, 1, 1, 1}},
+    {"SLIP dial, pool", false, IDC_SETUP_SLIP, IDC_SETUP_SWITCHED_LINE, 0, 1, {1, 1, 1, 2}},
+    {"SLIP nonswitched", false, IDC_SETUP_SLIP, IDC_SETUP_NONSWITCHED_LINE, 0, 0, {1, 2, 1, 1}},
+    {"answer, one line", true, IDC_SETUP_PPP, IDC_SETUP_SWITCHED_LINE, 0, 0, {2, 1, 2, 1}},
+    {"answer, pool", true, IDC_SETUP_PPP, IDC_SETUP_SWITCHED_LINE, 0, 1, {2, 1, 2, 3}},
+    {"nonswitched terminator", true, IDC_SETUP_PPP, IDC_SETUP_NONSWITCHED_LINE, 0, 0, {2, 2, 2, 1}},
+    {"L2TP terminator", true, IDC_SETUP_PPP, IDC_SETUP_L2TP_LINE, 0, 0, {2, 3, 2, 6}},
+    {"SLIP answer", true, IDC_SETUP_SLIP, IDC_SETUP_SWITCHED_LINE, 0, 0, {1, 1, 2, 1}},
     {"SLIP nonswitched answer",
      true,
-     Dialog::IDC_SLIP,
-     Dialog::IDC_NONSWITCHED_LINE,
+     IDC_SETUP_SLIP,
+     IDC_SETUP_NONSWITCHED_LINE,
      0,
      0,
      {1, 2, 2, 1}},
@@ -125,8 +114,8 @@ TEST_F(SetupDialogTest, EveryRowOfTheTablesWritesItsOutParameters) {
         const Outputs out = Run({row.receiver}, [&](ui::DialogScript& s) {
             s.Click(row.protocolButton)
                 .Click(row.serviceButton)
-                .Choose(Dialog::IDC_MODE, row.modeIndex)
-                .Choose(Dialog::IDC_LINE, row.lineIndex)
+                .Choose(IDC_SETUP_MODE, row.modeIndex)
+                .Choose(IDC_SETUP_LINE, row.lineIndex)
                 .Ok();
         });
         EXPECT_EQ(out, row.expected);
@@ -140,13 +129,13 @@ TEST_F(SetupDialogTest, OpensWithPppSwitchedLineFirstModeAndOneLine) {
     const Outputs out = Run({}, [&](ui::DialogScript& s) {
         s.Do([&](ui::CDialog& d) {
              caption = d.GetWindowText();
-             EXPECT_EQ(d.IsDlgButtonChecked(Dialog::IDC_PPP), ui::BST_CHECKED);
-             EXPECT_EQ(d.IsDlgButtonChecked(Dialog::IDC_SWITCHED_LINE), ui::BST_CHECKED);
-             EXPECT_EQ(d.ComboBox(Dialog::IDC_MODE).GetCurSel(), 0);
-             EXPECT_EQ(d.ComboBox(Dialog::IDC_LINE).GetCurSel(), 0);
-             modes = Items(d, Dialog::IDC_MODE);
-             lines = Items(d, Dialog::IDC_LINE);
-             pppoeShown = d.GetDlgItem(Dialog::IDC_PPPOE_LINE)->IsWindowVisible();
+             EXPECT_EQ(d.IsDlgButtonChecked(IDC_SETUP_PPP), ui::BST_CHECKED);
+             EXPECT_EQ(d.IsDlgButtonChecked(IDC_SETUP_SWITCHED_LINE), ui::BST_CHECKED);
+             EXPECT_EQ(d.ComboBox(IDC_SETUP_MODE).GetCurSel(), 0);
+             EXPECT_EQ(d.ComboBox(IDC_SETUP_LINE).GetCurSel(), 0);
+             modes = Items(d, IDC_SETUP_MODE);
+             lines = Items(d, IDC_SETUP_LINE);
+             pppoeShown = d.GetDlgItem(IDC_SETUP_PPPOE_LINE)->IsWindowVisible();
          }).Ok();
     });
     EXPECT_EQ(out, (Outputs{2, 1, 1, 1}));
@@ -159,8 +148,8 @@ TEST_F(SetupDialogTest, OpensWithPppSwitchedLineFirstModeAndOneLine) {
 
     Run({true}, [&](ui::DialogScript& s) {
         s.Do([&](ui::CDialog& d) {
-             receiverModes = Items(d, Dialog::IDC_MODE);
-             receiverPppoeShown = d.GetDlgItem(Dialog::IDC_PPPOE_LINE)->IsWindowVisible();
+             receiverModes = Items(d, IDC_SETUP_MODE);
+             receiverPppoeShown = d.GetDlgItem(IDC_SETUP_PPPOE_LINE)->IsWindowVisible();
          }).Ok();
     });
     EXPECT_EQ(receiverModes, std::vector<std::string>{"Answer incoming calls"});
@@ -169,9 +158,9 @@ TEST_F(SetupDialogTest, OpensWithPppSwitchedLineFirstModeAndOneLine) {
         {false, true, false},
         [&](ui::DialogScript& s) {
             s.Do([&](ui::CDialog& d) {
-                 oldReleasePppoeShown = d.GetDlgItem(Dialog::IDC_PPPOE_LINE)->IsWindowVisible();
+                 oldReleasePppoeShown = d.GetDlgItem(IDC_SETUP_PPPOE_LINE)->IsWindowVisible();
              })
-                .Click(Dialog::IDC_PPPOE_LINE)  // hidden: the user cannot reach it
+                .Click(IDC_SETUP_PPPOE_LINE)  // hidden: the user cannot reach it
                 .Cancel();
         },
         ui::IDCANCEL, 1);
@@ -181,10 +170,10 @@ TEST_F(SetupDialogTest, OpensWithPppSwitchedLineFirstModeAndOneLine) {
 TEST_F(SetupDialogTest, ReceiverL2TPOffersOnlyTheTerminator) {
     std::vector<std::string> modes, lines;
     const Outputs out = Run({true}, [&](ui::DialogScript& s) {
-        s.Click(Dialog::IDC_L2TP_LINE)
+        s.Click(IDC_SETUP_L2TP_LINE)
             .Do([&](ui::CDialog& d) {
-                modes = Items(d, Dialog::IDC_MODE);
-                lines = Items(d, Dialog::IDC_LINE);
+                modes = Items(d, IDC_SETUP_MODE);
+                lines = Items(d, IDC_SETUP_LINE);
             })
             .Ok();
     });
@@ -198,16 +187,16 @@ TEST_F(SetupDialogTest, SlipFallsBackToWhatSlipCanDo) {
     bool l2tpEnabled = true, pppoeEnabled = true;
     std::vector<std::string> modes, lines;
     Outputs out = Run({}, [&](ui::DialogScript& s) {
-        s.Click(Dialog::IDC_L2TP_LINE)
-            .Choose(Dialog::IDC_MODE, 1)
-            .Click(Dialog::IDC_SLIP)
+        s.Click(IDC_SETUP_L2TP_LINE)
+            .Choose(IDC_SETUP_MODE, 1)
+            .Click(IDC_SETUP_SLIP)
             .Do([&](ui::CDialog& d) {
-                EXPECT_EQ(d.IsDlgButtonChecked(Dialog::IDC_SWITCHED_LINE), ui::BST_CHECKED);
-                EXPECT_EQ(d.IsDlgButtonChecked(Dialog::IDC_L2TP_LINE), ui::BST_UNCHECKED);
-                l2tpEnabled = d.GetDlgItem(Dialog::IDC_L2TP_LINE)->IsWindowEnabled();
-                pppoeEnabled = d.GetDlgItem(Dialog::IDC_PPPOE_LINE)->IsWindowEnabled();
-                modes = Items(d, Dialog::IDC_MODE);
-                lines = Items(d, Dialog::IDC_LINE);
+                EXPECT_EQ(d.IsDlgButtonChecked(IDC_SETUP_SWITCHED_LINE), ui::BST_CHECKED);
+                EXPECT_EQ(d.IsDlgButtonChecked(IDC_SETUP_L2TP_LINE), ui::BST_UNCHECKED);
+                l2tpEnabled = d.GetDlgItem(IDC_SETUP_L2TP_LINE)->IsWindowEnabled();
+                pppoeEnabled = d.GetDlgItem(IDC_SETUP_PPPOE_LINE)->IsWindowEnabled();
+                modes = Items(d, IDC_SETUP_MODE);
+                lines = Items(d, IDC_SETUP_LINE);
             })
             .Ok();
     });
@@ -219,13 +208,13 @@ TEST_F(SetupDialogTest, SlipFallsBackToWhatSlipCanDo) {
 
     // A dial variant falls back to dial; dial-on-demand's pool-only list gets both entries back.
     out = Run({}, [&](ui::DialogScript& s) {
-        s.Choose(Dialog::IDC_MODE, 3)
+        s.Choose(IDC_SETUP_MODE, 3)
             .Do([&](ui::CDialog& d) {
-                EXPECT_EQ(Items(d, Dialog::IDC_LINE), std::vector<std::string>{"Line pool"});
+                EXPECT_EQ(Items(d, IDC_SETUP_LINE), std::vector<std::string>{"Line pool"});
             })
-            .Click(Dialog::IDC_SLIP)
-            .Do([&](ui::CDialog& d) { lines = Items(d, Dialog::IDC_LINE); })
-            .Choose(Dialog::IDC_LINE, 1)
+            .Click(IDC_SETUP_SLIP)
+            .Do([&](ui::CDialog& d) { lines = Items(d, IDC_SETUP_LINE); })
+            .Choose(IDC_SETUP_LINE, 1)
             .Ok();
     });
     EXPECT_EQ(lines, (std::vector<std::string>{"One line", "Line pool"}));
@@ -233,9 +222,9 @@ TEST_F(SetupDialogTest, SlipFallsBackToWhatSlipCanDo) {
 
     // A receiver's pool is not offered to SLIP, and the line kind falls back to one line.
     out = Run({true}, [&](ui::DialogScript& s) {
-        s.Choose(Dialog::IDC_LINE, 1)
-            .Click(Dialog::IDC_SLIP)
-            .Do([&](ui::CDialog& d) { lines = Items(d, Dialog::IDC_LINE); })
+        s.Choose(IDC_SETUP_LINE, 1)
+            .Click(IDC_SETUP_SLIP)
+            .Do([&](ui::CDialog& d) { lines = Items(d, IDC_SETUP_LINE); })
             .Ok();
     });
     EXPECT_EQ(lines, std::vector<std::string>{"One line"});
@@ -243,14 +232,14 @@ TEST_F(SetupDialogTest, SlipFallsBackToWhatSlipCanDo) {
 
     // Back to PPP: the virtual services return and the mode list is whole again.
     out = Run({}, [&](ui::DialogScript& s) {
-        s.Click(Dialog::IDC_SLIP)
-            .Click(Dialog::IDC_PPP)
+        s.Click(IDC_SETUP_SLIP)
+            .Click(IDC_SETUP_PPP)
             .Do([&](ui::CDialog& d) {
-                l2tpEnabled = d.GetDlgItem(Dialog::IDC_L2TP_LINE)->IsWindowEnabled();
-                pppoeEnabled = d.GetDlgItem(Dialog::IDC_PPPOE_LINE)->IsWindowEnabled();
-                modes = Items(d, Dialog::IDC_MODE);
+                l2tpEnabled = d.GetDlgItem(IDC_SETUP_L2TP_LINE)->IsWindowEnabled();
+                pppoeEnabled = d.GetDlgItem(IDC_SETUP_PPPOE_LINE)->IsWindowEnabled();
+                modes = Items(d, IDC_SETUP_MODE);
             })
-            .Click(Dialog::IDC_PPPOE_LINE)
+            .Click(IDC_SETUP_PPPOE_LINE)
             .Ok();
     });
     EXPECT_TRUE(l2tpEnabled);
@@ -262,20 +251,20 @@ TEST_F(SetupDialogTest, SlipFallsBackToWhatSlipCanDo) {
 TEST_F(SetupDialogTest, ModesRestrictTheLineChoices) {
     std::vector<std::string> afterVariant4, afterDial, afterL2TP;
     const Outputs out = Run({}, [&](ui::DialogScript& s) {
-        s.Choose(Dialog::IDC_LINE, 1)
-            .Choose(Dialog::IDC_MODE, 1)
+        s.Choose(IDC_SETUP_LINE, 1)
+            .Choose(IDC_SETUP_MODE, 1)
             .Do([](ui::CDialog& d) {
                 // Dial variant 3 after dial keeps the user's pool.
-                EXPECT_EQ(d.ComboBox(Dialog::IDC_LINE).GetCurSel(), 1);
+                EXPECT_EQ(d.ComboBox(IDC_SETUP_LINE).GetCurSel(), 1);
             })
-            .Choose(Dialog::IDC_MODE, 2)
-            .Do([&](ui::CDialog& d) { afterVariant4 = Items(d, Dialog::IDC_LINE); })
-            .Choose(Dialog::IDC_MODE, 0)
-            .Do([&](ui::CDialog& d) { afterDial = Items(d, Dialog::IDC_LINE); })
-            .Click(Dialog::IDC_L2TP_LINE)
-            .Do([&](ui::CDialog& d) { afterL2TP = Items(d, Dialog::IDC_LINE); })
-            .Click(Dialog::IDC_SWITCHED_LINE)
-            .Choose(Dialog::IDC_LINE, 1)
+            .Choose(IDC_SETUP_MODE, 2)
+            .Do([&](ui::CDialog& d) { afterVariant4 = Items(d, IDC_SETUP_LINE); })
+            .Choose(IDC_SETUP_MODE, 0)
+            .Do([&](ui::CDialog& d) { afterDial = Items(d, IDC_SETUP_LINE); })
+            .Click(IDC_SETUP_L2TP_LINE)
+            .Do([&](ui::CDialog& d) { afterL2TP = Items(d, IDC_SETUP_LINE); })
+            .Click(IDC_SETUP_SWITCHED_LINE)
+            .Choose(IDC_SETUP_LINE, 1)
             .Ok();
     });
     EXPECT_EQ(afterVariant4, std::vector<std::string>{"One line"});
@@ -287,9 +276,9 @@ TEST_F(SetupDialogTest, ModesRestrictTheLineChoices) {
 TEST_F(SetupDialogTest, WithoutTheExtraModesTheListsAreShorter) {
     std::vector<std::string> switched, l2tp;
     const Outputs out = Run({false, false}, [&](ui::DialogScript& s) {
-        s.Do([&](ui::CDialog& d) { switched = Items(d, Dialog::IDC_MODE); })
-            .Click(Dialog::IDC_L2TP_LINE)
-            .Do([&](ui::CDialog& d) { l2tp = Items(d, Dialog::IDC_MODE); })
+        s.Do([&](ui::CDialog& d) { switched = Items(d, IDC_SETUP_MODE); })
+            .Click(IDC_SETUP_L2TP_LINE)
+            .Do([&](ui::CDialog& d) { l2tp = Items(d, IDC_SETUP_MODE); })
             .Ok();
     });
     EXPECT_EQ(switched.size(), 3u);
@@ -301,8 +290,8 @@ TEST_F(SetupDialogTest, CancelLeavesTheOutParametersAndHelpShowsTopics) {
     ScriptDriver driver;
     driver.When("CPointToPointProfileSetupDialog")
         .Help()
-        .Help(Dialog::IDC_MODE)
-        .Click(Dialog::IDC_SLIP)
+        .Help(IDC_SETUP_MODE)
+        .Click(IDC_SETUP_SLIP)
         .Cancel();
     ui::ScopedDriver scoped(driver);
     Outputs out;

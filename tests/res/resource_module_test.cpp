@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace ptp::res {
 namespace {
 
@@ -15,31 +13,6 @@ TEST(ResourceModule, LoadsTheBuiltLibrary) {
     EXPECT_FALSE(module->LoadString(27992).value_or("").empty());
     EXPECT_EQ(module->LoadString(1), std::nullopt);
     EXPECT_EQ(module->String(1), "[missing string 1]");
-}
-
-TEST(ResourceModule, EveryDialogTemplateIsWellFormed) {
-    std::string error;
-    auto module = ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
-    ASSERT_NE(module, nullptr) << error;
-    for (auto id : module->DialogIds()) {
-        const auto* dialog = module->FindDialog(id);
-        ASSERT_NE(dialog, nullptr);
-        std::set<int> seen;
-        for (const auto& control : dialog->controls) {
-            if (control.id > 0) {
-                EXPECT_TRUE(seen.insert(control.id).second)
-                    << "dialog " << id << " repeats control " << control.id;
-            }
-            if (control.textId != 0) {
-                EXPECT_TRUE(module->LoadString(control.textId).has_value())
-                    << "dialog " << id << " control " << control.id << " label " << control.textId
-                    << " has no text";
-            }
-        }
-        if (dialog->captionId != 0) {
-            EXPECT_TRUE(module->LoadString(dialog->captionId));
-        }
-    }
 }
 
 TEST(ResourceModule, RejectsBrokenFiles) {
@@ -75,6 +48,31 @@ TEST(ResourceModule, ReadsDialogsAndHelp) {
     EXPECT_TRUE(dialog->FindControl(1002)->group);
     EXPECT_EQ(dialog->FindControl(9), nullptr);
     EXPECT_EQ(module->FindHelpTopic(7 + kHelpTopicOffset)->text, "Body");
+}
+
+TEST(ResourceModule, ReadsNamesOfControlsAndStrings) {
+    std::string error;
+    auto module = ResourceModule::FromFiles(
+        {{"n.json", R"({"strings":{"5":"plain","6":{"name":"IDS_SIX","text":"six"}},
+            "dialogs":[{"id":7,"name":"IDD_SEVEN","controls":[
+              {"id":1001,"name":"IDC_FIRST","kind":"edit"},{"id":-1,"kind":"static"}]}]})"}},
+        &error);
+    ASSERT_NE(module, nullptr) << error;
+    EXPECT_EQ(module->String(6), "six");
+    EXPECT_EQ(module->StringName(6), "IDS_SIX");
+    EXPECT_EQ(module->StringName(5), "");
+    const auto* dialog = module->FindDialogByName("IDD_SEVEN");
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_NE(dialog->FindControlByName("IDC_FIRST"), nullptr);
+    EXPECT_EQ(dialog->FindControlByName("IDC_FIRST")->id, 1001);
+    EXPECT_EQ(dialog->FindControlByName(""), nullptr);
+    EXPECT_EQ(dialog->FindControlByName("IDC_OTHER"), nullptr);
+    EXPECT_EQ(
+        ResourceModule::FromFiles({{"m.json", R"({"strings":{"5":{"text":"no name"}}})"}}, &error),
+        nullptr);
+    EXPECT_EQ(
+        ResourceModule::FromFiles({{"o.json", R"({"strings":{"5":{"name":"IDS_X"}}})"}}, &error),
+        nullptr);
 }
 
 TEST(ResourceModule, ReadsBitmapsAndRefusesBadOnes) {

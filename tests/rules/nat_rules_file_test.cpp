@@ -6,6 +6,7 @@
 #include "host/fault_injection.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/rules.h"
+#include "resources/ids/files.h"
 #include "rules/nat_define_address_data.h"
 #include "rules/nat_filter_data.h"
 #include "rules/nat_include_data.h"
@@ -99,7 +100,7 @@ TEST_F(NATRulesFile, FileInUseAskedOnlyWhenTheCallerWantsIt) {
     CNATRulesFile declined(testing::kTestSystem, kPPPFiltersPath, false, 0);
     EXPECT_EQ(declined.LoadAskingWhenInUse(), host::kFileInUse);
     ASSERT_EQ(m_prompts.questions.size(), 1u);
-    EXPECT_EQ(m_prompts.questions[0].id, config::kIdsRulesFileInUseQuestion);
+    EXPECT_EQ(m_prompts.questions[0].id, IDS_RULES_FILE_IN_USE_QUESTION);
     EXPECT_EQ(m_prompts.questions[0].args, std::vector<std::string>{std::string(kPPPFiltersPath)});
 
     // Writing a file someone else holds fails with a message naming it; nothing is written.
@@ -107,7 +108,7 @@ TEST_F(NATRulesFile, FileInUseAskedOnlyWhenTheCallerWantsIt) {
     writer.Add(std::make_unique<CNATIncludeData>("/QKTL/X.I3P"));
     EXPECT_NE(writer.Save(), kRulesResultOk);
     ASSERT_EQ(m_prompts.messages.size(), 1u);
-    EXPECT_EQ(m_prompts.messages[0].id, config::kIdsRulesFileCannotWrite);
+    EXPECT_EQ(m_prompts.messages[0].id, IDS_RULES_FILE_CANNOT_WRITE);
     EXPECT_EQ(FileText(kPPPFiltersPath), kRulesText);
     EXPECT_EQ(writer.IsModified(), 1);
     System().Files().Release(kPPPFiltersPath, "other-client");
@@ -170,7 +171,7 @@ TEST_F(NATRulesFile, ReadErrorsEndTheReadWithOneMessage) {
     EXPECT_EQ(file.GetAt(1)->GetType(), kNATDefineAddress);
     EXPECT_EQ(file.GetAt(1)->GetDescription(), " the office network");
     ASSERT_EQ(m_prompts.messages.size(), 1u);
-    EXPECT_EQ(m_prompts.messages[0].id, config::kIdsFileReadWriteError);
+    EXPECT_EQ(m_prompts.messages[0].id, IDS_FILE_READ_WRITE_ERROR);
 }
 
 TEST_F(NATRulesFile, ActiveRulesNameTheirFileAndNumberOnlyStatements) {
@@ -211,7 +212,7 @@ TEST_F(NATRulesFile, ActiveRulesNameTheirFileAndNumberOnlyStatements) {
     EXPECT_EQ(partly.Load(false), kRulesResultOk);
     EXPECT_EQ(partly.GetCount(), 2u);
     ASSERT_EQ(m_prompts.messages.size(), 1u);
-    EXPECT_EQ(m_prompts.messages[0].id, config::kIdsFileReadWriteError);
+    EXPECT_EQ(m_prompts.messages[0].id, IDS_FILE_READ_WRITE_ERROR);
 
     // Without active rules there is nothing to read.
     faulty.ClearFaults();
@@ -283,7 +284,7 @@ TEST_F(NATRulesFile, EachFailedLineWriteIsReportedAndTheOtherLinesAreStillWritte
               "HIDE A    BEHIND B    TIMEOUT = 16    MAXCON = 64    JRN = OFF   \n");
     ASSERT_EQ(m_prompts.messages.size(), 5u) << "one message for each failing piece";
     for (const auto& message : m_prompts.messages)
-        EXPECT_EQ(message.id, config::kIdsFileReadWriteError);
+        EXPECT_EQ(message.id, IDS_FILE_READ_WRITE_ERROR);
     EXPECT_EQ(file.IsModified(), 0);
 }
 

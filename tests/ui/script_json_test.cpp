@@ -11,11 +11,11 @@ namespace ptp::ui {
 namespace {
 
 const char* const kResources = R"({
-  "dialogs": [ { "id": 940, "caption": "Poll", "controls": [
-      { "id": 1001, "kind": "edit" },
-      { "id": 1002, "kind": "combobox", "styles": ["dropdownlist"] },
-      { "id": 1003, "kind": "button", "text": "Ask" },
-      { "id": 1, "kind": "button", "text": "OK" } ] } ]
+  "dialogs": [ { "id": 940, "name": "IDD_POLL", "caption": "Poll", "controls": [
+      { "id": 1001, "name": "IDC_POLL_TEXT", "kind": "edit" },
+      { "id": 1002, "name": "IDC_POLL_MODE", "kind": "combobox", "styles": ["dropdownlist"] },
+      { "id": 1003, "name": "IDC_POLL_ASK", "kind": "button", "text": "Ask" },
+      { "id": 1, "name": "IDOK", "kind": "button", "text": "OK" } ] } ]
 })";
 
 class CScriptedDialog : public CDialog {
@@ -53,9 +53,9 @@ TEST_F(ScriptJsonTest, PlaysAScriptAndWritesTheTranscript) {
       "clock": "manual",
       "dialogs": [
         { "dialog": "CScriptedDialog", "actions": [
-            { "setText": 1001, "text": "PRF1" }, { "choose": 1002, "text": "Answer" },
-            { "click": 1003 }, { "wait": 2500 }, { "click": 4711 }, "ok" ] },
-        { "template": 940, "actions": [ { "choose": 1002, "index": 0 } ] },
+            { "setText": "IDC_POLL_TEXT", "text": "PRF1" }, { "choose": 1002, "text": "Answer" },
+            { "click": 1003 }, { "wait": 2500 }, { "click": 4711 }, { "click": "IDOK" } ] },
+        { "template": "IDD_POLL", "actions": [ { "choose": "IDC_POLL_MODE", "index": 0 } ] },
         { "dialog": "CNeverOpened", "actions": [ "ok" ] } ],
       "messageBoxes": [ "no" ]
     })";
@@ -82,13 +82,14 @@ TEST_F(ScriptJsonTest, PlaysAScriptAndWritesTheTranscript) {
               "refused CScriptedDialog: click 4711: there is no control 4711\n"
               "close CScriptedDialog 940 -> 1\n"
               "open CScriptedDialog 940\n"
-              "stayedOpen CScriptedDialog page -1 (0) focus 1002\n"
+              "stayedOpen CScriptedDialog page -1 (0) focus IDC_POLL_MODE\n"
               "close CScriptedDialog 940 -> 2\n");
     const auto json = nlohmann::json::parse(TranscriptToJson(transcript));
     ASSERT_EQ(json.size(), 7u);
     EXPECT_EQ(json[1]["kind"], "messageBox");
     EXPECT_EQ(json[1]["answer"], IDNO);
     EXPECT_EQ(json[5]["focus"], 1002);
+    EXPECT_EQ(json[5]["focusName"], "IDC_POLL_MODE");
 }
 
 TEST_F(ScriptJsonTest, MistakesAreNamedAndNothingRuns) {
@@ -96,7 +97,10 @@ TEST_F(ScriptJsonTest, MistakesAreNamedAndNothingRuns) {
         {"[1]", "not a JSON object"},
         {R"({"dialogs": [{"actions": []}]})", "dialog 1: a dialog entry needs"},
         {R"({"dialogs": [{"dialog": "X", "actions": ["jump"]}]})", "action 1: unknown action"},
-        {R"({"dialogs": [{"dialog": "X", "actions": [{"click": "OK"}]}]})", "bad value"},
+        {R"({"dialogs": [{"dialog": "X", "actions": [{"click": "OK"}]}]})",
+         "action 1: no template has a control named \"OK\""},
+        {R"({"dialogs": [{"template": "IDD_NONE", "actions": []}]})",
+         "dialog 1: no template is named \"IDD_NONE\""},
         {R"({"dialogs": [{"dialog": "X", "actions": [{"setText": 5}]}]})", "bad value"},
         {R"({"dialogs": [{"dialog": "X", "actions": [{"click": 1, "ok": 2}]}]})", "two things"},
         {R"({"dialogs": [{"dialog": "X", "actions": [{"choose": 1}]}]})", "bad value"},

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "frame/connection_view_resources.h"
 #include "frame/point_to_point_connection_view_dialog.h"
 #include "platform/framework/console_navigation.h"
 #include "platform/framework/console_services.h"
 #include "platform/ui/script_driver.h"
 #include "platform/vocabulary/connection.h"
 #include "platform/vocabulary/kinds.h"
+#include "resources/ids/views.h"
 #include "tests/support/server_ui_fixture.h"
 
 namespace ptp::frame {
