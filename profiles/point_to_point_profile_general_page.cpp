@@ -6,7 +6,7 @@
 #include "platform/ui/toolkit.h"
 #include "platform/vocabulary/profile.h"
 #include "profiles/point_to_point_profile_property_sheet.h"
-#include "profiles/profile_resources.h"
+#include "resources/ids/profiles.h"
 
 namespace ptp::profiles {
 namespace {

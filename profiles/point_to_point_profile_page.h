@@ -9,10 +9,15 @@
 #include <string_view>
 
 #include "platform/ui/property_page.h"
+#include "platform/ui/ui_constants.h"
+#include "resources/ids/profiles.h"
 
 namespace ptp::profiles {
 
 class CPointToPointProfilePropertySheet;
+
+// The sheet and its pages show their messages with this style.
+inline constexpr UINT kProfileMessageStyle = ui::MB_ICONEXCLAMATION | ui::MB_SYSTEMMODAL;
 
 // Results of Load and Store.
 inline constexpr int kPageOk = 0;

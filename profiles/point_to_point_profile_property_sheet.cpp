@@ -14,7 +14,7 @@
 #include "profiles/point_to_point_profile_general_page.h"
 #include "profiles/profile_entry_identifier.h"
 #include "profiles/profile_pages.h"
-#include "profiles/profile_resources.h"
+#include "resources/ids/profiles.h"
 
 namespace ptp::profiles {
 namespace {

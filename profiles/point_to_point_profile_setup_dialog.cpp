@@ -188,7 +188,7 @@ void CPointToPointProfileSetupDialog::OnOK() {
     *m_pProtocol = IsSlip() ? code::protocol::kSLIP : code::protocol::kPPP;
     *m_pLineService = service == IDC_SETUP_SWITCHED_LINE      ? code::line_service::kSwitched
                       : service == IDC_SETUP_NONSWITCHED_LINE ? code::line_service::kNonswitched
-                                                        : code::line_service::kVirtual;
+                                                              : code::line_service::kVirtual;
     *m_pMode = SelectedMode();
     *m_pLineKind = ChosenLineKind();
     ui::CDialog::OnOK();

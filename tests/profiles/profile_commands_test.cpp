@@ -4,7 +4,8 @@
 
 #include "platform/ui/property_sheet.h"
 #include "platform/ui/ui_constants.h"
-#include "profiles/profile_resources.h"
+#include "profiles/point_to_point_profile_page.h"
+#include "resources/ids/profiles.h"
 #include "tests/frame/plugin_console_fixture.h"
 
 namespace ptp::testing {

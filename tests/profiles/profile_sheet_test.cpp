@@ -6,8 +6,8 @@
 #include "platform/vocabulary/kinds.h"
 #include "profiles/point_to_point_profile_property_sheet.h"
 #include "profiles/profile_entry_identifier.h"
-#include "profiles/profile_resources.h"
 #include "profiles/profile_sheet.h"
+#include "resources/ids/profiles.h"
 #include "tests/support/server_ui_fixture.h"
 
 namespace ptp::profiles {
