@@ -65,7 +65,8 @@ class InProcessObject final : public IServerObject {
             auto key = server::CommitObject(tx, m_kind, m_name, m_staged);
             if (!key) return key.error();
             stored = *key;
-            return server::Status::Ok();
+            return server::AppendObjectLog(tx.Db(), m_host.Options().client,
+                                           server::kObjectCommitted, m_kind, stored, m_staged);
         });
         if (!status) {
             Report(m_host, error, status.error());
@@ -81,8 +82,10 @@ class InProcessObject final : public IServerObject {
 
     void Delete(SOFError** error) override {
         ClearError(error);
-        server::Status status = m_system.Transact([&](server::ObjectTx& tx) {
-            return server::DeleteObjectWithDependents(tx, m_kind, m_name);
+        server::Status status = m_system.Transact([&](server::ObjectTx& tx) -> server::Status {
+            if (auto st = server::DeleteObjectWithDependents(tx, m_kind, m_name); !st) return st;
+            return server::AppendObjectLog(tx.Db(), m_host.Options().client, server::kObjectDeleted,
+                                           m_kind, m_name, {});
         });
         if (!status) {
             Report(m_host, error, status.error());

@@ -77,6 +77,9 @@ class System {
 
     Status LogCommand(std::string_view client, std::string_view command, std::string_view reply);
     Result<std::vector<CommandLogEntry>> ReadCommandLog(std::size_t tail = 0);
+    // The objects clients committed or deleted after `afterSequence` (command_log.h).
+    Result<std::vector<ObjectLogEntry>> ReadObjectLog(std::int64_t afterSequence = 0);
+    Result<std::int64_t> LastObjectLogSequence();
 
     StreamFiles& Files() { return *m_files; }
     PppJobs& Jobs() { return *m_jobs; }

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <istream>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
@@ -49,6 +50,23 @@ Json CommandsJson(server::System& system, std::size_t before) {
     return commands;
 }
 
+Json CommitsJson(server::System& system, std::int64_t after) {
+    Json commits = Json::array();
+    auto log = system.ReadObjectLog(after);
+    if (!log) return commits;
+    for (const auto& entry : *log) {
+        Json values = Json::object();
+        for (const auto& [id, text] : entry.attributes)
+            values[std::to_string(id)] = text;
+        commits.push_back({{"action", entry.action},
+                           {"kind", entry.kind},
+                           {"name", entry.name},
+                           {"client", entry.client},
+                           {"attributes", values}});
+    }
+    return commits;
+}
+
 Json MessagesJson(const ConsoleBridge& bridge) {
     Json messages = Json::array();
     for (const auto& sent : bridge.messages) {
@@ -80,13 +98,27 @@ std::string UpperText(std::string text) {
 }
 
 std::optional<std::string> ScriptText(const std::string& file,
-                                      const std::vector<std::string>& answers) {
+                                      const std::vector<std::string>& answers, std::istream& in,
+                                      ScriptProblem& problem) {
     Json script = Json::object();
     if (!file.empty()) {
-        std::ifstream in(file);
-        if (!in) return std::nullopt;
-        script = Json::parse(in, nullptr, false);
-        if (script.is_discarded() || !script.is_object()) return std::nullopt;
+        std::ifstream stream;
+        if (file != kScriptFromInput) stream.open(file);
+        std::istream& source = file == kScriptFromInput ? in : stream;
+        if (!source) {
+            problem = {ScriptProblem::Kind::Unreadable, 0};
+            return std::nullopt;
+        }
+        try {
+            script = Json::parse(source);
+        } catch (const Json::parse_error& error) {
+            problem = {ScriptProblem::Kind::NotJson, error.byte};
+            return std::nullopt;
+        }
+        if (!script.is_object()) {
+            problem = {ScriptProblem::Kind::NotAnObject, 0};
+            return std::nullopt;
+        }
     }
     if (!answers.empty() && !script.contains("messageBoxes"))
         script["messageBoxes"] = Json::array();
@@ -131,6 +163,8 @@ ConsoleRun::Outcome ConsoleRun::PlayAndPrint(
     Outcome outcome;
     const auto log = m_pSystem->ReadCommandLog();
     const std::size_t before = log ? log->size() : 0;
+    const auto lastCommit = m_pSystem->LastObjectLogSequence();
+    const std::int64_t commitsBefore = lastCommit ? *lastCommit : 0;
     std::optional<long> result;
     const ui::PlayResult played = ui::PlayScript(script, [&] { result = run(outcome.error); });
     if (!played.loaded) {
@@ -150,6 +184,7 @@ ConsoleRun::Outcome ConsoleRun::PlayAndPrint(
     json["result"] = *result;
     json["transcript"] = Json::parse(ui::TranscriptToJson(played.transcript), nullptr, false);
     json["commands"] = CommandsJson(*m_pSystem, before);
+    json["commits"] = CommitsJson(*m_pSystem, commitsBefore);
     json["messages"] = MessagesJson(m_pSession->Bridge());
     json["navigation"] = NavigationJson(m_pSession->Bridge());
     out << json.dump(2) << '\n';

@@ -1,5 +1,6 @@
 #include "cli/plugin_session/ptpctl_plugin_commands.h"
 
+#include <istream>
 #include <ostream>
 
 #include "cli/plugin_session/console_run.h"
@@ -25,9 +26,24 @@ enum Text : std::uint32_t {
     kNoSystem = 35213,
     kFailed = 35214,
     kScriptUnreadable = 35215,
+    kScriptNotJson = 35216,
+    kScriptNotAnObject = 35217,
 };
 
 }  // namespace
+
+std::string PluginCommands::ScriptProblemText(const ScriptProblem& problem) const {
+    switch (problem.kind) {
+        case ScriptProblem::Kind::NotJson:
+            return res::FormatText(m_text(kScriptNotJson),
+                                   {m_strScript, std::to_string(problem.byte)});
+        case ScriptProblem::Kind::NotAnObject:
+            return res::FormatText(m_text(kScriptNotAnObject), {m_strScript});
+        case ScriptProblem::Kind::Unreadable:
+            break;
+    }
+    return res::FormatText(m_text(kScriptUnreadable), {m_strScript});
+}
 
 PluginCommands::PluginCommands(CLI::App& app, TextFunction text) : m_text(std::move(text)) {
     m_pList = app.add_subcommand("list", m_text(kListHelp));
@@ -59,8 +75,8 @@ PluginCommands::PluginCommands(CLI::App& app, TextFunction text) : m_text(std::m
 }
 
 std::optional<int> PluginCommands::Run(const std::filesystem::path& stateRoot,
-                                       const std::string& systemName, std::ostream& out,
-                                       std::ostream& err) {
+                                       const std::string& systemName, std::istream& in,
+                                       std::ostream& out, std::ostream& err) {
     const bool any = m_pList->parsed() || m_pMenu->parsed() || m_pInvoke->parsed() ||
                      m_pTasks->parsed() || m_pRunTask->parsed();
     if (!any) return std::nullopt;
@@ -122,8 +138,9 @@ std::optional<int> PluginCommands::Run(const std::filesystem::path& stateRoot,
         return 0;
     }
 
-    const auto script = ScriptText(m_strScript, m_answers);
-    if (!script) return fail(res::FormatText(m_text(kScriptUnreadable), {m_strScript}));
+    ScriptProblem problem;
+    const auto script = ScriptText(m_strScript, m_answers, in, problem);
+    if (!script) return fail(ScriptProblemText(problem));
     const auto outcome = console->PlayAndPrint(
         *script,
         [&](std::string& why) {
