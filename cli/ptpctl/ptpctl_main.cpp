@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "cli/plugin_session/ptpctl_plugin_commands.h"
+#include "cli/plugin_commands/ptpctl_plugin_commands.h"
 #include "cli/ptpctl/ptpctl_operations.h"
 #include "cli/ptpctl/ptpctl_texts.h"
 #include "cli/ptpctl_file_commands.h"

@@ -192,9 +192,9 @@ TEST_F(Commands_, JobsOpenTheConsoleServerJobList) {
 }
 
 TEST_F(Commands_, TasksOfTheModemsFolder) {
-    std::string error;
-    auto tasks = m_session->Tasks("SYS1", "NMD", error);
-    ASSERT_TRUE(tasks.has_value()) << error;
+    session::Failure failure;
+    auto tasks = m_session->Tasks("SYS1", "NMD", failure);
+    ASSERT_TRUE(tasks.has_value()) << failure.text;
     std::vector<UINT> ids;
     for (const auto& task : *tasks)
         ids.push_back(task.id);
@@ -204,13 +204,13 @@ TEST_F(Commands_, TasksOfTheModemsFolder) {
     // Each description must tell what its own task does, not a neighbour's.
     EXPECT_NE((*tasks)[3].description.find("group access policy"), std::string::npos);
     EXPECT_NE((*tasks)[4].description.find("wizard"), std::string::npos);
-    tasks = m_session->Tasks("SYS1", "NWF", error);
+    tasks = m_session->Tasks("SYS1", "NWF", failure);
     ASSERT_TRUE(tasks.has_value());
     EXPECT_EQ(tasks->size(), 6u);
     EXPECT_EQ(tasks->back().id, 28079u);
 
     // Tasks are only offered when the console asks for creation tasks.
-    (void)Menu("NMD", {}, cli::kMenuNewObjects);
+    (void)Menu("NMD", {}, session::kMenuNewObjects);
     void* object = nullptr;
     ASSERT_EQ(m_session->ContextMenu()->QueryInterface(fw::IID_IR8TasksManagerW, &object), S_OK);
     auto* manager = static_cast<fw::IR8TasksManagerW*>(object);
@@ -224,9 +224,9 @@ TEST_F(Commands_, TasksOfTheModemsFolder) {
 
 TEST_F(Commands_, TasksWithoutAuthorityOpenNothing) {
     WithoutAuthority();
-    std::string error;
-    EXPECT_EQ(m_session->RunTask("SYS1", "NPF", 28081, error), S_OK);
-    EXPECT_EQ(m_session->RunTask("SYS1", "NPF", 12345, error), S_OK);
+    session::Failure failure;
+    EXPECT_EQ(m_session->RunTask("SYS1", "NPF", 28081, failure), S_OK);
+    EXPECT_EQ(m_session->RunTask("SYS1", "NPF", 12345, failure), S_OK);
     const auto boxes = MessageBoxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].resourceId, 28177u);

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/plugin_session/plugin_session.h"
+#include "console/session/plugin_session.h"
 #include "host/in_process_host.h"
 
 namespace ptp::server {
@@ -32,7 +32,7 @@ class ConsoleRun {
                                              const std::string& systemName, std::string& error);
 
     [[nodiscard]] host::InProcessHost& Host() { return *m_pHost; }
-    [[nodiscard]] PluginSession& Session() { return *m_pSession; }
+    [[nodiscard]] session::PluginSession& Session() { return *m_pSession; }
     [[nodiscard]] server::System& System() { return *m_pSystem; }
     [[nodiscard]] const std::string& SystemName() const { return m_strSystemName; }
 
@@ -54,7 +54,7 @@ class ConsoleRun {
     ConsoleRun() = default;
 
     std::unique_ptr<host::InProcessHost> m_pHost;
-    std::unique_ptr<PluginSession> m_pSession;
+    std::unique_ptr<session::PluginSession> m_pSession;
     server::System* m_pSystem = nullptr;
     std::string m_strSystemName;
 };

@@ -1,4 +1,4 @@
-#include "cli/plugin_session/console_run.h"
+#include "cli/plugin_commands/console_run.h"
 
 #include <cctype>
 #include <cstdio>
@@ -67,7 +67,7 @@ Json CommitsJson(server::System& system, std::int64_t after) {
     return commits;
 }
 
-Json MessagesJson(const ConsoleBridge& bridge) {
+Json MessagesJson(const session::ConsoleBridge& bridge) {
     Json messages = Json::array();
     for (const auto& sent : bridge.messages) {
         Json message{{"message", sent.message}, {"wParam", sent.wParam}};
@@ -77,7 +77,7 @@ Json MessagesJson(const ConsoleBridge& bridge) {
     return messages;
 }
 
-Json NavigationJson(const ConsoleBridge& bridge) {
+Json NavigationJson(const session::ConsoleBridge& bridge) {
     Json navigation = Json::array();
     for (const auto& request : bridge.navigation) {
         navigation.push_back({{"kind", request.what},
@@ -147,11 +147,12 @@ std::unique_ptr<ConsoleRun> ConsoleRun::Start(const std::filesystem::path& state
     std::string loadError;
     auto resources =
         res::ResourceModule::LoadLibrary(BesideProgram("libptpres.so").string(), &loadError);
-    run->m_pSession = std::make_unique<PluginSession>(*run->m_pHost, resources,
-                                                      BesideProgram("libptpext.so").string());
+    run->m_pSession = std::make_unique<session::PluginSession>(
+        *run->m_pHost, resources, BesideProgram("libptpext.so").string());
     run->m_pHost->SetPresenter(&run->m_pSession->Bridge());
-    if (!run->m_pSession->Start(error)) {
-        if (!loadError.empty()) error = loadError;
+    session::Failure failure;
+    if (!run->m_pSession->Start(failure)) {
+        error = loadError.empty() ? failure.text : loadError;
         return nullptr;
     }
     return run;

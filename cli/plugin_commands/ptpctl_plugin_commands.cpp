@@ -1,9 +1,9 @@
-#include "cli/plugin_session/ptpctl_plugin_commands.h"
+#include "cli/plugin_commands/ptpctl_plugin_commands.h"
 
 #include <istream>
 #include <ostream>
 
-#include "cli/plugin_session/console_run.h"
+#include "cli/plugin_commands/console_run.h"
 
 namespace ptp::cli {
 namespace {
@@ -89,15 +89,16 @@ std::optional<int> PluginCommands::Run(const std::filesystem::path& stateRoot,
             << '\n';
         return 1;
     }
+    session::Failure failure;
     auto fail = [&](const std::string& why) {
         err << "ptpctl: " << res::FormatText(m_text(kFailed), {why}) << '\n';
         return 1;
     };
-    PluginSession& session = console->Session();
+    session::PluginSession& plugin = console->Session();
 
     if (m_pList->parsed()) {
-        auto listing = session.ListFolder(system, folder, error);
-        if (!listing) return fail(error);
+        auto listing = plugin.ListFolder(system, folder, failure);
+        if (!listing) return fail(failure.text);
         out << "Item";
         for (const auto& column : listing->columns)
             out << '\t' << column.heading;
@@ -111,10 +112,12 @@ std::optional<int> PluginCommands::Run(const std::filesystem::path& stateRoot,
         return 0;
     }
     if (m_pMenu->parsed()) {
-        const UINT flags = m_bDefault ? kMenuDefaultOnly : m_bNew ? kMenuNewObjects : kMenuObjects;
+        const UINT flags = m_bDefault ? session::kMenuDefaultOnly
+                           : m_bNew   ? session::kMenuNewObjects
+                                      : session::kMenuObjects;
         HRESULT result = S_OK;
-        auto lines = session.Menu(system, folder, m_items, flags, result, error);
-        if (!lines) return fail(error);
+        auto lines = plugin.Menu(system, folder, m_items, flags, result, failure);
+        if (!lines) return fail(failure.text);
         for (const auto& line : *lines) {
             out << std::string(static_cast<std::size_t>(line.depth) * 2, ' ');
             if (line.separator) {
@@ -130,8 +133,8 @@ std::optional<int> PluginCommands::Run(const std::filesystem::path& stateRoot,
         return SUCCEEDED(result) ? 0 : 1;
     }
     if (m_pTasks->parsed()) {
-        auto tasks = session.Tasks(system, folder, error);
-        if (!tasks) return fail(error);
+        auto tasks = plugin.Tasks(system, folder, failure);
+        if (!tasks) return fail(failure.text);
         for (const auto& task : *tasks)
             out << task.id << '\t' << task.title << '\t' << task.iconId << '\t' << task.description
                 << '\n';
@@ -145,8 +148,9 @@ std::optional<int> PluginCommands::Run(const std::filesystem::path& stateRoot,
         *script,
         [&](std::string& why) {
             const auto hr = m_pInvoke->parsed()
-                                ? session.Invoke(system, folder, m_items, m_strVerb, why)
-                                : session.RunTask(system, folder, m_nTaskId, why);
+                                ? plugin.Invoke(system, folder, m_items, m_strVerb, failure)
+                                : plugin.RunTask(system, folder, m_nTaskId, failure);
+            if (!hr) why = failure.text;
             return hr ? std::optional<long>(*hr) : std::nullopt;
         },
         out);
