@@ -90,12 +90,4 @@ Result<std::vector<ObjectLogEntry>> ReadObjectLog(Database& db, std::int64_t aft
     return entries;
 }
 
-Result<std::int64_t> LastObjectLogSequence(Database& db) {
-    auto stmt = db.Prepare("SELECT COALESCE(MAX(seq), 0) FROM object_log");
-    if (!stmt) return stmt.error();
-    if (stmt->Step()) return stmt->Int(0);
-    if (stmt->Failed()) return stmt->LastError();
-    return std::int64_t{0};
-}
-
 }  // namespace ptp::server

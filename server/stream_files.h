@@ -20,14 +20,15 @@
 #include <string_view>
 #include <vector>
 
+#include "host/session/server_session.h"
 #include "server/result.h"
 
 namespace ptp::server {
 
 class Database;
 
-inline constexpr int kCcsidUtf16 = 13488;
-inline constexpr int kCcsidText = 1208;  // files without a tag: workstation text
+using host::kCcsidText;
+using host::kCcsidUtf16;
 
 struct FileText {
     std::string text;  // UTF-8

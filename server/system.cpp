@@ -193,9 +193,4 @@ Result<std::vector<ObjectLogEntry>> System::ReadObjectLog(std::int64_t afterSequ
     return server::ReadObjectLog(*m_db, afterSequence);
 }
 
-Result<std::int64_t> System::LastObjectLogSequence() {
-    std::lock_guard lock(m_mutex);
-    return server::LastObjectLogSequence(*m_db);
-}
-
 }  // namespace ptp::server

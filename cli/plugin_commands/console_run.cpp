@@ -9,7 +9,6 @@
 
 #include "platform/com/registry.h"
 #include "platform/ui/script_json.h"
-#include "server/system.h"
 
 namespace ptp::cli {
 namespace {
@@ -41,20 +40,22 @@ std::string PrintableText(const std::string& text) {
 
 namespace {
 
-Json CommandsJson(server::System& system, std::size_t before) {
+Json CommandsJson(host::IServerSession& session, std::int64_t after) {
     Json commands = Json::array();
-    auto log = system.ReadCommandLog();
-    if (!log) return commands;
-    for (std::size_t i = before; i < log->size(); ++i)
-        commands.push_back({{"command", (*log)[i].command}, {"reply", (*log)[i].reply}});
+    std::vector<host::LoggedCommand> log;
+    if (!session.CommandLog(0, log).ok()) return commands;
+    for (const auto& entry : log) {
+        if (entry.sequence > after)
+            commands.push_back({{"command", entry.command}, {"reply", entry.reply}});
+    }
     return commands;
 }
 
-Json CommitsJson(server::System& system, std::int64_t after) {
+Json CommitsJson(host::IServerSession& session, std::int64_t after) {
     Json commits = Json::array();
-    auto log = system.ReadObjectLog(after);
-    if (!log) return commits;
-    for (const auto& entry : *log) {
+    std::vector<host::LoggedObjectChange> log;
+    if (!session.ObjectLog(after, log).ok()) return commits;
+    for (const auto& entry : log) {
         Json values = Json::object();
         for (const auto& [id, text] : entry.attributes)
             values[std::to_string(id)] = text;
@@ -65,6 +66,15 @@ Json CommitsJson(server::System& system, std::int64_t after) {
                            {"attributes", values}});
     }
     return commits;
+}
+
+// The sequence numbers of the newest entries of the two logs, so a run reports only its own.
+std::pair<std::int64_t, std::int64_t> LogEnds(host::IServerSession& session) {
+    std::vector<host::LoggedCommand> commands;
+    std::vector<host::LoggedObjectChange> changes;
+    const bool commandsRead = session.CommandLog(1, commands).ok() && !commands.empty();
+    const bool changesRead = session.ObjectLog(0, changes).ok() && !changes.empty();
+    return {commandsRead ? commands.back().sequence : 0, changesRead ? changes.back().sequence : 0};
 }
 
 Json MessagesJson(const session::ConsoleBridge& bridge) {
@@ -141,8 +151,8 @@ std::unique_ptr<ConsoleRun> ConsoleRun::Start(const std::filesystem::path& state
     run->m_pHost = std::make_unique<host::InProcessHost>(
         host::InProcessOptions{stateRoot, std::string(host::kClientName), ""});
     // No reason given: the caller says that the system is not in the state folder.
-    run->m_pSystem = run->m_pHost->SystemFor(run->m_strSystemName);
-    if (!run->m_pSystem) return nullptr;
+    run->m_pServer = run->m_pHost->SessionFor(run->m_strSystemName);
+    if (!run->m_pServer) return nullptr;
     host::SetHost(run->m_pHost.get());
     std::string loadError;
     auto resources =
@@ -162,10 +172,7 @@ ConsoleRun::Outcome ConsoleRun::PlayAndPrint(
     const std::string& script, const std::function<std::optional<long>(std::string&)>& run,
     std::ostream& out) {
     Outcome outcome;
-    const auto log = m_pSystem->ReadCommandLog();
-    const std::size_t before = log ? log->size() : 0;
-    const auto lastCommit = m_pSystem->LastObjectLogSequence();
-    const std::int64_t commitsBefore = lastCommit ? *lastCommit : 0;
+    const auto [commandsBefore, commitsBefore] = LogEnds(*m_pServer);
     std::optional<long> result;
     const ui::PlayResult played = ui::PlayScript(script, [&] { result = run(outcome.error); });
     if (!played.loaded) {
@@ -184,8 +191,8 @@ ConsoleRun::Outcome ConsoleRun::PlayAndPrint(
     Json json;
     json["result"] = *result;
     json["transcript"] = Json::parse(ui::TranscriptToJson(played.transcript), nullptr, false);
-    json["commands"] = CommandsJson(*m_pSystem, before);
-    json["commits"] = CommitsJson(*m_pSystem, commitsBefore);
+    json["commands"] = CommandsJson(*m_pServer, commandsBefore);
+    json["commits"] = CommitsJson(*m_pServer, commitsBefore);
     json["messages"] = MessagesJson(m_pSession->Bridge());
     json["navigation"] = NavigationJson(m_pSession->Bridge());
     out << json.dump(2) << '\n';

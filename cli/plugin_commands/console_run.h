@@ -15,10 +15,6 @@
 #include "console/session/plugin_session.h"
 #include "host/in_process_host.h"
 
-namespace ptp::server {
-class System;
-}
-
 namespace ptp::cli {
 
 class ConsoleRun {
@@ -33,7 +29,6 @@ class ConsoleRun {
 
     [[nodiscard]] host::InProcessHost& Host() { return *m_pHost; }
     [[nodiscard]] session::PluginSession& Session() { return *m_pSession; }
-    [[nodiscard]] server::System& System() { return *m_pSystem; }
     [[nodiscard]] const std::string& SystemName() const { return m_strSystemName; }
 
     struct Outcome {
@@ -55,7 +50,7 @@ class ConsoleRun {
 
     std::unique_ptr<host::InProcessHost> m_pHost;
     std::unique_ptr<session::PluginSession> m_pSession;
-    server::System* m_pSystem = nullptr;
+    host::IServerSession* m_pServer = nullptr;
     std::string m_strSystemName;
 };
 
