@@ -27,8 +27,8 @@ namespace ptp::server {
 
 class Database;
 
+inline constexpr int kCcsidUtf16 = 13488;
 using host::kCcsidText;
-using host::kCcsidUtf16;
 
 struct FileText {
     std::string text;  // UTF-8

@@ -3,12 +3,11 @@
 // entries, one span per object) so that opening a list of thousands of objects costs a handful of
 // allocations, not one per attribute. Attribute entries of an object are in ascending id order.
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <map>
 
 namespace ptp::host {
 

@@ -31,9 +31,7 @@ inline constexpr std::string_view kMessageNotFound = "CPF2105";
 inline constexpr std::string_view kMessageFileNotFound = "CPFA0A9";
 inline constexpr std::string_view kMessageFileInUse = "CPF3202";
 
-// Coded character sets of stream files: 13488 files are UTF-16 on the server; files without a
-// tag hold the workstation's text.
-inline constexpr int kCcsidUtf16 = 13488;
+// The coded character set of stream files without a tag: the workstation's text.
 inline constexpr int kCcsidText = 1208;
 
 struct ServerFileText {
