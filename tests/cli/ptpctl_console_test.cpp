@@ -348,7 +348,7 @@ TEST_F(PtpctlProgramTest, InvokeRefusesABadScriptBeforeAnythingRuns) {
     refused(Ptpctl({"--system", "sys1", "invoke", "NEWMODEM", "nmd", "--script", "-"}, "[1]"),
             "is not a JSON object");
     refused(Ptpctl({"--system", "sys1", "invoke", "NEWMODEM", "nmd", "--script",
-                    (m_folder / "missing.json").string()}),
+                    m_folder / "missing.json"}),
             "missing.json cannot be read");
     refused(Ptpctl({"--system", "sys1", "invoke", "NEWMODEM", "nmd", "--script", "-"},
                    R"({"dialogs": [{"dialog": "CPointToPointModemPropertySheet",
