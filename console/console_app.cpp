@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "console/browser_window.h"
 #include "console/console_texts.h"
 #include "host/host_services.h"
 #include "host/in_process_host.h"
@@ -145,8 +146,11 @@ void ConsoleApp::TickClocks() {
 Result<Json> ConsoleApp::OnUi(std::function<Result<Json>()> operation) {
     // The operation may outlive this call when it opens a dialog, so it owns what it uses.
     auto answer = std::make_shared<std::optional<Result<Json>>>();
-    const auto outcome =
-        m_ui.Run([answer, operation = std::move(operation)] { answer->emplace(operation()); });
+    const auto outcome = m_ui.Run(
+        [this, answer, operation = std::move(operation), window = RequestWindow::Current()] {
+            WebDriver::CallerScope caller(m_driver, window);
+            answer->emplace(operation());
+        });
     switch (outcome) {
         case UiThread::Outcome::Finished:
             return std::move(**answer);
@@ -169,6 +173,7 @@ Json ConsoleApp::StateJson() const {
     }
     return Json{{"systems", systems},
                 {"dialogs", m_driver.DialogsJson()},
+                {"elsewhere", m_driver.ElsewhereJson()},
                 {"status", m_driver.StatusText()},
                 {"refresh", m_driver.RefreshCount()},
                 {"changes", m_nServerChanges},
@@ -264,6 +269,14 @@ Result<Json> ConsoleApp::DialogAction(const DialogActionRequest& request) {
     if (!submitted) return submitted.error();
     // The answer is the state after the dialog took the action.
     return GetState();
+}
+
+Result<Json> ConsoleApp::TakeOverDialog() {
+    return OnUi([this]() -> Result<Json> {
+        auto taken = m_driver.TakeOver();
+        if (!taken) return taken.error();
+        return StateJson();
+    });
 }
 
 Result<Json> ConsoleApp::RunCall(std::function<void()> call) {

@@ -66,6 +66,8 @@ class ConsoleApp {
     [[nodiscard]] Result<Json> Tasks(const SelectionRequest& request);
     [[nodiscard]] Result<Json> RunTask(const TaskRequest& request);
     [[nodiscard]] Result<Json> DialogAction(const DialogActionRequest& request);
+    // The open dialogs move to the window that asks, as they are.
+    [[nodiscard]] Result<Json> TakeOverDialog();
 
     // Runs `call` on the UI thread the way a call into the plug-in runs, and answers the
     // console's state, with the dialogs the call opened.
@@ -79,8 +81,8 @@ class ConsoleApp {
     [[nodiscard]] Result<Json> CommandLog(const ViewRequest& request);
 
   private:
-    // Runs `operation` on the UI thread; a dialog it opens makes the answer the console's state
-    // with the dialog, which the browser then plays.
+    // Runs `operation` on the UI thread for the browser window of the request; a dialog it opens
+    // makes the answer the console's state with the dialog, which that window then plays.
     [[nodiscard]] Result<Json> OnUi(std::function<Result<Json>()> operation);
     [[nodiscard]] Json StateJson() const;
     [[nodiscard]] Result<const SystemEntry*> FindSystem(const std::string& name) const;

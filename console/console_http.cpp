@@ -1,4 +1,5 @@
 #include "console/console_http.h"
+#include "console/browser_window.h"
 #include "console/console_texts.h"
 #include "platform/ui/toolkit.h"
 
@@ -158,6 +159,7 @@ void ConsoleHttp::Dispatch(const httplib::Request& request, httplib::Response& r
         response.set_content(asset->body, asset->contentType);
         return;
     }
+    const RequestWindow window(WindowIdOf(request.get_header_value(kWindowHeader)));
     const auto it = m_routes.find(request.path);
     if (it == m_routes.end()) {
         SendError(response, Fail(ErrorKind::NotFound, ui::LoadText(kNoSuchOperation)), true);
@@ -193,6 +195,8 @@ void ConsoleHttp::AddRoutes() {
     AddBodyRoute("/api/invoke", ParseInvokeRequest, &ConsoleApp::Invoke);
     AddBodyRoute("/api/task", ParseTaskRequest, &ConsoleApp::RunTask);
     AddBodyRoute("/api/dialog", ParseDialogActionRequest, &ConsoleApp::DialogAction);
+    m_routes["/api/dialog/takeover"] = {
+        "POST", [this](const httplib::Request&) { return m_app.TakeOverDialog(); }};
     AddFolderRoute("/api/folder", &ConsoleApp::Folder);
     AddFolderRoute("/api/tasks", &ConsoleApp::Tasks);
     AddViewRoute("/api/jobs", "prefix", &ConsoleApp::Jobs);

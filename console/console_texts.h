@@ -70,6 +70,7 @@ enum ConsoleMessage : std::uint32_t {
     kSystemNameRule = 34352,
     kReleaseRule = 34353,
     kCheckedNotBoolean = 34354,
+    kDialogInAnotherWindow = 34380,
 };
 
 // Column headings of the console's own views (resources/strings/console_messages.json).

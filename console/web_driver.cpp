@@ -3,6 +3,8 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <utility>
 
 #include "platform/ui/snapshot.h"
 #include "platform/ui/snapshot_json.h"
@@ -30,9 +32,57 @@ std::optional<int> ButtonResultOf(std::string_view name) {
     return std::nullopt;
 }
 
+// The time of day in the console's local time, as a person reads it: "14:05".
+std::string TimeOfDay(std::chrono::system_clock::time_point when) {
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[16] = {};
+    std::strftime(text, sizeof text, "%H:%M", &local);
+    return text;
+}
+
 }  // namespace
 
+WebDriver::CallerScope::CallerScope(WebDriver& driver, std::string window)
+    : m_driver(driver),
+      m_pOuter(std::exchange(driver.m_pCaller, std::make_shared<std::string>(std::move(window)))) {}
+
+WebDriver::CallerScope::~CallerScope() {
+    m_driver.m_pCaller = std::move(m_pOuter);
+}
+
+void WebDriver::ModalStarting() {
+    if (Modal()) return;
+    m_pOwner = m_pCaller;
+    m_opened = std::chrono::system_clock::now();
+}
+
+Result<bool> WebDriver::TakeOver() {
+    if (!Modal()) return Fail(ErrorKind::NotFound, ui::LoadText(kNoDialogOpen));
+    *m_pOwner = *m_pCaller;
+    return true;
+}
+
+std::string WebDriver::ElsewhereText() const {
+    // The dialog the user opened is the one at the bottom; a message box alone is named by its
+    // caption.
+    const auto snapshot = ui::TakeSnapshot();
+    std::string name;
+    if (!snapshot.dialogs.empty()) name = snapshot.dialogs.front().caption;
+    if (name.empty() && m_box) name = m_box->caption.empty() ? m_box->text : m_box->caption;
+    return ui::FormatResource(kDialogInAnotherWindow, {name, TimeOfDay(m_opened)});
+}
+
+Json WebDriver::ElsewhereJson() const {
+    if (CallerOwns()) return nullptr;
+    const auto since =
+        std::chrono::duration_cast<std::chrono::milliseconds>(m_opened.time_since_epoch());
+    return Json{{"text", ElsewhereText()}, {"since", since.count()}};
+}
+
 void WebDriver::DialogOpened(ui::CDialog&) {
+    ModalStarting();
     ++m_nOpen;
     m_help.reset();
     m_strRefusal.clear();
@@ -60,6 +110,7 @@ ui::Action WebDriver::NextAction(ui::CDialog&, std::optional<std::int64_t> deadl
 
 int WebDriver::AnswerMessageBox(const ui::MessageBoxState& box) {
     // A box asked while another waits (a presenter over a box) keeps the outer one's answer apart.
+    ModalStarting();
     auto outer = m_box;
     auto outerAnswer = m_nAnswer;
     const auto outerSerial = m_nBoxSerial;
@@ -135,6 +186,7 @@ Result<ui::Action> WebDriver::ToAction(const DialogActionRequest& request) const
 }
 
 Result<bool> WebDriver::Submit(const DialogActionRequest& request) {
+    if (!CallerOwns()) return Fail(ErrorKind::Conflict, ElsewhereText());
     if (m_box) {
         if (request.dialog != m_nBoxSerial) {
             return Fail(ErrorKind::Conflict, ui::LoadText(kAnotherMessageShown));
@@ -168,7 +220,8 @@ Result<bool> WebDriver::Submit(const DialogActionRequest& request) {
 
 Json WebDriver::DialogsJson() const {
     // The toolkit's own picture of what is on screen; the page draws it as it is and only learns
-    // here which entry is which and under what serial it answers.
+    // here which entry is which and under what serial it answers. Another window sees none.
+    if (!CallerOwns()) return Json::array();
     Json snapshot = Json::parse(ui::SnapshotToJson(ui::TakeSnapshot()), nullptr, false);
     if (snapshot.is_discarded()) return Json::array();
     Json stack = Json::array();

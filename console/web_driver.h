@@ -2,8 +2,10 @@
 // The toolkit's driver in the web console. The browser sees the stack of open dialogs (and the
 // message box on top) as JSON and sends what the user did; the modal loop waits for that on the
 // UI thread, which meanwhile goes on running the console's other work.
+#include <chrono>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -37,6 +39,27 @@ class WebDriver final : public ui::Driver {
     void HelpShown(const ui::HelpState& help) override;
     void Fault(std::string_view what) override;
 
+    // On the UI thread, for the length of one console operation: the browser window it came
+    // from. The dialogs that an operation opens while none is open belong to its window; other
+    // windows only learn which dialog is open, and may take it over.
+    class CallerScope {
+      public:
+        CallerScope(WebDriver& driver, std::string window);
+        ~CallerScope();
+        CallerScope(const CallerScope&) = delete;
+        CallerScope& operator=(const CallerScope&) = delete;
+
+      private:
+        WebDriver& m_driver;
+        std::shared_ptr<std::string> m_pOuter;
+    };
+    // On the UI thread: the open dialogs move to the calling window as they are, with what was
+    // typed in them, and so do the dialogs the same operation opens after them.
+    [[nodiscard]] Result<bool> TakeOver();
+    // On the UI thread, for a window that does not own the open dialogs: which one is open and
+    // since when; null for the owner or when nothing is open.
+    [[nodiscard]] Json ElsewhereJson() const;
+
     // On the UI thread: what the user did in the dialog the browser showed as `request.dialog`.
     [[nodiscard]] Result<bool> Submit(const DialogActionRequest& request);
     // On the UI thread: the open dialogs, bottom first, with the message box last when one is up.
@@ -55,6 +78,10 @@ class WebDriver final : public ui::Driver {
 
   private:
     [[nodiscard]] Result<ui::Action> ToAction(const DialogActionRequest& request) const;
+    // A dialog or message box is about to open; when it is the first, the caller owns it.
+    void ModalStarting();
+    [[nodiscard]] bool CallerOwns() const { return !Modal() || *m_pOwner == *m_pCaller; }
+    [[nodiscard]] std::string ElsewhereText() const;
 
     UiThread& m_ui;
     std::deque<ui::Action> m_actions;
@@ -66,6 +93,11 @@ class WebDriver final : public ui::Driver {
     std::string m_strRefusal;
     std::uint64_t m_nRefresh = 0;
     std::string m_strStatus;
+    // The window of the operation running now, and of the one that opened the dialogs; an
+    // operation's window is shared by everything it opens, so taking over moves all of it.
+    std::shared_ptr<std::string> m_pCaller = std::make_shared<std::string>();
+    std::shared_ptr<std::string> m_pOwner = m_pCaller;
+    std::chrono::system_clock::time_point m_opened;
 };
 
 }  // namespace ptp::console

@@ -2,7 +2,7 @@
 // administrator sees and does, checked against what the server then holds.
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
-import { startConsole, startBrowser } from "./support.mjs";
+import { consoleSession, startBrowser } from "./support.mjs";
 import {
   answer, cell, loggedCommands, menu, menuEntries, menuEntry, messageBox, openConsole, openFolderInTree,
   pluginDialog, rightClick, row, rowNames, statusText, typeInto, waitForCell,
@@ -18,18 +18,8 @@ after(async () => {
   if (browser) await browser.close();
 });
 
-// A fresh console on a fresh demo system and a page that records what went wrong in it.
-async function session(t) {
-  const console = await startConsole();
-  const page = await browser.context.newPage();
-  const problems = [];
-  page.on("pageerror", (error) => problems.push(error.message));
-  t.after(async () => {
-    await page.close();
-    // A clean exit: no sanitizer report, no fault left behind by what the test did.
-    assert.equal(await console.stop(), 0, console.stderr());
-  });
-  return { console, page, problems };
+function session(t) {
+  return consoleSession(browser, t);
 }
 
 test("originator profiles: the list, its menu, and a profile started from it walks to active", async (t) => {

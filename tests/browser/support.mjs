@@ -4,6 +4,7 @@ import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { createServer } from "node:http";
+import assert from "node:assert/strict";
 import { chromium } from "playwright-core";
 
 export async function startConsole({ demo = true, state } = {}) {
@@ -86,4 +87,19 @@ export async function startForeignSite(html) {
     port: server.address().port,
     close: () => new Promise((resolve) => server.close(resolve)),
   };
+}
+
+// A fresh console on a fresh demo system and a page of `browser` that records what went wrong in
+// it; the test `t` ends with both closed and the console's clean exit checked.
+export async function consoleSession(browser, t) {
+  const console = await startConsole();
+  const page = await browser.context.newPage();
+  const problems = [];
+  page.on("pageerror", (error) => problems.push(error.message));
+  t.after(async () => {
+    await page.close();
+    // A clean exit: no sanitizer report, no fault left behind by what the test did.
+    assert.equal(await console.stop(), 0, console.stderr());
+  });
+  return { console, page, problems };
 }

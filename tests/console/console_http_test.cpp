@@ -113,15 +113,35 @@ TEST(ConsoleHttp, EveryAnswerCarriesTheSecurityHeaders) {
     auto client = console.Client();
     const auto cookie = console.SignIn();
     for (const auto& answer : {client.Get("/"), client.Get("/", {{"Cookie", cookie}}),
-                               client.Get("/app.js", {{"Cookie", cookie}}),
+                               client.Get("/js/main.js", {{"Cookie", cookie}}),
                                client.Get("/api/state", {{"Host", "evil:1"}})}) {
         ASSERT_TRUE(answer);
         const auto csp = answer->get_header_value("Content-Security-Policy");
         EXPECT_NE(csp.find("default-src 'none'"), std::string::npos);
+        EXPECT_NE(csp.find("script-src 'self';"), std::string::npos);
         EXPECT_NE(csp.find("frame-ancestors 'none'"), std::string::npos);
         EXPECT_EQ(csp.find("unsafe"), std::string::npos);
         EXPECT_EQ(answer->get_header_value("X-Content-Type-Options"), "nosniff");
     }
+}
+
+TEST(ConsoleHttp, ThePageLoadsItsModulesFromTheConsoleItself) {
+    RunningConsole console;
+    ASSERT_TRUE(console.Ready());
+    auto client = console.Client();
+    const httplib::Headers session{{"Cookie", console.SignIn()}};
+    const auto page = client.Get("/", session);
+    ASSERT_TRUE(page);
+    EXPECT_NE(page->body.find(R"(<script type="module" src="/js/main.js">)"), std::string::npos);
+    EXPECT_EQ(page->body.find("<script>"), std::string::npos) << "no inline script";
+    // A browser runs a module only when it comes with a JavaScript type; nosniff makes it strict.
+    for (const char* module : {"/js/main.js", "/js/tree.js", "/js/list_view.js"}) {
+        const auto answer = client.Get(module, session);
+        ASSERT_TRUE(answer) << module;
+        EXPECT_EQ(answer->status, 200) << module;
+        EXPECT_EQ(answer->get_header_value("Content-Type"), "text/javascript; charset=utf-8");
+    }
+    EXPECT_EQ(client.Get("/js/none.js", session)->status, 404);
 }
 
 TEST(ConsoleHttp, SystemsAreAddedRemovedAndKept) {

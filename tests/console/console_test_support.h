@@ -72,6 +72,20 @@ class RunningConsole {
         return client.Post(path.c_str(), headers, body, "application/json");
     }
 
+    // The page's requests from the browser window that names itself `window`.
+    [[nodiscard]] httplib::Result PostFrom(const std::string& window, const std::string& path,
+                                           const std::string& body) const {
+        auto client = Client();
+        const httplib::Headers headers{
+            {"Cookie", SignIn()}, {"Origin", Origin()}, {"X-Ptp-Window", window}};
+        return client.Post(path.c_str(), headers, body, "application/json");
+    }
+    [[nodiscard]] httplib::Result GetFrom(const std::string& window,
+                                          const std::string& path) const {
+        auto client = Client();
+        return client.Get(path.c_str(), {{"Cookie", SignIn()}, {"X-Ptp-Window", window}});
+    }
+
   private:
     std::filesystem::path m_stateDir;
     WebAssets m_assets;

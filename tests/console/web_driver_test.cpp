@@ -3,6 +3,7 @@
 #include <atomic>
 #include <nlohmann/json.hpp>
 
+#include "console/browser_window.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/wnd.h"
@@ -82,6 +83,85 @@ TEST(WebDriver, TheBrowserPlaysADialogThatACallOpened) {
     EXPECT_EQ(result, 1) << "OK ends the dialog with IDOK";
     Act(console, {{"dialog", serial}, {"action", "ok"}}, &status);
     EXPECT_EQ(status, 404);
+}
+
+json Answer(const httplib::Result& answer, int* status) {
+    *status = answer ? answer->status : 0;
+    return answer ? json::parse(answer->body, nullptr, false) : json();
+}
+
+// Two windows on one console: a dialog stays with the window that opened it; the other window
+// is told what is open and since when, and may take it over with what was done in it so far.
+TEST(WebDriver, ADialogBelongsToItsWindowUntilAnotherTakesItOver) {
+    RunningConsole console;
+    ASSERT_TRUE(console.Ready());
+    std::atomic<int> result{-1};
+    const auto opened = [&] {
+        const RequestWindow first("first-window");
+        return console.App().RunCall([&] {
+            ui::CDialog dialog(kSetupDialog);
+            result = static_cast<int>(dialog.DoModal());
+        });
+    }();
+    ASSERT_TRUE(opened.ok()) << opened.error().message;
+    ASSERT_EQ((*opened)["dialogs"].size(), 1u);
+    EXPECT_TRUE((*opened)["elsewhere"].is_null());
+    const auto caption = (*opened)["dialogs"][0]["caption"].get<std::string>();
+    const auto serial = (*opened)["dialogs"][0]["serial"].get<std::uint64_t>();
+    const json check{
+        {"dialog", serial}, {"action", "check"}, {"control", kAnswerRadio}, {"checked", true}};
+    int status = 0;
+    Answer(console.PostFrom("first-window", "/api/dialog", check.dump()), &status);
+    EXPECT_EQ(status, 200);
+
+    // The second window sees no dialog, only which one is open and since when.
+    const auto seen = Answer(console.GetFrom("second-window", "/api/state"), &status);
+    ASSERT_EQ(status, 200);
+    EXPECT_TRUE(seen["dialogs"].empty());
+    const auto told = seen["elsewhere"].value("text", "");
+    EXPECT_NE(told.find('"' + caption + '"'), std::string::npos) << told;
+    EXPECT_NE(told.find("another window"), std::string::npos) << told;
+    EXPECT_GT(seen["elsewhere"].value("since", 0LL), 0);
+    const auto refused = Answer(console.PostFrom("second-window", "/api/dialog",
+                                                 json{{"dialog", serial}, {"action", "ok"}}.dump()),
+                                &status);
+    EXPECT_EQ(status, 409);
+    EXPECT_EQ(refused.value("message", ""), told);
+    EXPECT_EQ(Answer(console.GetFrom("no window!", "/api/state"), &status)["dialogs"].size(), 0u)
+        << "a malformed window id names no window";
+
+    // Taken over: the dialog moves as it is, and the first window is the one told now.
+    const auto taken =
+        Answer(console.PostFrom("second-window", "/api/dialog/takeover", "{}"), &status);
+    ASSERT_EQ(status, 200);
+    ASSERT_EQ(taken["dialogs"].size(), 1u);
+    EXPECT_EQ((*FindControl(taken["dialogs"][0], kAnswerRadio))["check"], 1);
+    EXPECT_TRUE(taken["elsewhere"].is_null());
+    const auto first = Answer(console.GetFrom("first-window", "/api/state"), &status);
+    EXPECT_TRUE(first["dialogs"].empty());
+    EXPECT_FALSE(first["elsewhere"].is_null());
+    Answer(console.PostFrom("first-window", "/api/dialog", check.dump()), &status);
+    EXPECT_EQ(status, 409);
+
+    const auto closed = Answer(
+        console.PostFrom("second-window", "/api/dialog",
+                         json{{"dialog", serial}, {"action", "click"}, {"control", 1}}.dump()),
+        &status);
+    EXPECT_TRUE(closed["dialogs"].empty());
+    EXPECT_EQ(result, 1) << "OK in the second window ends the dialog";
+    EXPECT_TRUE(
+        Answer(console.GetFrom("first-window", "/api/state"), &status)["elsewhere"].is_null());
+    Answer(console.PostFrom("first-window", "/api/dialog/takeover", "{}"), &status);
+    EXPECT_EQ(status, 404) << "nothing left to take over";
+}
+
+TEST(WebDriver, WindowIdsAreShortPlainNames) {
+    EXPECT_EQ(WindowIdOf("3f2a-09"), "3f2a-09");
+    EXPECT_EQ(WindowIdOf(""), "");
+    EXPECT_EQ(WindowIdOf("a b"), "");
+    EXPECT_EQ(WindowIdOf("<x>"), "");
+    EXPECT_EQ(WindowIdOf(std::string(64, 'a')), std::string(64, 'a'));
+    EXPECT_EQ(WindowIdOf(std::string(65, 'a')), "");
 }
 
 TEST(WebDriver, MessageBoxesShowTheirIconAndButtonsAndTakeOnlyThose) {

@@ -1,0 +1,71 @@
+// The console's own views of a system: server jobs, a job, its spooled file, the active
+// connections and the command log.
+import { api, query } from "./api.js";
+import { byId, el } from "./dom.js";
+import { ListView } from "./list_view.js";
+import { navigate } from "./route.js";
+import { app } from "./state.js";
+import { t } from "./texts.js";
+
+export function viewTitle(text) {
+  byId("view-title").textContent = text;
+  document.title = text ? t("documentTitle", text) : t("appTitle");
+}
+
+export function showNotice(text, isError = false) {
+  byId("view").replaceChildren(el("p", { class: isError ? "notice error" : "notice", text }));
+}
+
+export function showTable(data, options) {
+  app.list = new ListView(data.columns, data.rows, options);
+  byId("view").replaceChildren(app.list.element);
+}
+
+async function showJobs({ system, arg }) {
+  viewTitle(arg ? t("serverJobsTitle", arg, system) : t("jobsTitle", system));
+  showTable(await api(`/api/jobs?${query({ system, prefix: arg })}`), {
+    label: t("jobs"),
+    onOpen: (rows) => navigate({ system, view: "job", arg: rows[0].id }),
+  });
+}
+
+async function showJob({ system, arg }) {
+  viewTitle(t("jobTitle", arg, system));
+  const data = await api(`/api/job?${query({ system, job: arg })}`);
+  const spool = (file) => navigate({ system, view: "spool", arg: file });
+  showTable(data, { label: t("job"), onOpen: (rows) => rows[0].spool && spool(rows[0].spool) });
+  if (!data.spool) return;
+  byId("view").prepend(el("div", { class: "view-toolbar" },
+    el("button", { type: "button", class: "button", onclick: () => spool(data.spool) }, t("showSpool"))));
+}
+
+async function showSpool({ system, arg }) {
+  viewTitle(t("spoolTitle", arg, system));
+  const data = await api(`/api/spool?${query({ system, file: arg })}`);
+  byId("view").replaceChildren(el("pre", { class: "spool", tabindex: "0", "aria-label": t("spooledOutput"), text: data.text }));
+}
+
+async function showConnections({ system }) {
+  viewTitle(t("connectionsTitle", system));
+  showTable(await api(`/api/connections?${query({ system })}`), { label: t("activeConnections") });
+}
+
+async function showLog({ system }) {
+  viewTitle(t("logTitle", system));
+  showTable(await api(`/api/log?${query({ system })}`), { label: t("commandLog") });
+}
+
+const VIEWS = { jobs: showJobs, job: showJob, spool: showSpool, connections: showConnections, log: showLog };
+
+export async function showConsoleView(route) {
+  const view = Object.hasOwn(VIEWS, route.view) ? VIEWS[route.view] : null;
+  if (!view) {
+    showNotice(t("noSuchView"), true);
+    return;
+  }
+  try {
+    await view(route);
+  } catch (error) {
+    showNotice(error.message, true);
+  }
+}
