@@ -267,8 +267,13 @@ void CPointToPointCommandRunner::OpenProperties(const CPointToPointSelectedObjec
     const std::string status = ReadRecordAttribute(item.m_pListRecord, 13, "");
     CProfileSheetRequest request;
     request.server = item.m_strServerName;
+    request.profileName = item.m_strObjectName;
     request.listRecord = item.m_pListRecord;
-    request.changeable = authority && IsChangeableStatus(status);
+    // An existing profile offers what a new one on the same server would.
+    request.capabilityA = true;
+    request.capabilityB = true;
+    request.capabilityC = true;
+    request.changesAllowed = authority && IsChangeableStatus(status);
     request.migrate = migrate;
     request.folderKind = type == kTypeOriginatorProfile ? kFolderOriginator : kFolderReceiver;
     request.releaseV5R2 = item.m_bV5R2;

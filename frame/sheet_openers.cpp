@@ -7,12 +7,12 @@
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
 #include "profiles/point_to_point_profile_setup_dialog.h"
+#include "profiles/profile_sheet.h"
 
 namespace ptp::frame {
 namespace {
 
 constexpr UINT IDS_NOT_AVAILABLE = 35100;
-constexpr UINT IDS_PROFILE_SHEET = 35102;
 constexpr UINT IDS_GROUP_POLICY_SHEET = 35105;
 constexpr UINT IDS_SERVICES_SHEET = 35106;
 constexpr UINT IDS_DIALER_WIZARD = 35107;
@@ -34,8 +34,24 @@ DialogResult RunProfileSetupDialog(std::string_view server, int folderKind, bool
     return dialog.DoModal();
 }
 
-DialogResult OpenProfileSheet(const CProfileSheetRequest&, HWND) {
-    return NotAvailable(IDS_PROFILE_SHEET);
+DialogResult OpenProfileSheet(const CProfileSheetRequest& request, HWND parent) {
+    profiles::CProfileSheetOptions options;
+    options.systemName = request.server;
+    options.profileName = request.profileName;
+    options.pProfileObject = request.listRecord;
+    options.protocol = request.answers.protocol;
+    options.lineService = request.answers.lineService;
+    options.mode = request.answers.mode;
+    options.lineKind = request.answers.lineKind;
+    options.capabilityA = request.capabilityA;
+    options.capabilityB = request.capabilityB;
+    options.capabilityC = request.capabilityC;
+    options.release050200 = request.releaseV5R2;
+    options.release050300 = request.releaseV5R3;
+    options.release050400 = request.releaseV5R4;
+    options.changesAllowed = request.changesAllowed;
+    options.migrate = request.migrate;
+    return profiles::ShowProfilePropertySheet(options, parent);
 }
 
 DialogResult CreateProfile(const CPointToPointSelectedObject& item, int folderKind, HWND parent) {
@@ -45,7 +61,10 @@ DialogResult CreateProfile(const CPointToPointSelectedObject& item, int folderKi
     const DialogResult answered = RunProfileSetupDialog(item.m_strServerName, folderKind,
                                                         item.m_bV5R2, request.answers, parent);
     if (answered != ui::IDOK) return answered;
-    request.changeable = true;
+    request.capabilityA = true;
+    request.capabilityB = true;
+    request.capabilityC = true;
+    request.changesAllowed = true;
     request.releaseV5R2 = item.m_bV5R2;
     request.releaseV5R3 = item.m_bV5R3;
     request.releaseV5R4 = item.m_bV5R4;

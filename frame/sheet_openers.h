@@ -21,10 +21,16 @@ struct CProfileSetupAnswers {
     int lineKind = 0;
 };
 
+// What the profile sheet opens on. The command that opens it decides the capability flags (the
+// features of the newer profile attributes) and whether the user may change the profile.
 struct CProfileSheetRequest {
     std::string server;
+    std::string profileName;                    // empty for a new profile
     host::IServerObject* listRecord = nullptr;  // null for a new profile
-    bool changeable = false;
+    bool capabilityA = false;
+    bool capabilityB = false;
+    bool capabilityC = false;
+    bool changesAllowed = false;
     bool migrate = false;
     int folderKind = 0;  // 0 originator, 1 receiver
     CProfileSetupAnswers answers;

@@ -110,14 +110,26 @@ inline constexpr int kLineKindText = 5;  // "*ASYNC", "*SYNC", "*ISDN", "*POOL",
 inline constexpr int kLineService = 6;   // 1 switched, 2 nonswitched, 3 virtual
 inline constexpr int kJobName = 9;       // the running job's name; empty while stopped
 inline constexpr int kDescription = 10;
+inline constexpr int kDialVariant = 12;   // switched mode 1: 0 plain dial, 1 to 3 the variants
 inline constexpr int kChangeStatus = 13;  // copy of the status: changes allowed while stopped
 inline constexpr int kMaxConnections = 15;
 inline constexpr int kMultilink = 16;  // 1 on
 inline constexpr int kLineKind = 23;
 inline constexpr int kMaxLinks = 26;
-inline constexpr int kValidationList = 29;
+// Authentication: this system identifies itself (27) with a protocol (28: 1 PAP, 2 CHAP, 6 EAP);
+// the remote system must identify itself (30) with a protocol (31) under a name (32, upper case);
+// RADIUS authentication (33) and accounting (34) of answering profiles.
+inline constexpr int kLocalIdentification = 27;
+inline constexpr int kLocalIdentificationProtocol = 28;
+inline constexpr int kValidationList = 29;  // in library QUSRSYS; "NOTDEFINED" or empty: QTOCPTP
+inline constexpr int kRemoteIdentification = 30;
+inline constexpr int kRemoteIdentificationProtocol = 31;
+inline constexpr int kRemoteIdentificationName = 32;
+inline constexpr int kRadiusAuthentication = 33;
+inline constexpr int kRadiusAccounting = 34;
 inline constexpr int kPoolName = 62;
 inline constexpr int kStatusText = 84;  // shown for status 255
+inline constexpr int kAutoStart = 90;   // 1: started with TCP/IP; servers at 050300 or later
 }  // namespace profile
 
 // Profile and connection status codes the job simulation sets (profile attributes 3 and 13,

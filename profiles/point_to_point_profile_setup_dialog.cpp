@@ -2,34 +2,10 @@
 
 #include "platform/ui/display_name.h"
 #include "platform/ui/toolkit.h"
+#include "profiles/profile_page_choice.h"
 #include "profiles/profile_setup_strings.h"
 
 namespace ptp::profiles {
-namespace {
-
-constexpr int kProtocolSlip = 1;
-constexpr int kProtocolPpp = 2;
-
-constexpr int kSwitchedLine = 1;
-constexpr int kNonswitchedLine = 2;
-constexpr int kVirtualLine = 3;
-
-constexpr int kModeDial = 1;
-constexpr int kModeAnswer = 2;
-constexpr int kModeDialVariant3 = 3;
-constexpr int kModeDialVariant4 = 4;
-constexpr int kModeL2TPInitiator = 5;
-constexpr int kModeDialOnDemand = 6;
-constexpr int kModeL2TPInitiator8 = 8;
-constexpr int kModePPPoEInitiator = 9;
-
-constexpr int kLineKindOneLine = 1;
-constexpr int kLineKindPool = 2;
-constexpr int kLineKindPoolForPppAnswer = 3;
-constexpr int kLineKindL2TP = 6;
-constexpr int kLineKindPPPoE = 8;
-
-}  // namespace
 
 CPointToPointProfileSetupDialog::CPointToPointProfileSetupDialog(
     ui::CWnd* pParentWnd, std::string strSystemName, bool bReceiver, bool bAllowDialOnDemandPool,
@@ -97,7 +73,7 @@ std::vector<CPointToPointProfileSetupDialog::ModeEntry> CPointToPointProfileSetu
             if (m_bReceiver) return {{kModeAnswer, IDS_SETUP_MODE_TERMINATOR}};
             std::vector<ModeEntry> modes{{kModeL2TPInitiator, IDS_SETUP_MODE_INITIATOR}};
             if (m_bAllowExtraL2TPModes) {
-                modes.push_back({kModeL2TPInitiator8, IDS_SETUP_MODE_L2TP_TUNNEL_ONLY});
+                modes.push_back({kModeL2TPTunnelOnly, IDS_SETUP_MODE_L2TP_TUNNEL_ONLY});
                 modes.push_back({kModeDialVariant3, IDS_SETUP_MODE_L2TP_ON_DEMAND});
             }
             return modes;

@@ -54,6 +54,23 @@ const std::vector<DemoProfile>& Profiles() {
          "*DYNAMIC"},
         {"OLDMODEM", "Profile whose line was deleted", 1, 2, 1, 1, "*ASYNC", "GONELINE", "",
          "*DYNAMIC", "*DYNAMIC"},
+        // One profile of every other kind the console opens.
+        {"DODANSWER", "Dial on demand, answering too", 3, 2, 1, 1, "*ASYNC", "PPPLIN04", "",
+         "10.1.1.1", "10.3.1.1"},
+        {"DEDICATED", "Dial on demand over one dedicated line", 4, 2, 1, 1, "*ASYNC", "PPPLIN04",
+         "", "10.1.1.1", "10.4.1.1"},
+        {"SLIPANS", "Old SLIP dial-in", 2, 1, 1, 1, "*ASYNC", "PPPLIN01", "", "10.5.0.1",
+         "10.5.0.3"},
+        {"LEASEDANS", "Leased line from the branch, answering", 2, 2, 2, 1, "*SYNC", "PPPLEASED",
+         "", "192.168.51.1", "192.168.51.2"},
+        {"L2TPDOD", "L2TP tunnel to the partner on demand", 3, 2, 3, 6, "*L2TP", "L2TPLINE", "",
+         "*DYNAMIC", "*DYNAMIC"},
+        {"L2TPVPN", "L2TP tunnel through the VPN", 5, 2, 3, 6, "*L2TP", "L2TPLINE", "",
+         "*DYNAMIC", "*DYNAMIC"},
+        {"L2TPHOP", "L2TP tunnel with multi-hop", 7, 2, 3, 6, "*L2TP", "L2TPLINE", "", "*DYNAMIC",
+         "*DYNAMIC"},
+        {"L2TPONLY", "L2TP tunnel only, no PPP session", 8, 2, 3, 6, "*L2TP", "L2TPLINE", "",
+         "*DYNAMIC", "*DYNAMIC"},
     };
     return profiles;
 }

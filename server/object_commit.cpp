@@ -1,6 +1,7 @@
 #include "server/object_commit.h"
 
 #include "host/object_kinds.h"
+#include "server/commit_rules.h"
 #include "server/messages.h"
 #include "server/text_codec.h"
 
@@ -98,6 +99,7 @@ Result<std::string> CommitObject(ObjectTx& tx, std::string_view kind, std::strin
         key = *numbered;
     }
     Attributes values = staged;
+    if (auto s = CheckClientCommit(tx, kind, key, name.empty(), values); !s) return s.error();
     bool exists = tx.Exists(kind, key);
     if (kind == kinds::kModemCommand) {
         std::string modem = key.substr(0, key.find('/'));

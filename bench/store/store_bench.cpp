@@ -26,6 +26,9 @@ using ptp::host::kinds::kProfile;
 constexpr int kProfiles = 10000;
 constexpr int kListAttributes = 10;
 constexpr int kCommitAttributes = 90;
+// Attributes the server keeps without judging them: the profile's own settings (status, mode,
+// description ...) are checked on every commit and would refuse these made-up values.
+constexpr int kFirstFreeAttribute = 200;
 
 class Fixture {
   public:
@@ -127,7 +130,7 @@ void BM_Commit90Attributes(benchmark::State& state) {
     int round = 0;
     for (auto _ : state) {
         for (int id = 0; id < kCommitAttributes; ++id)
-            profile->SetAttribute(id == 0 ? 200 : id, "round " + std::to_string(round));
+            profile->SetAttribute(kFirstFreeAttribute + id, "round " + std::to_string(round));
         profile->Commit(&error);
         if (error) state.SkipWithError("commit failed");
         ++round;

@@ -3,7 +3,7 @@
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import { consoleSession, startBrowser } from "./support.mjs";
-import { answer, messageBox, openConsole, pluginDialog, row } from "./console_page.mjs";
+import { openConsole, pluginDialog, row } from "./console_page.mjs";
 
 let browser;
 
@@ -87,12 +87,14 @@ test("double-click or Enter on a row runs its menu's default entry", async (t) =
   await viewTitleStarts(page, "Group Access Policies");
   assert.match(page.url(), /#\/s\/DEMO\/f\/NGP$/);
 
-  // ...and a profile runs Properties, whatever that answers today.
+  // ...and a profile opens its properties.
   await page.goto(`${console.origin}/#/s/DEMO/f/NPF`);
   await row(page, "Branchdod").locator("td").first().click();
   await page.keyboard.press("Enter");
-  const box = await messageBox(page);
-  assert.match(box.text, /not available/);
-  await answer(page, "ok");
+  const profileSheet = pluginDialog(page);
+  await profileSheet.waitFor();
+  assert.match(await profileSheet.locator("header").textContent(), /Branchdod/);
+  await profileSheet.getByRole("button", { name: "Cancel", exact: true }).click();
+  await profileSheet.waitFor({ state: "detached" });
   assert.deepEqual(problems, []);
 });

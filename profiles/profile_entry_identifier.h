@@ -1,0 +1,20 @@
+#pragma once
+// The identifier of a profile's entry in its validation list: a 4-byte tag that says what the
+// entry authenticates, then the profile name in upper case. The server keeps identifiers as
+// upper-case hex, which is also how entries are named ("<list>/<hex>").
+#include <string>
+#include <string_view>
+
+namespace ptp::profiles {
+
+// The tag for local identification protocol `protocol` (attribute 28): 0 gives 10 55 00 00,
+// 1 (PAP) C0 23 00 00, any other value (CHAP, EAP) C2 23 00 00; the network-service dial
+// variant uses "WDN" and a zero byte instead.
+[[nodiscard]] std::string ProfileEntryTag(int protocol, bool dialVariant);
+
+// Tag and upper-cased name as the bytes the server gets; its length is the name's plus 4.
+[[nodiscard]] std::string ProfileEntryIdentifier(std::string_view tag, std::string_view name);
+
+[[nodiscard]] std::string HexOf(std::string_view bytes);
+
+}  // namespace ptp::profiles

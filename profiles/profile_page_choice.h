@@ -1,0 +1,76 @@
+#pragma once
+// Which pages a profile sheet shows, decided by the profile's protocol, line service and mode.
+// Every page the sheet may show has a slot; the choice names the slots in tab order and which of
+// them play the connection, authentication and TCP/IP roles that commit walks.
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace ptp::profiles {
+
+// The fifteen pages of a profile sheet, in the order the sheet declares them.
+enum class ProfilePageSlot {
+    PPPDialAuth,
+    PPPAnsAuth,
+    SLIPDialAuth,
+    SLIPAnsAuth,
+    General,
+    DNS,
+    Other,
+    TCPIPAnswer,
+    TCPIPDial,
+    TCPIPDialOnDemand,
+    AnswerConnection,
+    DialConnection,
+    L2TPInitiatorConnection,
+    L2TPTerminatorConnection,
+    PPPoEInitiatorConnection,
+};
+inline constexpr int kProfilePageSlotCount = 15;
+
+// Protocols (attribute 2), line services (attribute 6) and modes (attribute 1) of a profile.
+inline constexpr int kProtocolSlip = 1;
+inline constexpr int kProtocolPpp = 2;
+inline constexpr int kSwitchedLine = 1;
+inline constexpr int kNonswitchedLine = 2;
+inline constexpr int kVirtualLine = 3;
+inline constexpr int kModeDial = 1;
+inline constexpr int kModeAnswer = 2;
+inline constexpr int kModeDialVariant3 = 3;
+inline constexpr int kModeDialVariant4 = 4;
+inline constexpr int kModeL2TPInitiator = 5;
+inline constexpr int kModeDialOnDemand = 6;
+inline constexpr int kModeL2TPInitiator7 = 7;
+inline constexpr int kModeL2TPTunnelOnly = 8;
+inline constexpr int kModePPPoEInitiator = 9;
+
+// Line kinds (attribute 23).
+inline constexpr int kLineKindOneLine = 1;
+inline constexpr int kLineKindPool = 2;
+inline constexpr int kLineKindPoolForPppAnswer = 3;
+inline constexpr int kLineKindIsdn = 4;
+inline constexpr int kLineKindIsdnLabelled = 5;
+inline constexpr int kLineKindL2TP = 6;
+inline constexpr int kLineKindPPPoE = 8;
+
+struct CProfilePageChoice {
+    // False for a mode the sheet does not know on a switched, nonswitched or virtual line.
+    bool bSupported = true;
+    std::vector<ProfilePageSlot> pages;  // tab order
+    std::optional<ProfilePageSlot> connection;
+    std::optional<ProfilePageSlot> authentication;
+    std::optional<ProfilePageSlot> tcpip;
+    bool bDNS = false;
+    bool bOther = false;
+};
+
+[[nodiscard]] CProfilePageChoice ChooseProfilePages(int protocol, int lineService, int mode);
+
+// Modes 1, 3, 5, 7 and 8 of a virtual line run L2TP as initiator; mode 2 terminates L2TP.
+[[nodiscard]] bool IsL2TPInitiatorMode(int lineService, int mode);
+[[nodiscard]] bool IsL2TPMode(int lineService, int mode);
+[[nodiscard]] bool IsPPPoEMode(int lineService, int mode);
+// The profile starts its connections (dial and initiator modes) rather than waiting for them.
+[[nodiscard]] bool IsOriginatorMode(int lineService, int mode);
+
+}  // namespace ptp::profiles

@@ -1,0 +1,17 @@
+#include "profiles/profile_pages.h"
+
+#include "profiles/point_to_point_profile_general_page.h"
+
+namespace ptp::profiles {
+
+std::unique_ptr<CPointToPointProfilePage> CreateProfilePage(
+    ProfilePageSlot slot, CPointToPointProfilePropertySheet& sheet) {
+    switch (slot) {
+        case ProfilePageSlot::General:
+            return std::make_unique<CPointToPointProfileGeneralPage>(&sheet);
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace ptp::profiles

@@ -1,0 +1,131 @@
+#include "server/commit_rules.h"
+
+#include <set>
+#include <string>
+
+#include "host/object_kinds.h"
+#include "server/messages.h"
+#include "server/object_rules.h"
+#include "server/text_codec.h"
+
+namespace ptp::server {
+namespace {
+
+namespace kinds = host::kinds;
+namespace prf = host::attributes::profile;
+namespace vl = host::attributes::validation;
+
+constexpr std::size_t kMaxDescription = 50;
+
+Error BadValue(std::string_view value, int id, std::string_view object, std::string_view why) {
+    return Message("TCP8A20", {value, std::to_string(id), object, why});
+}
+
+bool IsStoppedStatus(std::string_view status) {
+    return status.empty() || status == "1" || status == "2" || status == "3" || status == "13" ||
+           status == "54";
+}
+
+// The modes the server runs on each line service.
+bool IsModeOf(long lineService, long mode) {
+    static const std::set<long> switched = {1, 2, 3, 4, 6};
+    static const std::set<long> nonswitched = {1, 2};
+    static const std::set<long> virtualLine = {1, 2, 3, 5, 7, 8, 9};
+    if (lineService == 1) return switched.count(mode) != 0;
+    if (lineService == 2) return nonswitched.count(mode) != 0;
+    if (lineService == 3) return virtualLine.count(mode) != 0;
+    return false;
+}
+
+bool IsDecimal(std::string_view text) {
+    if (text.empty()) return false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+// The protocol, line service and mode a profile has must fit together; a value the client has
+// not given yet is not judged.
+Status CheckProfileKind(const ObjectRecord& profile) {
+    for (int id : {prf::kProtocol, prf::kLineService, prf::kMode}) {
+        if (profile.Has(id) && !IsDecimal(profile.Get(id)))
+            return BadValue(profile.Get(id), id, profile.name, "not a number");
+    }
+    const long protocol = profile.GetInt(prf::kProtocol, 2);
+    if (protocol != 1 && protocol != 2)
+        return BadValue(profile.Get(prf::kProtocol), prf::kProtocol, profile.name,
+                        "the protocol is 1 (SLIP) or 2 (PPP)");
+    if (!profile.Has(prf::kLineService)) return Status::Ok();
+    const long lineService = profile.GetInt(prf::kLineService);
+    if (lineService < 1 || lineService > 3)
+        return BadValue(profile.Get(prf::kLineService), prf::kLineService, profile.name,
+                        "the line service is 1, 2 or 3");
+    if (!profile.Has(prf::kMode)) return Status::Ok();
+    const long mode = profile.GetInt(prf::kMode);
+    if (!IsModeOf(lineService, mode))
+        return BadValue(profile.Get(prf::kMode), prf::kMode, profile.name,
+                        "the mode does not exist for line service " + std::to_string(lineService));
+    if (protocol == 1 && (lineService != 1 || mode > 2))
+        return BadValue(profile.Get(prf::kProtocol), prf::kProtocol, profile.name,
+                        "SLIP only dials or answers on switched lines");
+    return Status::Ok();
+}
+
+Status CheckProfile(ObjectTx& tx, std::string_view key, bool created, Attributes& staged) {
+    auto stored = tx.Get(kinds::kProfile, key);
+    if (created && stored) return Message("CPF2112", {key, kinds::kProfile});
+    ObjectRecord after{std::string(kinds::kProfile), std::string(key), {}};
+    if (stored) {
+        if (!IsStoppedStatus(stored->Get(prf::kStatus))) return Message("TCP8A25", {key});
+        after = *stored;
+    }
+    for (const auto& [id, value] : staged)
+        after.attributes[id] = value;
+    if (auto s = CheckProfileKind(after); !s) return s;
+    const std::string description = after.Get(prf::kDescription);
+    if (description.size() > kMaxDescription)
+        return BadValue(description, prf::kDescription, key, "longer than 50 characters");
+    if (after.Has(prf::kAutoStart) && after.Get(prf::kAutoStart) != "0" &&
+        after.Get(prf::kAutoStart) != "1")
+        return BadValue(after.Get(prf::kAutoStart), prf::kAutoStart, key, "the value is 0 or 1");
+    const std::string list = after.Get(prf::kValidationList);
+    if (!list.empty() && list != "NOTDEFINED" && !IsObjectName(list))
+        return BadValue(list, prf::kValidationList, key, "not a valid validation list name");
+    if (stored) return Status::Ok();
+    // A new profile starts stopped.
+    staged.emplace(prf::kName, std::string(key));
+    staged.emplace(prf::kStatus, "1");
+    staged.emplace(prf::kChangeStatus, "1");
+    staged.emplace(prf::kJobName, "");
+    return Status::Ok();
+}
+
+// An entry belongs to a validation list the system has.
+Status CheckValidationListEntry(ObjectTx& tx, std::string_view key, const Attributes& staged) {
+    auto list = staged.find(vl::kListName);
+    std::string name =
+        list != staged.end() ? list->second : std::string(key.substr(0, key.find('/')));
+    if (!tx.Exists(kinds::kValidationList, UpperAscii(name))) return Message("CPF226D", {name});
+    return Status::Ok();
+}
+
+Status CheckSystemValue(std::string_view key, const Attributes& staged) {
+    auto value = staged.find(host::attributes::system_value::kValue);
+    if (value == staged.end() || key != "QRETSVRSEC") return Status::Ok();
+    if (value->second == "0" || value->second == "1") return Status::Ok();
+    return BadValue(value->second, host::attributes::system_value::kValue, key,
+                    "the value is 0 or 1");
+}
+
+}  // namespace
+
+Status CheckClientCommit(ObjectTx& tx, std::string_view kind, std::string_view key, bool created,
+                         Attributes& staged) {
+    if (kind == kinds::kProfile) return CheckProfile(tx, key, created, staged);
+    if (kind == kinds::kValidationListEntry) return CheckValidationListEntry(tx, key, staged);
+    if (kind == kinds::kSystemValue) return CheckSystemValue(key, staged);
+    return Status::Ok();
+}
+
+}  // namespace ptp::server
