@@ -28,6 +28,18 @@ int HttpStatusOf(ErrorKind kind) {
     return 500;
 }
 
+ErrorKind ErrorKindOf(session::FailureKind kind) {
+    switch (kind) {
+        case session::FailureKind::NotFound:
+            return ErrorKind::NotFound;
+        case session::FailureKind::Refused:
+            return ErrorKind::Conflict;
+        case session::FailureKind::Failed:
+            return ErrorKind::Internal;
+    }
+    return ErrorKind::Internal;
+}
+
 const char* ErrorKindName(ErrorKind kind) {
     switch (kind) {
         case ErrorKind::BadRequest:

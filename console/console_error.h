@@ -6,6 +6,8 @@
 #include <utility>
 #include <variant>
 
+#include "console/session/session_failure.h"
+
 namespace ptp::console {
 
 enum class ErrorKind {
@@ -27,6 +29,9 @@ struct ConsoleError {
 };
 
 [[nodiscard]] int HttpStatusOf(ErrorKind kind);
+// What a failure of the plug-in session is to the console: a missing folder or item, something the
+// plug-in declined, or a fault.
+[[nodiscard]] ErrorKind ErrorKindOf(session::FailureKind kind);
 [[nodiscard]] const char* ErrorKindName(ErrorKind kind);
 
 // The value of an operation or why it failed.

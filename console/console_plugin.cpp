@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "cli/plugin_session/plugin_session.h"
 #include "console/console_texts.h"
+#include "console/session/plugin_session.h"
 #include "console/web_driver.h"
 #include "host/in_process_host.h"
 #include "platform/framework/column_definitions.h"
@@ -39,10 +39,10 @@ std::string JobKey(std::string_view qualified) {
 }
 
 // Lines of the session's menu, depth first, back into nested entries.
-Json MenuEntries(const std::vector<cli::MenuLine>& lines, std::size_t& at, int depth) {
+Json MenuEntries(const std::vector<session::MenuLine>& lines, std::size_t& at, int depth) {
     Json entries = Json::array();
     while (at < lines.size() && lines[at].depth >= depth) {
-        const cli::MenuLine& line = lines[at++];
+        const session::MenuLine& line = lines[at++];
         if (line.separator) {
             entries.push_back({{"separator", true}});
             continue;
@@ -55,25 +55,25 @@ Json MenuEntries(const std::vector<cli::MenuLine>& lines, std::size_t& at, int d
     return entries;
 }
 
-ConsoleError PluginFailed(ErrorKind kind, const std::string& why) {
-    return Fail(kind, ui::FormatResource(IDS_CONSOLE_PLUGIN_FAILED, {why}));
+ConsoleError PluginFailed(const session::Failure& failure) {
+    return Fail(ErrorKindOf(failure.kind), ui::FormatResource(IDS_CONSOLE_PLUGIN_FAILED, {failure.text}));
 }
 
 UINT MenuFlags(MenuKind kind) {
     switch (kind) {
         case MenuKind::New:
-            return cli::kMenuNewObjects;
+            return session::kMenuNewObjects;
         case MenuKind::Default:
-            return cli::kMenuDefaultOnly;
+            return session::kMenuDefaultOnly;
         case MenuKind::Object:
             break;
     }
-    return cli::kMenuObjects;
+    return session::kMenuObjects;
 }
 
 }  // namespace
 
-std::optional<ConsoleNavigation> NavigationOf(const cli::NavigationRequest& request) {
+std::optional<ConsoleNavigation> NavigationOf(const session::NavigationRequest& request) {
     ConsoleNavigation target;
     target.system = request.server;
     target.title = request.title;
@@ -103,20 +103,20 @@ std::optional<ConsoleNavigation> NavigationOf(const cli::NavigationRequest& requ
 ConsolePlugin::ConsolePlugin(host::InProcessHost& host,
                              std::shared_ptr<res::ResourceModule> resources,
                              std::filesystem::path pluginPath, WebDriver& driver)
-    : m_pSession(
-          std::make_unique<cli::PluginSession>(host, std::move(resources), pluginPath.string())),
+    : m_pSession(std::make_unique<session::PluginSession>(host, std::move(resources),
+                                                          pluginPath.string())),
       m_host(host),
       m_driver(driver) {
     m_host.SetPresenter(&m_pSession->Bridge());
     auto& bridge = m_pSession->Bridge();
-    bridge.onMessage = [this](const cli::ConsoleMessage& message) {
+    bridge.onMessage = [this](const session::ConsoleMessage& message) {
         m_driver.MessageSent(nullptr, message.message, message.wParam,
                              reinterpret_cast<LPARAM>(message.text.c_str()));
         // The console acted on the message; the session's record of it can go (last, as
         // `message` is part of it).
         m_pSession->Bridge().messages.clear();
     };
-    bridge.onNavigation = [this](const cli::NavigationRequest& request) {
+    bridge.onNavigation = [this](const session::NavigationRequest& request) {
         return Navigate(request);
     };
 }
@@ -128,12 +128,12 @@ ConsolePlugin::~ConsolePlugin() {
 Result<bool> ConsolePlugin::Start() {
     // The policies folder keeps two narrow columns of its own; the console gives them room.
     fw::SetColumnDefinitions("NGP", {{"", 220, 0}, {"", 420, 1}});
-    std::string why;
-    if (!m_pSession->Start(why)) return PluginFailed(ErrorKind::Unavailable, why);
+    session::Failure failure;
+    if (!m_pSession->Start(failure)) return PluginFailed(failure);
     return true;
 }
 
-HRESULT ConsolePlugin::Navigate(const cli::NavigationRequest& request) {
+HRESULT ConsolePlugin::Navigate(const session::NavigationRequest& request) {
     auto target = NavigationOf(request);
     // The request lives in the session's record, which the console does not need to keep.
     m_pSession->Bridge().navigation.clear();
@@ -181,9 +181,9 @@ Result<Json> ConsolePlugin::Folder(const SelectionRequest& request) {
     // shows what the console read last.
     if (m_nCalls == 0) m_pSession->CloseFolders();
     CallScope scope(m_nCalls);
-    std::string why;
-    const auto listing = m_pSession->ListFolder(request.system, request.folder, why);
-    if (!listing) return PluginFailed(ErrorKind::NotFound, why);
+    session::Failure failure;
+    const auto listing = m_pSession->ListFolder(request.system, request.folder, failure);
+    if (!listing) return PluginFailed(failure);
     Json columns = Json::array();
     for (const auto& column : listing->columns) {
         if (!column.shown) continue;
@@ -207,10 +207,10 @@ Result<Json> ConsolePlugin::Menu(const MenuRequest& request) {
     if (!names) return names.error();
     CallScope scope(m_nCalls);
     HRESULT built = S_OK;
-    std::string why;
+    session::Failure failure;
     const auto lines = m_pSession->Menu(request.selection.system, request.selection.folder, *names,
-                                        MenuFlags(request.kind), built, why);
-    if (!lines) return PluginFailed(ErrorKind::NotFound, why);
+                                        MenuFlags(request.kind), built, failure);
+    if (!lines) return PluginFailed(failure);
     std::size_t at = 0;
     return Json{{"entries", MenuEntries(*lines, at, 0)}};
 }
@@ -221,12 +221,13 @@ Result<Json> ConsolePlugin::Invoke(const InvokeRequest& request) {
     auto names = ItemNames(request.selection);
     if (!names) return names.error();
     CallScope scope(m_nCalls);
-    std::string why;
+    session::Failure failure;
     const auto result = m_pSession->Invoke(request.selection.system, request.selection.folder,
-                                           *names, request.verb, why);
-    if (!result) return PluginFailed(ErrorKind::NotFound, why);
-    if (FAILED(*result))
-        return Fail(ErrorKind::Conflict, ui::LoadText(IDS_CONSOLE_COMMAND_NOT_AVAILABLE));
+                                           *names, request.verb, failure);
+    if (!result) return PluginFailed(failure);
+    if (FAILED(*result)) {
+        return Fail(ErrorKindOf(session::FailureKind::Refused), ui::LoadText(IDS_CONSOLE_COMMAND_NOT_AVAILABLE));
+    }
     return Json::object();
 }
 
@@ -234,9 +235,9 @@ Result<Json> ConsolePlugin::Tasks(const SelectionRequest& request) {
     auto entered = Enter();
     if (!entered) return entered.error();
     CallScope scope(m_nCalls);
-    std::string why;
-    const auto tasks = m_pSession->Tasks(request.system, request.folder, why);
-    if (!tasks) return PluginFailed(ErrorKind::NotFound, why);
+    session::Failure failure;
+    const auto tasks = m_pSession->Tasks(request.system, request.folder, failure);
+    if (!tasks) return PluginFailed(failure);
     Json list = Json::array();
     for (const auto& task : *tasks) {
         list.push_back({{"id", task.id},
@@ -251,10 +252,10 @@ Result<Json> ConsolePlugin::RunTask(const TaskRequest& request) {
     auto entered = Enter();
     if (!entered) return entered.error();
     CallScope scope(m_nCalls);
-    std::string why;
+    session::Failure failure;
     const auto result = m_pSession->RunTask(request.selection.system, request.selection.folder,
-                                            request.taskId, why);
-    if (!result) return PluginFailed(ErrorKind::NotFound, why);
+                                            request.taskId, failure);
+    if (!result) return PluginFailed(failure);
     return Json::object();
 }
 

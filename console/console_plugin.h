@@ -1,6 +1,6 @@
 #pragma once
 // The plug-in as the web console shows it: its folders with their rows, its context menus, its
-// commands and tasks, through the same session ptpctl uses (cli/plugin_session). Every method
+// commands and tasks, through the same session ptpctl uses (console/session). Every method
 // runs on the UI thread. The window messages the plug-in sends reach the web driver (refresh and
 // status text), and the console views it asks for become a navigation the browser follows.
 #include <cstdint>
@@ -21,10 +21,10 @@ class InProcessHost;
 namespace ptp::res {
 class ResourceModule;
 }
-namespace ptp::cli {
+namespace ptp::session {
 class PluginSession;
 struct NavigationRequest;
-}  // namespace ptp::cli
+}  // namespace ptp::session
 
 namespace ptp::console {
 
@@ -43,7 +43,8 @@ struct ConsoleNavigation {
 
 // Where the plug-in's request to open a console view leads in this console; no value for views
 // this console does not have.
-[[nodiscard]] std::optional<ConsoleNavigation> NavigationOf(const cli::NavigationRequest& request);
+[[nodiscard]] std::optional<ConsoleNavigation> NavigationOf(
+    const session::NavigationRequest& request);
 
 class ConsolePlugin {
   public:
@@ -74,9 +75,9 @@ class ConsolePlugin {
     // the first one's objects from under it.
     [[nodiscard]] Result<bool> Enter();
     [[nodiscard]] Result<std::vector<std::string>> ItemNames(const SelectionRequest& request) const;
-    [[nodiscard]] HRESULT Navigate(const cli::NavigationRequest& request);
+    [[nodiscard]] HRESULT Navigate(const session::NavigationRequest& request);
 
-    std::unique_ptr<cli::PluginSession> m_pSession;
+    std::unique_ptr<session::PluginSession> m_pSession;
     host::InProcessHost& m_host;
     WebDriver& m_driver;
     int m_nCalls = 0;

@@ -3,8 +3,6 @@
 #include "host/in_process_host.h"
 #include "host/in_process_parts.h"
 #include "host/server_error.h"
-#include "server/stream_files.h"
-#include "server/system.h"
 
 namespace ptp::host {
 namespace {
@@ -13,23 +11,24 @@ namespace {
 // split into lines) or for writing (lines collected, the file replaced whole on Close).
 class InProcessFile final : public IServerFile {
   public:
-    InProcessFile(InProcessHost& host, server::System* system, std::string path, bool forWrite)
-        : m_host(host), m_system(system), m_path(std::move(path)), m_forWrite(forWrite) {}
+    InProcessFile(IServerSession& session, std::string path, bool forWrite)
+        : m_session(session), m_path(std::move(path)), m_forWrite(forWrite) {}
 
     ~InProcessFile() override {
         // Dropped without Close: the old file stays, as after a crash.
-        if (m_claimed) m_system->Files().Release(m_path, m_host.ClientId());
+        if (m_claimed) m_session.ReleaseFile(m_path);
     }
 
     int Open(int /*mode1*/, int /*mode2*/, int /*mode3*/) override {
-        if (!m_system) return kFileError;
         if (m_open) return kFileOk;
         if (m_forWrite) return OpenForWrite();
-        if (m_system->Files().InUse(m_path, m_host.ClientId())) return kFileInUse;
-        auto text = m_system->Files().Read(m_path);
-        if (!text) return text.error().messageId == "CPFA0A9" ? kFileNotFound : kFileError;
-        m_ccsid = text->ccsid;
-        m_text = std::move(text->text);
+        ServerFileText file;
+        const ServerReply reply = m_session.ReadFile(m_path, file);
+        if (reply.messageId == kMessageFileInUse) return kFileInUse;
+        if (reply.messageId == kMessageFileNotFound) return kFileNotFound;
+        if (!reply.ok()) return kFileError;
+        m_ccsid = file.ccsid;
+        m_text = std::move(file.text);
         m_position = 0;
         m_open = true;
         return kFileOk;
@@ -44,7 +43,7 @@ class InProcessFile final : public IServerFile {
         return kFileOk;
     }
 
-    int GetCcsid() const override { return m_ccsid.value_or(server::kCcsidText); }
+    int GetCcsid() const override { return m_ccsid.value_or(kCcsidText); }
 
     int ReadLine(char* buffer, std::size_t capacity) override {
         if (!m_open || m_forWrite || !buffer || capacity == 0) return kFileError;
@@ -78,29 +77,26 @@ class InProcessFile final : public IServerFile {
         if (!m_open) return kFileOk;
         m_open = false;
         if (!m_forWrite) return kFileOk;
-        server::Status written =
-            m_system->Files().Write(m_path, m_text, m_ccsid.value_or(server::kCcsidText));
-        m_system->Files().Release(m_path, m_host.ClientId());
+        const ServerReply written =
+            m_session.WriteFile(m_path, m_text, m_ccsid.value_or(kCcsidText));
+        m_session.ReleaseFile(m_path);
         m_claimed = false;
         return written.ok() ? kFileOk : kFileError;
     }
 
   private:
     int OpenForWrite() {
-        auto claimed = m_system->Files().Claim(m_path, m_host.ClientId());
-        if (!claimed) return claimed.error().messageId == "CPF3202" ? kFileInUse : kFileError;
+        const ServerReply claimed = m_session.ClaimFile(m_path);
+        if (!claimed.ok()) return claimed.messageId == kMessageFileInUse ? kFileInUse : kFileError;
         m_claimed = true;
-        if (!m_ccsidSet && m_system->Files().Exists(m_path)) {
-            auto existing = m_system->Files().Ccsid(m_path);
-            if (existing) m_ccsid = *existing;
-        }
+        int existing = 0;
+        if (!m_ccsidSet && m_session.FileCcsid(m_path, existing).ok()) m_ccsid = existing;
         m_text.clear();
         m_open = true;
         return kFileOk;
     }
 
-    InProcessHost& m_host;
-    server::System* m_system;
+    IServerSession& m_session;
     std::string m_path;
     bool m_forWrite;
     bool m_open = false;
@@ -115,32 +111,32 @@ class InProcessFile final : public IServerFile {
 
 std::unique_ptr<IServerFile> InProcessFiles::CreateFile(std::string_view serverName,
                                                         std::string_view path, int& result) {
-    server::System* system = m_host.SystemFor(serverName);
-    result = system ? kFileOk : kFileError;
-    if (!system) return nullptr;
-    return std::make_unique<InProcessFile>(m_host, system, std::string(path), false);
+    IServerSession* session = m_host.SessionFor(serverName);
+    result = session ? kFileOk : kFileError;
+    if (!session) return nullptr;
+    return std::make_unique<InProcessFile>(*session, std::string(path), false);
 }
 
 std::unique_ptr<IServerFile> InProcessFiles::CreateFileForWrite(std::string_view serverName,
                                                                 std::string_view path, int /*arg0*/,
                                                                 int& result, int /*arg1*/) {
-    server::System* system = m_host.SystemFor(serverName);
-    result = system ? kFileOk : kFileError;
-    if (!system) return nullptr;
-    return std::make_unique<InProcessFile>(m_host, system, std::string(path), true);
+    IServerSession* session = m_host.SessionFor(serverName);
+    result = session ? kFileOk : kFileError;
+    if (!session) return nullptr;
+    return std::make_unique<InProcessFile>(*session, std::string(path), true);
 }
 
 std::vector<std::string> InProcessFiles::ListDirectory(std::string_view serverName,
                                                        std::string_view pattern, SOFError** error) {
-    server::System* system = m_host.SystemOrError(serverName, error);
-    if (!system) return {};
-    auto names = system->Files().List(pattern);
-    if (!names) {
-        ReportError(error, SOFError::kKindMessage, names.error().messageId, names.error().text,
-                    m_host.Presenter());
+    IServerSession* session = m_host.SessionOrError(serverName, error);
+    if (!session) return {};
+    std::vector<std::string> names;
+    const ServerReply reply = session->ListFiles(pattern, names);
+    if (!reply.ok()) {
+        ReportError(error, SOFError::kKindMessage, reply.messageId, reply.text, m_host.Presenter());
         return {};
     }
-    return std::move(*names);
+    return names;
 }
 
 }  // namespace ptp::host

@@ -7,25 +7,16 @@
 
 #include "host/in_process_parts.h"
 #include "host/server_error.h"
-#include "server/cl/cl_interpreter.h"
-#include "server/messages.h"
 #include "server/system.h"
 #include "server/text_codec.h"
 
-
 namespace ptp::host {
-
-std::string NoInterpreterReply(std::string_view command) {
-    std::string name(command.substr(0, command.find(' ')));
-    return server::Message("CPD0030", {name, "*LIBL"}).Reply();
-}
 
 InProcessHost::InProcessHost(InProcessOptions options)
     : m_options(std::move(options)), m_state(m_options.stateRoot) {
     static std::atomic<unsigned> counter{0};
     m_clientId = m_options.client + "#" + std::to_string(getpid()) + "." +
                  std::to_string(counter.fetch_add(1));
-    m_runner = server::cl::ExecuteClCommand;
     m_commands = std::make_unique<InProcessCommands>(*this);
     m_files = std::make_unique<InProcessFiles>(*this);
     m_objects = std::make_unique<InProcessObjects>(*this);
@@ -63,29 +54,36 @@ server::System* InProcessHost::SystemFor(std::string_view serverName, server::Er
     std::string key = server::UpperAscii(serverName);
     std::lock_guard lock(m_systemsMutex);
     auto it = m_systems.find(key);
-    if (it != m_systems.end()) return it->second.get();
+    if (it != m_systems.end()) return it->second.system.get();
     auto system = m_state.OpenSystem(key);
     if (!system) {
         if (error) *error = system.error();
         return nullptr;
     }
-    server::System* raw = system->get();
-    m_systems.emplace(key, std::move(*system));
-    return raw;
+    Opened opened;
+    opened.session = server::MakeEmbeddedSession(
+        **system, {m_options.client, m_options.user, m_clientId, &m_runner});
+    opened.system = std::move(*system);
+    return m_systems.emplace(key, std::move(opened)).first->second.system.get();
 }
 
-server::System* InProcessHost::SystemOrError(std::string_view serverName, SOFError** slot) {
+IServerSession* InProcessHost::SessionFor(std::string_view serverName, ServerReply* failure) {
+    server::Error error;
+    if (!SystemFor(serverName, &error)) {
+        if (failure) *failure = ServerReply{error.messageId, error.text};
+        return nullptr;
+    }
+    std::lock_guard lock(m_systemsMutex);
+    return m_systems.at(server::UpperAscii(serverName)).session.get();
+}
+
+IServerSession* InProcessHost::SessionOrError(std::string_view serverName, SOFError** slot) {
     ClearError(slot);
-    server::Error failure;
-    server::System* system = SystemFor(serverName, &failure);
-    if (!system)
+    ServerReply failure;
+    IServerSession* session = SessionFor(serverName, &failure);
+    if (!session)
         ReportError(slot, kKindCommunication, failure.messageId, failure.text, m_presenter);
-    return system;
-}
-
-std::string InProcessHost::UserFor(server::System& system) const {
-    if (!m_options.user.empty()) return server::UpperAscii(m_options.user);
-    return system.DefaultUser();
+    return session;
 }
 
 bool CopyToBuffer(std::string_view text, char* buffer, std::size_t capacity) {
@@ -103,20 +101,14 @@ namespace {
 
 class InProcessConnection final : public ICommandConnection {
   public:
-    InProcessConnection(InProcessHost& host, server::System& system)
-        : m_host(host), m_system(system) {}
+    explicit InProcessConnection(IServerSession& session) : m_session(session) {}
 
     std::string RunCommand(std::string_view command) override {
-        std::string reply = m_host.Runner()(m_system, m_host.Options().client, command);
-        // The log is the audit trail: a failure to write it must not turn a command that ran
-        // into one the caller believes failed.
-        (void)m_system.LogCommand(m_host.Options().client, command, reply);
-        return reply;
+        return m_session.RunCommand(command);
     }
 
   private:
-    InProcessHost& m_host;
-    server::System& m_system;
+    IServerSession& m_session;
 };
 
 }  // namespace
@@ -125,10 +117,10 @@ std::unique_ptr<ICommandConnection> InProcessCommands::OpenConnection(std::strin
                                                                       int mode, int& status) {
     status = 0;
     if (mode != 1) return nullptr;
-    server::System* system = m_host.SystemFor(serverName);
-    if (!system) return nullptr;
+    IServerSession* session = m_host.SessionFor(serverName);
+    if (!session) return nullptr;
     status = 1;
-    return std::make_unique<InProcessConnection>(m_host, *system);
+    return std::make_unique<InProcessConnection>(*session);
 }
 
 void InProcessErrorDisplay::ShowError(SOFError* error, HWND parent) {
@@ -147,15 +139,15 @@ void InProcessErrorDisplay::ShowMessageText(std::string_view text, HWND parent) 
 }
 
 bool InProcessFacts::GetRelease(std::string_view serverName, char* buffer, std::size_t capacity) {
-    server::System* system = m_host.SystemFor(serverName);
-    if (!system || capacity < 7) return false;
-    return CopyToBuffer(system->Release(), buffer, capacity);
+    IServerSession* session = m_host.SessionFor(serverName);
+    if (!session || capacity < 7) return false;
+    return CopyToBuffer(session->Release(), buffer, capacity);
 }
 
 bool InProcessFacts::HasConfigurationAuthority(std::string_view serverName, SOFError** error) {
-    server::System* system = m_host.SystemOrError(serverName, error);
-    if (!system) return false;
-    return system->HasConfigurationAuthority(m_host.UserFor(*system));
+    IServerSession* session = m_host.SessionOrError(serverName, error);
+    if (!session) return false;
+    return session->HasConfigurationAuthority();
 }
 
 }  // namespace ptp::host

@@ -1,7 +1,8 @@
 #pragma once
 // The host client that reaches the server stand-in inside this process: the console, ptpctl and
 // the tests install it with SetHost. Server names are system names of one state folder; each
-// system is opened on first use and kept.
+// system is opened on first use and kept, with the embedded server's session on it. Every
+// operation family goes through that session (host/session/server_session.h) and nothing else.
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -12,14 +13,14 @@
 
 #include "host/host_services.h"
 #include "host/message_presenter.h"
+#include "host/session/server_session.h"
+#include "server/embedded/embedded_session.h"
 #include "server/result.h"
 #include "server/server_state.h"
 
 namespace ptp::host {
 
-// Runs one CL command on a system for a client and gives the reply (empty for success).
-using CommandRunner = std::function<std::string(server::System& system, std::string_view client,
-                                                std::string_view command)>;
+using server::CommandRunner;
 
 struct InProcessOptions {
     std::filesystem::path stateRoot;
@@ -49,16 +50,19 @@ class InProcessHost final : public IHost {
     void SetCommandRunner(CommandRunner runner);
     const CommandRunner& Runner() const { return m_runner; }
 
-    // The system a server name stands for; null, with the reason in `error`, when there is none.
-    server::System* SystemFor(std::string_view server, server::Error* error = nullptr);
+    // The session on the system a server name stands for; null, with the server's reason in
+    // `failure`, when there is none.
+    IServerSession* SessionFor(std::string_view server, ServerReply* failure = nullptr);
     // The same, with the reason as an error object in `slot` when there is none.
-    server::System* SystemOrError(std::string_view server, SOFError** slot);
+    IServerSession* SessionOrError(std::string_view server, SOFError** slot);
+
+    // The embedded system itself, for the console's and ptpctl's administration of the stand-in
+    // (systems, demo data, the clock); the host's own calls never use it.
+    server::System* SystemFor(std::string_view server, server::Error* error = nullptr);
     server::ServerState& State() { return m_state; }
     const InProcessOptions& Options() const { return m_options; }
     // Unique per host object and process: the owner of file claims.
     const std::string& ClientId() const { return m_clientId; }
-    // The user signed on to `system`.
-    std::string UserFor(server::System& system) const;
 
   private:
     InProcessOptions m_options;
@@ -67,7 +71,11 @@ class InProcessHost final : public IHost {
     IMessagePresenter* m_presenter = nullptr;
     CommandRunner m_runner;
     std::mutex m_systemsMutex;
-    std::map<std::string, std::unique_ptr<server::System>> m_systems;
+    struct Opened {
+        std::unique_ptr<server::System> system;
+        std::unique_ptr<IServerSession> session;
+    };
+    std::map<std::string, Opened> m_systems;
 
     std::unique_ptr<ICommandService> m_commands;
     std::unique_ptr<IServerFiles> m_files;
@@ -75,8 +83,5 @@ class InProcessHost final : public IHost {
     std::unique_ptr<IErrorDisplay> m_errors;
     std::unique_ptr<IServerFacts> m_facts;
 };
-
-// The reply of a host that has no interpreter.
-std::string NoInterpreterReply(std::string_view command);
 
 }  // namespace ptp::host

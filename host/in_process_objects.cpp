@@ -4,17 +4,11 @@
 #include "host/in_process_host.h"
 #include "host/in_process_parts.h"
 #include "host/server_error.h"
-#include "platform/vocabulary/kinds.h"
-#include "platform/vocabulary/rules.h"
-#include "server/list_views.h"
-#include "server/object_commit.h"
-#include "server/rules_check.h"
-#include "server/system.h"
 
 namespace ptp::host {
 namespace {
 
-void Report(InProcessHost& host, SOFError** error, const server::Error& failure) {
+void Report(InProcessHost& host, SOFError** error, const ServerReply& failure) {
     ReportError(error, SOFError::kKindMessage, failure.messageId, failure.text, host.Presenter());
 }
 
@@ -24,10 +18,10 @@ class InProcessObject final : public IServerObject {
   public:
     // `loaded` holds the server's values as last read, at `index`; null for an object the server
     // does not have (yet).
-    InProcessObject(InProcessHost& host, server::System& system, std::string kind, std::string name,
-                    std::shared_ptr<const server::ListSnapshot> loaded, std::size_t index)
+    InProcessObject(InProcessHost& host, IServerSession& session, std::string kind,
+                    std::string name, std::shared_ptr<const ListSnapshot> loaded, std::size_t index)
         : m_host(host),
-          m_system(system),
+          m_session(session),
           m_kind(std::move(kind)),
           m_name(std::move(name)),
           m_loaded(std::move(loaded)),
@@ -62,31 +56,27 @@ class InProcessObject final : public IServerObject {
         ClearError(error);
         if (m_staged.empty() && m_loaded) return;
         std::string stored;
-        server::Status status = m_system.Transact([&](server::ObjectTx& tx) -> server::Status {
-            auto key = server::CommitObject(tx, m_kind, m_name, m_staged);
-            if (!key) return key.error();
-            stored = *key;
-            return server::Status::Ok();
-        });
-        if (!status) {
-            Report(m_host, error, status.error());
+        const ServerReply reply = m_session.CommitObject(m_kind, m_name, m_staged, stored);
+        if (!reply.ok()) {
+            Report(m_host, error, reply);
             return;
         }
         m_name = stored;
         m_staged.clear();
-        auto fresh = m_system.GetObject(m_kind, m_name);
-        if (fresh) Reload(*fresh);
+        auto fresh = std::make_shared<ListSnapshot>();
+        if (m_session.ReadObject(m_kind, m_name, *fresh).ok()) {
+            m_loaded = std::move(fresh);
+            m_index = 0;
+        }
     }
 
     void Discard() override { m_staged.clear(); }
 
     void Delete(SOFError** error) override {
         ClearError(error);
-        server::Status status = m_system.Transact([&](server::ObjectTx& tx) {
-            return server::DeleteObjectWithDependents(tx, m_kind, m_name);
-        });
-        if (!status) {
-            Report(m_host, error, status.error());
+        const ServerReply reply = m_session.DeleteObject(m_kind, m_name);
+        if (!reply.ok()) {
+            Report(m_host, error, reply);
             return;
         }
         m_loaded.reset();
@@ -104,9 +94,12 @@ class InProcessObject final : public IServerObject {
     }
 
     void RunRulesCheck(int id) {
-        auto check = static_cast<server::RulesCheck>(id);
-        server::RulesCheckResult outcome = server::CheckRulesFile(m_system.Files(), m_name, check);
-        Reload(server::ObjectRecord{m_kind, m_name, outcome.AsAttributes(id)});
+        Attributes outcome;
+        if (!m_session.CheckRulesFile(m_name, id, outcome).ok()) return;
+        auto snapshot = std::make_shared<ListSnapshot>();
+        snapshot->Add(m_name, outcome);
+        m_loaded = std::move(snapshot);
+        m_index = 0;
     }
 
     std::string_view Value(int id) {
@@ -116,20 +109,13 @@ class InProcessObject final : public IServerObject {
         return m_loaded->Find(m_index, id).value_or(std::string_view());
     }
 
-    void Reload(const server::ObjectRecord& record) {
-        auto snapshot = std::make_shared<server::ListSnapshot>();
-        snapshot->Add(record.name, record.attributes);
-        m_loaded = std::move(snapshot);
-        m_index = 0;
-    }
-
     InProcessHost& m_host;
-    server::System& m_system;
+    IServerSession& m_session;
     std::string m_kind;
     std::string m_name;
-    std::shared_ptr<const server::ListSnapshot> m_loaded;
+    std::shared_ptr<const ListSnapshot> m_loaded;
     std::size_t m_index = 0;
-    server::Attributes m_staged;
+    Attributes m_staged;
 };
 
 // A server list. Open reads the whole list at once (state 1, open); the first wait step
@@ -141,8 +127,9 @@ class InProcessList final : public IServerList {
     static constexpr int kStateOpen = 1;
     static constexpr int kStateLoaded = 2;
 
-    InProcessList(InProcessHost& host, server::System& system, std::string kind, std::string filter)
-        : m_host(host), m_system(system), m_kind(std::move(kind)), m_filter(std::move(filter)) {}
+    InProcessList(InProcessHost& host, IServerSession& session, std::string kind,
+                  std::string filter)
+        : m_host(host), m_session(session), m_kind(std::move(kind)), m_filter(std::move(filter)) {}
 
     void Open(SOFError** error) override {
         ClearError(error);
@@ -203,27 +190,24 @@ class InProcessList final : public IServerList {
     }
 
     bool Load(SOFError** error) {
-        server::Result<server::ListSnapshot> records = server::ListSnapshot{};
-        server::Status status = m_system.Read([&](server::ObjectTx& tx) -> server::Status {
-            records = server::ReadListSnapshot(tx, m_kind, m_filter);
-            return records.status();
-        });
-        if (!status) {
-            Report(m_host, error, status.error());
+        auto records = std::make_shared<ListSnapshot>();
+        const ServerReply reply = m_session.ReadList(m_kind, m_filter, *records);
+        if (!reply.ok()) {
+            Report(m_host, error, reply);
             return false;
         }
         // One block for all elements: their addresses stay put until the next load.
-        auto snapshot = std::make_shared<const server::ListSnapshot>(std::move(*records));
+        std::shared_ptr<const ListSnapshot> snapshot = std::move(records);
         m_elements.clear();
         m_elements.reserve(snapshot->Size());
         for (std::size_t i = 0; i < snapshot->Size(); ++i)
-            m_elements.emplace_back(m_host, m_system, m_kind, std::string(snapshot->Name(i)),
+            m_elements.emplace_back(m_host, m_session, m_kind, std::string(snapshot->Name(i)),
                                     snapshot, i);
         return true;
     }
 
     InProcessHost& m_host;
-    server::System& m_system;
+    IServerSession& m_session;
     std::string m_kind;
     std::string m_filter;
     int m_state = kStateNew;
@@ -237,18 +221,15 @@ std::unique_ptr<IServerObject> InProcessObjects::CreateObject(std::string_view k
                                                               std::string_view serverName,
                                                               std::string_view name,
                                                               SOFError** error) {
-    server::System* system = m_host.SystemOrError(serverName, error);
-    if (!system) return nullptr;
-    std::shared_ptr<server::ListSnapshot> loaded;
+    IServerSession* session = m_host.SessionOrError(serverName, error);
+    if (!session) return nullptr;
+    std::shared_ptr<ListSnapshot> loaded;
     if (name.empty() && kind == kinds::kCurrentRulesList) name = kinds::kSingletonName;
     if (!name.empty()) {
-        auto record = system->GetObject(kind, name);
-        if (record) {
-            loaded = std::make_shared<server::ListSnapshot>();
-            loaded->Add(record->name, record->attributes);
-        }
+        auto record = std::make_shared<ListSnapshot>();
+        if (session->ReadObject(kind, name, *record).ok()) loaded = std::move(record);
     }
-    return std::make_unique<InProcessObject>(m_host, *system, std::string(kind), std::string(name),
+    return std::make_unique<InProcessObject>(m_host, *session, std::string(kind), std::string(name),
                                              std::move(loaded), 0);
 }
 
@@ -257,9 +238,10 @@ std::unique_ptr<IServerList> InProcessObjects::CreateList(std::string_view kind,
                                                           std::string_view serverName,
                                                           std::string_view filter,
                                                           SOFError** error) {
-    server::System* system = m_host.SystemOrError(serverName, error);
-    if (!system) return nullptr;
-    return std::make_unique<InProcessList>(m_host, *system, std::string(kind), std::string(filter));
+    IServerSession* session = m_host.SessionOrError(serverName, error);
+    if (!session) return nullptr;
+    return std::make_unique<InProcessList>(m_host, *session, std::string(kind),
+                                           std::string(filter));
 }
 
 }  // namespace ptp::host

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "host/host_services.h"
-#include "server/object_record.h"
 
 namespace ptp::host {
 

@@ -44,4 +44,50 @@ Result<std::vector<CommandLogEntry>> ReadCommandLog(Database& db, std::size_t ta
     return entries;
 }
 
+Status AppendObjectLog(Database& db, std::string_view client, std::string_view action,
+                       std::string_view kind, std::string_view name, const Attributes& attributes) {
+    auto entry = db.Prepare(
+        "INSERT INTO object_log(at, client, action, kind, name) VALUES(?1, ?2, ?3, ?4, ?5)");
+    if (!entry) return entry.error();
+    entry->Bind(1, UtcNow()).Bind(2, client).Bind(3, action).Bind(4, kind).Bind(5, name);
+    if (auto st = entry->Run(); !st) return st;
+    const std::int64_t sequence = db.LastInsertId();
+    auto value = db.Prepare("INSERT INTO object_log_values(seq, attr, value) VALUES(?1, ?2, ?3)");
+    if (!value) return value.error();
+    for (const auto& [id, text] : attributes) {
+        value->Reset();
+        value->Bind(1, sequence).Bind(2, std::int64_t{id}).Bind(3, text);
+        if (auto st = value->Run(); !st) return st;
+    }
+    return Status::Ok();
+}
+
+Result<std::vector<ObjectLogEntry>> ReadObjectLog(Database& db, std::int64_t afterSequence) {
+    auto stmt = db.Prepare(
+        "SELECT seq, at, client, action, kind, name FROM object_log WHERE seq > ?1 ORDER BY seq");
+    if (!stmt) return stmt.error();
+    stmt->Bind(1, afterSequence);
+    std::vector<ObjectLogEntry> entries;
+    while (stmt->Step()) {
+        entries.push_back(ObjectLogEntry{stmt->Int(0),
+                                         stmt->Text(1),
+                                         stmt->Text(2),
+                                         stmt->Text(3),
+                                         stmt->Text(4),
+                                         stmt->Text(5),
+                                         {}});
+    }
+    if (stmt->Failed()) return stmt->LastError();
+    auto values = db.Prepare("SELECT attr, value FROM object_log_values WHERE seq = ?1");
+    if (!values) return values.error();
+    for (auto& entry : entries) {
+        values->Reset();
+        values->Bind(1, entry.sequence);
+        while (values->Step())
+            entry.attributes[static_cast<int>(values->Int(0))] = values->Text(1);
+        if (values->Failed()) return values->LastError();
+    }
+    return entries;
+}
+
 }  // namespace ptp::server

@@ -115,7 +115,8 @@ Result<std::vector<ObjectRecord>> ObjectTx::List(std::string_view kind, const Li
     std::vector<ObjectRecord> records;
     records.reserve(snapshot->Size());
     for (std::size_t i = 0; i < snapshot->Size(); ++i) {
-        ObjectRecord record = snapshot->ToRecord(kind, i);
+        ObjectRecord record{std::string(kind), std::string(snapshot->Name(i)),
+                            snapshot->AttributesOf(i)};
         if (filter.Matches(record)) records.push_back(std::move(record));
     }
     return records;

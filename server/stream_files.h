@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/session/server_session.h"
 #include "server/result.h"
 
 namespace ptp::server {
@@ -27,7 +28,7 @@ namespace ptp::server {
 class Database;
 
 inline constexpr int kCcsidUtf16 = 13488;
-inline constexpr int kCcsidText = 1208;  // files without a tag: workstation text
+using host::kCcsidText;
 
 struct FileText {
     std::string text;  // UTF-8

@@ -32,6 +32,18 @@ CREATE TABLE IF NOT EXISTS command_log(
   client TEXT NOT NULL,
   command TEXT NOT NULL,
   reply TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS object_log(
+  seq INTEGER PRIMARY KEY,
+  at TEXT NOT NULL,
+  client TEXT NOT NULL,
+  action TEXT NOT NULL,
+  kind TEXT NOT NULL,
+  name TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS object_log_values(
+  seq INTEGER NOT NULL REFERENCES object_log(seq) ON DELETE CASCADE,
+  attr INTEGER NOT NULL,
+  value TEXT NOT NULL,
+  PRIMARY KEY(seq, attr)) WITHOUT ROWID;
 CREATE TABLE IF NOT EXISTS file_tags(path TEXT PRIMARY KEY, ccsid INTEGER NOT NULL);
 CREATE TABLE IF NOT EXISTS file_locks(path TEXT PRIMARY KEY, client TEXT NOT NULL,
                                       pid INTEGER NOT NULL);
@@ -174,6 +186,11 @@ Status System::LogCommand(std::string_view client, std::string_view command,
 Result<std::vector<CommandLogEntry>> System::ReadCommandLog(std::size_t tail) {
     std::lock_guard lock(m_mutex);
     return server::ReadCommandLog(*m_db, tail);
+}
+
+Result<std::vector<ObjectLogEntry>> System::ReadObjectLog(std::int64_t afterSequence) {
+    std::lock_guard lock(m_mutex);
+    return server::ReadObjectLog(*m_db, afterSequence);
 }
 
 }  // namespace ptp::server

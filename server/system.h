@@ -12,7 +12,7 @@
 //   ObjectTx            Get / Exists / Create / Update / Put / Delete / List inside a body
 //   Files()             the stream file system (stream_files.h)
 //   Jobs()              start and end PPP jobs, inside a body (ppp_jobs.h)
-//   LogCommand(...)     the command log; the host client writes it after every command, so
+//   LogCommand(...)     the command log; the embedded session writes it after every command, so
 //                       the interpreter itself does not
 // Kind names, attribute numbers and codes are in platform/vocabulary/.
 #include <filesystem>
@@ -77,6 +77,8 @@ class System {
 
     Status LogCommand(std::string_view client, std::string_view command, std::string_view reply);
     Result<std::vector<CommandLogEntry>> ReadCommandLog(std::size_t tail = 0);
+    // The objects clients committed or deleted after `afterSequence` (command_log.h).
+    Result<std::vector<ObjectLogEntry>> ReadObjectLog(std::int64_t afterSequence = 0);
 
     StreamFiles& Files() { return *m_files; }
     PppJobs& Jobs() { return *m_jobs; }

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "bench/support/best_cpu_time.h"
-#include "cli/plugin_session/plugin_session.h"
+#include "console/session/plugin_session.h"
 #include "host/in_process_host.h"
 #include "platform/com/registry.h"
 #include "platform/ui/driver.h"
@@ -36,7 +36,7 @@ using ptp::bench::Record;
 struct Bench {
     std::filesystem::path root;
     std::unique_ptr<ptp::host::InProcessHost> host;
-    std::unique_ptr<ptp::cli::PluginSession> session;
+    std::unique_ptr<ptp::session::PluginSession> session;
     ptp::ui::ScriptDriver driver;
     std::unique_ptr<ptp::ui::ScopedDriver> scoped;
     std::vector<std::string> names;
@@ -67,10 +67,11 @@ struct Bench {
         std::string error;
         auto resources = ptp::res::ResourceModule::LoadLibrary(
             std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
-        session = std::make_unique<ptp::cli::PluginSession>(
+        session = std::make_unique<ptp::session::PluginSession>(
             *host, resources, std::string(PTP_BIN_DIR) + "/libptpext.so");
         host->SetPresenter(&session->Bridge());
-        if (!session->Start(error)) std::fprintf(stderr, "plug-in: %s\n", error.c_str());
+        ptp::session::Failure failure;
+        if (!session->Start(failure)) std::fprintf(stderr, "plug-in: %s\n", failure.text.c_str());
         scoped = std::make_unique<ptp::ui::ScopedDriver>(driver);
     }
     ~Bench() {
@@ -117,8 +118,8 @@ void BM_ProfilesFolder(benchmark::State& state) {
     for (auto _ : state) {
         bench.session->CloseFolders();
         const double start = CpuSeconds();
-        std::string error;
-        auto listing = bench.session->ListFolder(kSystem, "NPF", error);
+        ptp::session::Failure failure;
+        auto listing = bench.session->ListFolder(kSystem, "NPF", failure);
         Record("profiles folder", CpuSeconds() - start);
         if (!listing || listing->rows.size() != static_cast<std::size_t>(kProfiles)) {
             state.SkipWithError("the folder did not list every profile");
@@ -133,15 +134,15 @@ void BM_Menu(benchmark::State& state) {
     const auto selected = static_cast<std::size_t>(state.range(0));
     const std::vector<std::string> items(bench.names.begin(),
                                          bench.names.begin() + static_cast<long>(selected));
-    std::string error;
-    (void)bench.session->ListFolder(kSystem, "NPF", error);
+    ptp::session::Failure failure;
+    (void)bench.session->ListFolder(kSystem, "NPF", failure);
     for (auto _ : state) {
         const double start = CpuSeconds();
         ptp::HRESULT result = 0;
         auto lines =
-            bench.session->Menu(kSystem, "NPF", items, ptp::cli::kMenuObjects, result, error);
+            bench.session->Menu(kSystem, "NPF", items, ptp::session::kMenuObjects, result, failure);
         Record("menu " + std::to_string(selected), CpuSeconds() - start);
-        if (!lines) state.SkipWithError(error.c_str());
+        if (!lines) state.SkipWithError(failure.text.c_str());
     }
 }
 BENCHMARK(BM_Menu)->Arg(250)->Arg(500)->Arg(1000)->Arg(2000)->Iterations(10)->Unit(

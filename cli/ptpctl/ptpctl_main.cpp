@@ -5,8 +5,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "cli/plugin_session/ptpctl_plugin_commands.h"
-#include "cli/plugin_session/ptpctl_sheet_commands.h"
+#include "cli/plugin_commands/ptpctl_plugin_commands.h"
 #include "cli/ptpctl/ptpctl_operations.h"
 #include "cli/ptpctl/ptpctl_texts.h"
 #include "cli/ptpctl_file_commands.h"
@@ -110,9 +109,6 @@ int main(int argc, char** argv) {
     fileCommands.Register(app);
     // These texts are formatted with their arguments where they are used.
     PluginCommands pluginCommands(app, [&](std::uint32_t id) { return texts->String(id); });
-    SheetCommands sheetCommands(app, [&](std::uint32_t id, const std::vector<std::string>& args) {
-        return operations.Text(id, args);
-    });
 
     CLI11_PARSE(app, argc, argv);
     operations.SetState(state);
@@ -122,8 +118,8 @@ int main(int argc, char** argv) {
         ptp::server::System* named = operations.InstallHost();
         return named ? fileCommands.Run(named->Name()) : kFileCommandUnreadable;
     }
-    if (auto status = pluginCommands.Run(state, system, std::cout, std::cerr)) return *status;
-    if (auto status = sheetCommands.Run(state, system, std::cout, std::cerr)) return *status;
+    if (auto status = pluginCommands.Run(state, system, std::cin, std::cout, std::cerr))
+        return *status;
 
     if (add->parsed()) return operations.AddSystem(newName, release, noAuthority);
     if (list->parsed()) return operations.ListSystems();

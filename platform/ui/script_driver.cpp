@@ -105,6 +105,8 @@ std::string Transcript::ToText() const {
         switch (e.kind) {
             case Kind::Opened:
                 line += " " + e.dialog + " " + std::to_string(e.templateId);
+                for (const auto& page : e.pages)
+                    line += " " + page;
                 break;
             case Kind::Closed:
                 line += " " + e.dialog + " " + std::to_string(e.templateId) + " -> " +
@@ -260,6 +262,10 @@ void ScriptDriver::DialogOpened(CDialog& dialog) {
     entry.kind = Kind::Opened;
     entry.dialog = dialog.GetClassName();
     entry.templateId = dialog.GetTemplateId();
+    if (const auto* sheet = dynamic_cast<const CPropertySheet*>(&dialog)) {
+        for (int i = 0; i < sheet->GetPageCount(); ++i)
+            entry.pages.push_back(sheet->GetPage(i)->GetClassName());
+    }
     m_transcript.entries.push_back(entry);
     Running running;
     for (std::size_t i = 0; i < m_scripts.size(); ++i) {

@@ -33,12 +33,13 @@ struct TranscriptEntry {
     Kind kind = Kind::Opened;
     std::string dialog;  // class name of the dialog concerned
     std::uint32_t templateId = 0;
-    INT_PTR result = 0;            // Closed: the dialog's result; MessageBox: the answer
-    std::uint32_t resourceId = 0;  // MessageBox
-    unsigned style = 0;            // MessageBox
-    std::string text;              // MessageBox text, Refused action and reason, Fault, Help title
-    bool answered = true;          // MessageBox: false when the default button was taken
-    int page = -1;                 // StayedOpen: active page index of a sheet
+    std::vector<std::string> pages;  // Opened: a sheet's pages by class name, in tab order
+    INT_PTR result = 0;              // Closed: the dialog's result; MessageBox: the answer
+    std::uint32_t resourceId = 0;    // MessageBox
+    unsigned style = 0;              // MessageBox
+    std::string text;      // MessageBox text, Refused action and reason, Fault, Help title
+    bool answered = true;  // MessageBox: false when the default button was taken
+    int page = -1;         // StayedOpen: active page index of a sheet
     std::uint32_t pageTemplate = 0;
     int focus = 0;          // StayedOpen: focused control id
     std::string focusName;  // StayedOpen: its name in the template, empty when it has none

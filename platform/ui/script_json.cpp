@@ -359,6 +359,7 @@ std::string TranscriptToJson(const Transcript& transcript) {
                 json["text"] = e.text;
                 break;
             case Kind::Opened:
+                if (!e.pages.empty()) json["pages"] = e.pages;
                 break;
         }
         entries.push_back(std::move(json));

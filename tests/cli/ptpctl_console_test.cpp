@@ -46,8 +46,9 @@ class PtpctlProgramTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(m_state.AddSystem("SYS1", "050400", true).ok()); }
 
-    // Runs the built program with `--state` set to this test's folder.
-    ProgramRun Ptpctl(std::vector<std::string> args) {
+    // Runs the built program with `--state` set to this test's folder and `input` on its standard
+    // input.
+    ProgramRun Ptpctl(std::vector<std::string> args, const std::string& input = {}) {
         args.insert(args.begin(), {std::string(PTP_BIN_DIR) + "/ptpctl", "--state",
                                    (m_folder.Path() / "state").string()});
         std::vector<char*> argv;
@@ -56,8 +57,11 @@ class PtpctlProgramTest : public ::testing::Test {
         argv.push_back(nullptr);
         const std::string out = m_folder / "stdout";
         const std::string err = m_folder / "stderr";
+        const std::string in = m_folder / "stdin";
+        std::ofstream(in) << input;
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0600);
         posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
@@ -239,12 +243,34 @@ constexpr const char* kNewModemScript = R"({"dialogs": [
      "actions": [{"setText": 35620, "text": "Speaker off"}, {"setText": 35621, "text": "ATM0"},
                  "ok"]}]})";
 
-TEST_F(PtpctlProgramTest, UiOpenModemCreatesCopiesAndChangesModems) {
-    const std::string newModem = Script("new.json", kNewModemScript);
-    const ProgramRun created =
-        Ptpctl({"--system", "sys1", "ui", "open", "modem", "--script", newModem});
+// The objects a printed transcript says were committed, as kind and name.
+std::vector<std::pair<std::string, std::string>> Commits(const Json& transcript) {
+    std::vector<std::pair<std::string, std::string>> commits;
+    for (const auto& commit : transcript["commits"]) {
+        if (commit["action"] == "commit") commits.emplace_back(commit["kind"], commit["name"]);
+    }
+    return commits;
+}
+
+TEST_F(PtpctlProgramTest, InvokeNewModemShowsTheSheetTheRefusalAndTheCommits) {
+    const ProgramRun created = Ptpctl({"--system", "sys1", "invoke", "NEWMODEM", "nmd", "--script",
+                                       Script("new.json", kNewModemScript)});
     EXPECT_EQ(created.status, 0) << created.err << created.out;
-    EXPECT_EQ(created.Transcript()["result"], 1) << "the sheet ended with OK";
+    const Json json = created.Transcript();
+    ASSERT_FALSE(json.is_discarded()) << created.out;
+    EXPECT_EQ(json["result"], 0);
+    const Json& opened = json["transcript"][0];
+    EXPECT_EQ(opened["kind"], "open");
+    EXPECT_EQ(opened["dialog"], "CPointToPointModemPropertySheet");
+    EXPECT_EQ(opened["pages"],
+              Json::array({"CPointToPointModemGeneralPage", "CPointToPointModemParmsPage"}));
+    // The command entry goes with the modem, and both arrive as commits, the modem first.
+    const auto commits = Commits(json);
+    ASSERT_GE(commits.size(), 2u) << json["commits"].dump();
+    EXPECT_EQ(commits[0], (std::pair<std::string, std::string>{"Modem", "Fast 56K"}));
+    EXPECT_EQ(commits.back().first, "ModemCommand");
+    EXPECT_EQ(json["commits"][0]["attributes"]["0"], "Fast 56K");
+    EXPECT_EQ(json["commits"][0]["client"], "NXWIN");
     auto modems = Objects(kinds::kModem);
     ASSERT_EQ(modems.size(), 1u);
     EXPECT_EQ(modems[0].Get(0), "Fast 56K");
@@ -254,22 +280,31 @@ TEST_F(PtpctlProgramTest, UiOpenModemCreatesCopiesAndChangesModems) {
     EXPECT_EQ(entries[0].Get(3), "Speaker off");
     EXPECT_EQ(entries[0].Get(4), "ATM0");
 
-    // The same name again (the server compares without case) is refused with a message and the
-    // sheet stays open; nothing new reaches the server and the run fails.
-    const ProgramRun duplicate = Ptpctl({"--system", "sys1", "ui", "open", "modem", "--new",
-                                         "--script", Script("dup.json", R"({"dialogs": [
-        {"dialog": "CPointToPointModemPropertySheet",
-         "actions": [{"setText": 35600, "text": "FAST 56K"}, "ok"]}]})")});
+    // The same name again (the server compares without case), with the script on standard input:
+    // refused with a message, the sheet stays open until the driver cancels it, nothing is
+    // committed and the run fails.
+    const ProgramRun duplicate =
+        Ptpctl({"--system", "sys1", "invoke", "newmodem", "NMD", "--script", "-"},
+               R"({"dialogs": [{"dialog": "CPointToPointModemPropertySheet",
+                                "actions": [{"setText": 35600, "text": "FAST 56K"}, "ok"]}]})");
     EXPECT_EQ(duplicate.status, 1) << duplicate.out;
-    const auto boxes = Boxes(duplicate.Transcript());
-    ASSERT_FALSE(boxes.empty()) << duplicate.out;
-    EXPECT_EQ(boxes[0].first, 27729);
-    EXPECT_EQ(duplicate.Transcript()["result"], 2);
+    const Json refused = duplicate.Transcript();
+    bool sawBox = false;
+    for (const auto& entry : refused["transcript"]) {
+        if (entry["kind"] != "messageBox") continue;
+        sawBox = true;
+        EXPECT_EQ(entry["resource"], 27729);
+        EXPECT_EQ(entry["style"].get<int>() & 0xF0, 0x30) << "the warning icon";
+        EXPECT_NE(entry["text"].get<std::string>().find("already exists"), std::string::npos)
+            << entry.dump();
+    }
+    EXPECT_TRUE(sawBox) << duplicate.out;
+    EXPECT_TRUE(refused["commits"].empty());
     EXPECT_EQ(Objects(kinds::kModem).size(), 1u);
 
     // A copy starts with the model's command entries.
-    const ProgramRun copied = Ptpctl({"--system", "sys1", "ui", "open", "modem", "--based-on",
-                                      "fast 56k", "--script", Script("copy.json", R"({"dialogs": [
+    const ProgramRun copied = Ptpctl({"--system", "sys1", "invoke", "NEWBASEDON", "nmd", "fast 56k",
+                                      "--script", Script("copy.json", R"({"dialogs": [
         {"dialog": "CPointToPointModemPropertySheet",
          "actions": [{"setText": 35600, "text": "Copy"}, "ok"]}]})")});
     EXPECT_EQ(copied.status, 0) << copied.err << copied.out;
@@ -278,30 +313,49 @@ TEST_F(PtpctlProgramTest, UiOpenModemCreatesCopiesAndChangesModems) {
         copiedEntries += entry.Get(0) == "Copy" && entry.Get(4) == "ATM0";
     EXPECT_EQ(copiedEntries, 1);
 
-    // Properties of an existing modem, named in any case.
-    const ProgramRun changed = Ptpctl({"--system", "sys1", "ui", "open", "modem", "FAST 56k",
-                                       "--script", Script("props.json", R"({"dialogs": [
+    // Properties of an existing modem, named in any case: one commit of the changed value.
+    const ProgramRun changed = Ptpctl({"--system", "sys1", "invoke", "PROPERTIES", "nmd",
+                                       "FAST 56k", "--script", Script("props.json", R"({"dialogs": [
         {"dialog": "CPointToPointModemPropertySheet",
          "actions": [{"setText": 35603, "text": "AT&F9"}, "ok"]}]})")});
     EXPECT_EQ(changed.status, 0) << changed.err << changed.out;
+    const Json props = changed.Transcript();
+    ASSERT_FALSE(Commits(props).empty()) << changed.out;
+    EXPECT_EQ(Commits(props)[0], (std::pair<std::string, std::string>{"Modem", "Fast 56K"}));
+    EXPECT_EQ(props["commits"][0]["attributes"]["3"], "AT&F9");
     bool initChanged = false;
     for (const auto& modem : Objects(kinds::kModem))
         initChanged |= modem.Get(0) == "Fast 56K" && modem.Get(3) == "AT&F9";
     EXPECT_TRUE(initChanged);
     EXPECT_EQ(Objects(kinds::kModem).size(), 2u);
 
-    const ProgramRun unknown =
-        Ptpctl({"--system", "sys1", "ui", "open", "modem", "NOSUCH", "--script", newModem});
+    const ProgramRun unknown = Ptpctl({"--system", "sys1", "invoke", "PROPERTIES", "nmd", "NOSUCH",
+                                       "--script", Script("again.json", kNewModemScript)});
     EXPECT_EQ(unknown.status, 1);
-    EXPECT_NE(unknown.err.find("There is no modem NOSUCH on system SYS1"), std::string::npos)
-        << unknown.err;
+    EXPECT_NE(unknown.err.find("NOSUCH"), std::string::npos) << unknown.err;
     EXPECT_TRUE(unknown.out.empty());
-    EXPECT_NE(
-        Ptpctl({"--system", "sys1", "ui", "open", "modem", "X", "--new", "--script", newModem})
-            .status,
-        0);
-    EXPECT_NE(Ptpctl({"--system", "sys1", "ui", "open", "printer", "--script", newModem}).status,
-              0);
+}
+
+TEST_F(PtpctlProgramTest, InvokeRefusesABadScriptBeforeAnythingRuns) {
+    const auto refused = [&](const ProgramRun& run, const std::string& why) {
+        EXPECT_EQ(run.status, 1) << run.out;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+        EXPECT_NE(run.err.find(why), std::string::npos) << run.err;
+    };
+    refused(Ptpctl({"--system", "sys1", "invoke", "NEWMODEM", "nmd", "--script", "-"},
+                   R"({"dialogs": [)"),
+            "is not JSON");
+    refused(Ptpctl({"--system", "sys1", "invoke", "NEWMODEM", "nmd", "--script", "-"}, "[1]"),
+            "is not a JSON object");
+    refused(Ptpctl({"--system", "sys1", "invoke", "NEWMODEM", "nmd", "--script",
+                    m_folder / "missing.json"}),
+            "missing.json cannot be read");
+    refused(Ptpctl({"--system", "sys1", "invoke", "NEWMODEM", "nmd", "--script", "-"},
+                   R"({"dialogs": [{"dialog": "CPointToPointModemPropertySheet",
+                                    "actions": ["jump"]}]})"),
+            "jump");
+    EXPECT_TRUE(Objects(kinds::kModem).empty());
+    EXPECT_TRUE(System()->ReadObjectLog()->empty());
 }
 
 TEST_F(PtpctlProgramTest, RulesAndConfigCommandsReportThroughTheirExitStatus) {

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
+#include <tuple>
+#include <utility>
 
-#include "cli/plugin_session/console_bridge.h"
 #include "console/console_plugin.h"
+#include "console/session/console_bridge.h"
+#include "platform/com/registry.h"
 #include "platform/framework/item_id.h"
 #include "server/server_state.h"
 #include "server/system.h"
@@ -156,6 +159,53 @@ TEST(ConsolePlugin, FoldersMenusCommandsAndTasksGoThroughThePlugin) {
         Post(console, "/api/dialog",
              {{"dialog", sheet["dialogs"][0]["serial"]}, {"action", "cancel"}}, &status);
     EXPECT_TRUE(cancelled["dialogs"].empty());
+}
+
+// The answer to a request, status and JSON body, whatever the status.
+std::pair<int, json> Answer(const httplib::Result& answer) {
+    if (!answer) return {0, nullptr};
+    return {answer->status, json::parse(answer->body, nullptr, false)};
+}
+
+// What the plug-in session cannot do reaches the page with a status that says whose it is: a
+// folder or item that is not there, a command the plug-in declines, or a plug-in that is broken.
+TEST(ConsolePlugin, PluginFailuresAreNotFoundRefusedOrFailed) {
+    RunningConsole console(/*demo=*/true);
+    ASSERT_TRUE(console.Ready());
+    auto client = console.Client();
+    const httplib::Headers session{{"Cookie", console.SignIn()}};
+
+    auto [status, body] = Answer(client.Get("/api/folder?system=DEMO&folder=NQQ", session));
+    EXPECT_EQ(status, 404);
+    EXPECT_EQ(body["error"], "not-found");
+    EXPECT_NE(body["message"].get<std::string>().find("Folder NQQ has no list"), std::string::npos)
+        << body.dump();
+
+    auto missing = Selection("NMD", {fw::ItemIdText("No Such Modem", "NMO", 0)});
+    missing["kind"] = "object";
+    std::tie(status, body) = Answer(console.Post("/api/menu", missing.dump()));
+    EXPECT_EQ(status, 404);
+    EXPECT_NE(body["message"].get<std::string>().find("has no item No Such Modem"),
+              std::string::npos)
+        << body.dump();
+
+    auto dance = Selection("NMD", {});
+    dance["verb"] = "DANCE";
+    std::tie(status, body) = Answer(console.Post("/api/invoke", dance.dump()));
+    EXPECT_EQ(status, 409);
+    EXPECT_EQ(body["error"], "conflict");
+
+    // The modems' list data is no longer registered: the plug-in cannot serve the folder, which is
+    // the console's fault to report, not the user's.
+    ASSERT_EQ(RegDeleteTree(HKEY_CLASSES_ROOT, "CLSID\\{A206FAC1-B636-11D0-8E51-444553540000}"),
+              ERROR_SUCCESS);
+    std::tie(status, body) = Answer(client.Get("/api/folder?system=DEMO&folder=NMD", session));
+    EXPECT_EQ(status, 500);
+    EXPECT_EQ(body["error"], "internal");
+    EXPECT_NE(body["message"].get<std::string>().find("not registered"), std::string::npos)
+        << body.dump();
+    std::tie(status, body) = Answer(client.Get("/api/folder?system=DEMO&folder=NPF", session));
+    EXPECT_EQ(status, 200) << "the other folders still list";
 }
 
 // The views the plug-in opens become addresses of the console's own views.

@@ -196,9 +196,9 @@ TEST_F(Commands_, JobsOpenTheConsoleServerJobList) {
 }
 
 TEST_F(Commands_, TasksOfTheModemsFolder) {
-    std::string error;
-    auto tasks = m_session->Tasks("SYS1", "NMD", error);
-    ASSERT_TRUE(tasks.has_value()) << error;
+    session::Failure failure;
+    auto tasks = m_session->Tasks("SYS1", "NMD", failure);
+    ASSERT_TRUE(tasks.has_value()) << failure.text;
     std::vector<UINT> ids;
     for (const auto& task : *tasks)
         ids.push_back(task.id);
@@ -208,14 +208,14 @@ TEST_F(Commands_, TasksOfTheModemsFolder) {
     // A task's description is the framework's help text of its id.
     for (const auto& task : *tasks)
         EXPECT_EQ(task.description, HelpText(task.id)) << task.id;
-    tasks = m_session->Tasks("SYS1", "NWF", error);
+    tasks = m_session->Tasks("SYS1", "NWF", failure);
     ASSERT_TRUE(tasks.has_value());
     EXPECT_EQ(tasks->size(), 6u);
     EXPECT_EQ(tasks->back().id, 28079u);
     EXPECT_EQ(tasks->back().description, HelpText(28079));
 
     // Tasks are only offered when the console asks for creation tasks.
-    (void)Menu("NMD", {}, cli::kMenuNewObjects);
+    (void)Menu("NMD", {}, session::kMenuNewObjects);
     void* object = nullptr;
     ASSERT_EQ(m_session->ContextMenu()->QueryInterface(fw::IID_IR8TasksManagerW, &object), S_OK);
     auto* manager = static_cast<fw::IR8TasksManagerW*>(object);
@@ -229,9 +229,9 @@ TEST_F(Commands_, TasksOfTheModemsFolder) {
 
 TEST_F(Commands_, TasksWithoutAuthorityOpenNothing) {
     WithoutAuthority();
-    std::string error;
-    EXPECT_EQ(m_session->RunTask("SYS1", "NPF", 28081, error), S_OK);
-    EXPECT_EQ(m_session->RunTask("SYS1", "NPF", 12345, error), S_OK);
+    session::Failure failure;
+    EXPECT_EQ(m_session->RunTask("SYS1", "NPF", 28081, failure), S_OK);
+    EXPECT_EQ(m_session->RunTask("SYS1", "NPF", 12345, failure), S_OK);
     const auto boxes = MessageBoxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].resourceId, 28177u);

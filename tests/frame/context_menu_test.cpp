@@ -7,7 +7,7 @@ namespace {
 
 class ContextMenus : public PluginConsoleFixture {};
 
-std::vector<std::string> Verbs(const std::vector<cli::MenuLine>& lines) {
+std::vector<std::string> Verbs(const std::vector<session::MenuLine>& lines) {
     std::vector<std::string> verbs;
     for (const auto& line : lines) {
         if (line.separator)
@@ -73,10 +73,10 @@ TEST_F(ContextMenus, AsyncSlipProfileIsMigratedInsteadOfOpened) {
     EXPECT_TRUE(Line(lines, "START").greyed);
     EXPECT_TRUE(Line(lines, "MIGRATE").isDefault);
     EXPECT_EQ(Line(lines, "PROPERTIES").verb, "");
-    lines = Menu("NPF", {"OLDSLIP"}, cli::kMenuDefaultOnly);
+    lines = Menu("NPF", {"OLDSLIP"}, session::kMenuDefaultOnly);
     EXPECT_EQ(Verbs(lines), std::vector<std::string>{"MIGRATE"});
     SetRelease("040500");
-    lines = Menu("NPF", {"OLDSLIP"}, cli::kMenuDefaultOnly);
+    lines = Menu("NPF", {"OLDSLIP"}, session::kMenuDefaultOnly);
     EXPECT_TRUE(lines.empty()) << "before V5R1 a migration candidate has no default entry";
 }
 
@@ -96,7 +96,7 @@ TEST_F(ContextMenus, SystemModemCannotBeDeleted) {
 
 TEST_F(ContextMenus, VerbsOnlyFailsAndAddsNothing) {
     AddProfile({.name = "PRF1"});
-    const auto lines = Menu("NPF", {"PRF1"}, 0x2 | cli::kMenuObjects);
+    const auto lines = Menu("NPF", {"PRF1"}, 0x2 | session::kMenuObjects);
     EXPECT_EQ(lastMenuResult, E_FAIL);
     EXPECT_TRUE(lines.empty());
     EXPECT_EQ(Invoke("NPF", {"PRF1"}, "PROPERTIES"), S_OK) << "a later menu works as before";
@@ -107,7 +107,7 @@ TEST_F(ContextMenus, VerbsOnlyFailsAndAddsNothing) {
     ASSERT_TRUE(fw::InsertMenu(consoleMenu.Handle(), 0, fw::MF_BYPOSITION | fw::MF_STRING, 7,
                                "Console entry"));
     EXPECT_EQ(m_session->ContextMenu()->QueryContextMenu(consoleMenu.Handle(), 1, 100, 200,
-                                                         0x2 | cli::kMenuObjects),
+                                                         0x2 | session::kMenuObjects),
               E_FAIL);
     ASSERT_EQ(fw::GetMenuItemCount(consoleMenu.Handle()), 1);
     EXPECT_EQ(consoleMenu.Entries()[0].text, "Console entry");
@@ -119,19 +119,22 @@ TEST_F(ContextMenus, VerbsOnlyFailsAndAddsNothing) {
 }
 
 TEST_F(ContextMenus, FolderMenusOfferCreationAsAuthorityAllows) {
-    auto lines = Menu("NPF", {}, cli::kMenuNewObjects);
+    auto lines = Menu("NPF", {}, session::kMenuNewObjects);
     EXPECT_EQ(Verbs(lines), (std::vector<std::string>{"NEWPROFILE", "-", "NEWWDNPROFILE"}));
     EXPECT_FALSE(Line(lines, "NEWPROFILE").greyed);
-    EXPECT_EQ(Verbs(Menu("NRC", {}, cli::kMenuNewObjects)), std::vector<std::string>{"NEWPROFILE"});
-    EXPECT_EQ(Verbs(Menu("NMD", {}, cli::kMenuNewObjects)), std::vector<std::string>{"NEWMODEM"});
-    EXPECT_EQ(Verbs(Menu("NGP", {}, cli::kMenuNewObjects)),
+    EXPECT_EQ(Verbs(Menu("NRC", {}, session::kMenuNewObjects)),
+              std::vector<std::string>{"NEWPROFILE"});
+    EXPECT_EQ(Verbs(Menu("NMD", {}, session::kMenuNewObjects)),
+              std::vector<std::string>{"NEWMODEM"});
+    EXPECT_EQ(Verbs(Menu("NGP", {}, session::kMenuNewObjects)),
               std::vector<std::string>{"NEWGROUPPOLICY"});
-    EXPECT_EQ(Verbs(Menu("NPP", {}, cli::kMenuNewObjects)), std::vector<std::string>{"SERVICES"});
+    EXPECT_EQ(Verbs(Menu("NPP", {}, session::kMenuNewObjects)),
+              std::vector<std::string>{"SERVICES"});
     WithoutAuthority();
-    EXPECT_TRUE(Line(Menu("NMD", {}, cli::kMenuNewObjects), "NEWMODEM").greyed);
-    EXPECT_TRUE(Line(Menu("NPP", {}, cli::kMenuNewObjects), "SERVICES").greyed);
+    EXPECT_TRUE(Line(Menu("NMD", {}, session::kMenuNewObjects), "NEWMODEM").greyed);
+    EXPECT_TRUE(Line(Menu("NPP", {}, session::kMenuNewObjects), "SERVICES").greyed);
     SetRelease("040500");
-    EXPECT_TRUE(Menu("NPP", {}, cli::kMenuNewObjects).empty());
+    EXPECT_TRUE(Menu("NPP", {}, session::kMenuNewObjects).empty());
 }
 
 TEST_F(ContextMenus, CommandStringsDescribeTheTable) {

@@ -13,11 +13,11 @@ namespace {
 
 class FrameLists : public PluginConsoleFixture {
   protected:
-    cli::FolderListing List(const std::string& folder) {
-        std::string error;
-        auto listing = m_session->ListFolder("SYS1", folder, error);
-        EXPECT_TRUE(listing.has_value()) << error;
-        return listing.value_or(cli::FolderListing{});
+    session::FolderListing List(const std::string& folder) {
+        session::Failure failure;
+        auto listing = m_session->ListFolder("SYS1", folder, failure);
+        EXPECT_TRUE(listing.has_value()) << failure.text;
+        return listing.value_or(session::FolderListing{});
     }
 };
 
@@ -38,7 +38,7 @@ TEST_F(FrameLists, OriginatorFolderShowsDialOutProfilesWithTheirTexts) {
     EXPECT_EQ(listing.columns[0].heading, Text(35000));
     ASSERT_EQ(listing.rows.size(), 4u);  // the answer profile belongs to the receiver folder
 
-    std::map<std::string, cli::FolderListing::Row> byName;
+    std::map<std::string, session::FolderListing::Row> byName;
     for (const auto& row : listing.rows)
         byName[row.name] = row;
     ASSERT_EQ(byName.count("Profile1"), 1u) << "names are listed with the rest in lower case";
@@ -198,7 +198,7 @@ TEST_F(FrameLists, ModemsShowTheirOriginAndKind) {
     AddModem("MY ISDN", "0", "2");
     auto listing = List("NMD");
     ASSERT_EQ(listing.rows.size(), 2u);
-    std::map<std::string, cli::FolderListing::Row> byName;
+    std::map<std::string, session::FolderListing::Row> byName;
     for (const auto& row : listing.rows)
         byName[row.name] = row;
     ASSERT_EQ(listing.columns.size(), 7u);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/plugin_session/plugin_session.h"
+#include "console/session/plugin_session.h"
 #include "host/in_process_host.h"
 #include "platform/com/registry.h"
 #include "platform/framework/item_id.h"
@@ -59,10 +59,11 @@ class PluginConsoleFixture : public ::testing::Test {
         auto resources =
             res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
         ASSERT_NE(resources, nullptr) << error;
-        m_session = std::make_unique<cli::PluginSession>(
+        m_session = std::make_unique<session::PluginSession>(
             *m_host, resources, std::string(PTP_BIN_DIR) + "/libptpext.so");
         m_host->SetPresenter(&m_session->Bridge());
-        ASSERT_TRUE(m_session->Start(error)) << error;
+        session::Failure failure;
+        ASSERT_TRUE(m_session->Start(failure)) << failure.text;
         m_scoped = std::make_unique<ui::ScopedDriver>(driver);
     }
 
@@ -141,25 +142,26 @@ class PluginConsoleFixture : public ::testing::Test {
 
     HRESULT Invoke(const std::string& folder, const std::vector<std::string>& items,
                    const std::string& verb) {
-        std::string error;
-        const auto hr = m_session->Invoke("SYS1", folder, items, verb, error);
-        EXPECT_TRUE(hr.has_value()) << error;
+        session::Failure failure;
+        const auto hr = m_session->Invoke("SYS1", folder, items, verb, failure);
+        EXPECT_TRUE(hr.has_value()) << failure.text;
         return hr.value_or(E_UNEXPECTED);
     }
 
-    std::vector<cli::MenuLine> Menu(const std::string& folder,
-                                    const std::vector<std::string>& items,
-                                    UINT flags = cli::kMenuObjects) {
-        std::string error;
+    std::vector<session::MenuLine> Menu(const std::string& folder,
+                                        const std::vector<std::string>& items,
+                                        UINT flags = session::kMenuObjects) {
+        session::Failure failure;
         HRESULT result = S_OK;
-        auto lines = m_session->Menu("SYS1", folder, items, flags, result, error);
-        EXPECT_TRUE(lines.has_value()) << error;
+        auto lines = m_session->Menu("SYS1", folder, items, flags, result, failure);
+        EXPECT_TRUE(lines.has_value()) << failure.text;
         lastMenuResult = result;
-        return lines.value_or(std::vector<cli::MenuLine>{});
+        return lines.value_or(std::vector<session::MenuLine>{});
     }
 
     // The menu line of `verb`, or an empty line with no verb.
-    static cli::MenuLine Line(const std::vector<cli::MenuLine>& lines, const std::string& verb) {
+    static session::MenuLine Line(const std::vector<session::MenuLine>& lines,
+                                  const std::string& verb) {
         for (const auto& line : lines) {
             if (line.verb == verb) return line;
         }
@@ -172,7 +174,7 @@ class PluginConsoleFixture : public ::testing::Test {
     TempFolder m_folder;
     server::ServerState m_state{m_folder.Path() / "state"};
     std::unique_ptr<host::InProcessHost> m_host;
-    std::unique_ptr<cli::PluginSession> m_session;
+    std::unique_ptr<session::PluginSession> m_session;
     std::unique_ptr<ui::ScopedDriver> m_scoped;
 };
 

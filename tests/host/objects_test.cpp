@@ -50,6 +50,42 @@ TEST_F(ObjectsTest, AttributesAreStagedUntilCommitAndRoundTrip) {
     EXPECT_STREQ(buffer, "untouched");
 }
 
+// The server keeps a log of the objects clients changed, which a client reads through its session
+// as it reads the command log: what was committed (with the values sent) and deleted, by whom,
+// and nothing of a change the server refused.
+TEST_F(ObjectsTest, CommitsAndDeletionsReachTheObjectLog) {
+    IServerSession* session = m_host->SessionFor("sys1");
+    ASSERT_NE(session, nullptr);
+    auto other = MakeHost("ptpctl");
+    SOFError* error = nullptr;
+    auto modem = other->Objects().CreateObject(kinds::kModem, kClientName, "SYS1", "", &error);
+    modem->SetAttribute(0, "Fast 56K");
+    modem->SetAttribute(5, "ATDP");
+    modem->Commit(&error);
+    ASSERT_EQ(TakeError(error), "");
+    auto refused = m_host->Objects().CreateObject(kinds::kProfile, kClientName, "SYS1", "", &error);
+    refused->SetAttribute(prf::kName, "MUCHTOOLONGNAME");
+    refused->Commit(&error);
+    EXPECT_EQ(TakeError(error), "TCP8A22");
+    modem->Delete(&error);
+    ASSERT_EQ(TakeError(error), "");
+
+    std::vector<LoggedObjectChange> changes;
+    ASSERT_TRUE(session->ObjectLog(0, changes).ok());
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[0].action, kObjectCommitted);
+    EXPECT_EQ(changes[0].client, "ptpctl");
+    EXPECT_EQ(changes[0].kind, kinds::kModem);
+    EXPECT_EQ(changes[0].name, "Fast 56K");
+    EXPECT_EQ(changes[0].attributes, (Attributes{{0, "Fast 56K"}, {5, "ATDP"}}));
+    EXPECT_EQ(changes[1].action, kObjectDeleted);
+    EXPECT_TRUE(changes[1].attributes.empty());
+    std::vector<LoggedObjectChange> later;
+    ASSERT_TRUE(session->ObjectLog(changes[0].sequence, later).ok());
+    ASSERT_EQ(later.size(), 1u);
+    EXPECT_EQ(later[0].sequence, changes[1].sequence);
+}
+
 TEST_F(ObjectsTest, TheServerRefusesWhatItWouldRefuse) {
     SOFError* error = nullptr;
     auto profile = m_host->Objects().CreateObject(kinds::kProfile, kClientName, "SYS1", "", &error);

@@ -212,8 +212,8 @@ TEST_F(ProfileCommands, MigrationSavesASlipProfileAsPpp) {
 TEST_F(ProfileCommands, CreationTasksOpenTheSheetWithoutRefreshing) {
     driver.When("CPointToPointProfileSetupDialog").Ok();
     driver.When(kSheet).SetText(IDC_PROFILE_NAME, "ANSWER1").Ok();
-    std::string error;
-    EXPECT_EQ(m_session->RunTask("SYS1", "NRC", 28082, error), S_OK) << error;
+    session::Failure failure;
+    EXPECT_EQ(m_session->RunTask("SYS1", "NRC", 28082, failure), S_OK) << failure.text;
     EXPECT_EQ(driver.GetTranscript().ResultOf(kSheet), ui::IDOK) << Transcript();
     EXPECT_EQ(Stored("ANSWER1")[1], "2") << "a receiver profile answers";
     EXPECT_EQ(Refreshes(), 0);

@@ -1,6 +1,6 @@
-#include "cli/plugin_session/console_data_object.h"
+#include "console/session/console_data_object.h"
 
-namespace ptp::cli {
+namespace ptp::session {
 
 HRESULT ConsoleDataObject::QueryInterface(REFIID riid, void** ppv) {
     if (!ppv) return E_POINTER;
@@ -29,4 +29,4 @@ HRESULT ConsoleDataObject::GetItem(long index, fw::ConsoleItem* item) {
     return S_OK;
 }
 
-}  // namespace ptp::cli
+}  // namespace ptp::session

@@ -16,7 +16,7 @@
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
 
-namespace ptp::cli {
+namespace ptp::session {
 
 struct ConsoleMessage {
     UINT message = 0;
@@ -62,6 +62,9 @@ class ConsoleBridge final : public fw::IServerFacts,
     UINT MessageBoxStyle(UINT style) override { return style; }
     LSTATUS OpenKey(HKEY parent, std::string_view subKey, REGSAM access, HKEY* result) override;
     std::shared_ptr<res::ResourceModule> GetResourceModule() override { return m_resources; }
+    [[nodiscard]] const std::shared_ptr<res::ResourceModule>& Resources() const {
+        return m_resources;
+    }
     // fw::IConsoleWindowSink
     LRESULT SendConsoleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     // fw::IConsoleNavigation
@@ -83,4 +86,4 @@ class ConsoleBridge final : public fw::IServerFacts,
     host::IHost* m_pHost = nullptr;
 };
 
-}  // namespace ptp::cli
+}  // namespace ptp::session

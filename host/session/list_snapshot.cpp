@@ -1,8 +1,8 @@
-#include "server/list_snapshot.h"
+#include "host/session/list_snapshot.h"
 
 #include <algorithm>
 
-namespace ptp::server {
+namespace ptp::host {
 
 std::uint32_t ListSnapshot::Append(std::string_view text) {
     auto offset = static_cast<std::uint32_t>(m_text.size());
@@ -44,15 +44,14 @@ std::optional<std::string_view> ListSnapshot::Find(std::size_t record, int id) c
     return std::string_view(m_text).substr(it->offset, it->length);
 }
 
-ObjectRecord ListSnapshot::ToRecord(std::string_view kind, std::size_t record) const {
-    ObjectRecord out{std::string(kind), std::string(Name(record)), {}};
+Attributes ListSnapshot::AttributesOf(std::size_t record) const {
+    Attributes out;
     const Record& r = m_records[record];
     for (std::uint32_t i = 0; i < r.entryCount; ++i) {
         const Entry& entry = m_entries[r.firstEntry + i];
-        out.attributes.emplace_hint(out.attributes.end(), entry.id,
-                                    m_text.substr(entry.offset, entry.length));
+        out.emplace_hint(out.end(), entry.id, m_text.substr(entry.offset, entry.length));
     }
     return out;
 }
 
-}  // namespace ptp::server
+}  // namespace ptp::host

@@ -1,10 +1,10 @@
-#include "cli/plugin_session/console_bridge.h"
+#include "console/session/console_bridge.h"
 
 #include "platform/framework/console_window.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
 
-namespace ptp::cli {
+namespace ptp::session {
 
 ConsoleBridge::ConsoleBridge(std::shared_ptr<res::ResourceModule> resources)
     : m_resources(std::move(resources)) {}
@@ -78,4 +78,4 @@ void ConsoleBridge::Present(std::string_view text, std::string_view source, HWND
     ui::MessageBox(nullptr, text, source, static_cast<UINT>(style), 0);
 }
 
-}  // namespace ptp::cli
+}  // namespace ptp::session

@@ -1,14 +1,14 @@
-#include "cli/plugin_session/console_run.h"
+#include "cli/plugin_commands/console_run.h"
 
 #include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <istream>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "platform/com/registry.h"
 #include "platform/ui/script_json.h"
-#include "server/system.h"
 
 namespace ptp::cli {
 namespace {
@@ -40,16 +40,44 @@ std::string PrintableText(const std::string& text) {
 
 namespace {
 
-Json CommandsJson(server::System& system, std::size_t before) {
+Json CommandsJson(host::IServerSession& session, std::int64_t after) {
     Json commands = Json::array();
-    auto log = system.ReadCommandLog();
-    if (!log) return commands;
-    for (std::size_t i = before; i < log->size(); ++i)
-        commands.push_back({{"command", (*log)[i].command}, {"reply", (*log)[i].reply}});
+    std::vector<host::LoggedCommand> log;
+    if (!session.CommandLog(0, log).ok()) return commands;
+    for (const auto& entry : log) {
+        if (entry.sequence > after)
+            commands.push_back({{"command", entry.command}, {"reply", entry.reply}});
+    }
     return commands;
 }
 
-Json MessagesJson(const ConsoleBridge& bridge) {
+Json CommitsJson(host::IServerSession& session, std::int64_t after) {
+    Json commits = Json::array();
+    std::vector<host::LoggedObjectChange> log;
+    if (!session.ObjectLog(after, log).ok()) return commits;
+    for (const auto& entry : log) {
+        Json values = Json::object();
+        for (const auto& [id, text] : entry.attributes)
+            values[std::to_string(id)] = text;
+        commits.push_back({{"action", entry.action},
+                           {"kind", entry.kind},
+                           {"name", entry.name},
+                           {"client", entry.client},
+                           {"attributes", values}});
+    }
+    return commits;
+}
+
+// The sequence numbers of the newest entries of the two logs, so a run reports only its own.
+std::pair<std::int64_t, std::int64_t> LogEnds(host::IServerSession& session) {
+    std::vector<host::LoggedCommand> commands;
+    std::vector<host::LoggedObjectChange> changes;
+    const bool commandsRead = session.CommandLog(1, commands).ok() && !commands.empty();
+    const bool changesRead = session.ObjectLog(0, changes).ok() && !changes.empty();
+    return {commandsRead ? commands.back().sequence : 0, changesRead ? changes.back().sequence : 0};
+}
+
+Json MessagesJson(const session::ConsoleBridge& bridge) {
     Json messages = Json::array();
     for (const auto& sent : bridge.messages) {
         Json message{{"message", sent.message}, {"wParam", sent.wParam}};
@@ -59,7 +87,7 @@ Json MessagesJson(const ConsoleBridge& bridge) {
     return messages;
 }
 
-Json NavigationJson(const ConsoleBridge& bridge) {
+Json NavigationJson(const session::ConsoleBridge& bridge) {
     Json navigation = Json::array();
     for (const auto& request : bridge.navigation) {
         navigation.push_back({{"kind", request.what},
@@ -80,13 +108,27 @@ std::string UpperText(std::string text) {
 }
 
 std::optional<std::string> ScriptText(const std::string& file,
-                                      const std::vector<std::string>& answers) {
+                                      const std::vector<std::string>& answers, std::istream& in,
+                                      ScriptProblem& problem) {
     Json script = Json::object();
     if (!file.empty()) {
-        std::ifstream in(file);
-        if (!in) return std::nullopt;
-        script = Json::parse(in, nullptr, false);
-        if (script.is_discarded() || !script.is_object()) return std::nullopt;
+        std::ifstream stream;
+        if (file != kScriptFromInput) stream.open(file);
+        std::istream& source = file == kScriptFromInput ? in : stream;
+        if (!source) {
+            problem = {ScriptProblem::Kind::Unreadable, 0};
+            return std::nullopt;
+        }
+        try {
+            script = Json::parse(source);
+        } catch (const Json::parse_error& error) {
+            problem = {ScriptProblem::Kind::NotJson, error.byte};
+            return std::nullopt;
+        }
+        if (!script.is_object()) {
+            problem = {ScriptProblem::Kind::NotAnObject, 0};
+            return std::nullopt;
+        }
     }
     if (!answers.empty() && !script.contains("messageBoxes"))
         script["messageBoxes"] = Json::array();
@@ -109,17 +151,18 @@ std::unique_ptr<ConsoleRun> ConsoleRun::Start(const std::filesystem::path& state
     run->m_pHost = std::make_unique<host::InProcessHost>(
         host::InProcessOptions{stateRoot, std::string(host::kClientName), ""});
     // No reason given: the caller says that the system is not in the state folder.
-    run->m_pSystem = run->m_pHost->SystemFor(run->m_strSystemName);
-    if (!run->m_pSystem) return nullptr;
+    run->m_pServer = run->m_pHost->SessionFor(run->m_strSystemName);
+    if (!run->m_pServer) return nullptr;
     host::SetHost(run->m_pHost.get());
     std::string loadError;
     auto resources =
         res::ResourceModule::LoadLibrary(BesideProgram("libptpres.so").string(), &loadError);
-    run->m_pSession = std::make_unique<PluginSession>(*run->m_pHost, resources,
-                                                      BesideProgram("libptpext.so").string());
+    run->m_pSession = std::make_unique<session::PluginSession>(
+        *run->m_pHost, resources, BesideProgram("libptpext.so").string());
     run->m_pHost->SetPresenter(&run->m_pSession->Bridge());
-    if (!run->m_pSession->Start(error)) {
-        if (!loadError.empty()) error = loadError;
+    session::Failure failure;
+    if (!run->m_pSession->Start(failure)) {
+        error = loadError.empty() ? failure.text : loadError;
         return nullptr;
     }
     return run;
@@ -129,8 +172,7 @@ ConsoleRun::Outcome ConsoleRun::PlayAndPrint(
     const std::string& script, const std::function<std::optional<long>(std::string&)>& run,
     std::ostream& out) {
     Outcome outcome;
-    const auto log = m_pSystem->ReadCommandLog();
-    const std::size_t before = log ? log->size() : 0;
+    const auto [commandsBefore, commitsBefore] = LogEnds(*m_pServer);
     std::optional<long> result;
     const ui::PlayResult played = ui::PlayScript(script, [&] { result = run(outcome.error); });
     if (!played.loaded) {
@@ -149,7 +191,8 @@ ConsoleRun::Outcome ConsoleRun::PlayAndPrint(
     Json json;
     json["result"] = *result;
     json["transcript"] = Json::parse(ui::TranscriptToJson(played.transcript), nullptr, false);
-    json["commands"] = CommandsJson(*m_pSystem, before);
+    json["commands"] = CommandsJson(*m_pServer, commandsBefore);
+    json["commits"] = CommitsJson(*m_pServer, commitsBefore);
     json["messages"] = MessagesJson(m_pSession->Bridge());
     json["navigation"] = NavigationJson(m_pSession->Bridge());
     out << json.dump(2) << '\n';

@@ -7,7 +7,7 @@
 #include "platform/framework/console_selection.h"
 #include "platform/framework/shell_interfaces.h"
 
-namespace ptp::cli {
+namespace ptp::session {
 
 class ConsoleDataObject final : public fw::IDataObject, public fw::IConsoleSelection {
   public:
@@ -25,4 +25,4 @@ class ConsoleDataObject final : public fw::IDataObject, public fw::IConsoleSelec
     std::atomic<ULONG> m_refs{1};
 };
 
-}  // namespace ptp::cli
+}  // namespace ptp::session

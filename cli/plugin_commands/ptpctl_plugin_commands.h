@@ -3,6 +3,7 @@
 // task, each through the plug-in's own interfaces as the console calls them. Commands and tasks
 // play their dialogs and message boxes from a script and print the transcript as JSON.
 #include <CLI/CLI.hpp>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
@@ -11,6 +12,8 @@
 #include <vector>
 
 namespace ptp::cli {
+
+struct ScriptProblem;
 
 class PluginCommands {
   public:
@@ -21,10 +24,13 @@ class PluginCommands {
 
     // Runs the subcommand that was parsed and gives the exit status; none when the command line
     // named none of these.
+    // A script named "-" is read from `in`.
     std::optional<int> Run(const std::filesystem::path& stateRoot, const std::string& system,
-                           std::ostream& out, std::ostream& err);
+                           std::istream& in, std::ostream& out, std::ostream& err);
 
   private:
+    [[nodiscard]] std::string ScriptProblemText(const ScriptProblem& problem) const;
+
     CLI::App* m_pList = nullptr;
     CLI::App* m_pMenu = nullptr;
     CLI::App* m_pInvoke = nullptr;

@@ -1,8 +1,9 @@
-#include "cli/plugin_session/ptpctl_plugin_commands.h"
+#include "cli/plugin_commands/ptpctl_plugin_commands.h"
 
+#include <istream>
 #include <ostream>
 
-#include "cli/plugin_session/console_run.h"
+#include "cli/plugin_commands/console_run.h"
 
 namespace ptp::cli {
 namespace {
@@ -25,9 +26,24 @@ enum Text : std::uint32_t {
     kNoSystem = 35213,
     kFailed = 35214,
     kScriptUnreadable = 35215,
+    kScriptNotJson = 35216,
+    kScriptNotAnObject = 35217,
 };
 
 }  // namespace
+
+std::string PluginCommands::ScriptProblemText(const ScriptProblem& problem) const {
+    switch (problem.kind) {
+        case ScriptProblem::Kind::NotJson:
+            return res::FormatText(m_text(kScriptNotJson),
+                                   {m_strScript, std::to_string(problem.byte)});
+        case ScriptProblem::Kind::NotAnObject:
+            return res::FormatText(m_text(kScriptNotAnObject), {m_strScript});
+        case ScriptProblem::Kind::Unreadable:
+            break;
+    }
+    return res::FormatText(m_text(kScriptUnreadable), {m_strScript});
+}
 
 PluginCommands::PluginCommands(CLI::App& app, TextFunction text) : m_text(std::move(text)) {
     m_pList = app.add_subcommand("list", m_text(kListHelp));
@@ -59,8 +75,8 @@ PluginCommands::PluginCommands(CLI::App& app, TextFunction text) : m_text(std::m
 }
 
 std::optional<int> PluginCommands::Run(const std::filesystem::path& stateRoot,
-                                       const std::string& systemName, std::ostream& out,
-                                       std::ostream& err) {
+                                       const std::string& systemName, std::istream& in,
+                                       std::ostream& out, std::ostream& err) {
     const bool any = m_pList->parsed() || m_pMenu->parsed() || m_pInvoke->parsed() ||
                      m_pTasks->parsed() || m_pRunTask->parsed();
     if (!any) return std::nullopt;
@@ -73,15 +89,16 @@ std::optional<int> PluginCommands::Run(const std::filesystem::path& stateRoot,
             << '\n';
         return 1;
     }
+    session::Failure failure;
     auto fail = [&](const std::string& why) {
         err << "ptpctl: " << res::FormatText(m_text(kFailed), {why}) << '\n';
         return 1;
     };
-    PluginSession& session = console->Session();
+    session::PluginSession& plugin = console->Session();
 
     if (m_pList->parsed()) {
-        auto listing = session.ListFolder(system, folder, error);
-        if (!listing) return fail(error);
+        auto listing = plugin.ListFolder(system, folder, failure);
+        if (!listing) return fail(failure.text);
         out << "Item";
         for (const auto& column : listing->columns)
             out << '\t' << column.heading;
@@ -95,10 +112,12 @@ std::optional<int> PluginCommands::Run(const std::filesystem::path& stateRoot,
         return 0;
     }
     if (m_pMenu->parsed()) {
-        const UINT flags = m_bDefault ? kMenuDefaultOnly : m_bNew ? kMenuNewObjects : kMenuObjects;
+        const UINT flags = m_bDefault ? session::kMenuDefaultOnly
+                           : m_bNew   ? session::kMenuNewObjects
+                                      : session::kMenuObjects;
         HRESULT result = S_OK;
-        auto lines = session.Menu(system, folder, m_items, flags, result, error);
-        if (!lines) return fail(error);
+        auto lines = plugin.Menu(system, folder, m_items, flags, result, failure);
+        if (!lines) return fail(failure.text);
         for (const auto& line : *lines) {
             out << std::string(static_cast<std::size_t>(line.depth) * 2, ' ');
             if (line.separator) {
@@ -114,22 +133,24 @@ std::optional<int> PluginCommands::Run(const std::filesystem::path& stateRoot,
         return SUCCEEDED(result) ? 0 : 1;
     }
     if (m_pTasks->parsed()) {
-        auto tasks = session.Tasks(system, folder, error);
-        if (!tasks) return fail(error);
+        auto tasks = plugin.Tasks(system, folder, failure);
+        if (!tasks) return fail(failure.text);
         for (const auto& task : *tasks)
             out << task.id << '\t' << task.title << '\t' << task.iconId << '\t' << task.description
                 << '\n';
         return 0;
     }
 
-    const auto script = ScriptText(m_strScript, m_answers);
-    if (!script) return fail(res::FormatText(m_text(kScriptUnreadable), {m_strScript}));
+    ScriptProblem problem;
+    const auto script = ScriptText(m_strScript, m_answers, in, problem);
+    if (!script) return fail(ScriptProblemText(problem));
     const auto outcome = console->PlayAndPrint(
         *script,
         [&](std::string& why) {
             const auto hr = m_pInvoke->parsed()
-                                ? session.Invoke(system, folder, m_items, m_strVerb, why)
-                                : session.RunTask(system, folder, m_nTaskId, why);
+                                ? plugin.Invoke(system, folder, m_items, m_strVerb, failure)
+                                : plugin.RunTask(system, folder, m_nTaskId, failure);
+            if (!hr) why = failure.text;
             return hr ? std::optional<long>(*hr) : std::nullopt;
         },
         out);

@@ -1,13 +1,13 @@
-#include "cli/plugin_session/plugin_session.h"
+#include "console/session/plugin_session.h"
 
 #include <cctype>
 
-#include "cli/plugin_session/console_data_object.h"
+#include "console/session/console_data_object.h"
 #include "platform/com/registry.h"
 #include "platform/framework/item_id.h"
 #include "platform/framework/shared_allocator.h"
 
-namespace ptp::cli {
+namespace ptp::session {
 namespace {
 
 const CLSID kExtensionClass = GuidFromString("{A206FAC3-B636-11D0-8E51-444553540000}");
@@ -17,6 +17,19 @@ const CLSID kPoliciesDataClass = GuidFromString("{0178529C-1121-461E-957D-E85C6B
 constexpr std::uint16_t kElementHeader = 2;
 constexpr UINT kFirstCommandId = 1;
 constexpr UINT kLastCommandId = 0x7FFF;
+
+// Texts of the session's failures (resources/strings/plugin_session.json).
+enum Text : std::uint32_t {
+    kNotRegistered = 34500,
+    kNoList = 34501,
+    kNoListData = 34502,
+    kFolderNotOpened = 34503,
+    kNoItem = 34504,
+    kNoExtension = 34505,
+    kSelectionRefused = 34506,
+    kNoContextMenu = 34507,
+    kNoTasks = 34508,
+};
 
 std::optional<CLSID> ListDataClass(const std::string& folder) {
     if (folder == "NPF" || folder == "NRC") return kProfilesDataClass;
@@ -100,14 +113,24 @@ PluginSession::~PluginSession() {
     m_loader.FreeUnusedLibraries();
 }
 
-bool PluginSession::Start(std::string& error) {
-    if (!m_bridge.GetResourceModule()) {
-        error = "the resource library could not be loaded";
+Failure PluginSession::Fail(FailureKind kind, std::uint32_t id,
+                            const std::vector<std::string>& args) const {
+    const auto resources = m_bridge.Resources();
+    return Failure{kind, resources ? res::FormatText(resources->String(id), args) : std::string()};
+}
+
+bool PluginSession::Start(Failure& failure) {
+    // Without its resource library the session has no words; the caller says what it could not
+    // load.
+    if (!m_bridge.Resources()) {
+        failure = Failure{};
         return false;
     }
     m_bridge.Install(m_host);
-    if (FAILED(ComLoader::RegisterServer(m_strPluginPath, &error))) return false;
-    return true;
+    std::string why;
+    if (SUCCEEDED(ComLoader::RegisterServer(m_strPluginPath, &why))) return true;
+    failure = Fail(FailureKind::Failed, kNotRegistered, {m_strPluginPath, why});
+    return false;
 }
 
 void PluginSession::ReleaseExtension() {
@@ -119,12 +142,12 @@ void PluginSession::ReleaseExtension() {
 }
 
 PluginSession::OpenFolder* PluginSession::Folder(const std::string& system,
-                                                 const std::string& folder, std::string& error) {
+                                                 const std::string& folder, Failure& failure) {
     const std::string key = Upper(system) + "/" + folder;
     if (auto it = m_folders.find(key); it != m_folders.end()) return it->second.get();
     const auto clsid = ListDataClass(folder);
     if (!clsid) {
-        error = "folder " + folder + " has no list (use npf, nrc, nmd or ngp)";
+        failure = Fail(FailureKind::NotFound, kNoList, {folder});
         return nullptr;
     }
     auto open = std::make_unique<OpenFolder>();
@@ -132,14 +155,14 @@ PluginSession::OpenFolder* PluginSession::Folder(const std::string& system,
     open->type = folder;
     void* object = nullptr;
     if (FAILED(m_loader.CreateInstance(*clsid, fw::IID_IFolderData, &object)) || !object) {
-        error = "the plug-in's list data could not be created: " + m_loader.LastError();
+        failure = Fail(FailureKind::Failed, kNoListData, {folder, m_loader.LastError()});
         return nullptr;
     }
     open->data = static_cast<fw::IFolderData*>(object);
     open->itemIdList = FolderItemIdList(open->system, folder);
     const auto* list = reinterpret_cast<const fw::ITEMIDLIST*>(open->itemIdList.data());
     if (FAILED(open->data->OpenFolder(list))) {
-        error = "the folder could not be opened";
+        failure = Fail(FailureKind::Refused, kFolderNotOpened, {folder, open->system});
         return nullptr;
     }
     (void)open->data->Load();
@@ -176,8 +199,8 @@ fw::IFolderData* PluginSession::FolderData(const std::string& system, const std:
 
 std::optional<FolderListing> PluginSession::ListFolder(const std::string& system,
                                                        const std::string& folder,
-                                                       std::string& error) {
-    OpenFolder* open = Folder(system, folder, error);
+                                                       Failure& failure) {
+    OpenFolder* open = Folder(system, folder, failure);
     if (!open) return std::nullopt;
     FolderListing listing;
     listing.countResult = open->countResult;
@@ -203,19 +226,18 @@ std::optional<FolderListing> PluginSession::ListFolder(const std::string& system
 }
 
 fw::IShellExtInit* PluginSession::Select(const std::string& system, const std::string& folder,
-                                         const std::vector<std::string>& items,
-                                         std::string& error) {
+                                         const std::vector<std::string>& items, Failure& failure) {
     ReleaseExtension();
     std::vector<fw::ConsoleItem> selected;
     if (items.empty()) {
         selected.push_back({folder, Upper(system), folder, nullptr, nullptr});
     } else {
-        OpenFolder* open = Folder(system, folder, error);
+        OpenFolder* open = Folder(system, folder, failure);
         if (!open) return nullptr;
         for (const std::string& wanted : items) {
             const auto it = open->byName.find(Upper(wanted));
             if (it == open->byName.end()) {
-                error = "folder " + folder + " has no item " + wanted;
+                failure = Fail(FailureKind::NotFound, kNoItem, {folder, open->system, wanted});
                 return nullptr;
             }
             const auto& [item, fields] = it->second;
@@ -225,13 +247,13 @@ fw::IShellExtInit* PluginSession::Select(const std::string& system, const std::s
     void* object = nullptr;
     if (FAILED(m_loader.CreateInstance(kExtensionClass, fw::IID_IShellExtInit, &object)) ||
         !object) {
-        error = "the plug-in's extension object could not be created: " + m_loader.LastError();
+        failure = Fail(FailureKind::Failed, kNoExtension, {m_loader.LastError()});
         return nullptr;
     }
     m_pExtension = static_cast<fw::IShellExtInit*>(object);
     m_pDataObject = std::make_unique<ConsoleDataObject>(std::move(selected));
     if (FAILED(m_pExtension->Initialize(nullptr, m_pDataObject.get(), nullptr))) {
-        error = "the plug-in refused the selection";
+        failure = Fail(FailureKind::Refused, kSelectionRefused, {folder});
         ReleaseExtension();
         return nullptr;
     }
@@ -242,11 +264,11 @@ std::optional<std::vector<MenuLine>> PluginSession::Menu(const std::string& syst
                                                          const std::string& folder,
                                                          const std::vector<std::string>& items,
                                                          UINT flags, HRESULT& result,
-                                                         std::string& error) {
-    if (!Select(system, folder, items, error)) return std::nullopt;
+                                                         Failure& failure) {
+    if (!Select(system, folder, items, failure)) return std::nullopt;
     fw::IContextMenu* contextMenu = ContextMenu();
     if (!contextMenu) {
-        error = "the plug-in has no context menu";
+        failure = Fail(FailureKind::Failed, kNoContextMenu, {});
         return std::nullopt;
     }
     fw::CConsoleMenu menu;
@@ -259,22 +281,22 @@ std::optional<std::vector<MenuLine>> PluginSession::Menu(const std::string& syst
 
 std::optional<HRESULT> PluginSession::Invoke(const std::string& system, const std::string& folder,
                                              const std::vector<std::string>& items,
-                                             const std::string& verb, std::string& error) {
+                                             const std::string& verb, Failure& failure) {
     HRESULT built = S_OK;
     const UINT flags = items.empty() ? kMenuNewObjects : kMenuObjects;
-    if (!Menu(system, folder, items, flags, built, error)) return std::nullopt;
+    if (!Menu(system, folder, items, flags, built, failure)) return std::nullopt;
     fw::CMINVOKECOMMANDINFO info;
     info.lpVerb = verb.c_str();
     return ContextMenu()->InvokeCommand(&info);
 }
 
 fw::IR8TasksManagerW* PluginSession::TasksOf(const std::string& system, const std::string& folder,
-                                             std::string& error) {
-    fw::IShellExtInit* extension = Select(system, folder, {}, error);
+                                             Failure& failure) {
+    fw::IShellExtInit* extension = Select(system, folder, {}, failure);
     if (!extension) return nullptr;
     void* object = nullptr;
     if (FAILED(extension->QueryInterface(fw::IID_IR8TasksManagerW, &object)) || !object) {
-        error = "the plug-in has no tasks";
+        failure = Fail(FailureKind::Failed, kNoTasks, {});
         return nullptr;
     }
     return static_cast<fw::IR8TasksManagerW*>(object);
@@ -282,8 +304,8 @@ fw::IR8TasksManagerW* PluginSession::TasksOf(const std::string& system, const st
 
 std::optional<std::vector<fw::R8Task>> PluginSession::Tasks(const std::string& system,
                                                             const std::string& folder,
-                                                            std::string& error) {
-    fw::IR8TasksManagerW* tasks = TasksOf(system, folder, error);
+                                                            Failure& failure) {
+    fw::IR8TasksManagerW* tasks = TasksOf(system, folder, failure);
     if (!tasks) return std::nullopt;
     std::vector<fw::R8Task> list;
     (void)tasks->GetTasks(fw::R8TASK_REQUEST_CREATE, &list);
@@ -292,12 +314,12 @@ std::optional<std::vector<fw::R8Task>> PluginSession::Tasks(const std::string& s
 }
 
 std::optional<HRESULT> PluginSession::RunTask(const std::string& system, const std::string& folder,
-                                              UINT taskId, std::string& error) {
-    fw::IR8TasksManagerW* tasks = TasksOf(system, folder, error);
+                                              UINT taskId, Failure& failure) {
+    fw::IR8TasksManagerW* tasks = TasksOf(system, folder, failure);
     if (!tasks) return std::nullopt;
     const HRESULT hr = tasks->RunTask(taskId, nullptr);
     tasks->Release();
     return hr;
 }
 
-}  // namespace ptp::cli
+}  // namespace ptp::session

@@ -1,8 +1,9 @@
 #pragma once
 // One ptpctl run of a console without windows on one system: the host, the plug-in session with
 // its console bridge, and the script the user's part is played from. What happened is printed
-// as JSON: the dialogs and message boxes, the commands the server received, the window messages
-// and the console navigation.
+// as JSON: the dialogs with their pages and the message boxes, the commands and the object
+// commits the server received, the window messages and the console navigation.
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
@@ -11,12 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/plugin_session/plugin_session.h"
+#include "console/session/plugin_session.h"
 #include "host/in_process_host.h"
-
-namespace ptp::server {
-class System;
-}
 
 namespace ptp::cli {
 
@@ -31,8 +28,7 @@ class ConsoleRun {
                                              const std::string& systemName, std::string& error);
 
     [[nodiscard]] host::InProcessHost& Host() { return *m_pHost; }
-    [[nodiscard]] PluginSession& Session() { return *m_pSession; }
-    [[nodiscard]] server::System& System() { return *m_pSystem; }
+    [[nodiscard]] session::PluginSession& Session() { return *m_pSession; }
     [[nodiscard]] const std::string& SystemName() const { return m_strSystemName; }
 
     struct Outcome {
@@ -53,15 +49,26 @@ class ConsoleRun {
     ConsoleRun() = default;
 
     std::unique_ptr<host::InProcessHost> m_pHost;
-    std::unique_ptr<PluginSession> m_pSession;
-    server::System* m_pSystem = nullptr;
+    std::unique_ptr<session::PluginSession> m_pSession;
+    host::IServerSession* m_pServer = nullptr;
     std::string m_strSystemName;
 };
 
-// The script to play: the file's (none for an empty name), with the message box answers given on
-// the command line added after its own; nothing when the file is not a JSON object.
+// The script file name that stands for standard input.
+inline constexpr const char* kScriptFromInput = "-";
+
+struct ScriptProblem {
+    enum class Kind { Unreadable, NotJson, NotAnObject };
+    Kind kind = Kind::Unreadable;
+    std::size_t byte = 0;  // NotJson: where the parser gave up
+};
+
+// The script to play: the file's (none for an empty name, `in` for "-"), with the message box
+// answers given on the command line added after its own; nothing, with the reason in `problem`,
+// when it cannot be read or is not a JSON object.
 std::optional<std::string> ScriptText(const std::string& file,
-                                      const std::vector<std::string>& answers);
+                                      const std::vector<std::string>& answers, std::istream& in,
+                                      ScriptProblem& problem);
 
 std::string UpperText(std::string text);
 // Control characters (as item ids hold them) written so a terminal shows them.
