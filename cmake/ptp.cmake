@@ -1,11 +1,16 @@
+# The build and source folders reach tests and benchmarks through this one object alone, so no
+# other test object holds an absolute path and clones share the compiler cache.
+add_library(ptp_test_paths STATIC ${CMAKE_SOURCE_DIR}/tests/support/test_paths.cpp)
+target_include_directories(ptp_test_paths PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_definitions(ptp_test_paths PRIVATE PTP_BIN_DIR="${CMAKE_BINARY_DIR}/bin"
+                                                  PTP_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+
 # ptp_test(NAME SOURCES... LIBS ...): one GoogleTest binary, registered with CTest.
-# Test binaries get PTP_BIN_DIR so they can find libptpext.so and the resource library.
 function(ptp_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main Threads::Threads)
-  target_compile_definitions(${name} PRIVATE PTP_BIN_DIR="${CMAKE_BINARY_DIR}/bin"
-                                             PTP_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} ptp_test_paths GTest::gtest GTest::gtest_main
+                                        Threads::Threads)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
 endfunction()
 
@@ -16,7 +21,7 @@ function(ptp_bench name)
   endif()
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark Threads::Threads)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} ptp_test_paths benchmark::benchmark Threads::Threads)
 endfunction()
 
 # ptp_fuzz(NAME SOURCE LIBS ... CORPUS dir): with PTP_FUZZ (clang) a libFuzzer binary; always a

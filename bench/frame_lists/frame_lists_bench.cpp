@@ -21,6 +21,7 @@
 #include "platform/ui/script_driver.h"
 #include "platform/vocabulary/kinds.h"
 #include "server/system.h"
+#include "tests/support/test_paths.h"
 
 namespace {
 
@@ -65,10 +66,10 @@ struct Bench {
             return ptp::server::Status::Ok();
         });
         std::string error;
-        auto resources = ptp::res::ResourceModule::LoadLibrary(
-            std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+        auto resources =
+            ptp::res::ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
         session = std::make_unique<ptp::session::PluginSession>(
-            *host, resources, std::string(PTP_BIN_DIR) + "/libptpext.so");
+            *host, resources, ptp::test::BinDir() + "/libptpext.so");
         host->SetPresenter(&session->Bridge());
         ptp::session::Failure failure;
         if (!session->Start(failure)) std::fprintf(stderr, "plug-in: %s\n", failure.text.c_str());

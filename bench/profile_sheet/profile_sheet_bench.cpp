@@ -20,6 +20,7 @@
 #include "platform/vocabulary/kinds.h"
 #include "profiles/profile_sheet.h"
 #include "server/system.h"
+#include "tests/support/test_paths.h"
 
 namespace {
 
@@ -61,8 +62,8 @@ struct Bench {
             return tx.Put(kinds::kSystemValue, "QRETSVRSEC", {{0, "QRETSVRSEC"}, {1, "0"}});
         });
         std::string error;
-        auto resources = ptp::res::ResourceModule::LoadLibrary(
-            std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+        auto resources =
+            ptp::res::ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
         if (!resources) std::fprintf(stderr, "resources: %s\n", error.c_str());
         ptp::ui::SetResourceModule(resources);
     }

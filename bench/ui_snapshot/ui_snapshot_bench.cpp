@@ -13,6 +13,7 @@
 #include "platform/ui/toolkit.h"
 #include "profiles/point_to_point_profile_setup_dialog.h"
 #include "resources/ids/profile_setup.h"
+#include "tests/support/test_paths.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     std::string error;
     auto module =
-        ptp::res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+        ptp::res::ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
     if (!module) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;

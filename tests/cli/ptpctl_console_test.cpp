@@ -19,6 +19,7 @@
 #include "server/stream_files.h"
 #include "server/system.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_paths.h"
 
 extern char** environ;
 
@@ -49,7 +50,7 @@ class PtpctlProgramTest : public ::testing::Test {
     // Runs the built program with `--state` set to this test's folder and `input` on its standard
     // input.
     ProgramRun Ptpctl(std::vector<std::string> args, const std::string& input = {}) {
-        args.insert(args.begin(), {std::string(PTP_BIN_DIR) + "/ptpctl", "--state",
+        args.insert(args.begin(), {ptp::test::BinDir() + "/ptpctl", "--state",
                                    (m_folder.Path() / "state").string()});
         std::vector<char*> argv;
         for (auto& arg : args)

@@ -10,6 +10,7 @@
 #include "server/server_state.h"
 #include "server/stream_files.h"
 #include "server/system.h"
+#include "tests/support/test_paths.h"
 
 namespace ptp::cli {
 namespace {
@@ -18,8 +19,7 @@ class PtpctlTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::string error;
-        m_texts =
-            res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+        m_texts = res::ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
         ASSERT_TRUE(m_texts) << error;
     }
     Operations Make(const std::string& system = "") {

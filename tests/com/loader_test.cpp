@@ -5,12 +5,13 @@
 #include "platform/com/class_factory.h"
 #include "platform/com/registry.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_paths.h"
 
 namespace ptp {
 namespace {
 
 const CLSID kCounterClass = GuidFromString("{5A1D3E70-0C47-4B2B-9F0E-2B7C9A300001}");
-const std::string kServer = std::string(PTP_BIN_DIR) + "/libptp_test_server.so";
+const std::string kServer = ptp::test::BinDir() + "/libptp_test_server.so";
 
 class Loader : public ::testing::Test {
   protected:

@@ -10,6 +10,7 @@
 #include "console/console_app.h"
 #include "console/console_http.h"
 #include "console/web_assets.h"
+#include "tests/support/test_paths.h"
 
 namespace ptp::console::testing {
 
@@ -20,8 +21,8 @@ class RunningConsole {
                      ("ptpconsole-test-" + AccessGuard::NewSecret().substr(0, 12));
         ConsoleOptions options;
         options.stateDir = m_stateDir;
-        options.webDir = std::filesystem::path(PTP_SOURCE_DIR) / "console" / "web";
-        options.libraryDir = PTP_BIN_DIR;
+        options.webDir = std::filesystem::path(ptp::test::SourceDir()) / "console" / "web";
+        options.libraryDir = ptp::test::BinDir();
         options.demo = demo;
         m_loaded = m_assets.Load(options.webDir);
         m_app = std::make_unique<ConsoleApp>(options);

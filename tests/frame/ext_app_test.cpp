@@ -6,6 +6,7 @@
 #include "platform/ui/script_driver.h"
 #include "platform/ui/toolkit.h"
 #include "tests/support/fake_console.h"
+#include "tests/support/test_paths.h"
 
 namespace ptp::frame {
 namespace {
@@ -17,7 +18,7 @@ class ExtApp : public ::testing::Test {
     void SetUp() override {
         std::string error;
         m_services.resources =
-            res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+            res::ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
         ASSERT_NE(m_services.resources, nullptr) << error;
         fw::SetConsoleServices(&m_services);
     }

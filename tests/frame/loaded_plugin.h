@@ -9,10 +9,11 @@
 #include "platform/framework/console_services.h"
 #include "tests/support/fake_console.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_paths.h"
 
 namespace ptp::testing {
 
-inline const std::string kPlugin = std::string(PTP_BIN_DIR) + "/libptpext.so";
+inline const std::string kPlugin = ptp::test::BinDir() + "/libptpext.so";
 
 class LoadedPlugin : public ::testing::Test {
   protected:
@@ -20,7 +21,7 @@ class LoadedPlugin : public ::testing::Test {
         SetRegistryDirectory(m_folder.Path().string());
         std::string error;
         m_services.resources =
-            res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+            res::ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
         ASSERT_NE(m_services.resources, nullptr) << error;
         fw::SetConsoleServices(&m_services);
         fw::SetServerFacts(&m_facts);

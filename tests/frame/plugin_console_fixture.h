@@ -22,6 +22,7 @@
 #include "server/server_state.h"
 #include "server/system.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_paths.h"
 
 namespace ptp::testing {
 
@@ -57,10 +58,10 @@ class PluginConsoleFixture : public ::testing::Test {
         host::SetHost(m_host.get());
         std::string error;
         auto resources =
-            res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+            res::ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
         ASSERT_NE(resources, nullptr) << error;
-        m_session = std::make_unique<session::PluginSession>(
-            *m_host, resources, std::string(PTP_BIN_DIR) + "/libptpext.so");
+        m_session = std::make_unique<session::PluginSession>(*m_host, resources,
+                                                             ptp::test::BinDir() + "/libptpext.so");
         m_host->SetPresenter(&m_session->Bridge());
         session::Failure failure;
         ASSERT_TRUE(m_session->Start(failure)) << failure.text;

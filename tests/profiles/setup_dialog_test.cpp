@@ -6,6 +6,7 @@
 #include "platform/ui/script_driver.h"
 #include "platform/ui/toolkit.h"
 #include "resources/ids/profile_setup.h"
+#include "tests/support/test_paths.h"
 
 namespace ptp::profiles {
 namespace {
@@ -34,7 +35,7 @@ class SetupDialogTest : public ::testing::Test {
     void SetUp() override {
         std::string error;
         auto module =
-            res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+            res::ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
         ASSERT_NE(module, nullptr) << error;
         ui::SetResourceModule(module);
         (void)ui::TakeFaults();

@@ -1,13 +1,14 @@
 #include "platform/res/resource_module.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/test_paths.h"
 
 namespace ptp::res {
 namespace {
 
 TEST(ResourceModule, LoadsTheBuiltLibrary) {
     std::string error;
-    auto module = ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+    auto module = ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
     ASSERT_NE(module, nullptr) << error;
     EXPECT_FALSE(module->LoadString(57344).value_or("").empty());
     EXPECT_FALSE(module->LoadString(27992).value_or("").empty());

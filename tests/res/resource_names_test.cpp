@@ -15,13 +15,14 @@
 #include <vector>
 
 #include "platform/res/resource_module.h"
+#include "tests/support/test_paths.h"
 
 namespace ptp::res {
 namespace {
 
 std::shared_ptr<ResourceModule> Library() {
     std::string error;
-    auto module = ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+    auto module = ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
     EXPECT_NE(module, nullptr) << error;
     return module;
 }
@@ -172,7 +173,7 @@ const std::set<std::string> kDataNumberFiles = {
 
 std::vector<std::filesystem::path> PluginSources() {
     std::vector<std::filesystem::path> files;
-    const std::filesystem::path root(PTP_SOURCE_DIR);
+    const std::filesystem::path root(ptp::test::SourceDir());
     for (const char* folder : kPluginFolders) {
         if (!std::filesystem::exists(root / folder)) continue;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(root / folder)) {
@@ -240,7 +241,7 @@ TEST(ResourceNames, PluginCodeUsesOnlyGeneratedIds) {
     for (const auto& path : files) {
         const std::string text = ReadText(path);
         const std::string relative =
-            std::filesystem::relative(path, PTP_SOURCE_DIR).generic_string();
+            std::filesystem::relative(path, ptp::test::SourceDir()).generic_string();
         const bool dataNumbers = kDataNumberFiles.count(relative) != 0;
         for (const auto& word : Words(text)) {
             if (IsResourceSymbol(word)) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "tests/support/test_paths.h"
 
 namespace {
 
@@ -298,7 +299,7 @@ TEST(LayerSeams, ArrowsTheLayersForbid) {
 }
 
 TEST(LayerSeams, NoIncludeOrLinkBreaksAnArrow) {
-    const fs::path root = PTP_SOURCE_DIR;
+    const fs::path root = ptp::test::SourceDir();
     const std::vector<fs::path> files = SourceFiles(root);
     std::vector<Dependency> dependencies = Includes(root, files);
     ASSERT_GT(dependencies.size(), 500u) << "the source tree was not found under " << root;

@@ -17,6 +17,7 @@
 #include "platform/ui/toolkit.h"
 #include "server/server_state.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_paths.h"
 
 namespace ptp::testing {
 
@@ -41,7 +42,7 @@ class ServerUiFixture : public ::testing::Test {
         host::SetHost(m_pHost.get());
         std::string error;
         m_pResources =
-            res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+            res::ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
         ASSERT_NE(m_pResources, nullptr) << error;
         ui::SetResourceModule(m_pResources);
         (void)ui::TakeFaults();

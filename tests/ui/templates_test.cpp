@@ -4,6 +4,7 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/script_driver.h"
 #include "platform/ui/toolkit.h"
+#include "tests/support/test_paths.h"
 
 namespace ptp::ui {
 namespace {
@@ -12,8 +13,7 @@ namespace {
 // kinds, labels that exist, and a snapshot a front end can draw.
 TEST(Templates, EveryTemplateOfTheResourceLibraryOpens) {
     std::string error;
-    auto module =
-        res::ResourceModule::LoadLibrary(std::string(PTP_BIN_DIR) + "/libptpres.so", &error);
+    auto module = res::ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
     ASSERT_NE(module, nullptr) << error;
     SetResourceModule(module);
     (void)TakeFaults();

@@ -9,11 +9,12 @@
 
 #include "platform/res/resource_module.h"
 #include "platform/ui/toolkit.h"
+#include "tests/support/test_paths.h"
 
 namespace ptp::ui::testing {
 
 inline std::string ReadSourceFile(const std::string& relative) {
-    std::ifstream in(std::string(PTP_SOURCE_DIR) + "/" + relative);
+    std::ifstream in(ptp::test::SourceDir() + "/" + relative);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
