@@ -4,6 +4,8 @@
 #include "host/in_process_host.h"
 #include "host/in_process_parts.h"
 #include "host/server_error.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/rules.h"
 
 namespace ptp::host {
 namespace {

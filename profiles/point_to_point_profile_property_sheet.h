@@ -11,6 +11,7 @@
 #include "host/host_services.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/property_sheet.h"
+#include "platform/vocabulary/profile.h"
 #include "profiles/point_to_point_profile_page.h"
 #include "profiles/profile_page_choice.h"
 

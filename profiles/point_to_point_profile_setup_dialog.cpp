@@ -3,7 +3,6 @@
 #include "platform/ui/display_name.h"
 #include "platform/ui/toolkit.h"
 #include "platform/vocabulary/profile.h"
-#include "profiles/profile_setup_strings.h"
 #include "resources/ids/profile_setup.h"
 
 namespace ptp::profiles {

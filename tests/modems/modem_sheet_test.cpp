@@ -93,7 +93,7 @@ TEST_F(ModemTest, ApplyCommitsANewModemAndTheSheetGoesOnWithIt) {
     EXPECT_EQ(appliedEntries, (Entries{{"Speaker off", "ATM0"}}));
     EXPECT_TRUE(nameReadOnly) << "the applied modem keeps its name";
     EXPECT_EQ(ServerModem("FAST")[5], "ATDP");
-    EXPECT_EQ(List(host::kinds::kModem).size(), 1u);
+    EXPECT_EQ(List(kinds::kModem).size(), 1u);
     EXPECT_EQ(ServerEntries("FAST"), (Entries{{"Speaker off", "ATM1"}}));
     EXPECT_TRUE(MessageIds().empty());
     EXPECT_TRUE(m_driver.GetTranscript().Refusals().empty()) << m_driver.GetTranscript().ToText();

@@ -8,7 +8,6 @@
 
 #include "config/config_text.h"
 #include "modems/modem_message_style.h"
-#include "modems/modem_resources.h"
 #include "modems/modem_sheet.h"
 #include "modems/point_to_point_modem_property_sheet.h"
 #include "platform/ui/script_driver.h"

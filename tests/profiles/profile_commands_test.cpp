@@ -4,6 +4,7 @@
 
 #include "platform/ui/property_sheet.h"
 #include "platform/ui/ui_constants.h"
+#include "platform/vocabulary/kinds.h"
 #include "profiles/point_to_point_profile_page.h"
 #include "resources/ids/profiles.h"
 #include "tests/frame/plugin_console_fixture.h"
@@ -25,7 +26,7 @@ class ProfileCommands : public PluginConsoleFixture {
     }
 
     server::Attributes Stored(const std::string& name) {
-        auto record = System().GetObject(host::kinds::kProfile, name);
+        auto record = System().GetObject(kinds::kProfile, name);
         return record.ok() ? record->attributes : server::Attributes{};
     }
 
@@ -83,7 +84,7 @@ TEST_F(ProfileCommands, AValueTheServerRefusesKeepsTheSheetOpenAndWritesNothing)
     EXPECT_EQ(stayed->page, 0);
     ASSERT_EQ(MessageBoxes().size(), 1u) << Transcript();
     EXPECT_NE(MessageBoxes()[0].text.find("TCP8A22"), std::string::npos) << MessageBoxes()[0].text;
-    EXPECT_TRUE(System().ListObjects(host::kinds::kProfile)->empty());
+    EXPECT_TRUE(System().ListObjects(kinds::kProfile)->empty());
     EXPECT_EQ(Refreshes(), 0) << "a cancelled sheet changes nothing";
 }
 
@@ -93,7 +94,7 @@ TEST_F(ProfileCommands, AProfileStartedMeanwhileIsRefusedWithoutAnyChange) {
         .SetText(IDC_PROFILE_DESCRIPTION, "New text")
         .Do([&](ui::CDialog&) {
             // Another console starts the profile while this sheet is open.
-            ASSERT_TRUE(System().PutObject(host::kinds::kProfile, "DIALOUT", {{3, "14"}}).ok());
+            ASSERT_TRUE(System().PutObject(kinds::kProfile, "DIALOUT", {{3, "14"}}).ok());
         })
         .Ok();
     EXPECT_EQ(Invoke("NPF", {"DIALOUT"}, "PROPERTIES"), S_OK);
