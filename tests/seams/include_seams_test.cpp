@@ -25,6 +25,7 @@ std::string LayerOf(std::string_view path) {
     static const std::vector<std::pair<std::string_view, std::string_view>> kPrefixes = {
         {"platform/vocabulary/", "vocabulary"},
         {"platform/", "platform"},
+        {"host/session/", "session"},
         {"host/", "host"},
         {"server/", "server"},
         {"console/", "console"},
@@ -59,6 +60,15 @@ std::string Forbidden(const std::string& fromLayer, const std::string& to) {
     if (toLayer.empty() || toLayer == fromLayer) return {};
     if (toLayer == "vocabulary") return {};
     if (fromLayer == "vocabulary") return "the vocabulary depends on nothing";
+    // The session interface is the seam between the host client and a server: both sides (and
+    // the programs that wire them) may use it, and it uses nothing but the floor below them.
+    if (toLayer == "session") {
+        if (fromLayer == "plug-in") return "the plug-in holds only the host interfaces";
+        if (fromLayer == "platform") return "platform/ depends on nothing above it";
+        return {};
+    }
+    if (fromLayer == "session" && toLayer != "platform" && toLayer != "vocabulary")
+        return "the session interface depends only on platform/";
     if (fromLayer == "platform" && toLayer != "platform")
         return "platform/ depends on nothing above it";
     if (fromLayer == "server" && toLayer != "platform")
@@ -91,14 +101,11 @@ const std::vector<KnownException>& KnownExceptions() {
         // narrow session interface.
         {"host/in_process_", "server/", "in-process client, until the session interface"},
         {"host/CMakeLists.txt", "server/", "in-process client, until the session interface"},
-        // ptpctl reads and writes the plug-in's files with the plug-in's own readers and shows
-        // a modem sheet directly ("ui open").
+        // ptpctl reads and writes the plug-in's files with the plug-in's own readers.
         {"cli/ptpctl_file_commands.cpp", "config/", "ptpctl's file commands"},
         {"cli/ptpctl_file_commands.cpp", "rules/", "ptpctl's file commands"},
         {"cli/CMakeLists.txt", "config/", "ptpctl's file commands"},
         {"cli/CMakeLists.txt", "rules/", "ptpctl's file commands"},
-        {"cli/plugin_session/console_sheets.cpp", "modems/", "ptpctl ui open"},
-        {"cli/plugin_session/CMakeLists.txt", "modems/", "ptpctl ui open"},
     };
     return exceptions;
 }
@@ -281,7 +288,10 @@ std::vector<std::string> Violations(const std::vector<Dependency>& dependencies,
 TEST(LayerSeams, ArrowsTheLayersForbid) {
     EXPECT_FALSE(Forbidden("plug-in", "server/system.h").empty());
     EXPECT_FALSE(Forbidden("plug-in", "console/console_app.h").empty());
-    EXPECT_FALSE(Forbidden("plug-in", "cli/plugin_session/plugin_session.h").empty());
+    EXPECT_FALSE(Forbidden("plug-in", "console/session/plugin_session.h").empty());
+    EXPECT_TRUE(Forbidden("server", "host/session/server_session.h").empty());
+    EXPECT_FALSE(Forbidden("plug-in", "host/session/server_session.h").empty());
+    EXPECT_FALSE(Forbidden("session", "server/system.h").empty());
     EXPECT_FALSE(Forbidden("plug-in", "host/in_process_host.h").empty());
     EXPECT_TRUE(Forbidden("plug-in", "host/host_services.h").empty());
     EXPECT_TRUE(Forbidden("plug-in", "platform/ui/dialog.h").empty());
