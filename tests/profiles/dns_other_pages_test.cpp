@@ -54,6 +54,7 @@ class DnsOtherPages : public PluginConsoleFixture {
 };
 
 TEST_F(DnsOtherPages, NewProfilesGetTheScriptAndSubsystemOfTheirKindAndNoDnsSetting) {
+    AddMember("QUSRSYS", "QATOCPPSCR", "DIAL400");
     driver.When("CPointToPointProfileSetupDialog").Ok();
     driver.When(kSheet).SetText(IDC_PROFILE_NAME, "NEWDIAL").Ok();
     ASSERT_EQ(Invoke("NPF", {}, "NEWPROFILE"), S_OK);
@@ -61,7 +62,11 @@ TEST_F(DnsOtherPages, NewProfilesGetTheScriptAndSubsystemOfTheirKindAndNoDnsSett
     driver.When(kSheet).SetText(IDC_PROFILE_NAME, "NEWANS").Ok();
     ASSERT_EQ(Invoke("NRC", {}, "NEWPROFILE"), S_OK);
     driver.When("CPointToPointProfileSetupDialog").Click(IDC_SETUP_SLIP).Ok();
-    driver.When(kSheet).SetText(IDC_PROFILE_NAME, "NEWSLIP").Ok();
+    driver.When(kSheet)
+        .SetText(IDC_PROFILE_NAME, "NEWSLIP")
+        .SelectPageByTemplate(IDD_PROFILE_TCPIP_DIAL)
+        .SetText(IDC_TCPIP_REMOTE_ADDRESS, "10.5.0.2")
+        .Ok();
     ASSERT_EQ(Invoke("NPF", {}, "NEWPROFILE"), S_OK);
     EXPECT_TRUE(MessageBoxes().empty()) << Transcript();
 
@@ -84,6 +89,8 @@ TEST_F(DnsOtherPages, NewProfilesGetTheScriptAndSubsystemOfTheirKindAndNoDnsSett
     ASSERT_FALSE(slip.empty()) << Transcript();
     EXPECT_EQ(slip[prf::kSubsystem], "QSYSWRK") << "SLIP jobs run in the system subsystem";
     EXPECT_EQ(slip[prf::kScriptMember], "DIAL400");
+    EXPECT_EQ(slip[prf::kScriptOn], "1")
+        << "a SLIP link that learns its address as it logs on runs the logon script";
 }
 
 TEST_F(DnsOtherPages, TheGivenDnsAddressMustBeOneAndAStoredNoneShowsEmpty) {
