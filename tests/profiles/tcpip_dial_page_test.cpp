@@ -10,7 +10,7 @@
 #include "profiles/point_to_point_profile_page.h"
 #include "resources/ids/profile_setup.h"
 #include "resources/ids/profiles.h"
-#include "tests/frame/plugin_console_fixture.h"
+#include "tests/profiles/profile_pages_fixture.h"
 
 namespace ptp::testing {
 namespace {
@@ -18,17 +18,11 @@ namespace {
 using namespace ptp::profiles;
 namespace rtd = attr::route_daemon;
 
-constexpr const char* kSheet = "CPointToPointProfilePropertySheet";
+constexpr const char* kSheet = kProfileSheet;
 constexpr const char* kAdvanced = "CPointToPointProfileTCPIPSettingsAdvancedDialog";
 
-class TcpipDialPage : public PluginConsoleFixture {
+class TcpipDialPage : public ProfilePagesFixture {
   protected:
-    server::Attributes Stored(std::string_view kind, const std::string& name) {
-        auto record = System().GetObject(kind, name);
-        return record.ok() ? record->attributes : server::Attributes{};
-    }
-    server::Attributes Profile(const std::string& name) { return Stored(kinds::kProfile, name); }
-
     void AddRecord(const std::string& name, const std::string& rip, const std::string& supply) {
         ASSERT_TRUE(System()
                         .PutObject(kinds::kRouteDaemonRecord, name,
@@ -47,19 +41,6 @@ class TcpipDialPage : public PluginConsoleFixture {
                     kinds::kTcpipInterface, address,
                     {{ifc::kAddress, address}, {ifc::kType, type}, {ifc::kDisplayAddress, shown}})
                 .ok());
-    }
-
-    std::vector<std::uint32_t> MessageIds() const {
-        std::vector<std::uint32_t> ids;
-        for (const auto& box : MessageBoxes())
-            ids.push_back(box.resourceId);
-        return ids;
-    }
-
-    std::string Transcript() const { return driver.GetTranscript().ToText(); }
-
-    static ui::CPropertyPage& Active(ui::CDialog& sheet) {
-        return *static_cast<ui::CPropertySheet&>(sheet).GetActivePage();
     }
 };
 
