@@ -10,6 +10,7 @@
 #include "platform/vocabulary/validation_list.h"
 #include "server/messages.h"
 #include "server/object_rules.h"
+#include "server/profile_setting_rules.h"
 #include "server/text_codec.h"
 
 namespace ptp::server {
@@ -19,10 +20,6 @@ namespace prf = attr::profile;
 namespace vl = attr::validation_list_entry;
 
 constexpr std::size_t kMaxDescription = 50;
-
-Error BadValue(std::string_view value, int id, std::string_view object, std::string_view why) {
-    return Message("TCP8A20", {value, std::to_string(id), object, why});
-}
 
 bool IsStoppedStatus(std::string_view status) {
     return status.empty() || status == "1" || status == "2" || status == "3" || status == "13" ||
@@ -53,25 +50,26 @@ bool IsDecimal(std::string_view text) {
 Status CheckProfileKind(const ObjectRecord& profile) {
     for (int id : {prf::kProtocol, prf::kLineService, prf::kMode}) {
         if (profile.Has(id) && !IsDecimal(profile.Get(id)))
-            return BadValue(profile.Get(id), id, profile.name, "not a number");
+            return BadAttribute(profile.Get(id), id, profile.name, "not a number");
     }
     const long protocol = profile.GetInt(prf::kProtocol, 2);
     if (protocol != 1 && protocol != 2)
-        return BadValue(profile.Get(prf::kProtocol), prf::kProtocol, profile.name,
-                        "the protocol is 1 (SLIP) or 2 (PPP)");
+        return BadAttribute(profile.Get(prf::kProtocol), prf::kProtocol, profile.name,
+                            "the protocol is 1 (SLIP) or 2 (PPP)");
     if (!profile.Has(prf::kLineService)) return Status::Ok();
     const long lineService = profile.GetInt(prf::kLineService);
     if (lineService < 1 || lineService > 3)
-        return BadValue(profile.Get(prf::kLineService), prf::kLineService, profile.name,
-                        "the line service is 1, 2 or 3");
+        return BadAttribute(profile.Get(prf::kLineService), prf::kLineService, profile.name,
+                            "the line service is 1, 2 or 3");
     if (!profile.Has(prf::kMode)) return Status::Ok();
     const long mode = profile.GetInt(prf::kMode);
     if (!IsModeOf(lineService, mode))
-        return BadValue(profile.Get(prf::kMode), prf::kMode, profile.name,
-                        "the mode does not exist for line service " + std::to_string(lineService));
+        return BadAttribute(
+            profile.Get(prf::kMode), prf::kMode, profile.name,
+            "the mode does not exist for line service " + std::to_string(lineService));
     if (protocol == 1 && (lineService != 1 || mode > 2))
-        return BadValue(profile.Get(prf::kProtocol), prf::kProtocol, profile.name,
-                        "SLIP only dials or answers on switched lines");
+        return BadAttribute(profile.Get(prf::kProtocol), prf::kProtocol, profile.name,
+                            "SLIP only dials or answers on switched lines");
     return Status::Ok();
 }
 
@@ -88,13 +86,15 @@ Status CheckProfile(ObjectTx& tx, std::string_view key, bool created, Attributes
     if (auto s = CheckProfileKind(after); !s) return s;
     const std::string description = after.Get(prf::kDescription);
     if (description.size() > kMaxDescription)
-        return BadValue(description, prf::kDescription, key, "longer than 50 characters");
+        return BadAttribute(description, prf::kDescription, key, "longer than 50 characters");
     if (after.Has(prf::kAutoStart) && after.Get(prf::kAutoStart) != "0" &&
         after.Get(prf::kAutoStart) != "1")
-        return BadValue(after.Get(prf::kAutoStart), prf::kAutoStart, key, "the value is 0 or 1");
+        return BadAttribute(after.Get(prf::kAutoStart), prf::kAutoStart, key,
+                            "the value is 0 or 1");
     const std::string list = after.Get(prf::kValidationList);
     if (!list.empty() && list != "NOTDEFINED" && !IsObjectName(list))
-        return BadValue(list, prf::kValidationList, key, "not a valid validation list name");
+        return BadAttribute(list, prf::kValidationList, key, "not a valid validation list name");
+    if (auto s = CheckProfileSettings(tx, after, staged); !s) return s;
     if (stored) return Status::Ok();
     // A new profile starts stopped.
     staged.emplace(prf::kName, std::string(key));
@@ -117,7 +117,7 @@ Status CheckSystemValue(std::string_view key, const Attributes& staged) {
     auto value = staged.find(attr::system_value::kValue);
     if (value == staged.end() || key != "QRETSVRSEC") return Status::Ok();
     if (value->second == "0" || value->second == "1") return Status::Ok();
-    return BadValue(value->second, attr::system_value::kValue, key, "the value is 0 or 1");
+    return BadAttribute(value->second, attr::system_value::kValue, key, "the value is 0 or 1");
 }
 
 // A line description changes only while no running profile holds it, and keeps a description
