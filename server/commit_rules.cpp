@@ -133,7 +133,7 @@ Status CheckLine(ObjectTx& tx, std::string_view key, const Attributes& staged) {
     }
     auto text = staged.find(attr::line::kText);
     if (text != staged.end() && text->second.size() > kMaxDescription)
-        return BadValue(text->second, attr::line::kText, key, "longer than 50 characters");
+        return BadAttribute(text->second, attr::line::kText, key, "longer than 50 characters");
     return Status::Ok();
 }
 
