@@ -1,6 +1,8 @@
 #include "profiles/profile_pages.h"
 
+#include "profiles/point_to_point_profile_dns_page.h"
 #include "profiles/point_to_point_profile_general_page.h"
+#include "profiles/point_to_point_profile_other_page.h"
 
 namespace ptp::profiles {
 
@@ -9,6 +11,10 @@ std::unique_ptr<CPointToPointProfilePage> CreateProfilePage(
     switch (slot) {
         case ProfilePageSlot::General:
             return std::make_unique<CPointToPointProfileGeneralPage>(&sheet);
+        case ProfilePageSlot::DNS:
+            return std::make_unique<CPointToPointProfileDNSPage>(&sheet);
+        case ProfilePageSlot::Other:
+            return std::make_unique<CPointToPointProfileOtherPage>(&sheet);
         default:
             return nullptr;
     }

@@ -4,11 +4,13 @@
 #include <string>
 
 #include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/line.h"
 #include "platform/vocabulary/profile.h"
 #include "platform/vocabulary/system_value.h"
 #include "platform/vocabulary/validation_list.h"
 #include "server/messages.h"
 #include "server/object_rules.h"
+#include "server/profile_setting_rules.h"
 #include "server/text_codec.h"
 
 namespace ptp::server {
@@ -18,10 +20,6 @@ namespace prf = attr::profile;
 namespace vl = attr::validation_list_entry;
 
 constexpr std::size_t kMaxDescription = 50;
-
-Error BadValue(std::string_view value, int id, std::string_view object, std::string_view why) {
-    return Message("TCP8A20", {value, std::to_string(id), object, why});
-}
 
 bool IsStoppedStatus(std::string_view status) {
     return status.empty() || status == "1" || status == "2" || status == "3" || status == "13" ||
@@ -52,25 +50,26 @@ bool IsDecimal(std::string_view text) {
 Status CheckProfileKind(const ObjectRecord& profile) {
     for (int id : {prf::kProtocol, prf::kLineService, prf::kMode}) {
         if (profile.Has(id) && !IsDecimal(profile.Get(id)))
-            return BadValue(profile.Get(id), id, profile.name, "not a number");
+            return BadAttribute(profile.Get(id), id, profile.name, "not a number");
     }
     const long protocol = profile.GetInt(prf::kProtocol, 2);
     if (protocol != 1 && protocol != 2)
-        return BadValue(profile.Get(prf::kProtocol), prf::kProtocol, profile.name,
-                        "the protocol is 1 (SLIP) or 2 (PPP)");
+        return BadAttribute(profile.Get(prf::kProtocol), prf::kProtocol, profile.name,
+                            "the protocol is 1 (SLIP) or 2 (PPP)");
     if (!profile.Has(prf::kLineService)) return Status::Ok();
     const long lineService = profile.GetInt(prf::kLineService);
     if (lineService < 1 || lineService > 3)
-        return BadValue(profile.Get(prf::kLineService), prf::kLineService, profile.name,
-                        "the line service is 1, 2 or 3");
+        return BadAttribute(profile.Get(prf::kLineService), prf::kLineService, profile.name,
+                            "the line service is 1, 2 or 3");
     if (!profile.Has(prf::kMode)) return Status::Ok();
     const long mode = profile.GetInt(prf::kMode);
     if (!IsModeOf(lineService, mode))
-        return BadValue(profile.Get(prf::kMode), prf::kMode, profile.name,
-                        "the mode does not exist for line service " + std::to_string(lineService));
+        return BadAttribute(
+            profile.Get(prf::kMode), prf::kMode, profile.name,
+            "the mode does not exist for line service " + std::to_string(lineService));
     if (protocol == 1 && (lineService != 1 || mode > 2))
-        return BadValue(profile.Get(prf::kProtocol), prf::kProtocol, profile.name,
-                        "SLIP only dials or answers on switched lines");
+        return BadAttribute(profile.Get(prf::kProtocol), prf::kProtocol, profile.name,
+                            "SLIP only dials or answers on switched lines");
     return Status::Ok();
 }
 
@@ -87,13 +86,15 @@ Status CheckProfile(ObjectTx& tx, std::string_view key, bool created, Attributes
     if (auto s = CheckProfileKind(after); !s) return s;
     const std::string description = after.Get(prf::kDescription);
     if (description.size() > kMaxDescription)
-        return BadValue(description, prf::kDescription, key, "longer than 50 characters");
+        return BadAttribute(description, prf::kDescription, key, "longer than 50 characters");
     if (after.Has(prf::kAutoStart) && after.Get(prf::kAutoStart) != "0" &&
         after.Get(prf::kAutoStart) != "1")
-        return BadValue(after.Get(prf::kAutoStart), prf::kAutoStart, key, "the value is 0 or 1");
+        return BadAttribute(after.Get(prf::kAutoStart), prf::kAutoStart, key,
+                            "the value is 0 or 1");
     const std::string list = after.Get(prf::kValidationList);
     if (!list.empty() && list != "NOTDEFINED" && !IsObjectName(list))
-        return BadValue(list, prf::kValidationList, key, "not a valid validation list name");
+        return BadAttribute(list, prf::kValidationList, key, "not a valid validation list name");
+    if (auto s = CheckProfileSettings(tx, after, staged); !s) return s;
     if (stored) return Status::Ok();
     // A new profile starts stopped.
     staged.emplace(prf::kName, std::string(key));
@@ -116,7 +117,30 @@ Status CheckSystemValue(std::string_view key, const Attributes& staged) {
     auto value = staged.find(attr::system_value::kValue);
     if (value == staged.end() || key != "QRETSVRSEC") return Status::Ok();
     if (value->second == "0" || value->second == "1") return Status::Ok();
-    return BadValue(value->second, attr::system_value::kValue, key, "the value is 0 or 1");
+    return BadAttribute(value->second, attr::system_value::kValue, key, "the value is 0 or 1");
+}
+
+// A line description changes only while no running profile holds it, and keeps a description
+// the line commands would accept.
+Status CheckLine(ObjectTx& tx, std::string_view key, const Attributes& staged) {
+    if (!tx.Exists(kinds::kLine, key)) return Status::Ok();
+    ListFilter users;
+    users.equals.emplace_back(prf::kLineName, std::string(key));
+    auto profiles = tx.List(kinds::kProfile, users);
+    if (!profiles) return profiles.status();
+    for (const ObjectRecord& profile : *profiles) {
+        if (!IsStoppedStatus(profile.Get(prf::kStatus))) return Message("CPF2113", {key});
+    }
+    auto text = staged.find(attr::line::kText);
+    if (text != staged.end() && text->second.size() > kMaxDescription)
+        return BadAttribute(text->second, attr::line::kText, key, "longer than 50 characters");
+    return Status::Ok();
+}
+
+// A line-to-modem association belongs to a line the system has.
+Status CheckLineModem(ObjectTx& tx, std::string_view key) {
+    if (tx.Exists(kinds::kLine, key)) return Status::Ok();
+    return Message("CPF2105", {key, "*LIND"});
 }
 
 }  // namespace
@@ -126,6 +150,8 @@ Status CheckClientCommit(ObjectTx& tx, std::string_view kind, std::string_view k
     if (kind == kinds::kProfile) return CheckProfile(tx, key, created, staged);
     if (kind == kinds::kValidationListEntry) return CheckValidationListEntry(tx, key, staged);
     if (kind == kinds::kSystemValue) return CheckSystemValue(key, staged);
+    if (kind == kinds::kLine) return CheckLine(tx, key, staged);
+    if (kind == kinds::kLineModem) return CheckLineModem(tx, key);
     return Status::Ok();
 }
 
