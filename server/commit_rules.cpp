@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/line.h"
 #include "platform/vocabulary/profile.h"
 #include "platform/vocabulary/route.h"
 #include "platform/vocabulary/system_value.h"
@@ -141,6 +142,29 @@ Status CheckRouteDaemonRecord(std::string_view key, const Attributes& staged) {
     return Status::Ok();
 }
 
+// A line description changes only while no running profile holds it, and keeps a description
+// the line commands would accept.
+Status CheckLine(ObjectTx& tx, std::string_view key, const Attributes& staged) {
+    if (!tx.Exists(kinds::kLine, key)) return Status::Ok();
+    ListFilter users;
+    users.equals.emplace_back(prf::kLineName, std::string(key));
+    auto profiles = tx.List(kinds::kProfile, users);
+    if (!profiles) return profiles.status();
+    for (const ObjectRecord& profile : *profiles) {
+        if (!IsStoppedStatus(profile.Get(prf::kStatus))) return Message("CPF2113", {key});
+    }
+    auto text = staged.find(attr::line::kText);
+    if (text != staged.end() && text->second.size() > kMaxDescription)
+        return BadAttribute(text->second, attr::line::kText, key, "longer than 50 characters");
+    return Status::Ok();
+}
+
+// A line-to-modem association belongs to a line the system has.
+Status CheckLineModem(ObjectTx& tx, std::string_view key) {
+    if (tx.Exists(kinds::kLine, key)) return Status::Ok();
+    return Message("CPF2105", {key, "*LIND"});
+}
+
 }  // namespace
 
 Status CheckClientCommit(ObjectTx& tx, std::string_view kind, std::string_view key, bool created,
@@ -149,6 +173,8 @@ Status CheckClientCommit(ObjectTx& tx, std::string_view kind, std::string_view k
     if (kind == kinds::kValidationListEntry) return CheckValidationListEntry(tx, key, staged);
     if (kind == kinds::kSystemValue) return CheckSystemValue(key, staged);
     if (kind == kinds::kRouteDaemonRecord) return CheckRouteDaemonRecord(key, staged);
+    if (kind == kinds::kLine) return CheckLine(tx, key, staged);
+    if (kind == kinds::kLineModem) return CheckLineModem(tx, key);
     return Status::Ok();
 }
 

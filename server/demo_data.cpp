@@ -266,6 +266,10 @@ Status SeedObjects(ObjectTx& tx) {
         {"CMN04", "2745", "Two-line WAN IOA V.24 port"},
         {"CMN05", "2745", "Two-line WAN IOA V.35 port"},
         {"CMN06", "2745", "Two-line WAN IOA V.36 port"},
+        // Free ports, so that a new line of every kind has one to go on.
+        {"CMN07", "2745", "Two-line WAN IOA X.21 port"},
+        {"CMN08", "2745", "Two-line WAN IOA V.24 port"},
+        {"CMN09", "2771", "Comm Port - internal modem"},
     };
     for (const auto& port : ports) {
         Attributes a = {{hw::kName, port[0]},
