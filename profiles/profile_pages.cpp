@@ -1,5 +1,7 @@
 #include "profiles/profile_pages.h"
 
+#include "profiles/point_to_point_profile_answer_connection_page.h"
+#include "profiles/point_to_point_profile_dial_connection_page.h"
 #include "profiles/point_to_point_profile_general_page.h"
 
 namespace ptp::profiles {
@@ -9,6 +11,10 @@ std::unique_ptr<CPointToPointProfilePage> CreateProfilePage(
     switch (slot) {
         case ProfilePageSlot::General:
             return std::make_unique<CPointToPointProfileGeneralPage>(&sheet);
+        case ProfilePageSlot::DialConnection:
+            return std::make_unique<CPointToPointProfileDialConnectionPage>(&sheet);
+        case ProfilePageSlot::AnswerConnection:
+            return std::make_unique<CPointToPointProfileAnswerConnectionPage>(&sheet);
         default:
             return nullptr;
     }

@@ -1,9 +1,11 @@
 #include "server/commit_rules.h"
 
+#include <initializer_list>
 #include <set>
 #include <string>
 
 #include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/line.h"
 #include "platform/vocabulary/profile.h"
 #include "platform/vocabulary/system_value.h"
 #include "platform/vocabulary/validation_list.h"
@@ -18,6 +20,8 @@ namespace prf = attr::profile;
 namespace vl = attr::validation_list_entry;
 
 constexpr std::size_t kMaxDescription = 50;
+constexpr std::size_t kMaxNumber = 32;
+constexpr std::size_t kMaxPoolName = 64;
 
 Error BadValue(std::string_view value, int id, std::string_view object, std::string_view why) {
     return Message("TCP8A20", {value, std::to_string(id), object, why});
@@ -74,6 +78,164 @@ Status CheckProfileKind(const ObjectRecord& profile) {
     return Status::Ok();
 }
 
+// An integer a client gives must be one the server keeps for that attribute.
+struct IntegerRule {
+    int id;
+    long low;
+    long high;
+};
+
+constexpr IntegerRule kConnectionIntegers[] = {
+    {prf::kLineUse, 1, 2},
+    {prf::kMaxConnections, 1, 1000},
+    {prf::kMultilink, 0, 1},
+    {prf::kNumericSettingOn, 0, 1},
+    {prf::kRedialOnDrop, 0, 1},
+    {prf::kMaxLinks, 1, 1000},
+    {prf::kMultilinkShortHeaders, 0, 1},
+    {prf::kBandwidthOnDemand, 0, 1},
+    {prf::kAddLinkPeriod, 5, 3600},
+    {prf::kDropLinkPeriod, 5, 3600},
+    {prf::kBandwidthDirection, 1, 2},
+    {prf::kNumberUse, 1, 3},
+    {prf::kRedialAttempts, 1, 10},
+    {prf::kRedialDelay, 1, 60},
+};
+
+// The percentages the server offers for adding and dropping links.
+bool IsOneOf(std::string_view value, std::initializer_list<std::string_view> allowed) {
+    for (std::string_view one : allowed) {
+        if (value == one) return true;
+    }
+    return false;
+}
+
+Status CheckStagedInteger(const Attributes& staged, std::string_view profile,
+                          const IntegerRule& rule) {
+    auto value = staged.find(rule.id);
+    if (value == staged.end()) return Status::Ok();
+    const std::string& text = value->second;
+    if (IsDecimal(text) && text.size() <= 6) {
+        const long number = std::stol(text);
+        if (number >= rule.low && number <= rule.high) return Status::Ok();
+    }
+    return BadValue(
+        text, rule.id, profile,
+        "not in the range " + std::to_string(rule.low) + " to " + std::to_string(rule.high));
+}
+
+// The connection values of a profile that a client gives; values it does not give stay as they
+// are, so a profile whose line was deleted can still be changed in other respects.
+Status CheckConnectionValues(const Attributes& staged, std::string_view profile) {
+    for (const IntegerRule& rule : kConnectionIntegers) {
+        if (auto s = CheckStagedInteger(staged, profile, rule); !s) return s;
+    }
+    if (auto kind = staged.find(prf::kLineKind);
+        kind != staged.end() && !IsOneOf(kind->second, {"1", "2", "3", "4", "5", "6", "8"}))
+        return BadValue(kind->second, prf::kLineKind, profile, "not a kind of line");
+    if (auto setting = staged.find(prf::kNumericSetting); setting != staged.end()) {
+        const std::string& text = setting->second;
+        const bool valid = text == "0" || (IsDecimal(text) && text.size() <= 5 &&
+                                           std::stol(text) >= 15 && std::stol(text) <= 65535);
+        if (!valid) return BadValue(text, prf::kNumericSetting, profile, "0, or 15 to 65535");
+    }
+    if (auto add = staged.find(prf::kAddLinkPercentage);
+        add != staged.end() &&
+        !IsOneOf(add->second, {"1", "5", "10", "25", "50", "75", "90", "95", "100"}))
+        return BadValue(add->second, prf::kAddLinkPercentage, profile, "not an offered percentage");
+    if (auto drop = staged.find(prf::kDropLinkPercentage);
+        drop != staged.end() &&
+        !IsOneOf(drop->second, {"0", "5", "10", "25", "40", "50", "75", "90", "95"}))
+        return BadValue(drop->second, prf::kDropLinkPercentage, profile,
+                        "not an offered percentage");
+    for (int id : {prf::kRemoteNumber1, prf::kRemoteNumber2, prf::kRemoteNumber3,
+                   prf::kRemoteNumber4, prf::kRemoteNumber5, prf::kRemoteNumber6}) {
+        auto number = staged.find(id);
+        if (number != staged.end() && number->second.size() > kMaxNumber)
+            return BadValue(number->second, id, profile, "longer than 32 characters");
+    }
+    return Status::Ok();
+}
+
+// The connection type of the lines a profile of `lineService` runs on; empty for virtual lines,
+// whose own pages choose their lines.
+std::string_view WantedConnectionType(long lineService) {
+    if (lineService == 1) return "*SWTPP";
+    if (lineService == 2) return "*NONSWTPP";
+    return {};
+}
+
+// A line the profile names must be a PPP line of the system that runs the profile's line
+// service; an ISDN kind needs a digital line.
+Status CheckProfileLine(ObjectTx& tx, const ObjectRecord& profile, std::string_view line) {
+    const std::string_view wanted = WantedConnectionType(profile.GetInt(prf::kLineService));
+    if (wanted.empty() || line.empty()) return Status::Ok();
+    auto record = tx.Get(kinds::kLine, UpperAscii(line));
+    if (!record || !EqualsNoCase(record->Get(attr::line::kType), "*PPP"))
+        return Message("TCP8205", {line, "*LIND"});
+    if (!EqualsNoCase(record->Get(attr::line::kConnectionType), wanted))
+        return BadValue(line, prf::kLineName, profile.name,
+                        "the line's connection type is not " + std::string(wanted));
+    const long kind = profile.GetInt(prf::kLineKind, 1);
+    if ((kind == 4 || kind == 5) && !EqualsNoCase(record->Get(attr::line::kResource), "*NWID"))
+        return BadValue(line, prf::kLineName, profile.name, "not an ISDN line");
+    return Status::Ok();
+}
+
+// A pool exists while one PPP line of the wanted connection type belongs to it.
+Status CheckProfilePool(ObjectTx& tx, const ObjectRecord& profile, std::string_view pool) {
+    const std::string_view wanted = WantedConnectionType(profile.GetInt(prf::kLineService));
+    if (wanted.empty() || pool.empty()) return Status::Ok();
+    if (pool.size() > kMaxPoolName)
+        return BadValue(pool, prf::kPoolName, profile.name, "longer than 64 characters");
+    ListFilter members;
+    members.equals.emplace_back(attr::line::kType, "*PPP");
+    auto lines = tx.List(kinds::kLine, members);
+    if (!lines) return lines.error();
+    for (const auto& line : *lines) {
+        if (EqualsNoCase(line.Get(attr::line::kPoolName), pool) &&
+            EqualsNoCase(line.Get(attr::line::kConnectionType), wanted))
+            return Status::Ok();
+    }
+    return Message("TCP8205", {pool, "*LINPOOL"});
+}
+
+// What the profiles list shows as the line type: clients write "*PPP", the kind of line
+// description; the server keeps the kind the profile runs on.
+std::string ListedLineType(ObjectTx& tx, const ObjectRecord& profile) {
+    switch (profile.GetInt(prf::kLineKind, 1)) {
+        case 2:
+        case 3:
+            return "*POOL";
+        case 4:
+        case 5:
+            return "*ISDN";
+        case 6:
+            return "*L2TP";
+        case 8:
+            return "*PPPOE";
+        default:
+            break;
+    }
+    auto line = tx.Get(kinds::kLine, UpperAscii(profile.Get(prf::kLineName)));
+    if (line && EqualsNoCase(line->Get(attr::line::kFraming), "*SYNC")) return "*SYNC";
+    return "*ASYNC";
+}
+
+Status CheckProfileConnection(ObjectTx& tx, const ObjectRecord& after, Attributes& staged) {
+    if (auto s = CheckConnectionValues(staged, after.name); !s) return s;
+    if (auto line = staged.find(prf::kLineName); line != staged.end()) {
+        if (auto s = CheckProfileLine(tx, after, line->second); !s) return s;
+    }
+    if (auto pool = staged.find(prf::kPoolName); pool != staged.end()) {
+        if (auto s = CheckProfilePool(tx, after, pool->second); !s) return s;
+    }
+    if (auto type = staged.find(prf::kLineType);
+        type != staged.end() && EqualsNoCase(type->second, "*PPP"))
+        type->second = ListedLineType(tx, after);
+    return Status::Ok();
+}
+
 Status CheckProfile(ObjectTx& tx, std::string_view key, bool created, Attributes& staged) {
     auto stored = tx.Get(kinds::kProfile, key);
     if (created && stored) return Message("CPF2112", {key, kinds::kProfile});
@@ -85,6 +247,7 @@ Status CheckProfile(ObjectTx& tx, std::string_view key, bool created, Attributes
     for (const auto& [id, value] : staged)
         after.attributes[id] = value;
     if (auto s = CheckProfileKind(after); !s) return s;
+    if (auto s = CheckProfileConnection(tx, after, staged); !s) return s;
     const std::string description = after.Get(prf::kDescription);
     if (description.size() > kMaxDescription)
         return BadValue(description, prf::kDescription, key, "longer than 50 characters");

@@ -91,7 +91,9 @@ class PluginConsoleFixture : public ::testing::Test {
                                 {prf::kLineService, p.lineService},
                                 {prf::kJobName, p.jobName},
                                 {prf::kDescription, p.description},
-                                {prf::kChangeStatus, p.status}};
+                                {prf::kChangeStatus, p.status},
+                                // A dialling profile without a number cannot be saved.
+                                {prf::kRemoteNumber1, "5551234"}};
         for (const auto& [id, value] : p.more)
             a[id] = value;
         ASSERT_TRUE(System().PutObject(kinds::kProfile, p.name, a).ok());

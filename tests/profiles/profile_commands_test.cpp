@@ -31,14 +31,34 @@ class ProfileCommands : public PluginConsoleFixture {
     }
 
     std::string Transcript() const { return driver.GetTranscript().ToText(); }
+
+    // A switched line a new profile can use.
+    void AddLine(const std::string& name) {
+        ASSERT_TRUE(
+            System()
+                .PutObject(kinds::kLine, name,
+                           {{0, "*PPP"}, {1, name}, {29, "CMN01"}, {31, "*ASYNC"}, {32, "*SWTPP"}})
+                .ok());
+    }
+
+    // What a new dial profile needs on its connection page: a line and a number to dial.
+    static void ChooseLineAndNumber(ui::DialogScript& sheet) {
+        sheet.SelectPage(1)
+            .Choose(IDC_PROFILE_LINE, "PPPLIN01")
+            .Click(IDC_PROFILE_NUMBER_ADD)
+            .EditCell(IDC_PROFILE_NUMBERS, 0, 0, "5550100")
+            .SelectPage(0);
+    }
 };
 
 TEST_F(ProfileCommands, NewProfileNamesAreCheckedInOrderThenTheProfileIsCreated) {
     AddProfile({.name = "DIALISP"});
+    AddLine("PPPLIN01");
     driver.When("CPointToPointProfileSetupDialog").Ok();
     std::string caption;
-    driver.When(kSheet)
-        .Do([&](ui::CDialog& sheet) { caption = sheet.GetWindowText(); })
+    ui::DialogScript& script = driver.When(kSheet);
+    ChooseLineAndNumber(script);
+    script.Do([&](ui::CDialog& sheet) { caption = sheet.GetWindowText(); })
         .Ok()
         .SetText(IDC_PROFILE_NAME, "  my prof ")
         .Ok()
@@ -69,14 +89,21 @@ TEST_F(ProfileCommands, NewProfileNamesAreCheckedInOrderThenTheProfileIsCreated)
     EXPECT_EQ(created[29], "QTOCPTP");
     EXPECT_EQ(created[90], "0");
     EXPECT_EQ(created[3], "1") << "a new profile starts stopped";
+    EXPECT_EQ(created[4], "PPPLIN01");
+    EXPECT_EQ(created[5], "*ASYNC") << "the server keeps the kind of line the profile runs on";
+    EXPECT_EQ(created[17], "5550100");
+    EXPECT_EQ(created[23], "1");
     EXPECT_EQ(Stored("DIALISP")[10], "Test profile");
     EXPECT_TRUE(Commands().empty()) << "profiles change through their object, not through CL";
     EXPECT_EQ(Refreshes(), 1);
 }
 
 TEST_F(ProfileCommands, AValueTheServerRefusesKeepsTheSheetOpenAndWritesNothing) {
+    AddLine("PPPLIN01");
     driver.When("CPointToPointProfileSetupDialog").Ok();
-    driver.When(kSheet).SetText(IDC_PROFILE_NAME, "1DIAL").Ok();
+    ui::DialogScript& script = driver.When(kSheet);
+    ChooseLineAndNumber(script);
+    script.SetText(IDC_PROFILE_NAME, "1DIAL").Ok();
     EXPECT_EQ(Invoke("NPF", {}, "NEWPROFILE"), S_OK);
 
     const auto stayed = driver.GetTranscript().StayedOpen(kSheet);
@@ -211,8 +238,14 @@ TEST_F(ProfileCommands, MigrationSavesASlipProfileAsPpp) {
 }
 
 TEST_F(ProfileCommands, CreationTasksOpenTheSheetWithoutRefreshing) {
+    AddLine("PPPLIN01");
     driver.When("CPointToPointProfileSetupDialog").Ok();
-    driver.When(kSheet).SetText(IDC_PROFILE_NAME, "ANSWER1").Ok();
+    driver.When(kSheet)
+        .SelectPage(1)
+        .Choose(IDC_PROFILE_LINE, "PPPLIN01")
+        .SelectPage(0)
+        .SetText(IDC_PROFILE_NAME, "ANSWER1")
+        .Ok();
     session::Failure failure;
     EXPECT_EQ(m_session->RunTask("SYS1", "NRC", 28082, failure), S_OK) << failure.text;
     EXPECT_EQ(driver.GetTranscript().ResultOf(kSheet), ui::IDOK) << Transcript();
