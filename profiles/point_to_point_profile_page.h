@@ -38,6 +38,8 @@ class CPointToPointProfilePage : public ui::CPropertyPage {
     virtual int Store() = 0;
     // The connection pages say whether the user chose another line than the one loaded.
     [[nodiscard]] virtual bool HasLineChanged() const { return false; }
+    // The dial TCP/IP page says whether a new SLIP profile needs a script to log on.
+    [[nodiscard]] virtual bool AsksForScript() const { return false; }
 
   protected:
     CPointToPointProfilePropertySheet* m_pSheet;

@@ -2,7 +2,9 @@
 
 #include "profiles/point_to_point_profile_answer_connection_page.h"
 #include "profiles/point_to_point_profile_dial_connection_page.h"
+#include "profiles/point_to_point_profile_dns_page.h"
 #include "profiles/point_to_point_profile_general_page.h"
+#include "profiles/point_to_point_profile_other_page.h"
 
 namespace ptp::profiles {
 
@@ -15,6 +17,10 @@ std::unique_ptr<CPointToPointProfilePage> CreateProfilePage(
             return std::make_unique<CPointToPointProfileDialConnectionPage>(&sheet);
         case ProfilePageSlot::AnswerConnection:
             return std::make_unique<CPointToPointProfileAnswerConnectionPage>(&sheet);
+        case ProfilePageSlot::DNS:
+            return std::make_unique<CPointToPointProfileDNSPage>(&sheet);
+        case ProfilePageSlot::Other:
+            return std::make_unique<CPointToPointProfileOtherPage>(&sheet);
         default:
             return nullptr;
     }

@@ -131,7 +131,8 @@ Attributes ProfileAttributes(const DemoProfile& p) {
         {prf::kLocalIdentificationProtocol, "2"},
         {prf::kValidationList, "QTOCPTP"},
         {prf::kRemoteIdentification, p.mode == code::mode::kAnswer ? "1" : "0"},
-        {prf::kDnsChoice, p.mode == code::mode::kAnswer ? "0" : "2"},
+        {prf::kDnsChoice,
+         p.mode == code::mode::kAnswer || p.protocol == code::protocol::kSLIP ? "0" : "2"},
         {prf::kDnsServer, ""},
         {prf::kLocalAddressMethod, std::string(p.local) == "*DYNAMIC" ? "2" : "1"},
         {prf::kLocalAddress, std::string(p.local) == "*DYNAMIC" ? "" : p.local},
@@ -281,6 +282,10 @@ Status SeedObjects(ObjectTx& tx) {
         {"CMN04", "2745", "Two-line WAN IOA V.24 port"},
         {"CMN05", "2745", "Two-line WAN IOA V.35 port"},
         {"CMN06", "2745", "Two-line WAN IOA V.36 port"},
+        // Free ports, so that a new line of every kind has one to go on.
+        {"CMN07", "2745", "Two-line WAN IOA X.21 port"},
+        {"CMN08", "2745", "Two-line WAN IOA V.24 port"},
+        {"CMN09", "2771", "Comm Port - internal modem"},
     };
     for (const auto& port : ports) {
         Attributes a = {{hw::kName, port[0]},

@@ -36,6 +36,7 @@ const std::map<std::string_view, std::string_view>& Catalogue() {
         {"CPFA0A1", "An input or output error occurred on %1."},
         {"CPFA0DA", "Object name %1 is not valid."},
         {"CPF9803", "Cannot allocate object %1."},
+        {"CPF9815", "Member %3 file %2 in library %1 not found."},
         {"TCP8205", "Required object %1 of type %2 not found."},
         {"TCP8A1E", "Connection profile %1 not found."},
         {"TCP8A20", "Value %1 for attribute %2 of %3 is not valid: %4"},

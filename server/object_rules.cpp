@@ -1,6 +1,7 @@
 #include "server/object_rules.h"
 
 #include <cctype>
+#include <string>
 
 #include "platform/vocabulary/kinds.h"
 #include "server/messages.h"
@@ -35,6 +36,24 @@ bool IsObjectName(std::string_view name, std::size_t maxLength) {
         if (!IsNameChar(c)) return false;
     }
     return true;
+}
+
+bool IsInternetAddress(std::string_view text) {
+    int parts = 0;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('.', start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view part = text.substr(start, end - start);
+        if (part.empty() || part.size() > 3) return false;
+        for (char c : part) {
+            if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+        }
+        if (std::stoi(std::string(part)) > 255) return false;
+        ++parts;
+        start = end + 1;
+    }
+    return parts == 4;
 }
 
 Status CheckObject(const ObjectRecord& after, const ObjectRecord* /*before*/) {

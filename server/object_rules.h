@@ -15,4 +15,7 @@ Status CheckObject(const ObjectRecord& after, const ObjectRecord* before);
 // $ # @ _ and '.'. Case is not checked: the callers upper-case names.
 bool IsObjectName(std::string_view name, std::size_t maxLength = 10);
 
+// True for a dotted IPv4 address: four numbers of one to three digits, each at most 255.
+bool IsInternetAddress(std::string_view text);
+
 }  // namespace ptp::server

@@ -70,3 +70,61 @@ inline constexpr std::string_view kPPP = "*PPP";  // also the L2TP and PPPoE vir
 inline constexpr std::string_view kEthernet = "*ETH";
 inline constexpr std::string_view kTokenRing = "*TRN";
 }  // namespace ptp::code::line_type
+
+// The values PPP line attributes carry, in the form the line commands take them.
+namespace ptp::code::line_interface {
+inline constexpr std::string_view kRS232V24 = "*RS232V24";
+inline constexpr std::string_view kRS449V36 = "*RS449V36";
+inline constexpr std::string_view kV35 = "*V35";
+inline constexpr std::string_view kX21 = "*X21";
+inline constexpr std::string_view kInternalModem = "*INTMODEM";
+}  // namespace ptp::code::line_interface
+
+namespace ptp::code::line_framing {
+inline constexpr std::string_view kAsync = "*ASYNC";
+inline constexpr std::string_view kSync = "*SYNC";
+}  // namespace ptp::code::line_framing
+
+namespace ptp::code::line_connection {
+inline constexpr std::string_view kSwitched = "*SWTPP";
+inline constexpr std::string_view kNonswitched = "*NONSWTPP";
+}  // namespace ptp::code::line_connection
+
+namespace ptp::code::line_switched_connection {
+inline constexpr std::string_view kAnswer = "*ANS";
+inline constexpr std::string_view kDial = "*DIAL";
+inline constexpr std::string_view kBoth = "*BOTH";
+}  // namespace ptp::code::line_switched_connection
+
+namespace ptp::code::line_dial_command {
+inline constexpr std::string_view kNone = "*NONE";
+inline constexpr std::string_view kV25bis = "*V25BIS";
+inline constexpr std::string_view kATCommand = "*ATCMD";
+}  // namespace ptp::code::line_dial_command
+
+namespace ptp::code::line_clock {
+inline constexpr std::string_view kModem = "*MODEM";
+inline constexpr std::string_view kLoop = "*LOOP";
+inline constexpr std::string_view kInvert = "*INVERT";
+}  // namespace ptp::code::line_clock
+
+// Values several line attributes share.
+namespace ptp::code::line_value {
+inline constexpr std::string_view kYes = "*YES";
+inline constexpr std::string_view kNo = "*NO";
+inline constexpr std::string_view kNone = "*NONE";
+inline constexpr std::string_view kNoMax = "*NOMAX";            // INACTTMR without a limit
+inline constexpr std::string_view kHardware = "*HARDWARE";      // FLOWCNTL
+inline constexpr std::string_view kSystemValue = "*SYSVAL";     // MSGQ and CMNRCYLMT
+inline constexpr std::string_view kSystemOperator = "*SYSOPR";  // MSGQ
+inline constexpr std::string_view kBlank = "*BLANK";            // TEXT
+}  // namespace ptp::code::line_value
+
+// The authority a new line description is created with (AUT), besides an authorization list.
+namespace ptp::code::line_authority {
+inline constexpr std::string_view kLibraryCreate = "*LIBCRTAUT";
+inline constexpr std::string_view kExclude = "*EXCLUDE";
+inline constexpr std::string_view kUse = "*USE";
+inline constexpr std::string_view kChange = "*CHANGE";
+inline constexpr std::string_view kAll = "*ALL";
+}  // namespace ptp::code::line_authority

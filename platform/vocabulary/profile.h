@@ -26,6 +26,7 @@ inline constexpr int kRemoteNumber2 = 18;
 inline constexpr int kRemoteNumber3 = 19;
 inline constexpr int kNumericSettingOn = 20;     // 0: the default; 1: kNumericSetting holds it
 inline constexpr int kNumericSetting = 21;       // 15 to 65535, or "0" for the default
+inline constexpr int kMaxFrameSize = 22;         // SLIP only: 576 to 1006
 inline constexpr int kLineKind = 23;             // code::line_kind
 inline constexpr int kRedialOnDrop = 24;         // 1 on; switched dial profiles (mode 1) only
 inline constexpr int kMaxLinks = 26;             // number of links when multilink is on
@@ -37,6 +38,11 @@ inline constexpr int kRemoteIdentificationProtocol = 31;  // code::identificatio
 inline constexpr int kRemoteIdentificationName = 32;      // upper case
 inline constexpr int kRadiusAuthentication = 33;          // answering profiles
 inline constexpr int kRadiusAccounting = 34;              // answering profiles
+inline constexpr int kScriptOn = 35;                      // 1: the connection script runs
+inline constexpr int kScriptLibrary = 36;                 // library of the script file
+inline constexpr int kScriptFile = 37;                    // database file holding the scripts
+inline constexpr int kScriptMember = 38;                  // the script: a member of that file
+inline constexpr int kScriptCcsid = 39;                   // coded character set, 1 to 65535
 // Multilink bandwidth: a link is added when the traffic stays above the first percentage for
 // the first period (seconds), and dropped below the second for the second period.
 inline constexpr int kMultilinkShortHeaders = 40;  // 0 or 1
@@ -48,14 +54,21 @@ inline constexpr int kDropLinkPeriod = 45;         // 5 to 3600
 inline constexpr int kBandwidthDirection = 46;     // 1 either direction, 2 both directions
 inline constexpr int kDnsChoice = 47;              // 1 kDnsServer, 2 second choice, 0 none
 inline constexpr int kDnsServer = 48;
-inline constexpr int kLocalAddressMethod = 49;   // 1 given (kLocalAddress), 2 dynamic
-inline constexpr int kLocalAddress = 50;         // dotted decimal or empty
-inline constexpr int kRemoteAddressMethod = 51;  // dial pages: 1 given, 2 dynamic; answer: 1 to 6
-inline constexpr int kRemoteAddress = 52;        // dotted decimal, first of a range, or empty
-inline constexpr int kRoutingChoice = 55;        // 0, 1, or 2: the profile's own route list
-inline constexpr int kRemoteAddressCount = 57;   // addresses in the remote range
-inline constexpr int kPoolName = 62;             // line kinds 2 and 3
-inline constexpr int kRemoteNumber4 = 68;        // with kRemoteNumber1 to 3; "*NONE" for none
+inline constexpr int kLocalAddressMethod = 49;    // 1 given (kLocalAddress), 2 dynamic
+inline constexpr int kLocalAddress = 50;          // dotted decimal or empty
+inline constexpr int kRemoteAddressMethod = 51;   // dial pages: 1 given, 2 dynamic; answer: 1 to 6
+inline constexpr int kRemoteAddress = 52;         // dotted decimal, first of a range, or empty
+inline constexpr int kHideAddresses = 53;         // 1: the remote network sees only this address
+inline constexpr int kIPForwarding = 54;          // 1: datagrams pass on to other networks
+inline constexpr int kRoutingChoice = 55;         // 0, 1, or 2: the profile's own route list
+inline constexpr int kHeaderCompression = 56;     // 1: headers are compressed on the link
+inline constexpr int kRemoteAddressCount = 57;    // addresses in the remote range
+inline constexpr int kPerUserAddresses = 58;      // 1: the per-user address list applies
+inline constexpr int kRemoteChoosesAddress = 59;  // 1: the remote system may ask for an address
+inline constexpr int kPoolName = 62;              // line kinds 2 and 3
+inline constexpr int kSubsystem = 63;             // subsystem the profile's job runs in
+inline constexpr int kPairedAnswerProfile = 67;   // dial-on-demand: the answer profile it pairs
+inline constexpr int kRemoteNumber4 = 68;         // with kRemoteNumber1 to 3; "*NONE" for none
 inline constexpr int kRemoteNumber5 = 69;
 inline constexpr int kRemoteNumber6 = 70;
 inline constexpr int kFilterRulesOn = 71;  // 1: packet filter rules kFilterRulesName apply
@@ -121,6 +134,23 @@ inline constexpr int kInTurn = 1;     // the next number when one does not answe
 inline constexpr int kSpread = 2;     // the links of a bundle dial different numbers
 inline constexpr int kFirstOnly = 3;  // the others only when the first is busy
 }  // namespace number_use
+
+namespace dns_choice {
+inline constexpr int kNone = 0;
+inline constexpr int kGiven = 1;       // attr::profile::kDnsServer
+inline constexpr int kFromRemote = 2;  // learned from the remote system as the link comes up
+}  // namespace dns_choice
+
+// Local and remote address methods (attr::profile::kLocalAddressMethod, kRemoteAddressMethod);
+// the answer page's remote methods go on from 3.
+namespace address_method {
+inline constexpr int kGiven = 1;
+inline constexpr int kDynamic = 2;
+inline constexpr int kPerUser = 3;  // answer: the per-user address list
+inline constexpr int kRange = 4;    // answer: a range of attr::profile::kRemoteAddressCount
+inline constexpr int kDhcpWanClient = 5;
+inline constexpr int kRadius = 6;
+}  // namespace address_method
 
 namespace identification_protocol {
 inline constexpr int kNone = 0;

@@ -28,20 +28,6 @@ bool IsSpecial(const ClValueSpec& spec, std::string_view upper) {
     return std::find(spec.specials.begin(), spec.specials.end(), upper) != spec.specials.end();
 }
 
-bool IsAddress(std::string_view text) {
-    int parts = 0;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find('.', start);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string_view part = text.substr(start, end - start);
-        if (!IsDigits(part) || part.size() > 3 || std::stoi(std::string(part)) > 255) return false;
-        ++parts;
-        start = end + 1;
-    }
-    return parts == 4;
-}
-
 Error FormError(std::string_view shown, std::string_view keyword, std::string_view why) {
     return ClMessage("CPD0089", {shown, keyword, why});
 }
@@ -124,7 +110,7 @@ Result<std::string> CheckValue(const ClElement& element, const ClValueSpec& spec
         case ClValueKind::Decimal:
             return CheckDecimal(shown, element.text, spec, keyword);
         case ClValueKind::Address:
-            if (!IsAddress(element.text)) return ClMessage("CPD0088", {shown, keyword});
+            if (!IsInternetAddress(element.text)) return ClMessage("CPD0088", {shown, keyword});
             return element.text;
         case ClValueKind::Characters:
             if (length > spec.max) {

@@ -2,6 +2,7 @@
 
 #include "cl_test_system.h"
 #include "platform/vocabulary/kinds.h"
+#include "server/demo_data.h"
 
 namespace ptp::server::cl {
 namespace {
@@ -132,6 +133,51 @@ TEST_F(ClLineCommandsTest, ChangesAndDeletesLinesThatNoRunningProfileUses) {
     EXPECT_FALSE(Exists(kinds::kLine, "PPPLIN1"));
     EXPECT_FALSE(Exists("LineModem", "PPPLIN1"));
     EXPECT_EQ(RunId("QSYS/DLTLIND LIND(PPPLIN1)"), "CPF2105");
+}
+
+// Each kind of line the line sheet makes, on the demo system's free ports, with the fragments the
+// sheet appends for it.
+TEST_F(ClLineCommandsTest, TheDemoSystemHasAPortForEveryKindOfLine) {
+    ASSERT_TRUE(SeedDemoData(*m_system).ok());
+    const std::string base =
+        " ONLINE(*NO) LINESPEED(115200) MAXFRAME(2048) CTSTMR(25) TEXT(*BLANK) LCPAUT(*NONE 5) "
+        "LCPCFG(3.0 5 10 2) CMNRCYLMT(2 5) AUT(*LIBCRTAUT)";
+    EXPECT_EQ(Run("QSYS/CRTLINPPP LIND(LEASED35) RSRCNAME(CMN05) INTERFACE(*V35) FRAMING(*SYNC) "
+                  "CNN(*NONSWTPP)" +
+                  base + " CLOCK(*LOOP) NRZI(*YES) MSGQ(*SYSOPR)"),
+              "");
+    EXPECT_EQ(Run("QSYS/CRTLINPPP LIND(X21SW) RSRCNAME(CMN07) INTERFACE(*X21) FRAMING(*SYNC) "
+                  "CNN(*SWTPP)" +
+                  base +
+                  " CLOCK(*MODEM) RMTANSTMR(90) SWTCNN(*ANS) DIALCMD(*V25BIS) INACTTMR(*NOMAX) "
+                  "NRZI(*NO)"),
+              "");
+    EXPECT_EQ(Run("QSYS/CRTLINPPP LIND(V24LEASED) RSRCNAME(CMN08) INTERFACE(*RS232V24) "
+                  "FRAMING(*ASYNC) CNN(*NONSWTPP)" +
+                  base + " FLOWCNTL(*NO)"),
+              "");
+    EXPECT_EQ(Run("QSYS/CRTLINPPP LIND(INTMDM) RSRCNAME(CMN09) INTERFACE(*INTMODEM) "
+                  "FRAMING(*ASYNC) CNN(*SWTPP)" +
+                  base +
+                  " SETMDMASC('*NONE') SWTCNN(*BOTH) DIALCMD(*ATCMD) FLOWCNTL(*HARDWARE) "
+                  "INACTTMR(300)"),
+              "");
+    EXPECT_EQ(Run("QSYS/CRTLINPPP LIND(V36SW) RSRCNAME(CMN06) INTERFACE(*RS449V36) "
+                  "FRAMING(*SYNC) CNN(*SWTPP)" +
+                  base + " CLOCK(*INVERT) SWTCNN(*DIAL) DIALCMD(*ATCMD) INACTTMR(*NOMAX)"),
+              "CPD2631: Parameter DIALCMD(*ATCMD) cannot be used with FRAMING(*SYNC).")
+        << "a synchronous line does not dial with AT commands";
+    EXPECT_FALSE(Exists(kinds::kLine, "V36SW"));
+    const ObjectRecord leased = Get(kinds::kLine, "LEASED35");
+    EXPECT_EQ(leased.Get(30), "*V35");
+    EXPECT_EQ(leased.Get(31), "*SYNC");
+    EXPECT_EQ(leased.Get(32), "*NONSWTPP");
+    EXPECT_EQ(leased.Get(34), "*YES");
+    EXPECT_EQ(leased.Get(36), "*LOOP");
+    EXPECT_EQ(leased.Get(49), "*SYSOPR");
+    EXPECT_EQ(Get(kinds::kLine, "X21SW").Get(17), "90");
+    EXPECT_EQ(Get(kinds::kLine, "INTMDM").Get(16), "300");
+    EXPECT_EQ(Get(kinds::kLine, "V24LEASED").Get(40), "*NO");
 }
 
 TEST_F(ClLineCommandsTest, CreatesEthernetLines) {

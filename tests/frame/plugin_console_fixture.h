@@ -99,6 +99,15 @@ class PluginConsoleFixture : public ::testing::Test {
         ASSERT_TRUE(System().PutObject(kinds::kProfile, p.name, a).ok());
     }
 
+    // A switched PPP line on an asynchronous port, as new profiles use one.
+    void AddLine(const std::string& name) {
+        ASSERT_TRUE(
+            System()
+                .PutObject(kinds::kLine, name,
+                           {{0, "*PPP"}, {1, name}, {29, "CMN01"}, {31, "*ASYNC"}, {32, "*SWTPP"}})
+                .ok());
+    }
+
     void AddModem(const std::string& name, const std::string& system, const std::string& kind) {
         server::Attributes a = {{0, name}, {1, system}, {2, kind},         {3, "AT"},
                                 {4, "AT"}, {5, "ATDT"}, {6, "ATS0=2S7=30"}};

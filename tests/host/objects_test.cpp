@@ -2,6 +2,7 @@
 
 #include "host_fixture.h"
 #include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/line.h"
 #include "platform/vocabulary/profile.h"
 #include "server/system.h"
 
@@ -115,6 +116,55 @@ TEST_F(ObjectsTest, TheServerRefusesWhatItWouldRefuse) {
     EXPECT_EQ(m_host->Objects().CreateObject(kinds::kLine, kClientName, "NOSYS", "X", &error),
               nullptr);
     EXPECT_EQ(TakeError(error), "CPF2105");
+}
+
+// A line sheet in properties mode changes the line through its object, and associates the line
+// with its modem through a line-to-modem object.
+TEST_F(ObjectsTest, LinesAndTheirModemsChangeThroughObjectsAsTheServerAllows) {
+    ASSERT_TRUE(System().PutObject(kinds::kHardwareResource, "CMN01", {{0, "CMN01"}}).ok());
+    int status = 0;
+    auto commands = m_host->Commands().OpenConnection("SYS1", 1, status);
+    ASSERT_EQ(commands->RunCommand("QSYS/CRTLINPPP LIND(LINE1) RSRCNAME(CMN01) TEXT(*BLANK)"), "");
+    ASSERT_TRUE(
+        System()
+            .PutObject(kinds::kProfile, "PRF1",
+                       {{prf::kName, "PRF1"}, {prf::kLineName, "LINE1"}, {prf::kStatus, "6"}})
+            .ok());
+    SOFError* error = nullptr;
+    auto line = m_host->Objects().CreateObject(kinds::kLine, kClientName, "SYS1", "LINE1", &error);
+    line->SetAttribute(attr::line::kText, "Busy line");
+    line->Commit(&error);
+    EXPECT_EQ(TakeError(error), "CPF2113") << "a running profile holds the line";
+    ASSERT_TRUE(System().PutObject(kinds::kProfile, "PRF1", {{prf::kStatus, "1"}}).ok());
+    line->SetAttribute(attr::line::kText, std::string(51, 'x'));
+    line->Commit(&error);
+    EXPECT_EQ(TakeError(error), "TCP8A20");
+    line->SetAttribute(attr::line::kText, "Stopped line");
+    line->Commit(&error);
+    EXPECT_EQ(TakeError(error), "");
+    EXPECT_EQ(System().GetObject(kinds::kLine, "LINE1")->Get(attr::line::kText), "Stopped line");
+
+    auto orphan =
+        m_host->Objects().CreateObject(kinds::kLineModem, kClientName, "SYS1", "NOLINE", &error);
+    orphan->SetAttribute(attr::line_modem::kLineName, "NOLINE");
+    orphan->SetAttribute(attr::line_modem::kModemName, "NONE");
+    orphan->Commit(&error);
+    EXPECT_EQ(TakeError(error), "CPF2105");
+    EXPECT_FALSE(System().GetObject(kinds::kLineModem, "NOLINE").ok());
+    auto modem =
+        m_host->Objects().CreateObject(kinds::kLineModem, kClientName, "SYS1", "LINE1", &error);
+    modem->SetAttribute(attr::line_modem::kLineName, "LINE1");
+    modem->SetAttribute(attr::line_modem::kModemName, "$generic hayes");
+    modem->Commit(&error);
+    EXPECT_EQ(TakeError(error), "");
+    auto associations =
+        m_host->Objects().CreateList(kinds::kLinePoolMemberList, kClientName, "SYS1", "", &error);
+    associations->Open(&error);
+    ASSERT_EQ(associations->GetCount(&error), 1);
+    EXPECT_EQ(associations->ElementAt(0, &error)->GetAttributeText(
+                  attr::line_association::kModemName, &error),
+              "$generic hayes");
+    EXPECT_EQ(TakeError(error), "");
 }
 
 TEST_F(ObjectsTest, ModemCommandsAreNumberedPerModemAndLimited) {

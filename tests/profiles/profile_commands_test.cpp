@@ -8,6 +8,7 @@
 #include "profiles/point_to_point_profile_page.h"
 #include "resources/ids/profiles.h"
 #include "tests/frame/plugin_console_fixture.h"
+#include "tests/profiles/connection_page_steps.h"
 
 namespace ptp::testing {
 namespace {
@@ -31,24 +32,6 @@ class ProfileCommands : public PluginConsoleFixture {
     }
 
     std::string Transcript() const { return driver.GetTranscript().ToText(); }
-
-    // A switched line a new profile can use.
-    void AddLine(const std::string& name) {
-        ASSERT_TRUE(
-            System()
-                .PutObject(kinds::kLine, name,
-                           {{0, "*PPP"}, {1, name}, {29, "CMN01"}, {31, "*ASYNC"}, {32, "*SWTPP"}})
-                .ok());
-    }
-
-    // What a new dial profile needs on its connection page: a line and a number to dial.
-    static void ChooseLineAndNumber(ui::DialogScript& sheet) {
-        sheet.SelectPage(1)
-            .Choose(IDC_PROFILE_LINE, "PPPLIN01")
-            .Click(IDC_PROFILE_NUMBER_ADD)
-            .EditCell(IDC_PROFILE_NUMBERS, 0, 0, "5550100")
-            .SelectPage(0);
-    }
 };
 
 TEST_F(ProfileCommands, NewProfileNamesAreCheckedInOrderThenTheProfileIsCreated) {
@@ -57,7 +40,7 @@ TEST_F(ProfileCommands, NewProfileNamesAreCheckedInOrderThenTheProfileIsCreated)
     driver.When("CPointToPointProfileSetupDialog").Ok();
     std::string caption;
     ui::DialogScript& script = driver.When(kSheet);
-    ChooseLineAndNumber(script);
+    ChooseDialLine(script, "PPPLIN01", "5550100");
     script.Do([&](ui::CDialog& sheet) { caption = sheet.GetWindowText(); })
         .Ok()
         .SetText(IDC_PROFILE_NAME, "  my prof ")
@@ -102,7 +85,7 @@ TEST_F(ProfileCommands, AValueTheServerRefusesKeepsTheSheetOpenAndWritesNothing)
     AddLine("PPPLIN01");
     driver.When("CPointToPointProfileSetupDialog").Ok();
     ui::DialogScript& script = driver.When(kSheet);
-    ChooseLineAndNumber(script);
+    ChooseDialLine(script, "PPPLIN01", "5550100");
     script.SetText(IDC_PROFILE_NAME, "1DIAL").Ok();
     EXPECT_EQ(Invoke("NPF", {}, "NEWPROFILE"), S_OK);
 
@@ -240,12 +223,7 @@ TEST_F(ProfileCommands, MigrationSavesASlipProfileAsPpp) {
 TEST_F(ProfileCommands, CreationTasksOpenTheSheetWithoutRefreshing) {
     AddLine("PPPLIN01");
     driver.When("CPointToPointProfileSetupDialog").Ok();
-    driver.When(kSheet)
-        .SelectPage(1)
-        .Choose(IDC_PROFILE_LINE, "PPPLIN01")
-        .SelectPage(0)
-        .SetText(IDC_PROFILE_NAME, "ANSWER1")
-        .Ok();
+    ChooseAnswerLine(driver.When(kSheet), "PPPLIN01").SetText(IDC_PROFILE_NAME, "ANSWER1").Ok();
     session::Failure failure;
     EXPECT_EQ(m_session->RunTask("SYS1", "NRC", 28082, failure), S_OK) << failure.text;
     EXPECT_EQ(driver.GetTranscript().ResultOf(kSheet), ui::IDOK) << Transcript();
