@@ -27,6 +27,10 @@ endfunction()
 # ptp_fuzz(NAME SOURCE LIBS ... CORPUS dir): with PTP_FUZZ (clang) a libFuzzer binary; always a
 # replay binary that runs every file of the corpus through the target, registered with CTest, so
 # the test command replays the corpus with any compiler.
+if(PTP_FUZZ)
+  # Every libFuzzer binary, so one target builds them all (scripts/fuzz.sh, the test command).
+  add_custom_target(ptp_fuzzers)
+endif()
 function(ptp_fuzz name)
   cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBS" ${ARGN})
   add_executable(${name}_replay ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/fuzz/replay_main.cpp)
@@ -37,6 +41,7 @@ function(ptp_fuzz name)
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    add_dependencies(ptp_fuzzers ${name})
   endif()
 endfunction()
 

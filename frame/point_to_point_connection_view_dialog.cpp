@@ -65,9 +65,7 @@ const res::ResourceModule& Texts() {
 
 CPointToPointConnectionViewDialog::CPointToPointConnectionViewDialog(std::string_view systemName,
                                                                      HWND parent)
-    : CDialog(IDD_CONNECTION_VIEW, ui::CWnd::FromHandle(parent)),
-      m_strSystemName(systemName),
-      m_hParent(parent) {
+    : CDialog(IDD_CONNECTION_VIEW, ui::CWnd::FromHandle(parent)), m_strSystemName(systemName) {
     OnClicked(IDC_CONNECTION_DETAILS, [this] { OnDetails(); });
     OnClicked(IDC_CONNECTION_SPOOLED_OUTPUT, [this] { OnSpooledOutput(); });
     OnClicked(IDC_CONNECTION_JOB, [this] { OnJob(); });

@@ -54,7 +54,6 @@ class CPointToPointConnectionViewDialog : public ui::CDialog {
     [[nodiscard]] std::string Read(host::IServerObject& element, int id);
 
     std::string m_strSystemName;
-    HWND m_hParent;
     std::unique_ptr<host::IServerList> m_pConnectionList;
     host::SOFError* m_ErrorHandle = nullptr;
     long m_nCount = 0;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds one configuration: build.sh release|asan [ninja targets...]
+# Configures and builds one configuration: build.sh release|asan|fuzz [ninja targets...]
+# fuzz is the clang build with the libFuzzer targets (target ptp_fuzzers builds them all).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 kind=${1:-release}
@@ -16,7 +17,9 @@ mkdir -p "$CCACHE_DIR"
 case "$kind" in
   release) flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
   asan) flags=(-DCMAKE_BUILD_TYPE=Debug -DPTP_SANITIZE=ON -DCMAKE_CXX_FLAGS=-O1) ;;
-  *) echo "build.sh: unknown configuration '$kind' (release or asan)" >&2; exit 2 ;;
+  fuzz) flags=(-DCMAKE_BUILD_TYPE=Debug -DPTP_FUZZ=ON -DPTP_SANITIZE=ON -DPTP_BENCH=OFF
+               -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-O1) ;;
+  *) echo "build.sh: unknown configuration '$kind' (release, asan or fuzz)" >&2; exit 2 ;;
 esac
 
 build=${PTP_BUILD_DIR:-$here/build/$kind}

@@ -6,6 +6,7 @@
 #include "platform/com/registry.h"
 #include "platform/framework/item_id.h"
 #include "platform/framework/shared_allocator.h"
+#include "resources/ids/plugin_session.h"
 
 namespace ptp::session {
 namespace {
@@ -14,22 +15,8 @@ const CLSID kExtensionClass = GuidFromString("{A206FAC3-B636-11D0-8E51-444553540
 const CLSID kProfilesDataClass = GuidFromString("{A206FAC2-B636-11D0-8E51-444553540000}");
 const CLSID kModemsDataClass = GuidFromString("{A206FAC1-B636-11D0-8E51-444553540000}");
 const CLSID kPoliciesDataClass = GuidFromString("{0178529C-1121-461E-957D-E85C6BA66AAB}");
-constexpr std::uint16_t kElementHeader = 2;
 constexpr UINT kFirstCommandId = 1;
 constexpr UINT kLastCommandId = 0x7FFF;
-
-// Texts of the session's failures (resources/strings/plugin_session.json).
-enum Text : std::uint32_t {
-    kNotRegistered = 34500,
-    kNoList = 34501,
-    kNoListData = 34502,
-    kFolderNotOpened = 34503,
-    kNoItem = 34504,
-    kNoExtension = 34505,
-    kSelectionRefused = 34506,
-    kNoContextMenu = 34507,
-    kNoTasks = 34508,
-};
 
 std::optional<CLSID> ListDataClass(const std::string& folder) {
     if (folder == "NPF" || folder == "NRC") return kProfilesDataClass;
@@ -129,7 +116,7 @@ bool PluginSession::Start(Failure& failure) {
     m_bridge.Install(m_host);
     std::string why;
     if (SUCCEEDED(ComLoader::RegisterServer(m_strPluginPath, &why))) return true;
-    failure = Fail(FailureKind::Failed, kNotRegistered, {m_strPluginPath, why});
+    failure = Fail(FailureKind::Failed, IDS_SESSION_NOT_REGISTERED, {m_strPluginPath, why});
     return false;
 }
 
@@ -147,7 +134,7 @@ PluginSession::OpenFolder* PluginSession::Folder(const std::string& system,
     if (auto it = m_folders.find(key); it != m_folders.end()) return it->second.get();
     const auto clsid = ListDataClass(folder);
     if (!clsid) {
-        failure = Fail(FailureKind::NotFound, kNoList, {folder});
+        failure = Fail(FailureKind::NotFound, IDS_SESSION_NO_LIST, {folder});
         return nullptr;
     }
     auto open = std::make_unique<OpenFolder>();
@@ -155,14 +142,15 @@ PluginSession::OpenFolder* PluginSession::Folder(const std::string& system,
     open->type = folder;
     void* object = nullptr;
     if (FAILED(m_loader.CreateInstance(*clsid, fw::IID_IFolderData, &object)) || !object) {
-        failure = Fail(FailureKind::Failed, kNoListData, {folder, m_loader.LastError()});
+        failure =
+            Fail(FailureKind::Failed, IDS_SESSION_NO_LIST_DATA, {folder, m_loader.LastError()});
         return nullptr;
     }
     open->data = static_cast<fw::IFolderData*>(object);
     open->itemIdList = FolderItemIdList(open->system, folder);
     const auto* list = reinterpret_cast<const fw::ITEMIDLIST*>(open->itemIdList.data());
     if (FAILED(open->data->OpenFolder(list))) {
-        failure = Fail(FailureKind::Refused, kFolderNotOpened, {folder, open->system});
+        failure = Fail(FailureKind::Refused, IDS_SESSION_FOLDER_NOT_OPENED, {folder, open->system});
         return nullptr;
     }
     (void)open->data->Load();
@@ -237,7 +225,8 @@ fw::IShellExtInit* PluginSession::Select(const std::string& system, const std::s
         for (const std::string& wanted : items) {
             const auto it = open->byName.find(Upper(wanted));
             if (it == open->byName.end()) {
-                failure = Fail(FailureKind::NotFound, kNoItem, {folder, open->system, wanted});
+                failure = Fail(FailureKind::NotFound, IDS_SESSION_NO_ITEM,
+                               {folder, open->system, wanted});
                 return nullptr;
             }
             const auto& [item, fields] = it->second;
@@ -247,13 +236,13 @@ fw::IShellExtInit* PluginSession::Select(const std::string& system, const std::s
     void* object = nullptr;
     if (FAILED(m_loader.CreateInstance(kExtensionClass, fw::IID_IShellExtInit, &object)) ||
         !object) {
-        failure = Fail(FailureKind::Failed, kNoExtension, {m_loader.LastError()});
+        failure = Fail(FailureKind::Failed, IDS_SESSION_NO_EXTENSION, {m_loader.LastError()});
         return nullptr;
     }
     m_pExtension = static_cast<fw::IShellExtInit*>(object);
     m_pDataObject = std::make_unique<ConsoleDataObject>(std::move(selected));
     if (FAILED(m_pExtension->Initialize(nullptr, m_pDataObject.get(), nullptr))) {
-        failure = Fail(FailureKind::Refused, kSelectionRefused, {folder});
+        failure = Fail(FailureKind::Refused, IDS_SESSION_SELECTION_REFUSED, {folder});
         ReleaseExtension();
         return nullptr;
     }
@@ -268,7 +257,7 @@ std::optional<std::vector<MenuLine>> PluginSession::Menu(const std::string& syst
     if (!Select(system, folder, items, failure)) return std::nullopt;
     fw::IContextMenu* contextMenu = ContextMenu();
     if (!contextMenu) {
-        failure = Fail(FailureKind::Failed, kNoContextMenu, {});
+        failure = Fail(FailureKind::Failed, IDS_SESSION_NO_CONTEXT_MENU, {});
         return std::nullopt;
     }
     fw::CConsoleMenu menu;
@@ -296,7 +285,7 @@ fw::IR8TasksManagerW* PluginSession::TasksOf(const std::string& system, const st
     if (!extension) return nullptr;
     void* object = nullptr;
     if (FAILED(extension->QueryInterface(fw::IID_IR8TasksManagerW, &object)) || !object) {
-        failure = Fail(FailureKind::Failed, kNoTasks, {});
+        failure = Fail(FailureKind::Failed, IDS_SESSION_NO_TASKS, {});
         return nullptr;
     }
     return static_cast<fw::IR8TasksManagerW*>(object);

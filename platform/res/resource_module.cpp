@@ -133,6 +133,17 @@ const ControlTemplate* DialogTemplate::FindControlByName(std::string_view contro
 //   "bitmaps": { "28075": { "name": "IDB_...", "w": 16, "h": 16, "image": "data:..." } }
 // Names are what the build turns into constants for code; a string that code refers to has one.
 bool ResourceModule::AddFile(const ResourceFile& file, std::string* error) {
+    // A member of the wrong type ("name": 14) makes the JSON library throw; it is reported as a
+    // bad file like any other mistake in it.
+    try {
+        return AddFileContents(file, error);
+    } catch (const Json::exception& e) {
+        if (error) *error = std::string(file.name) + ": " + e.what();
+        return false;
+    }
+}
+
+bool ResourceModule::AddFileContents(const ResourceFile& file, std::string* error) {
     const Json json = Json::parse(file.text, nullptr, false);
     auto fail = [&](const std::string& why) {
         if (error) *error = std::string(file.name) + ": " + why;

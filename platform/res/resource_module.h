@@ -108,6 +108,7 @@ class ResourceModule {
   private:
     ResourceModule() = default;
     bool AddFile(const ResourceFile& file, std::string* error);
+    bool AddFileContents(const ResourceFile& file, std::string* error);
 
     void* m_hLibrary = nullptr;
     std::string m_strPath;

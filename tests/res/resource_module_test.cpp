@@ -29,6 +29,14 @@ TEST(ResourceModule, RejectsBrokenFiles) {
     EXPECT_EQ(ResourceModule::FromFiles(
                   {{"e.json", R"({"dialogs":[{"id":7,"controls":[{"kind":"slider"}]}]})"}}, &error),
               nullptr);
+    // Members of the wrong type are a broken file too, not a crash of whoever loads it.
+    EXPECT_EQ(
+        ResourceModule::FromFiles(
+            {{"f.json", R"({"dialogs":[{"id":7,"controls":[{"id":8,"name":14}]}]})"}}, &error),
+        nullptr);
+    EXPECT_NE(error.find("f.json"), std::string::npos);
+    EXPECT_EQ(ResourceModule::FromFiles({{"g.json", R"({"dialogs":{"id":"7"}})"}}, &error),
+              nullptr);
 }
 
 TEST(ResourceModule, ReadsDialogsAndHelp) {

@@ -66,7 +66,7 @@ class CControlsDialog : public CDialog {
             CListCtrl& numbers = ListCtrl(IDC_NUMBERS);
             numbers.EditLabel(numbers.InsertItem(numbers.GetItemCount(), ""));
         });
-        OnEndLabelEdit(IDC_NUMBERS, [this](int, int, const std::string& text) {
+        OnEndLabelEdit(IDC_NUMBERS, [](int, int, const std::string& text) {
             return !text.empty() && text.find(' ') == std::string::npos;
         });
         // The spin of a period moves in fives, as the multilink periods do.

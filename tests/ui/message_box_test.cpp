@@ -100,7 +100,7 @@ class CAskDialog : public CDialog {
             CWaitCursor wait;
             m_nAnswer = AfxMessageBox("Start PRF1 now?", MB_YESNO | MB_ICONQUESTION);
         });
-        OnClicked(1002, [this] {
+        OnClicked(1002, [] {
             CAskDialog nested;
             nested.SetWindowText("Nested");
             nested.DoModal();
