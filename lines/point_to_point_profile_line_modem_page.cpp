@@ -69,8 +69,8 @@ void CPointToPointProfileLineModemPage::OnModemChanged() {
     ui::CComboBox& list = ComboBox(IDC_LINE_MODEM_NAME);
     const int selected = list.GetCurSel();
     if (selected < 0) return;
-    m_pSheet->SetModemName(list.GetLBText(selected));
     m_bChosen = true;
+    m_pSheet->ModemChosen(list.GetLBText(selected));
 }
 
 void CPointToPointProfileLineModemPage::DoDataExchange(ui::CDataExchange* pDX) {

@@ -38,7 +38,8 @@ TEST_F(NewLineTest, AnAsynchronousDialLineIsCreatedWithItsFragmentsInOrderAndGet
               (std::vector<std::string>{
                   "CPointToPointProfileLineGeneralPage", "CPointToPointProfileLineConnectionPage",
                   "CPointToPointProfileLineLinkPage", "CPointToPointProfileLineLCPPage",
-                  "CPointToPointProfileLineModemPage", "CPointToPointProfileLineSecurityPage"}));
+                  "CPointToPointProfileLineModemPage", "CPointToPointProfileLineSecurityPage",
+                  "CPointToPointProfileLineParmsPage"}));
     EXPECT_EQ(Commands(),
               (std::vector<std::string>{
                   "QSYS/CRTLINPPP LIND(PPPNEW) RSRCNAME(CMN08) INTERFACE(*RS232V24) "

@@ -9,6 +9,7 @@
 #include "profiles/point_to_point_profile_page.h"
 #include "resources/ids/profile_setup.h"
 #include "resources/ids/profiles.h"
+#include "tests/profiles/connection_page_steps.h"
 #include "tests/profiles/profile_pages_fixture.h"
 
 namespace ptp::testing {
@@ -37,14 +38,17 @@ class DnsOtherPages : public ProfilePagesFixture {
 
 TEST_F(DnsOtherPages, NewProfilesGetTheScriptAndSubsystemOfTheirKindAndNoDnsSetting) {
     AddMember("QUSRSYS", "QATOCPPSCR", "DIAL400");
+    AddLine("PPPLIN01");
     driver.When("CPointToPointProfileSetupDialog").Ok();
-    driver.When(kSheet).SetText(IDC_PROFILE_NAME, "NEWDIAL").Ok();
+    ChooseDialLine(driver.When(kSheet), "PPPLIN01", "5550100")
+        .SetText(IDC_PROFILE_NAME, "NEWDIAL")
+        .Ok();
     ASSERT_EQ(Invoke("NPF", {}, "NEWPROFILE"), S_OK);
     driver.When("CPointToPointProfileSetupDialog").Ok();
-    driver.When(kSheet).SetText(IDC_PROFILE_NAME, "NEWANS").Ok();
+    ChooseAnswerLine(driver.When(kSheet), "PPPLIN01").SetText(IDC_PROFILE_NAME, "NEWANS").Ok();
     ASSERT_EQ(Invoke("NRC", {}, "NEWPROFILE"), S_OK);
     driver.When("CPointToPointProfileSetupDialog").Click(IDC_SETUP_SLIP).Ok();
-    driver.When(kSheet)
+    ChooseDialLine(driver.When(kSheet), "PPPLIN01", "5550100")
         .SetText(IDC_PROFILE_NAME, "NEWSLIP")
         .SelectPageByTemplate(IDD_PROFILE_TCPIP_DIAL)
         .SetText(IDC_TCPIP_REMOTE_ADDRESS, "10.5.0.2")

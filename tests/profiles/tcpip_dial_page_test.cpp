@@ -10,6 +10,7 @@
 #include "profiles/point_to_point_profile_page.h"
 #include "resources/ids/profile_setup.h"
 #include "resources/ids/profiles.h"
+#include "tests/profiles/connection_page_steps.h"
 #include "tests/profiles/profile_pages_fixture.h"
 
 namespace ptp::testing {
@@ -118,13 +119,16 @@ TEST_F(TcpipDialPage, TheLocalListOffersTheSystemsInterfacesAndStoresTheAddressA
 }
 
 TEST_F(TcpipDialPage, NewProfilesStartFromTheMethodsOfTheirKind) {
+    AddLine("PPPLIN01");
     // A dial profile: both addresses assigned as the link comes up.
     driver.When("CPointToPointProfileSetupDialog").Ok();
-    driver.When(kSheet).SetText(IDC_PROFILE_NAME, "NEWDIAL").Ok();
+    ChooseDialLine(driver.When(kSheet), "PPPLIN01", "5550100")
+        .SetText(IDC_PROFILE_NAME, "NEWDIAL")
+        .Ok();
     ASSERT_EQ(Invoke("NPF", {}, "NEWPROFILE"), S_OK);
     // Dial variant 3 gives both addresses, so the user has to type them.
     driver.When("CPointToPointProfileSetupDialog").Choose(IDC_SETUP_MODE, 1).Ok();
-    driver.When(kSheet)
+    ChooseDialLine(driver.When(kSheet), "PPPLIN01", "5550100")
         .SetText(IDC_PROFILE_NAME, "NEWDOD")
         .Ok()
         .SetText(IDC_TCPIP_LOCAL_ADDRESS, "10.3.0.1")
@@ -132,8 +136,12 @@ TEST_F(TcpipDialPage, NewProfilesStartFromTheMethodsOfTheirKind) {
         .Ok();
     ASSERT_EQ(Invoke("NPF", {}, "NEWPROFILE"), S_OK);
     // A nonswitched line that answers: a given local address, an assigned remote one.
+    ASSERT_TRUE(System()
+                    .PutObject(kinds::kLine, "LEASED01",
+                               {{0, "*PPP"}, {1, "LEASED01"}, {31, "*SYNC"}, {32, "*NONSWTPP"}})
+                    .ok());
     driver.When("CPointToPointProfileSetupDialog").Click(IDC_SETUP_NONSWITCHED_LINE).Ok();
-    driver.When(kSheet)
+    ChooseAnswerLine(driver.When(kSheet), "LEASED01")
         .SetText(IDC_PROFILE_NAME, "NEWLEASED")
         .SelectPageByTemplate(IDD_PROFILE_TCPIP_DIAL)
         .SetText(IDC_TCPIP_LOCAL_ADDRESS, "192.168.9.1")
