@@ -1,6 +1,7 @@
 #pragma once
-// The line sheets the connection pages open for their kind of line: one line, an ISDN line or a
-// line pool. They are not part of this build yet: the user is told so, and nothing changes.
+// The line sheets the connection pages open for their kind of line. One line opens the PPP line
+// sheet; the digital line and line pool sheets are not part of this build yet, so for those the
+// user is told so and nothing changes.
 #include <string_view>
 
 #include "platform/ui/ui_constants.h"
@@ -10,9 +11,9 @@ namespace ptp::profiles {
 
 class CPointToPointProfilePropertySheet;
 
-// `line` names the line to show, or the name proposed for a new one. IDOK when the sheet
-// changed a line, so the page reads its lists again.
-ui::INT_PTR OpenLineSheet(LineChoice choice, std::string_view line,
-                          CPointToPointProfilePropertySheet& sheet);
+// `line` names the line to show (`isNew` false) or the name proposed for a new one. IDOK when
+// the sheet created or changed a line, so the page reads its lists again.
+ui::INT_PTR OpenLineSheet(LineChoice choice, std::string_view line, bool isNew,
+                          CPointToPointProfilePropertySheet& profile);
 
 }  // namespace ptp::profiles

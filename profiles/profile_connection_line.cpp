@@ -63,7 +63,9 @@ bool CProfileConnectionLine::Fill(ui::CDialog& page, std::string_view line) {
     box.ResetContent();
     for (const std::string& name : m_list.Names(Choice(), ConnectionType()))
         box.AddString(name);
-    box.SetWindowText(line);
+    // A listed line shows as the server spells it.
+    const int listed = line.empty() ? -1 : box.FindStringExact(-1, line);
+    box.SetWindowText(listed >= 0 ? box.GetLBText(listed) : std::string(line));
     return true;
 }
 
@@ -114,13 +116,14 @@ int CProfileConnectionLine::PoolLineCount(std::string_view pool) const {
 
 void CProfileConnectionLine::OnNew(ui::CDialog& page) {
     const std::string typed(config::Trim(page.GetDlgItemText(IDC_PROFILE_LINE)));
-    if (OpenLineSheet(Choice(), typed, m_sheet) != ui::IDOK) return;
+    if (OpenLineSheet(Choice(), typed, true, m_sheet) != ui::IDOK) return;
     if (Fill(page, typed)) UpdateButtons(page, m_sheet.ChangesAllowed());
 }
 
 void CProfileConnectionLine::OnProperties(ui::CDialog& page) {
-    const std::string chosen = page.GetDlgItemText(IDC_PROFILE_LINE);
-    if (OpenLineSheet(Choice(), chosen, m_sheet) != ui::IDOK) return;
+    ui::CComboBox& box = page.ComboBox(IDC_PROFILE_LINE);
+    const std::string chosen = box.GetLBText(box.GetCurSel());
+    if (OpenLineSheet(Choice(), chosen, false, m_sheet) != ui::IDOK) return;
     if (Fill(page, chosen)) UpdateButtons(page, m_sheet.ChangesAllowed());
 }
 

@@ -11,6 +11,7 @@
 #include "platform/vocabulary/kinds.h"
 #include "profiles/profile_sheet.h"
 #include "resources/ids/frame_commands.h"
+#include "resources/ids/lines.h"
 #include "resources/ids/profiles.h"
 #include "server/demo_data.h"
 #include "server/ppp_jobs.h"
@@ -24,6 +25,7 @@ constexpr const char* kSheet = "CPointToPointProfilePropertySheet";
 constexpr const char* kMultilink = "CPointToPointProfileMultilinkDialog";
 constexpr const char* kAdvanced = "CPointToPointProfileDialConnectionAdvancedDialog";
 constexpr int kConnectionPage = 1;
+constexpr const char* kLineSheet = "CPointToPointProfileLinePropertySheet";
 
 using Names = std::vector<std::string>;
 
@@ -493,48 +495,89 @@ TEST_F(ConnectionPagesTest, AnAnsweringPoolServesAsManyCallersAsItHasLines) {
     EXPECT_EQ(Stored("ONEANS", 11), "1");
 }
 
-TEST_F(ConnectionPagesTest, NewAndPropertiesSayTheLineSheetsAreNotAvailableAndChangeNothing) {
+TEST_F(ConnectionPagesTest, NewOpensTheLineSheetOnTheTypedNameAndTheNewLineIsChosen) {
+    // The demo system has the free ports and modems a new line needs.
+    auto system = m_state.OpenSystem("SYS1");
+    ASSERT_TRUE(system.ok());
+    ASSERT_TRUE(server::SeedDemoData(**system).ok());
+    std::string proposed;
+    bool nameReadOnly = false;
+    m_driver.When(kLineSheet)
+        .Do([&](ui::CDialog& sheet) {
+            proposed = ActivePage(sheet).GetDlgItemText(IDC_LINE_NAME);
+            nameReadOnly = ActivePage(sheet).Edit(IDC_LINE_NAME).IsReadOnly();
+        })
+        .Choose(IDC_LINE_RESOURCE, "CMN08")
+        .Ok();
+    std::string propertiesCaption;
+    m_driver.When(kLineSheet)
+        .Do([&](ui::CDialog& sheet) { propertiesCaption = sheet.GetWindowText(); })
+        .Cancel();
     bool newWhenEmpty = true, propertiesWhenEmpty = true;
     bool newWhenTyped = false, propertiesWhenTyped = true;
-    bool newWhenListed = true, propertiesWhenListed = false;
-    std::string lineAfter;
+    bool newAfter = true, propertiesAfter = false;
     Sheet()
+        .SetText(IDC_PROFILE_NAME, "VIANEW")
         .SelectPage(kConnectionPage)
         .Do([&](ui::CDialog& sheet) {
             newWhenEmpty = Enabled(ActivePage(sheet), IDC_PROFILE_LINE_NEW);
             propertiesWhenEmpty = Enabled(ActivePage(sheet), IDC_PROFILE_LINE_PROPERTIES);
         })
-        .SetText(IDC_PROFILE_LINE, "NEWLINE")
+        .SetText(IDC_PROFILE_LINE, "pppnew")
         .Do([&](ui::CDialog& sheet) {
             newWhenTyped = Enabled(ActivePage(sheet), IDC_PROFILE_LINE_NEW);
             propertiesWhenTyped = Enabled(ActivePage(sheet), IDC_PROFILE_LINE_PROPERTIES);
         })
         .Click(IDC_PROFILE_LINE_NEW)
-        .SetText(IDC_PROFILE_LINE, "swline1")
         .Do([&](ui::CDialog& sheet) {
-            newWhenListed = Enabled(ActivePage(sheet), IDC_PROFILE_LINE_NEW);
-            propertiesWhenListed = Enabled(ActivePage(sheet), IDC_PROFILE_LINE_PROPERTIES);
+            newAfter = Enabled(ActivePage(sheet), IDC_PROFILE_LINE_NEW);
+            propertiesAfter = Enabled(ActivePage(sheet), IDC_PROFILE_LINE_PROPERTIES);
         })
+        .Click(IDC_PROFILE_LINE_PROPERTIES)
+        .Click(IDC_PROFILE_NUMBER_ADD)
+        .EditCell(IDC_PROFILE_NUMBERS, 0, 0, "5550100")
+        .Ok();
+    EXPECT_EQ(OpenNew(1, 1, 1), ui::IDOK) << Transcript();
+    EXPECT_FALSE(newWhenEmpty);
+    EXPECT_FALSE(propertiesWhenEmpty);
+    EXPECT_TRUE(newWhenTyped);
+    EXPECT_FALSE(propertiesWhenTyped);
+    EXPECT_EQ(proposed, "pppnew");
+    EXPECT_TRUE(nameReadOnly) << "the line gets the name typed on the page";
+    EXPECT_FALSE(newAfter) << "the new line is listed and chosen";
+    EXPECT_TRUE(propertiesAfter);
+    EXPECT_EQ(propertiesCaption,
+              res::FormatText(Text(IDS_LINE_PROPERTIES_CAPTION), {"Pppnew", "SYS1"}));
+    EXPECT_EQ(Stored("VIANEW", 4), "PPPNEW");
+    auto log = (*system)->ReadCommandLog();
+    ASSERT_TRUE(log.ok());
+    ASSERT_FALSE(log->empty());
+    EXPECT_EQ(log->back().command.rfind("QSYS/CRTLINPPP LIND(PPPNEW) RSRCNAME(CMN08)", 0), 0u)
+        << log->back().command;
+    EXPECT_TRUE(m_driver.GetTranscript().MessageBoxes().empty()) << Transcript();
+}
+
+TEST_F(ConnectionPagesTest, TheDigitalLineAndPoolSheetsAreNotAvailableAndChangeNothing) {
+    std::string lineAfter;
+    Sheet()
+        .SelectPage(kConnectionPage)
+        .SetText(IDC_PROFILE_LINE, "NEWISDN")
+        .Click(IDC_PROFILE_LINE_NEW)
+        .Choose(IDC_PROFILE_LINE, "ISDN1")
         .Click(IDC_PROFILE_LINE_PROPERTIES)
         .Do([&](ui::CDialog& sheet) {
             lineAfter = ActivePage(sheet).GetDlgItemText(IDC_PROFILE_LINE);
         });
     const std::size_t lines = List(kinds::kLine).size();
-    EXPECT_EQ(OpenNew(1, 1, 1), ui::IDCANCEL);
-    EXPECT_FALSE(newWhenEmpty);
-    EXPECT_FALSE(propertiesWhenEmpty);
-    EXPECT_TRUE(newWhenTyped);
-    EXPECT_FALSE(propertiesWhenTyped);
-    EXPECT_FALSE(newWhenListed) << "a listed name is selected";
-    EXPECT_TRUE(propertiesWhenListed);
-    EXPECT_EQ(lineAfter, "SWLINE1");
-    const std::string lineSheet =
-        res::FormatText(Text(IDS_NOT_AVAILABLE), {Text(IDS_PROFILE_LINE_SHEET)});
+    EXPECT_EQ(OpenNew(1, 1, 5), ui::IDCANCEL);
+    EXPECT_EQ(lineAfter, "ISDN1");
+    const std::string digitalSheet =
+        res::FormatText(Text(IDS_NOT_AVAILABLE), {Text(IDS_PROFILE_DIGITAL_LINE_SHEET)});
     const auto boxes = m_driver.GetTranscript().MessageBoxes();
     ASSERT_EQ(boxes.size(), 2u) << Transcript();
     for (const auto& box : boxes) {
         EXPECT_EQ(box.resourceId, IDS_NOT_AVAILABLE);
-        EXPECT_EQ(box.text, lineSheet);
+        EXPECT_EQ(box.text, digitalSheet);
     }
     EXPECT_EQ(List(kinds::kLine).size(), lines) << "no line was made or changed";
 
