@@ -26,7 +26,23 @@ CPointToPointProfileLineModemPage::CPointToPointProfileLineModemPage(
     OnChanged(IDC_LINE_MODEM_NAME, [this] { OnModemChanged(); });
 }
 
-void CPointToPointProfileLineModemPage::Load() {}
+void CPointToPointProfileLineModemPage::Load() {
+    if (m_pSheet->GetMode() != CPointToPointProfileLinePropertySheet::Mode::Properties) return;
+    host::IHost* host = host::GetHost();
+    if (!host) return;
+    // An existing line keeps the number its association holds.
+    host::SOFError* error = nullptr;
+    auto association = host->Objects().CreateObject(kinds::kLineModem, host::kClientName,
+                                                    m_pSheet->GetSystemName(),
+                                                    m_pSheet->GetExistingLineName(), &error);
+    const std::string number =
+        association && !error ? association->GetAttributeText(lm::kNumber, &error) : "";
+    if (error) {
+        m_pSheet->FailWith(error);
+        return;
+    }
+    if (!number.empty()) m_strNumber = number;
+}
 
 ui::BOOL CPointToPointProfileLineModemPage::OnInitDialog() {
     CPointToPointProfileLinePage::OnInitDialog();
@@ -69,8 +85,8 @@ void CPointToPointProfileLineModemPage::OnModemChanged() {
     ui::CComboBox& list = ComboBox(IDC_LINE_MODEM_NAME);
     const int selected = list.GetCurSel();
     if (selected < 0) return;
-    m_pSheet->SetModemName(list.GetLBText(selected));
     m_bChosen = true;
+    m_pSheet->ModemChosen(list.GetLBText(selected));
 }
 
 void CPointToPointProfileLineModemPage::DoDataExchange(ui::CDataExchange* pDX) {
@@ -83,6 +99,7 @@ bool CPointToPointProfileLineModemPage::Validate() {
 }
 
 bool CPointToPointProfileLineModemPage::Commit(const std::string& lineName) {
+    EnsureLoaded();
     host::IHost* host = host::GetHost();
     if (!host) return false;
     host::SOFError* error = nullptr;

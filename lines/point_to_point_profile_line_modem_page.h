@@ -20,7 +20,7 @@ class CPointToPointProfileLineModemPage : public CPointToPointProfileLinePage {
     void Store() override {}
 
     // Writes the association of line `lineName` with the sheet's modem; false after the server's
-    // error was shown.
+    // error was shown. A page never shown takes its number first.
     bool Commit(const std::string& lineName);
     // Whether the user picked a modem here, so that the sheet stops proposing one.
     [[nodiscard]] bool WasChosen() const { return m_bChosen; }

@@ -36,7 +36,9 @@ CPointToPointProfileLinePropertySheet::CPointToPointProfileLinePropertySheet(
       m_LinkPage(this),
       m_LCPPage(this),
       m_ModemPage(this),
-      m_SecurityPage(this) {
+      m_SecurityPage(this),
+      m_ParmsPage(this),
+      m_ISDNParmsPage(this) {
     m_psh.dwFlags |= ui::PSH_HASHELP;
     AddPage(&m_GeneralPage);
     AddPage(&m_ConnectionPage);
@@ -93,7 +95,9 @@ bool CPointToPointProfileLinePropertySheet::OpenServerLists() {
     if (!host::GetHost()) return false;
     if (!OpenList(kinds::kPPPLineList, kPPPLineFilter, m_pLineList, m_pOwnedLineList) ||
         !OpenList(kinds::kModem, "", m_pModemList, m_pOwnedModemList) ||
-        !OpenList(kinds::kLinePoolMemberList, "", m_pAssociationList, m_pOwnedAssociationList))
+        !OpenList(kinds::kLinePoolMemberList, "", m_pAssociationList, m_pOwnedAssociationList) ||
+        !OpenList(kinds::kCPointToPointModemCommands, "", m_pModemCommandList,
+                  m_pOwnedModemCommandList))
         return false;
     if (GetMode() != Mode::Properties) return true;
     m_pLineObject = host::GetHost()->Objects().CreateObject(
@@ -177,9 +181,48 @@ bool CPointToPointProfileLinePropertySheet::LineNameExists(std::string_view name
 void CPointToPointProfileLinePropertySheet::ChooseModem() {
     if (GetMode() == Mode::New) {
         ChooseNewLineModem();
-        return;
+    } else {
+        ChooseModemOfExistingLine();
     }
-    ChooseModemOfExistingLine();
+    if (!m_bFailed) ShowOptionalPageFor(m_strModemName);
+}
+
+std::string CPointToPointProfileLinePropertySheet::ModemKind(std::string_view modem) {
+    if (config::EqualsNoCase(modem, code::modem_name::kV25bis))
+        return std::string(code::modem_kind::kAnalog);
+    host::SOFError* error = nullptr;
+    const long count = m_pModemList ? m_pModemList->GetCount(&error) : 0;
+    for (long index = 0; !error && index < count; ++index) {
+        host::IServerObject* entry = m_pModemList->ElementAt(index, &error);
+        const std::string name = error ? "" : entry->GetAttributeText(attr::modem::kName, &error);
+        if (host::IsAlreadyReported(error)) {
+            error = nullptr;
+            continue;
+        }
+        if (error || !config::EqualsNoCase(name, modem)) continue;
+        const std::string kind = entry->GetAttributeText(attr::modem::kKind, &error);
+        if (!error) return kind;
+    }
+    if (error) FailWith(error);
+    return std::string(code::modem_kind::kAnalog);
+}
+
+void CPointToPointProfileLinePropertySheet::ShowOptionalPageFor(const std::string& modem) {
+    CPointToPointProfileLineModemCommandsPage* wanted = nullptr;
+    if (!config::EqualsNoCase(modem, code::modem_name::kNone)) {
+        wanted = ModemKind(modem) == code::modem_kind::kISDN
+                     ? static_cast<CPointToPointProfileLineModemCommandsPage*>(&m_ISDNParmsPage)
+                     : &m_ParmsPage;
+    }
+    if (m_pOptionalPage && m_pOptionalPage != wanted) RemovePage(m_pOptionalPage);
+    if (wanted && wanted != m_pOptionalPage) AddPage(wanted);
+    m_pOptionalPage = wanted;
+    if (wanted && wanted->GetModemName() != modem) wanted->SetModemName(modem);
+}
+
+void CPointToPointProfileLinePropertySheet::ModemChosen(std::string_view name) {
+    m_strModemName = name;
+    ShowOptionalPageFor(m_strModemName);
 }
 
 void CPointToPointProfileLinePropertySheet::ChooseNewLineModem() {
@@ -234,7 +277,9 @@ void CPointToPointProfileLinePropertySheet::ChooseModemOfExistingLine() {
 }
 
 void CPointToPointProfileLinePropertySheet::GeneralSettingsChanged() {
-    if (GetMode() == Mode::New && !m_ModemPage.WasChosen()) ChooseNewLineModem();
+    if (GetMode() != Mode::New || m_ModemPage.WasChosen()) return;
+    ChooseNewLineModem();
+    ShowOptionalPageFor(m_strModemName);
 }
 
 bool CPointToPointProfileLinePropertySheet::ValidatePages() {
@@ -279,7 +324,8 @@ int CPointToPointProfileLinePropertySheet::CommitNewLine() {
         if (!RunCommand(BuildCreateLineCommand(values))) return 2;
         m_bCreated = true;
     }
-    return m_ModemPage.Commit(lineName) ? 0 : 2;
+    if (!m_ModemPage.Commit(lineName)) return 2;
+    return !m_pOptionalPage || m_pOptionalPage->Commit() ? 0 : 2;
 }
 
 int CPointToPointProfileLinePropertySheet::CommitChangedLine() {
@@ -294,7 +340,16 @@ int CPointToPointProfileLinePropertySheet::CommitChangedLine() {
         FailWith(m_ErrorHandle);
         return 2;
     }
-    return m_ModemPage.Commit(m_strExistingLineName) ? 0 : 2;
+    if (!m_ModemPage.Commit(m_strExistingLineName)) return 2;
+    return !m_pOptionalPage || m_pOptionalPage->Commit() ? 0 : 2;
+}
+
+void CPointToPointProfileLinePropertySheet::FailInternally(std::string_view trace) {
+    m_strLastTrace = std::string(trace);
+    if (host::IsPendingError(m_ErrorHandle)) m_ErrorHandle->SetTraceText(trace);
+    ui::AfxMessageBox(IDS_LINE_INTERNAL_ERROR, kLineMessageStyle);
+    m_bFailed = true;
+    EndDialog(ui::IDCANCEL);
 }
 
 void CPointToPointProfileLinePropertySheet::Discard() {

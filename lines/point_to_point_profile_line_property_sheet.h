@@ -12,9 +12,11 @@
 #include "lines/line_profile_kind.h"
 #include "lines/point_to_point_profile_line_connection_page.h"
 #include "lines/point_to_point_profile_line_general_page.h"
+#include "lines/point_to_point_profile_line_isdn_parms_page.h"
 #include "lines/point_to_point_profile_line_lcp_page.h"
 #include "lines/point_to_point_profile_line_link_page.h"
 #include "lines/point_to_point_profile_line_modem_page.h"
+#include "lines/point_to_point_profile_line_parms_page.h"
 #include "lines/point_to_point_profile_line_security_page.h"
 #include "platform/ui/property_sheet.h"
 
@@ -44,6 +46,7 @@ class CPointToPointProfileLinePropertySheet : public ui::CPropertySheet {
     void SetLineList(host::IServerList* pList) { m_pLineList = pList; }
     void SetModemList(host::IServerList* pList) { m_pModemList = pList; }
     void SetLineAssociationList(host::IServerList* pList) { m_pAssociationList = pList; }
+    void SetModemCommandList(host::IServerList* pList) { m_pModemCommandList = pList; }
 
     // Opens the server objects and lists, then shows the sheet; IDCANCEL without showing it when
     // they cannot be read.
@@ -66,8 +69,14 @@ class CPointToPointProfileLinePropertySheet : public ui::CPropertySheet {
     [[nodiscard]] const std::string& GetProposedLineName() const { return m_strProposedLineName; }
     [[nodiscard]] const std::string& GetExistingLineName() const { return m_strExistingLineName; }
     [[nodiscard]] const std::string& GetModemName() const { return m_strModemName; }
-    void SetModemName(std::string_view name) { m_strModemName = name; }
+    // The user chose another modem on the modem page: the optional page follows it.
+    void ModemChosen(std::string_view name);
     [[nodiscard]] host::IServerList* GetModemList() const { return m_pModemList; }
+    [[nodiscard]] host::IServerList* GetModemCommandList() const { return m_pModemCommandList; }
+    // The modem-parameter or ISDN-parameter page the sheet shows, or null.
+    [[nodiscard]] CPointToPointProfileLineModemCommandsPage* GetOptionalPage() const {
+        return m_pOptionalPage;
+    }
     // The line's settings the general page holds, which the other pages follow.
     [[nodiscard]] const CPointToPointProfileLineGeneralPage& General() const {
         return m_GeneralPage;
@@ -92,6 +101,10 @@ class CPointToPointProfileLinePropertySheet : public ui::CPropertySheet {
     [[nodiscard]] bool LineNameExists(std::string_view name);
     // A server error: shown (unless already reported), destroyed, and the sheet ended with Cancel.
     void FailWith(host::SOFError*& error);
+    // An internal failure: traced, reported with a resource message, and the sheet ended.
+    void FailInternally(std::string_view trace);
+    // The last internal failure's trace text, empty when there was none.
+    [[nodiscard]] const std::string& GetLastTrace() const { return m_strLastTrace; }
 
     // OK, from the general page: 0 when the line reached the server, 2 after a message.
     int Commit();
@@ -105,6 +118,10 @@ class CPointToPointProfileLinePropertySheet : public ui::CPropertySheet {
     void ChooseNewLineModem();
     void ChooseModemOfExistingLine();
     [[nodiscard]] bool ValidatePages();
+    // Shows the parameter page `modem` needs (none for "NONE", the ISDN page for an ISDN
+    // terminal adapter, else the modem-parameter page) with that modem's commands.
+    void ShowOptionalPageFor(const std::string& modem);
+    [[nodiscard]] std::string ModemKind(std::string_view modem);
     [[nodiscard]] std::string Caption();
     int CommitNewLine();
     int CommitChangedLine();
@@ -131,9 +148,12 @@ class CPointToPointProfileLinePropertySheet : public ui::CPropertySheet {
     std::unique_ptr<host::IServerList> m_pOwnedLineList;
     std::unique_ptr<host::IServerList> m_pOwnedModemList;
     std::unique_ptr<host::IServerList> m_pOwnedAssociationList;
+    host::IServerList* m_pModemCommandList = nullptr;
+    std::unique_ptr<host::IServerList> m_pOwnedModemCommandList;
     std::unique_ptr<host::IServerObject> m_pLineObject;
     std::unique_ptr<host::ICommandConnection> m_pRemoteCommand;
     host::SOFError* m_ErrorHandle = nullptr;
+    std::string m_strLastTrace;
 
     CPointToPointProfileLineGeneralPage m_GeneralPage;
     CPointToPointProfileLineConnectionPage m_ConnectionPage;
@@ -141,6 +161,9 @@ class CPointToPointProfileLinePropertySheet : public ui::CPropertySheet {
     CPointToPointProfileLineLCPPage m_LCPPage;
     CPointToPointProfileLineModemPage m_ModemPage;
     CPointToPointProfileLineSecurityPage m_SecurityPage;
+    CPointToPointProfileLineParmsPage m_ParmsPage;
+    CPointToPointProfileLineISDNParmsPage m_ISDNParmsPage;
+    CPointToPointProfileLineModemCommandsPage* m_pOptionalPage = nullptr;
 };
 
 }  // namespace ptp::lines

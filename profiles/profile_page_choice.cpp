@@ -124,4 +124,8 @@ bool IsOriginatorMode(int lineService, int mode) {
     }
 }
 
+bool IsSwitchedDialMode(int lineService, int mode) {
+    return lineService == code::line_service::kSwitched && IsOriginatorMode(lineService, mode);
+}
+
 }  // namespace ptp::profiles

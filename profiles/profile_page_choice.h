@@ -47,5 +47,7 @@ struct CProfilePageChoice {
 [[nodiscard]] bool IsPPPoEMode(int lineService, int mode);
 // The profile starts its connections (dial and initiator modes) rather than waiting for them.
 [[nodiscard]] bool IsOriginatorMode(int lineService, int mode);
+// The modes that dial telephone numbers: the originator modes of a switched line.
+[[nodiscard]] bool IsSwitchedDialMode(int lineService, int mode);
 
 }  // namespace ptp::profiles

@@ -1,5 +1,7 @@
 #include "profiles/profile_pages.h"
 
+#include "profiles/point_to_point_profile_answer_connection_page.h"
+#include "profiles/point_to_point_profile_dial_connection_page.h"
 #include "profiles/point_to_point_profile_dns_page.h"
 #include "profiles/point_to_point_profile_general_page.h"
 #include "profiles/point_to_point_profile_other_page.h"
@@ -11,6 +13,10 @@ std::unique_ptr<CPointToPointProfilePage> CreateProfilePage(
     switch (slot) {
         case ProfilePageSlot::General:
             return std::make_unique<CPointToPointProfileGeneralPage>(&sheet);
+        case ProfilePageSlot::DialConnection:
+            return std::make_unique<CPointToPointProfileDialConnectionPage>(&sheet);
+        case ProfilePageSlot::AnswerConnection:
+            return std::make_unique<CPointToPointProfileAnswerConnectionPage>(&sheet);
         case ProfilePageSlot::DNS:
             return std::make_unique<CPointToPointProfileDNSPage>(&sheet);
         case ProfilePageSlot::Other:

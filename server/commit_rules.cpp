@@ -20,6 +20,7 @@ namespace prf = attr::profile;
 namespace vl = attr::validation_list_entry;
 
 constexpr std::size_t kMaxDescription = 50;
+constexpr std::size_t kMaxPoolName = 64;
 
 bool IsStoppedStatus(std::string_view status) {
     return status.empty() || status == "1" || status == "2" || status == "3" || status == "13" ||
@@ -73,6 +74,85 @@ Status CheckProfileKind(const ObjectRecord& profile) {
     return Status::Ok();
 }
 
+// The connection type of the lines a profile of `lineService` runs on; empty for virtual lines,
+// whose own pages choose their lines.
+std::string_view WantedConnectionType(long lineService) {
+    if (lineService == 1) return "*SWTPP";
+    if (lineService == 2) return "*NONSWTPP";
+    return {};
+}
+
+// A line the profile names must be a PPP line of the system that runs the profile's line
+// service; an ISDN kind needs a digital line.
+Status CheckProfileLine(ObjectTx& tx, const ObjectRecord& profile, std::string_view line) {
+    const std::string_view wanted = WantedConnectionType(profile.GetInt(prf::kLineService));
+    if (wanted.empty() || line.empty()) return Status::Ok();
+    auto record = tx.Get(kinds::kLine, UpperAscii(line));
+    if (!record || !EqualsNoCase(record->Get(attr::line::kType), "*PPP"))
+        return Message("TCP8205", {line, "*LIND"});
+    if (!EqualsNoCase(record->Get(attr::line::kConnectionType), wanted))
+        return BadAttribute(line, prf::kLineName, profile.name,
+                            "the line's connection type is not " + std::string(wanted));
+    const long kind = profile.GetInt(prf::kLineKind, 1);
+    if ((kind == 4 || kind == 5) && !EqualsNoCase(record->Get(attr::line::kResource), "*NWID"))
+        return BadAttribute(line, prf::kLineName, profile.name, "not an ISDN line");
+    return Status::Ok();
+}
+
+// A pool exists while one PPP line of the wanted connection type belongs to it.
+Status CheckProfilePool(ObjectTx& tx, const ObjectRecord& profile, std::string_view pool) {
+    const std::string_view wanted = WantedConnectionType(profile.GetInt(prf::kLineService));
+    if (wanted.empty() || pool.empty()) return Status::Ok();
+    if (pool.size() > kMaxPoolName)
+        return BadAttribute(pool, prf::kPoolName, profile.name, "longer than 64 characters");
+    ListFilter members;
+    members.equals.emplace_back(attr::line::kType, "*PPP");
+    auto lines = tx.List(kinds::kLine, members);
+    if (!lines) return lines.error();
+    for (const auto& line : *lines) {
+        if (EqualsNoCase(line.Get(attr::line::kPoolName), pool) &&
+            EqualsNoCase(line.Get(attr::line::kConnectionType), wanted))
+            return Status::Ok();
+    }
+    return Message("TCP8205", {pool, "*LINPOOL"});
+}
+
+// What the profiles list shows as the line type: clients write "*PPP", the kind of line
+// description; the server keeps the kind the profile runs on.
+std::string ListedLineType(ObjectTx& tx, const ObjectRecord& profile) {
+    switch (profile.GetInt(prf::kLineKind, 1)) {
+        case 2:
+        case 3:
+            return "*POOL";
+        case 4:
+        case 5:
+            return "*ISDN";
+        case 6:
+            return "*L2TP";
+        case 8:
+            return "*PPPOE";
+        default:
+            break;
+    }
+    auto line = tx.Get(kinds::kLine, UpperAscii(profile.Get(prf::kLineName)));
+    if (line && EqualsNoCase(line->Get(attr::line::kFraming), "*SYNC")) return "*SYNC";
+    return "*ASYNC";
+}
+
+// The line or pool a client names, and what the server keeps as the profile's line type.
+Status CheckProfileLines(ObjectTx& tx, const ObjectRecord& after, Attributes& staged) {
+    if (auto line = staged.find(prf::kLineName); line != staged.end()) {
+        if (auto s = CheckProfileLine(tx, after, line->second); !s) return s;
+    }
+    if (auto pool = staged.find(prf::kPoolName); pool != staged.end()) {
+        if (auto s = CheckProfilePool(tx, after, pool->second); !s) return s;
+    }
+    if (auto type = staged.find(prf::kLineType);
+        type != staged.end() && EqualsNoCase(type->second, "*PPP"))
+        type->second = ListedLineType(tx, after);
+    return Status::Ok();
+}
+
 Status CheckProfile(ObjectTx& tx, std::string_view key, bool created, Attributes& staged) {
     auto stored = tx.Get(kinds::kProfile, key);
     if (created && stored) return Message("CPF2112", {key, kinds::kProfile});
@@ -84,6 +164,7 @@ Status CheckProfile(ObjectTx& tx, std::string_view key, bool created, Attributes
     for (const auto& [id, value] : staged)
         after.attributes[id] = value;
     if (auto s = CheckProfileKind(after); !s) return s;
+    if (auto s = CheckProfileLines(tx, after, staged); !s) return s;
     const std::string description = after.Get(prf::kDescription);
     if (description.size() > kMaxDescription)
         return BadAttribute(description, prf::kDescription, key, "longer than 50 characters");

@@ -84,8 +84,20 @@ const std::vector<DemoProfile>& Profiles() {
          "*DYNAMIC"},
         {"L2TPONLY", "L2TP tunnel only, no PPP session", 8, 2, 3, 6, "*L2TP", "L2TPLINE", "",
          "*DYNAMIC", "*DYNAMIC"},
+        {"POOLDIAL", "Dial on demand from the modem pool", 6, 2, 1, 2, "*POOL", "", "PPPPOOL",
+         "10.1.1.1", "10.6.1.1"},
+        {"POOLANSWER", "Answer PPP callers on the modem pool", 2, 2, 1, 3, "*POOL", "", "PPPPOOL",
+         "10.1.1.1", "10.1.30.1"},
+        {"ISDNANSWER", "Answer ISDN callers", 2, 2, 1, 4, "*ISDN", "ISDNLINE2", "", "10.1.1.1",
+         "10.1.40.1"},
     };
     return profiles;
+}
+
+// Every mode of a switched line but answering dials out; so do the initiators in mode 1.
+bool DialsANumber(const DemoProfile& p) {
+    if (p.lineService == code::line_service::kSwitched) return p.mode != code::mode::kAnswer;
+    return p.mode == code::mode::kDial;
 }
 
 Attributes ProfileAttributes(const DemoProfile& p) {
@@ -104,10 +116,12 @@ Attributes ProfileAttributes(const DemoProfile& p) {
         {prf::kJobName, ""},
         {prf::kDescription, p.description},
         {prf::kDialVariant, "0"},
-        {prf::kMaxConnections, p.lineKind == code::line_kind::kPool ? "2" : "1"},
+        {prf::kMaxConnections,
+         p.lineKind == code::line_kind::kPool || p.lineKind == code::line_kind::kPoolForPPPAnswer
+             ? "2"
+             : "1"},
         {prf::kMultilink, std::string(p.name) == "ISDNBUNDLE" ? "1" : "0"},
-        {prf::kRemoteNumber1,
-         p.mode == code::mode::kDial || p.mode == code::mode::kDialOnDemand ? "5551234" : "*NONE"},
+        {prf::kRemoteNumber1, DialsANumber(p) ? "5551234" : "*NONE"},
         {prf::kRemoteNumber2, "*NONE"},
         {prf::kRemoteNumber3, "*NONE"},
         {prf::kNumericSettingOn, "0"},
@@ -163,6 +177,8 @@ const std::vector<DemoLine>& Lines() {
          "Leased V.35 line"},
         {"ISDNLINE", "*PPP", "*SWTPP", "*NWID", "*INTMODEM", "*SYNC", "", "ISDN TA",
          "ISDN basic rate"},
+        {"ISDNLINE2", "*PPP", "*SWTPP", "*NWID", "*INTMODEM", "*SYNC", "", "ISDN TA",
+         "ISDN basic rate, second interface"},
         {"L2TPLINE", "*PPP", "*L2TP", "*NONE", "", "", "", "NONE", "L2TP virtual line"},
         {"PPPOELINE", "*PPP", "*PPPOE", "*NONE", "", "", "", "NONE", "PPPoE virtual line"},
         {"ETHLINE", "*ETH", "", "CMN10", "", "", "", "NONE", "Gigabit Ethernet"},

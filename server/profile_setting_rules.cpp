@@ -1,5 +1,6 @@
 #include "server/profile_setting_rules.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "platform/vocabulary/code_text.h"
@@ -15,6 +16,9 @@ namespace {
 namespace prf = attr::profile;
 
 constexpr long kMaxCcsid = 65535;
+constexpr std::size_t kMaxNumber = 32;
+constexpr long kLowestTimeOut = 15;
+constexpr long kHighestTimeOut = 65535;
 
 bool IsStaged(const Attributes& staged, int id) {
     return staged.count(id) != 0;
@@ -39,6 +43,70 @@ Status CheckRange(const ObjectRecord& after, const Attributes& staged, int id, l
 
 Status CheckSwitch(const ObjectRecord& after, const Attributes& staged, int id) {
     return CheckRange(after, staged, id, 0, 1, "the value is 0 or 1");
+}
+
+Status CheckOneOf(const ObjectRecord& after, const Attributes& staged, int id,
+                  std::initializer_list<std::string_view> allowed, std::string_view why) {
+    if (!IsStaged(staged, id)) return Status::Ok();
+    for (std::string_view value : allowed) {
+        if (after.Get(id) == value) return Status::Ok();
+    }
+    return BadAttribute(after.Get(id), id, after.name, why);
+}
+
+// The line, numbers, multilink and redial settings of the connection pages.
+Status CheckConnection(const ObjectRecord& after, const Attributes& staged) {
+    struct Range {
+        int id;
+        long low;
+        long high;
+        std::string_view why;
+    };
+    static constexpr Range kRanges[] = {
+        {prf::kLineUse, 1, 2, "the value is 1 or 2"},
+        {prf::kMaxConnections, 1, 1000, "from 1 to 1000 connections"},
+        {prf::kMaxLinks, 1, 1000, "from 1 to 1000 links"},
+        {prf::kAddLinkPeriod, 5, 3600, "from 5 to 3600 seconds"},
+        {prf::kDropLinkPeriod, 5, 3600, "from 5 to 3600 seconds"},
+        {prf::kBandwidthDirection, 1, 2, "the value is 1 or 2"},
+        {prf::kNumberUse, 1, 3, "the value is 1, 2 or 3"},
+        {prf::kRedialAttempts, 1, 10, "from 1 to 10 attempts"},
+        {prf::kRedialDelay, 1, 60, "from 1 to 60 seconds"},
+    };
+    for (const Range& range : kRanges) {
+        if (auto s = CheckRange(after, staged, range.id, range.low, range.high, range.why); !s)
+            return s;
+    }
+    for (int id : {prf::kMultilink, prf::kNumericSettingOn, prf::kRedialOnDrop,
+                   prf::kMultilinkShortHeaders, prf::kBandwidthOnDemand}) {
+        if (auto s = CheckSwitch(after, staged, id); !s) return s;
+    }
+    if (auto s = CheckOneOf(after, staged, prf::kLineKind, {"1", "2", "3", "4", "5", "6", "8"},
+                            "not a kind of line");
+        !s)
+        return s;
+    if (IsStaged(staged, prf::kNumericSetting) && after.Get(prf::kNumericSetting) != "0") {
+        if (auto s = CheckRange(after, staged, prf::kNumericSetting, kLowestTimeOut,
+                                kHighestTimeOut, "0, or 15 to 65535 seconds");
+            !s)
+            return s;
+    }
+    if (auto s = CheckOneOf(after, staged, prf::kAddLinkPercentage,
+                            {"1", "5", "10", "25", "50", "75", "90", "95", "100"},
+                            "not an offered percentage");
+        !s)
+        return s;
+    if (auto s = CheckOneOf(after, staged, prf::kDropLinkPercentage,
+                            {"0", "5", "10", "25", "40", "50", "75", "90", "95"},
+                            "not an offered percentage");
+        !s)
+        return s;
+    for (int id : {prf::kRemoteNumber1, prf::kRemoteNumber2, prf::kRemoteNumber3,
+                   prf::kRemoteNumber4, prf::kRemoteNumber5, prf::kRemoteNumber6}) {
+        if (IsStaged(staged, id) && after.Get(id).size() > kMaxNumber)
+            return BadAttribute(after.Get(id), id, after.name, "longer than 32 characters");
+    }
+    return Status::Ok();
 }
 
 Status CheckDns(const ObjectRecord& after, const Attributes& staged) {
@@ -96,6 +164,7 @@ Error BadAttribute(std::string_view value, int id, std::string_view object, std:
 }
 
 Status CheckProfileSettings(ObjectTx& tx, const ObjectRecord& after, const Attributes& staged) {
+    if (auto s = CheckConnection(after, staged); !s) return s;
     if (auto s = CheckDns(after, staged); !s) return s;
     if (auto s = CheckScript(tx, after, staged); !s) return s;
     return CheckSubsystem(after, staged);

@@ -15,8 +15,10 @@ inline constexpr int kListedLocalAddress = 7;   // as the profiles list shows it
 inline constexpr int kListedRemoteAddress = 8;  // as the profiles list shows it
 inline constexpr int kJobName = 9;              // the running job's name; empty while stopped
 inline constexpr int kDescription = 10;         // at most 50 characters; "*BLANK" for none
-inline constexpr int kDialVariant = 12;         // switched mode 1: 0 plain, 1, 2 or 3
-inline constexpr int kChangeStatus = 13;        // copy of the status: changes allowed while stopped
+// 1; an answering profile on ISDN lines or on a pool chosen for PPP answering keeps 2.
+inline constexpr int kLineUse = 11;
+inline constexpr int kDialVariant = 12;   // switched mode 1: 0 plain, 1, 2 or 3
+inline constexpr int kChangeStatus = 13;  // copy of the status: changes allowed while stopped
 inline constexpr int kMaxConnections = 15;
 inline constexpr int kMultilink = 16;      // 1 on
 inline constexpr int kRemoteNumber1 = 17;  // remote telephone numbers; "*NONE" for none
@@ -26,6 +28,7 @@ inline constexpr int kNumericSettingOn = 20;     // 0: the default; 1: kNumericS
 inline constexpr int kNumericSetting = 21;       // 15 to 65535, or "0" for the default
 inline constexpr int kMaxFrameSize = 22;         // SLIP only: 576 to 1006
 inline constexpr int kLineKind = 23;             // code::line_kind
+inline constexpr int kRedialOnDrop = 24;         // 1 on; switched dial profiles (mode 1) only
 inline constexpr int kMaxLinks = 26;             // number of links when multilink is on
 inline constexpr int kLocalIdentification = 27;  // 1: this system identifies itself
 inline constexpr int kLocalIdentificationProtocol = 28;  // code::identification_protocol
@@ -40,7 +43,16 @@ inline constexpr int kScriptLibrary = 36;                 // library of the scri
 inline constexpr int kScriptFile = 37;                    // database file holding the scripts
 inline constexpr int kScriptMember = 38;                  // the script: a member of that file
 inline constexpr int kScriptCcsid = 39;                   // coded character set, 1 to 65535
-inline constexpr int kDnsChoice = 47;                     // 1 kDnsServer, 2 second choice, 0 none
+// Multilink bandwidth: a link is added when the traffic stays above the first percentage for
+// the first period (seconds), and dropped below the second for the second period.
+inline constexpr int kMultilinkShortHeaders = 40;  // 0 or 1
+inline constexpr int kBandwidthOnDemand = 41;      // 1: attributes 42 to 46 apply
+inline constexpr int kAddLinkPercentage = 42;      // "1" to "100"
+inline constexpr int kAddLinkPeriod = 43;          // 5 to 3600
+inline constexpr int kDropLinkPercentage = 44;     // "0" to "95"
+inline constexpr int kDropLinkPeriod = 45;         // 5 to 3600
+inline constexpr int kBandwidthDirection = 46;     // 1 either direction, 2 both directions
+inline constexpr int kDnsChoice = 47;              // 1 kDnsServer, 2 second choice, 0 none
 inline constexpr int kDnsServer = 48;
 inline constexpr int kLocalAddressMethod = 49;    // 1 given (kLocalAddress), 2 dynamic
 inline constexpr int kLocalAddress = 50;          // dotted decimal or empty
@@ -56,10 +68,16 @@ inline constexpr int kRemoteChoosesAddress = 59;  // 1: the remote system may as
 inline constexpr int kPoolName = 62;              // line kinds 2 and 3
 inline constexpr int kSubsystem = 63;             // subsystem the profile's job runs in
 inline constexpr int kPairedAnswerProfile = 67;   // dial-on-demand: the answer profile it pairs
-inline constexpr int kFilterRulesOn = 71;         // 1: packet filter rules kFilterRulesName apply
+inline constexpr int kRemoteNumber4 = 68;         // with kRemoteNumber1 to 3; "*NONE" for none
+inline constexpr int kRemoteNumber5 = 69;
+inline constexpr int kRemoteNumber6 = 70;
+inline constexpr int kFilterRulesOn = 71;  // 1: packet filter rules kFilterRulesName apply
 inline constexpr int kFilterRulesName = 72;
-inline constexpr int kStatusText = 84;  // shown for code::status::kOther
-inline constexpr int kAutoStart = 90;   // 1: started with TCP/IP; servers at 050300 or later
+inline constexpr int kNumberUse = 77;       // code::number_use
+inline constexpr int kRedialAttempts = 78;  // 1 to 10
+inline constexpr int kRedialDelay = 79;     // 1 to 60 seconds
+inline constexpr int kStatusText = 84;      // shown for code::status::kOther
+inline constexpr int kAutoStart = 90;       // 1: started with TCP/IP; servers at 050300 or later
 inline constexpr int kRemoteTunnelEndPoint = 91;  // L2TP initiators, 050300 and later
 }  // namespace ptp::attr::profile
 
@@ -109,6 +127,13 @@ inline constexpr std::string_view kPool = "*POOL";
 inline constexpr std::string_view kL2TP = "*L2TP";
 inline constexpr std::string_view kPPPoE = "*PPPOE";
 }  // namespace profile_line_type
+
+// How a dialling profile uses several numbers (attr::profile::kNumberUse).
+namespace number_use {
+inline constexpr int kInTurn = 1;     // the next number when one does not answer
+inline constexpr int kSpread = 2;     // the links of a bundle dial different numbers
+inline constexpr int kFirstOnly = 3;  // the others only when the first is busy
+}  // namespace number_use
 
 namespace dns_choice {
 inline constexpr int kNone = 0;

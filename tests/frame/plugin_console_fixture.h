@@ -91,10 +91,21 @@ class PluginConsoleFixture : public ::testing::Test {
                                 {prf::kLineService, p.lineService},
                                 {prf::kJobName, p.jobName},
                                 {prf::kDescription, p.description},
-                                {prf::kChangeStatus, p.status}};
+                                {prf::kChangeStatus, p.status},
+                                // A dialling profile without a number cannot be saved.
+                                {prf::kRemoteNumber1, "5551234"}};
         for (const auto& [id, value] : p.more)
             a[id] = value;
         ASSERT_TRUE(System().PutObject(kinds::kProfile, p.name, a).ok());
+    }
+
+    // A switched PPP line on an asynchronous port, as new profiles use one.
+    void AddLine(const std::string& name) {
+        ASSERT_TRUE(
+            System()
+                .PutObject(kinds::kLine, name,
+                           {{0, "*PPP"}, {1, name}, {29, "CMN01"}, {31, "*ASYNC"}, {32, "*SWTPP"}})
+                .ok());
     }
 
     void AddModem(const std::string& name, const std::string& system, const std::string& kind) {

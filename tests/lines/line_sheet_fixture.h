@@ -13,6 +13,7 @@
 #include "platform/ui/script_driver.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/line.h"
+#include "platform/vocabulary/modem.h"
 #include "platform/vocabulary/profile.h"
 #include "resources/ids/lines.h"
 #include "server/demo_data.h"

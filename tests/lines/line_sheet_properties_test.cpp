@@ -16,6 +16,8 @@ TEST_F(LinePropertiesTest, ChangesGoThroughTheLineObjectAndTheModemStays) {
     std::map<int, std::string> shown;
     bool nameReadOnly = false;
     std::string modem;
+    std::string number;
+    Put(kinds::kLineModem, "PPPLIN04", {{attr::line_modem::kNumber, "7"}});
     m_driver.When(kLineSheet)
         .Do([&](ui::CDialog& sheet) {
             caption = sheet.GetWindowText();
@@ -35,6 +37,7 @@ TEST_F(LinePropertiesTest, ChangesGoThroughTheLineObjectAndTheModemStays) {
         .SelectPage(kModem)
         .Do([&](ui::CDialog& sheet) {
             modem = ActivePage(sheet).ComboBox(IDC_LINE_MODEM_NAME).GetWindowText();
+            number = ActivePage(sheet).GetDlgItemText(IDC_LINE_MODEM_NUMBER);
         })
         .Ok();
     LineSheetOpening opening;
@@ -57,6 +60,10 @@ TEST_F(LinePropertiesTest, ChangesGoThroughTheLineObjectAndTheModemStays) {
     EXPECT_EQ(line.Get(attr::line::kConfigureRetryTimer), "2.5");
     EXPECT_EQ(line.Get(attr::line::kResource), "CMN04");
     EXPECT_EQ(ModemOf("PPPLIN04"), "ACME 56K V.90");
+    EXPECT_EQ(number, "7");
+    EXPECT_EQ(m_pSystem->GetObject(kinds::kLineModem, "PPPLIN04")->Get(attr::line_modem::kNumber),
+              "7")
+        << "the association keeps its number";
     EXPECT_TRUE(MessageIds().empty()) << Transcript();
 }
 

@@ -10,6 +10,7 @@
 #include "resources/ids/profile_setup.h"
 #include "resources/ids/profiles.h"
 #include "tests/frame/plugin_console_fixture.h"
+#include "tests/profiles/connection_page_steps.h"
 
 namespace ptp::testing {
 namespace {
@@ -54,14 +55,19 @@ class DnsOtherPages : public PluginConsoleFixture {
 };
 
 TEST_F(DnsOtherPages, NewProfilesGetTheScriptAndSubsystemOfTheirKindAndNoDnsSetting) {
+    AddLine("PPPLIN01");
     driver.When("CPointToPointProfileSetupDialog").Ok();
-    driver.When(kSheet).SetText(IDC_PROFILE_NAME, "NEWDIAL").Ok();
+    ChooseDialLine(driver.When(kSheet), "PPPLIN01", "5550100")
+        .SetText(IDC_PROFILE_NAME, "NEWDIAL")
+        .Ok();
     ASSERT_EQ(Invoke("NPF", {}, "NEWPROFILE"), S_OK);
     driver.When("CPointToPointProfileSetupDialog").Ok();
-    driver.When(kSheet).SetText(IDC_PROFILE_NAME, "NEWANS").Ok();
+    ChooseAnswerLine(driver.When(kSheet), "PPPLIN01").SetText(IDC_PROFILE_NAME, "NEWANS").Ok();
     ASSERT_EQ(Invoke("NRC", {}, "NEWPROFILE"), S_OK);
     driver.When("CPointToPointProfileSetupDialog").Click(IDC_SETUP_SLIP).Ok();
-    driver.When(kSheet).SetText(IDC_PROFILE_NAME, "NEWSLIP").Ok();
+    ChooseDialLine(driver.When(kSheet), "PPPLIN01", "5550100")
+        .SetText(IDC_PROFILE_NAME, "NEWSLIP")
+        .Ok();
     ASSERT_EQ(Invoke("NPF", {}, "NEWPROFILE"), S_OK);
     EXPECT_TRUE(MessageBoxes().empty()) << Transcript();
 

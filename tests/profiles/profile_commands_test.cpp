@@ -8,6 +8,7 @@
 #include "profiles/point_to_point_profile_page.h"
 #include "resources/ids/profiles.h"
 #include "tests/frame/plugin_console_fixture.h"
+#include "tests/profiles/connection_page_steps.h"
 
 namespace ptp::testing {
 namespace {
@@ -35,10 +36,12 @@ class ProfileCommands : public PluginConsoleFixture {
 
 TEST_F(ProfileCommands, NewProfileNamesAreCheckedInOrderThenTheProfileIsCreated) {
     AddProfile({.name = "DIALISP"});
+    AddLine("PPPLIN01");
     driver.When("CPointToPointProfileSetupDialog").Ok();
     std::string caption;
-    driver.When(kSheet)
-        .Do([&](ui::CDialog& sheet) { caption = sheet.GetWindowText(); })
+    ui::DialogScript& script = driver.When(kSheet);
+    ChooseDialLine(script, "PPPLIN01", "5550100");
+    script.Do([&](ui::CDialog& sheet) { caption = sheet.GetWindowText(); })
         .Ok()
         .SetText(IDC_PROFILE_NAME, "  my prof ")
         .Ok()
@@ -69,14 +72,21 @@ TEST_F(ProfileCommands, NewProfileNamesAreCheckedInOrderThenTheProfileIsCreated)
     EXPECT_EQ(created[29], "QTOCPTP");
     EXPECT_EQ(created[90], "0");
     EXPECT_EQ(created[3], "1") << "a new profile starts stopped";
+    EXPECT_EQ(created[4], "PPPLIN01");
+    EXPECT_EQ(created[5], "*ASYNC") << "the server keeps the kind of line the profile runs on";
+    EXPECT_EQ(created[17], "5550100");
+    EXPECT_EQ(created[23], "1");
     EXPECT_EQ(Stored("DIALISP")[10], "Test profile");
     EXPECT_TRUE(Commands().empty()) << "profiles change through their object, not through CL";
     EXPECT_EQ(Refreshes(), 1);
 }
 
 TEST_F(ProfileCommands, AValueTheServerRefusesKeepsTheSheetOpenAndWritesNothing) {
+    AddLine("PPPLIN01");
     driver.When("CPointToPointProfileSetupDialog").Ok();
-    driver.When(kSheet).SetText(IDC_PROFILE_NAME, "1DIAL").Ok();
+    ui::DialogScript& script = driver.When(kSheet);
+    ChooseDialLine(script, "PPPLIN01", "5550100");
+    script.SetText(IDC_PROFILE_NAME, "1DIAL").Ok();
     EXPECT_EQ(Invoke("NPF", {}, "NEWPROFILE"), S_OK);
 
     const auto stayed = driver.GetTranscript().StayedOpen(kSheet);
@@ -211,8 +221,9 @@ TEST_F(ProfileCommands, MigrationSavesASlipProfileAsPpp) {
 }
 
 TEST_F(ProfileCommands, CreationTasksOpenTheSheetWithoutRefreshing) {
+    AddLine("PPPLIN01");
     driver.When("CPointToPointProfileSetupDialog").Ok();
-    driver.When(kSheet).SetText(IDC_PROFILE_NAME, "ANSWER1").Ok();
+    ChooseAnswerLine(driver.When(kSheet), "PPPLIN01").SetText(IDC_PROFILE_NAME, "ANSWER1").Ok();
     session::Failure failure;
     EXPECT_EQ(m_session->RunTask("SYS1", "NRC", 28082, failure), S_OK) << failure.text;
     EXPECT_EQ(driver.GetTranscript().ResultOf(kSheet), ui::IDOK) << Transcript();

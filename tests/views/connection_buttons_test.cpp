@@ -23,7 +23,9 @@ class ConnectionButtonsTest : public ConnectionViewTest {
              {16, links > 1 ? "1" : "0"},
              {26, std::to_string(links)}});
     }
-    void AddLine(const std::string& name) { Put(kinds::kLine, "", {{0, "*PPP"}, {1, name}}); }
+    void AddLine(const std::string& name) {
+        Put(kinds::kLine, "", {{0, "*PPP"}, {1, name}, {32, "*SWTPP"}});
+    }
     // Starts the profile's job as STRTCPPTP does.
     void Start(const std::string& profile, bool printLog) {
         server::System& system = *m_pHost->SystemFor("SYS1");
@@ -143,7 +145,13 @@ TEST_F(ConnectionButtonsTest, SpooledOutputOpensTheJobLogOrSaysItCannot) {
     EXPECT_TRUE(m_navigation.calls.empty());
 
     // A job that failed for want of its line printed its log, which stays with the failed row.
-    AddDialProfile("PRF2", "NOLINE", 1);
+    AddLine("GONELINE");
+    AddDialProfile("PRF2", "GONELINE", 1);
+    host::SOFError* error = nullptr;
+    m_pHost->Objects()
+        .CreateObject(kinds::kLine, "TEST", "SYS1", "GONELINE", &error)
+        ->Delete(&error);
+    ASSERT_EQ(error, nullptr);
     Start("PRF2", true);
     m_driver = ui::ScriptDriver();
     const auto rows = Rows([](ui::DialogScript& script) {

@@ -1,0 +1,47 @@
+#include "profiles/line_sheet_opener.h"
+
+#include "lines/line_profile_kind.h"
+#include "lines/point_to_point_profile_line_property_sheet.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/toolkit.h"
+#include "profiles/point_to_point_profile_property_sheet.h"
+#include "resources/ids/frame_commands.h"
+#include "resources/ids/profiles.h"
+
+namespace ptp::profiles {
+namespace {
+
+// The line sheet learns the profile's kind and flags from the profile sheet.
+ui::INT_PTR OpenOneLineSheet(std::string_view line, bool isNew,
+                             CPointToPointProfilePropertySheet& profile) {
+    lines::CPointToPointProfileLinePropertySheet sheet("", &profile);
+    sheet.SetSystemName(profile.GetSystemName());
+    if (isNew) {
+        sheet.SetProposedLineName(line);
+    } else {
+        sheet.SetExistingLineName(line);
+    }
+    sheet.SetParentProfile(lines::CLineProfileKind(profile.GetLineService(), profile.GetMode()));
+    sheet.SetCapabilityA(profile.GetCapabilityA());
+    sheet.SetCapabilityB(profile.GetCapabilityB());
+    sheet.SetCapabilityC(profile.GetCapabilityC());
+    sheet.SetRelease050200(profile.IsRelease050200());
+    sheet.SetChangesAllowed(profile.ChangesAllowed());
+    const ui::INT_PTR result = sheet.DoModal();
+    const bool changed = isNew ? sheet.WasLineCreated() : result == ui::IDOK;
+    return changed ? ui::IDOK : ui::IDCANCEL;
+}
+
+}  // namespace
+
+// For the sheets of a later issue, the same message the plug-in's commands give.
+ui::INT_PTR OpenLineSheet(LineChoice choice, std::string_view line, bool isNew,
+                          CPointToPointProfilePropertySheet& profile) {
+    if (choice == LineChoice::OneLine) return OpenOneLineSheet(line, isNew, profile);
+    const UINT sheetName =
+        choice == LineChoice::Pool ? IDS_PROFILE_LINE_POOL_SHEET : IDS_PROFILE_DIGITAL_LINE_SHEET;
+    ui::AfxMessageBox(IDS_NOT_AVAILABLE, {ui::LoadText(sheetName)}, ui::MB_ICONWARNING);
+    return ui::IDCANCEL;
+}
+
+}  // namespace ptp::profiles
