@@ -61,6 +61,8 @@ class ConnectionPagesTest : public testing::ServerUiFixture {
         AddLine("SWLINE2", "*SWTPP");
         for (const char* member : {"POOLED1", "POOLED2", "POOLED3"})
             AddLine(member, "*SWTPP", "MODEMS");
+        for (const char* member : {"SPARE1", "SPARE2"})
+            AddLine(member, "*SWTPP", "SPARE");
         AddLine("ISDN1", "*SWTPP", "", "*NWID");
         AddLine("LEASED1", "*NONSWTPP");
         AddLine("LSDPOOLED", "*NONSWTPP", "LEASEDPOOL");
@@ -146,10 +148,10 @@ TEST_F(ConnectionPagesTest, TheLineBoxOffersTheLinesOfTheProfilesKindOfLine) {
         {1,
          1,
          1,
-         {"POOLED1", "POOLED2", "POOLED3", "SWLINE1", "SWLINE2"},
+         {"POOLED1", "POOLED2", "POOLED3", "SPARE1", "SPARE2", "SWLINE1", "SWLINE2"},
          IDS_PROFILE_LINE_KIND_LINE},
-        {1, 6, 2, {"MODEMS"}, IDS_PROFILE_LINE_KIND_POOL},
-        {1, 2, 3, {"MODEMS"}, IDS_PROFILE_LINE_KIND_POOL},
+        {1, 6, 2, {"MODEMS", "SPARE"}, IDS_PROFILE_LINE_KIND_POOL},
+        {1, 2, 3, {"MODEMS", "SPARE"}, IDS_PROFILE_LINE_KIND_POOL},
         {1, 1, 5, {"ISDN1"}, IDS_PROFILE_LINE_KIND_ISDN},
         {1, 2, 4, {"ISDN1"}, IDS_PROFILE_LINE_KIND_ISDN},
         {2, 1, 1, {"LEASED1", "LSDPOOLED"}, IDS_PROFILE_LINE_KIND_LINE},
@@ -493,6 +495,76 @@ TEST_F(ConnectionPagesTest, AnAnsweringPoolServesAsManyCallersAsItHasLines) {
     EXPECT_EQ(Stored("ONEANS", 26), "1");
     EXPECT_EQ(Stored("ONEANS", 15), "1");
     EXPECT_EQ(Stored("ONEANS", 11), "1");
+}
+
+TEST_F(ConnectionPagesTest, TheMultilinkDialogProposesTheLinksOfTheLineChosenLast) {
+    std::vector<std::string> proposed;
+    auto capture = [&](ui::CDialog& dialog) {
+        proposed.push_back(dialog.GetDlgItemText(IDC_PROFILE_MAX_LINKS));
+    };
+    m_driver.When(kMultilink).Do(capture).Ok();
+    m_driver.When(kMultilink).Do(capture).Cancel();
+    m_driver.When(kMultilink).Do(capture).Cancel();
+    Sheet()
+        .SetText(IDC_PROFILE_NAME, "TWOPOOLS")
+        .SelectPage(kConnectionPage)
+        .Choose(IDC_PROFILE_LINE, "MODEMS")
+        .Click(IDC_PROFILE_NUMBER_ADD)
+        .EditCell(IDC_PROFILE_NUMBERS, 0, 0, "5552000")
+        .Check(IDC_PROFILE_MULTILINK)
+        .Click(IDC_PROFILE_MULTILINK_SETTINGS)
+        .Choose(IDC_PROFILE_LINE, "SPARE")
+        .Click(IDC_PROFILE_MULTILINK_SETTINGS)
+        .Click(IDC_PROFILE_MULTILINK_SETTINGS)
+        .Ok();
+    EXPECT_EQ(OpenNew(1, 1, 2), ui::IDOK) << Transcript();
+    EXPECT_EQ(proposed, (Names{"3", "2", "2"}));
+    EXPECT_EQ(Stored("TWOPOOLS", 62), "SPARE");
+    EXPECT_EQ(Stored("TWOPOOLS", 26), "2");
+    EXPECT_EQ(Stored("TWOPOOLS", 41), "0");
+}
+
+TEST_F(ConnectionPagesTest, AnISDNAnswerProfileStartsWithSixCallersOfTwoLinks) {
+    std::string connections, links;
+    bool linksEnabled = true, optionWithTwoLinks = false;
+    std::string linksAfterOff;
+    Sheet()
+        .SetText(IDC_PROFILE_NAME, "ISDNIN")
+        .SelectPage(kConnectionPage)
+        .Do([&](ui::CDialog& sheet) {
+            connections = ActivePage(sheet).GetDlgItemText(IDC_PROFILE_MAX_CONNECTIONS);
+            links = ActivePage(sheet).GetDlgItemText(IDC_PROFILE_LINKS);
+            linksEnabled = Enabled(ActivePage(sheet), IDC_PROFILE_LINKS);
+        })
+        .Choose(IDC_PROFILE_LINE, "ISDN1")
+        .Check(IDC_PROFILE_MULTILINK)
+        .Do([&](ui::CDialog& sheet) {
+            optionWithTwoLinks = Enabled(ActivePage(sheet), IDC_PROFILE_BANDWIDTH_OPTION);
+        })
+        .Check(IDC_PROFILE_BANDWIDTH_OPTION)
+        .Check(IDC_PROFILE_MULTILINK, ui::BST_UNCHECKED)
+        .Do([&](ui::CDialog& sheet) {
+            linksAfterOff = ActivePage(sheet).GetDlgItemText(IDC_PROFILE_LINKS);
+        })
+        .Check(IDC_PROFILE_MULTILINK)
+        .SetText(IDC_PROFILE_LINKS, "7")
+        .Ok()
+        .SetText(IDC_PROFILE_LINKS, "4")
+        .Ok();
+    EXPECT_EQ(OpenNew(1, 2, 5), ui::IDOK) << Transcript();
+    EXPECT_EQ(connections, "6");
+    EXPECT_EQ(links, "2");
+    EXPECT_FALSE(linksEnabled) << "until multilink is on";
+    EXPECT_TRUE(optionWithTwoLinks);
+    EXPECT_EQ(linksAfterOff, "2") << "an ISDN line under its own label keeps two links";
+    ASSERT_EQ(MessageIds(), std::vector<std::uint32_t>{ui::IDS_UI_RANGE}) << Transcript();
+    EXPECT_EQ(m_driver.GetTranscript().MessageBoxes()[0].text,
+              res::FormatText(Text(ui::IDS_UI_RANGE), {"1", "6"}))
+        << "no more links than connections";
+    const std::map<int, std::string> expected = {{4, "ISDN1"}, {5, "*ISDN"}, {23, "5"}, {11, "2"},
+                                                 {15, "6"},    {16, "1"},    {26, "4"}, {41, "0"}};
+    for (const auto& [id, value] : expected)
+        EXPECT_EQ(Stored("ISDNIN", id), value) << "attribute " << id;
 }
 
 TEST_F(ConnectionPagesTest, NewOpensTheLineSheetOnTheTypedNameAndTheNewLineIsChosen) {
