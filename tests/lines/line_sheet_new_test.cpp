@@ -175,6 +175,54 @@ TEST_F(NewLineTest, WithoutCapabilityAThereIsNoMessageQueueAndRecoveryKeepsItsNu
     EXPECT_TRUE(MessageIds().empty()) << Transcript();
 }
 
+// The modem-asynchronous command goes with AT commands on a line that dials; CapabilityB allows it
+// on an answering line too.
+TEST_F(NewLineTest, TheConnectionPageOffersWhatTheDialCommandAllows) {
+    std::vector<bool> modemAsyncEnabled;
+    std::string dialCommand;
+    std::string inactivityAfterRefusal;
+    auto noteModemAsync = [&](ui::CDialog& sheet) {
+        modemAsyncEnabled.push_back(
+            ActivePage(sheet).Button(IDC_LINE_MODEM_ASYNC).IsWindowEnabled());
+    };
+    m_driver.When(kLineSheet)
+        .SetText(IDC_LINE_NAME, "ANSLINE")
+        .Choose(IDC_LINE_RESOURCE, "CMN08")
+        .SelectPage(kConnection)
+        .Do([&](ui::CDialog& sheet) {
+            dialCommand = ActivePage(sheet).ComboBox(IDC_LINE_DIAL_COMMAND).GetWindowText();
+        })
+        .Do(noteModemAsync)
+        .Click(IDC_LINE_SWTCNN_BOTH)
+        .Do(noteModemAsync)
+        .Click(IDC_LINE_SWTCNN_ANSWER)
+        .Check(IDC_LINE_INACTIVITY)
+        .SetText(IDC_LINE_INACTIVITY_TIMER, "9")
+        .Ok()
+        .Do([&](ui::CDialog& sheet) {
+            inactivityAfterRefusal = ActivePage(sheet).GetDlgItemText(IDC_LINE_INACTIVITY_TIMER);
+        })
+        .Ok();
+    m_driver.When(kLineSheet).SelectPage(kConnection).Do(noteModemAsync).Cancel();
+    LineSheetOpening opening;
+    opening.profile = kSwitchedAnswer;
+    EXPECT_EQ(Play(opening), ui::IDOK) << Transcript();
+    opening.bCapabilityB = true;
+    EXPECT_EQ(Play(opening), ui::IDCANCEL) << Transcript();
+
+    EXPECT_EQ(dialCommand, Text(IDS_LINE_DIAL_AT_COMMANDS));
+    EXPECT_EQ(modemAsyncEnabled, (std::vector<bool>{false, true, true}));
+    EXPECT_EQ(MessageIds(), (std::vector<UINT>{IDS_LINE_VALUE_RANGE})) << Transcript();
+    EXPECT_EQ(inactivityAfterRefusal, "15");
+    const std::vector<std::string> commands = Commands();
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_NE(commands[0].find(" SWTCNN(*ANS) DIALCMD(*ATCMD) FLOWCNTL(*HARDWARE) INACTTMR(15)"),
+              std::string::npos)
+        << commands[0];
+    EXPECT_EQ(commands[0].find("SETMDMASC"), std::string::npos)
+        << "an answering line sends no modem command";
+}
+
 TEST_F(NewLineTest, WhatTheSheetRefusesNeverReachesTheServer) {
     m_driver.When(kLineSheet)
         .SetText(IDC_LINE_NAME, "my line")
