@@ -10,6 +10,8 @@
 
 #include "console/console_app.h"
 #include "console/console_http.h"
+#include "console/listen_address.h"
+#include "console/start_address_file.h"
 #include "console/web_assets.h"
 
 namespace {
@@ -48,11 +50,18 @@ int main(int argc, char** argv) {
     cli.add_option("--state", stateDir, "Folder of the console's state (systems, registry)");
     cli.add_option("--port", options.port, "Port to listen on (0 picks a free one)")
         ->check(CLI::Range(0, 65535));
-    cli.add_option("--bind", options.bindAddress, "Address to listen on");
+    cli.add_option("--bind", options.bindAddress, "Address to listen on (default 127.0.0.1)");
+    bool allowRemote = false;
+    cli.add_flag("--allow-remote", allowRemote,
+                 "Allow --bind to an address other machines reach (the console is not encrypted)");
     cli.add_option("--web", webDir, "Folder of the browser UI's files");
     cli.add_flag("--demo", options.demo, "Set up and show the embedded demo system");
     CLI11_PARSE(cli, argc, argv);
 
+    if (const auto refused = ptp::console::RefuseListenAddress(options.bindAddress, allowRemote)) {
+        std::fprintf(stderr, "ptpconsole: %s\n", refused->c_str());
+        return 2;
+    }
     options.stateDir = stateDir.empty() ? DefaultStateDir() : std::filesystem::path(stateDir);
     options.webDir = webDir.empty() ? ProgramDir() / "web" : std::filesystem::path(webDir);
     options.libraryDir = ProgramDir();
@@ -79,6 +88,14 @@ int main(int argc, char** argv) {
         sigwait(&interrupts, &signal);
         http.Stop();
     }).detach();
+    if (const auto warning = ptp::console::RemoteListenWarning(options.bindAddress);
+        !warning.empty())
+        std::fprintf(stderr, "ptpconsole: %s\n", warning.c_str());
+    ptp::console::StartAddressFile addressFile;
+    if (!addressFile.Write(options.stateDir, http.StartUrl())) {
+        std::fprintf(stderr, "ptpconsole: cannot write %s in %s; the address is only shown here\n",
+                     ptp::console::StartAddressFile::kFileName, options.stateDir.c_str());
+    }
     std::printf("ptpconsole is ready. Open this address in your browser:\n%s\n",
                 http.StartUrl().c_str());
     std::fflush(stdout);

@@ -58,18 +58,18 @@ class InProcessObject final : public IServerObject {
         ClearError(error);
         if (m_staged.empty() && m_loaded) return;
         std::string stored;
-        const ServerReply reply = m_session.CommitObject(m_kind, m_name, m_staged, stored);
+        const ServerReply reply =
+            m_session.CommitObject(m_kind, m_name, m_staged, ReadValues(), stored);
         if (!reply.ok()) {
+            // The user has now been told of the other change; what they see next time is the
+            // server's current state, so committing again replaces it knowingly.
+            if (reply.messageId == kMessageChangedSince) Reload();
             Report(m_host, error, reply);
             return;
         }
         m_name = stored;
         m_staged.clear();
-        auto fresh = std::make_shared<ListSnapshot>();
-        if (m_session.ReadObject(m_kind, m_name, *fresh).ok()) {
-            m_loaded = std::move(fresh);
-            m_index = 0;
-        }
+        Reload();
     }
 
     void Discard() override { m_staged.clear(); }
@@ -101,6 +101,23 @@ class InProcessObject final : public IServerObject {
         auto snapshot = std::make_shared<ListSnapshot>();
         snapshot->Add(m_name, outcome);
         m_loaded = std::move(snapshot);
+        m_index = 0;
+    }
+
+    // The values this client read of the attributes it is about to write; an attribute the
+    // object did not have reads as empty, as the server answers for it.
+    Attributes ReadValues() const {
+        Attributes read;
+        if (!m_loaded) return read;
+        for (const auto& [id, value] : m_staged)
+            read[id] = std::string(m_loaded->Find(m_index, id).value_or(std::string_view()));
+        return read;
+    }
+
+    void Reload() {
+        auto fresh = std::make_shared<ListSnapshot>();
+        if (!m_session.ReadObject(m_kind, m_name, *fresh).ok()) return;
+        m_loaded = std::move(fresh);
         m_index = 0;
     }
 

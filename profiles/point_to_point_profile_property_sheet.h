@@ -130,6 +130,7 @@ class CPointToPointProfilePropertySheet : public ui::CPropertySheet {
 
     // The last internal failure's trace text, empty when there was none.
     [[nodiscard]] const std::string& GetLastTrace() const { return m_strLastTrace; }
+    void SetLastTrace(std::string_view text) { m_strLastTrace = text; }
 
   private:
     void ReadKindFromObject();

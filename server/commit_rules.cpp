@@ -6,6 +6,7 @@
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/line.h"
 #include "platform/vocabulary/profile.h"
+#include "platform/vocabulary/route.h"
 #include "platform/vocabulary/system_value.h"
 #include "platform/vocabulary/validation_list.h"
 #include "server/messages.h"
@@ -201,6 +202,27 @@ Status CheckSystemValue(std::string_view key, const Attributes& staged) {
     return BadAttribute(value->second, attr::system_value::kValue, key, "the value is 0 or 1");
 }
 
+// A route daemon record names its interface and says how RIP runs there, if at all.
+Status CheckRouteDaemonRecord(std::string_view key, const Attributes& staged) {
+    namespace rtd = attr::route_daemon;
+    auto value = [&](int id) {
+        auto it = staged.find(id);
+        return it == staged.end() ? std::string() : it->second;
+    };
+    if (staged.count(rtd::kInterfaceName) && !EqualsNoCase(value(rtd::kInterfaceName), key))
+        return BadAttribute(value(rtd::kInterfaceName), rtd::kInterfaceName, key,
+                            "the record is named after its interface");
+    const std::string version = value(rtd::kRipVersion);
+    if (!version.empty() && version != "RIP1" && version != "RIP2")
+        return BadAttribute(version, rtd::kRipVersion, key, "the RIP version is RIP1 or RIP2");
+    const std::string supply = value(rtd::kSupplyMode);
+    if (!supply.empty() && supply != "FULL" && supply != "LIMITED")
+        return BadAttribute(supply, rtd::kSupplyMode, key, "the supply mode is FULL or LIMITED");
+    if (!supply.empty() && version.empty())
+        return BadAttribute(supply, rtd::kSupplyMode, key, "a supply mode needs a RIP version");
+    return Status::Ok();
+}
+
 // A line description changes only while no running profile holds it, and keeps a description
 // the line commands would accept.
 Status CheckLine(ObjectTx& tx, std::string_view key, const Attributes& staged) {
@@ -231,6 +253,7 @@ Status CheckClientCommit(ObjectTx& tx, std::string_view kind, std::string_view k
     if (kind == kinds::kProfile) return CheckProfile(tx, key, created, staged);
     if (kind == kinds::kValidationListEntry) return CheckValidationListEntry(tx, key, staged);
     if (kind == kinds::kSystemValue) return CheckSystemValue(key, staged);
+    if (kind == kinds::kRouteDaemonRecord) return CheckRouteDaemonRecord(key, staged);
     if (kind == kinds::kLine) return CheckLine(tx, key, staged);
     if (kind == kinds::kLineModem) return CheckLineModem(tx, key);
     return Status::Ok();

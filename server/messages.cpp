@@ -31,6 +31,9 @@ const std::map<std::string_view, std::string_view>& Catalogue() {
         {"CPF2681", "Entry %1 not found in connection list %2."},
         {"CPF2634", "Not authorized to configuration object %1."},
         {"CPF3202", "File %1 in use."},
+        {"CPF3220",
+         "Object %1 of type %2 was changed by another user after you read it: attribute %3 is now "
+         "'%4'. Nothing was saved; send your change again to replace theirs."},
         {"CPF9899", "Error occurred during processing of the request: %1"},
         {"CPFA0A9", "Object %1 not found."},
         {"CPFA0A1", "An input or output error occurred on %1."},

@@ -124,6 +124,18 @@ Result<std::string> CommitObject(ObjectTx& tx, std::string_view kind, std::strin
     return key;
 }
 
+Status CheckUnchangedSince(ObjectTx& tx, std::string_view kind, std::string_view name,
+                           const Attributes& read) {
+    if (read.empty() || !tx.Exists(kind, name)) return Status::Ok();
+    auto record = tx.Get(kind, name);
+    if (!record) return record.status();
+    for (const auto& [id, value] : read) {
+        const std::string now = record->Get(id);
+        if (now != value) return Message("CPF3220", {name, kind, std::to_string(id), now});
+    }
+    return Status::Ok();
+}
+
 Status DeleteObjectWithDependents(ObjectTx& tx, std::string_view kind, std::string_view name) {
     // The modem commands object named by a modem alone stands for the whole modem: deleting it
     // removes the modem with all its command entries.

@@ -23,6 +23,12 @@ std::string NameFromAttributes(ObjectTx& tx, std::string_view kind, std::string_
 Result<std::string> CommitObject(ObjectTx& tx, std::string_view kind, std::string_view name,
                                  const Attributes& staged);
 
+// Refuses a commit (CPF3220) when another client changed the object after the committing client
+// read it: `read` holds the values it read, and any of them that differs now is a lost update in
+// the making. An object that is gone is left to the commit (it creates or refuses it).
+Status CheckUnchangedSince(ObjectTx& tx, std::string_view kind, std::string_view name,
+                           const Attributes& read);
+
 // Removes the object and what depends on it. CPF2105 when it does not exist; CPF2189 for
 // objects the system keeps (system-supplied modems).
 Status DeleteObjectWithDependents(ObjectTx& tx, std::string_view kind, std::string_view name);

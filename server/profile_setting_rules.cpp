@@ -157,6 +157,95 @@ Status CheckSubsystem(const ObjectRecord& after, const Attributes& staged) {
                         "not a valid subsystem name");
 }
 
+bool IsAnswerProfile(const ObjectRecord& after) {
+    const std::string service = after.Get(prf::kLineService);
+    return code::Is(after.Get(prf::kMode), code::mode::kAnswer) &&
+           (code::Is(service, code::line_service::kSwitched) ||
+            code::Is(service, code::line_service::kVirtual));
+}
+
+// The address an address method asks for: an internet address for a given address (and for
+// the first address of a range), nothing for the others.
+Status CheckAddress(const ObjectRecord& after, int methodId, int addressId, bool range) {
+    const std::string method = after.Get(methodId);
+    const std::string address = after.Get(addressId);
+    const bool needed = code::Is(method, code::address_method::kGiven) ||
+                        (range && code::Is(method, code::address_method::kRange));
+    if (needed && !IsInternetAddress(address))
+        return BadAttribute(address, addressId, after.name, "not an internet address");
+    if (!needed && !address.empty())
+        return BadAttribute(address, addressId, after.name,
+                            "the address method " + method + " takes no address");
+    return Status::Ok();
+}
+
+// A remote range must stay inside the last number of its first address.
+Status CheckRemoteRange(const ObjectRecord& after) {
+    if (!code::Is(after.Get(prf::kRemoteAddressMethod), code::address_method::kRange))
+        return Status::Ok();
+    const std::string first = after.Get(prf::kRemoteAddress);
+    const std::string count = after.Get(prf::kRemoteAddressCount);
+    const long last = std::stol(first.substr(first.rfind('.') + 1));
+    if (IsNumberIn(count, 1, 256 - last)) return Status::Ok();
+    return BadAttribute(count, prf::kRemoteAddressCount, after.name,
+                        "the range from " + first + " leaves the valid addresses");
+}
+
+Status CheckAddresses(const ObjectRecord& after, const Attributes& staged) {
+    const bool touched =
+        IsStaged(staged, prf::kLocalAddressMethod) || IsStaged(staged, prf::kLocalAddress) ||
+        IsStaged(staged, prf::kRemoteAddressMethod) || IsStaged(staged, prf::kRemoteAddress) ||
+        IsStaged(staged, prf::kRemoteAddressCount);
+    if (!touched) return Status::Ok();
+    if (auto s = CheckRange(after, staged, prf::kLocalAddressMethod, 1, 2,
+                            "the local address method is 1 or 2");
+        !s)
+        return s;
+    const long methods = IsAnswerProfile(after) ? 6 : 2;
+    if (auto s = CheckRange(after, staged, prf::kRemoteAddressMethod, 1, methods,
+                            "the remote address method is 1 to " + std::to_string(methods));
+        !s)
+        return s;
+    if (auto s = CheckRange(after, staged, prf::kRemoteAddressCount, 1, 255,
+                            "the range holds 1 to 255 addresses");
+        !s)
+        return s;
+    if (auto s = CheckAddress(after, prf::kLocalAddressMethod, prf::kLocalAddress, false); !s)
+        return s;
+    if (auto s = CheckAddress(after, prf::kRemoteAddressMethod, prf::kRemoteAddress, true); !s)
+        return s;
+    if (auto s = CheckRemoteRange(after); !s) return s;
+    const std::string local = after.Get(prf::kLocalAddress);
+    if (!local.empty() && local == after.Get(prf::kRemoteAddress))
+        return BadAttribute(local, prf::kRemoteAddress, after.name,
+                            "the remote address is the local one");
+    return Status::Ok();
+}
+
+Status CheckTcpipSwitches(const ObjectRecord& after, const Attributes& staged) {
+    for (int id : {prf::kHideAddresses, prf::kIPForwarding, prf::kHeaderCompression,
+                   prf::kPerUserAddresses, prf::kRemoteChoosesAddress, prf::kFilterRulesOn}) {
+        if (auto s = CheckSwitch(after, staged, id); !s) return s;
+    }
+    if (auto s =
+            CheckRange(after, staged, prf::kRoutingChoice, 0, 2, "the routing choice is 0, 1 or 2");
+        !s)
+        return s;
+    if (auto s = CheckRange(after, staged, prf::kMaxFrameSize, 576, 1006,
+                            "the frame size is 576 to 1006");
+        !s)
+        return s;
+    const std::string rules = after.Get(prf::kFilterRulesName);
+    if (IsStaged(staged, prf::kFilterRulesName) && rules.size() > 32)
+        return BadAttribute(rules, prf::kFilterRulesName, after.name, "longer than 32 characters");
+    const bool rulesTouched =
+        IsStaged(staged, prf::kFilterRulesOn) || IsStaged(staged, prf::kFilterRulesName);
+    if (rulesTouched && code::Is(after.Get(prf::kFilterRulesOn), 1) && rules.empty())
+        return BadAttribute(rules, prf::kFilterRulesName, after.name,
+                            "filter rules that apply need a name");
+    return Status::Ok();
+}
+
 }  // namespace
 
 Error BadAttribute(std::string_view value, int id, std::string_view object, std::string_view why) {
@@ -167,7 +256,9 @@ Status CheckProfileSettings(ObjectTx& tx, const ObjectRecord& after, const Attri
     if (auto s = CheckConnection(after, staged); !s) return s;
     if (auto s = CheckDns(after, staged); !s) return s;
     if (auto s = CheckScript(tx, after, staged); !s) return s;
-    return CheckSubsystem(after, staged);
+    if (auto s = CheckSubsystem(after, staged); !s) return s;
+    if (auto s = CheckAddresses(after, staged); !s) return s;
+    return CheckTcpipSwitches(after, staged);
 }
 
 }  // namespace ptp::server

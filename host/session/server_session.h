@@ -30,6 +30,7 @@ struct ServerReply {
 inline constexpr std::string_view kMessageNotFound = "CPF2105";
 inline constexpr std::string_view kMessageFileNotFound = "CPFA0A9";
 inline constexpr std::string_view kMessageFileInUse = "CPF3202";
+inline constexpr std::string_view kMessageChangedSince = "CPF3220";
 
 // The coded character set of stream files without a tag: the workstation's text.
 inline constexpr int kCcsidText = 1208;
@@ -76,9 +77,12 @@ class IServerSession {
     [[nodiscard]] virtual ServerReply ReadObject(std::string_view kind, std::string_view name,
                                                  ListSnapshot& into) = 0;
     // Writes `staged` into the object, creating it when there is none, checks and numbering as
-    // the server does them; `stored` is the name the server keeps it under.
+    // the server does them; `stored` is the name the server keeps it under. `read` holds, for
+    // the staged attributes the client had read, the values it read: when another client has
+    // changed one of them since, nothing is written and the reply says so (kMessageChangedSince),
+    // so no one's update is lost unseen.
     [[nodiscard]] virtual ServerReply CommitObject(std::string_view kind, std::string_view name,
-                                                   const Attributes& staged,
+                                                   const Attributes& staged, const Attributes& read,
                                                    std::string& stored) = 0;
     // Removes the object and what depends on it.
     [[nodiscard]] virtual ServerReply DeleteObject(std::string_view kind,

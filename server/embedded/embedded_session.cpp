@@ -48,8 +48,10 @@ class EmbeddedSession final : public host::IServerSession {
     }
 
     host::ServerReply CommitObject(std::string_view kind, std::string_view name,
-                                   const Attributes& staged, std::string& stored) override {
+                                   const Attributes& staged, const Attributes& read,
+                                   std::string& stored) override {
         return ReplyOf(m_system.Transact([&](ObjectTx& tx) -> Status {
+            if (auto st = CheckUnchangedSince(tx, kind, name, read); !st) return st;
             auto key = server::CommitObject(tx, kind, name, staged);
             if (!key) return key.error();
             stored = *key;

@@ -87,6 +87,56 @@ TEST_F(ObjectsTest, CommitsAndDeletionsReachTheObjectLog) {
     EXPECT_EQ(later[0].sequence, changes[1].sequence);
 }
 
+// Two clients change one profile at once: the one that commits second is told what changed under
+// it instead of silently undoing it, keeps its staged change, and replaces the other change only
+// when it commits again knowingly. Changes to different attributes both stand.
+TEST_F(ObjectsTest, TwoWritersOfOneObjectLoseNoUpdateUnseen) {
+    ASSERT_TRUE(System()
+                    .PutObject(kinds::kProfile, "DIALOUT",
+                               {{prf::kName, "DIALOUT"}, {prf::kDescription, "as made"}})
+                    .ok());
+    auto other = MakeHost("ptpctl");
+    SOFError* error = nullptr;
+    auto mine =
+        m_host->Objects().CreateObject(kinds::kProfile, kClientName, "SYS1", "DIALOUT", &error);
+    auto theirs =
+        other->Objects().CreateObject(kinds::kProfile, kClientName, "SYS1", "DIALOUT", &error);
+    ASSERT_EQ(TakeError(error), "");
+    EXPECT_EQ(mine->GetAttributeText(prf::kDescription, &error), "as made");
+    EXPECT_EQ(theirs->GetAttributeText(prf::kDescription, &error), "as made");
+
+    theirs->SetAttribute(prf::kDescription, "their text");
+    theirs->Commit(&error);
+    ASSERT_EQ(TakeError(error), "");
+
+    mine->SetAttribute(prf::kDescription, "my text");
+    mine->SetAttribute(prf::kMaxConnections, "2");
+    mine->Commit(&error);
+    ASSERT_NE(error, nullptr);
+    EXPECT_NE(std::string(error->GetText()).find("their text"), std::string::npos)
+        << error->GetText();
+    EXPECT_EQ(TakeError(error), std::string(kMessageChangedSince));
+    EXPECT_EQ(System().GetObject(kinds::kProfile, "DIALOUT")->Get(prf::kDescription), "their text");
+    EXPECT_FALSE(System().GetObject(kinds::kProfile, "DIALOUT")->Has(prf::kMaxConnections))
+        << "nothing of the refused commit is written";
+    EXPECT_EQ(mine->GetAttributeText(prf::kDescription, &error), "my text") << "still staged";
+
+    mine->Commit(&error);
+    ASSERT_EQ(TakeError(error), "");
+    EXPECT_EQ(System().GetObject(kinds::kProfile, "DIALOUT")->Get(prf::kDescription), "my text");
+    EXPECT_EQ(System().GetObject(kinds::kProfile, "DIALOUT")->Get(prf::kMaxConnections), "2");
+
+    // Another attribute changed meanwhile is no conflict: both changes stand.
+    theirs->SetAttribute(prf::kMultilink, "1");
+    theirs->Commit(&error);
+    ASSERT_EQ(TakeError(error), "");
+    mine->SetAttribute(prf::kMaxLinks, "4");
+    mine->Commit(&error);
+    ASSERT_EQ(TakeError(error), "");
+    EXPECT_EQ(System().GetObject(kinds::kProfile, "DIALOUT")->Get(prf::kMultilink), "1");
+    EXPECT_EQ(System().GetObject(kinds::kProfile, "DIALOUT")->Get(prf::kMaxLinks), "4");
+}
+
 TEST_F(ObjectsTest, TheServerRefusesWhatItWouldRefuse) {
     SOFError* error = nullptr;
     auto profile = m_host->Objects().CreateObject(kinds::kProfile, kClientName, "SYS1", "", &error);

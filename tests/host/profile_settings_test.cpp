@@ -7,6 +7,7 @@
 #include "host/base_tcpip_address.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/profile.h"
+#include "platform/vocabulary/route.h"
 #include "tests/host/host_fixture.h"
 
 namespace ptp::test {
@@ -85,6 +86,66 @@ TEST_F(ProfileSettingsTest, ARunningScriptNeedsAMemberThatExists) {
     EXPECT_EQ(Commit({{prf::kSubsystem, "QSYS WRK"}}), "TCP8A20");
     EXPECT_EQ(Commit({{prf::kSubsystem, ""}}), "TCP8A20");
     EXPECT_EQ(Commit({{prf::kSubsystem, "QBATCH"}}), "");
+}
+
+TEST_F(ProfileSettingsTest, AddressesMustFitTheirMethods) {
+    auto both = [](const char* local, const char* remote) {
+        return std::map<int, std::string>{{prf::kLocalAddressMethod, "1"},
+                                          {prf::kLocalAddress, local},
+                                          {prf::kRemoteAddressMethod, "1"},
+                                          {prf::kRemoteAddress, remote}};
+    };
+    EXPECT_EQ(Commit(both("10.1.1.1", "10.1.1.2")), "");
+    EXPECT_EQ(Commit(both("10.1.1.1", "10.1.1.1")), "TCP8A20");
+    EXPECT_EQ(Commit(both("10.1.1", "10.1.1.2")), "TCP8A20");
+    EXPECT_EQ(Commit({{prf::kLocalAddressMethod, "2"}}), "TCP8A20")
+        << "an assigned address leaves no address behind";
+    EXPECT_EQ(Commit({{prf::kLocalAddressMethod, "2"}, {prf::kLocalAddress, ""}}), "");
+    EXPECT_EQ(Commit({{prf::kLocalAddressMethod, "3"}}), "TCP8A20");
+    EXPECT_EQ(Commit({{prf::kRemoteAddressMethod, "4"}}), "TCP8A20")
+        << "a range is for answering profiles";
+    EXPECT_EQ(Commit({{prf::kRoutingChoice, "3"}}), "TCP8A20");
+    EXPECT_EQ(Commit({{prf::kHideAddresses, "2"}}), "TCP8A20");
+    EXPECT_EQ(Commit({{prf::kMaxFrameSize, "575"}}), "TCP8A20");
+    EXPECT_EQ(Commit({{prf::kMaxFrameSize, "1007"}}), "TCP8A20");
+    EXPECT_EQ(Commit({{prf::kMaxFrameSize, "576"}}), "");
+    EXPECT_EQ(Commit({{prf::kFilterRulesOn, "1"}, {prf::kFilterRulesName, ""}}), "TCP8A20");
+    EXPECT_EQ(Commit({{prf::kFilterRulesOn, "1"}, {prf::kFilterRulesName, std::string(33, 'F')}}),
+              "TCP8A20");
+    EXPECT_EQ(Commit({{prf::kFilterRulesOn, "1"}, {prf::kFilterRulesName, "ISPFILTER"}}), "");
+}
+
+TEST_F(ProfileSettingsTest, AnswerRangesStayInsideTheLastNumber) {
+    EXPECT_EQ(Commit({{prf::kMode, "2"}}), "");
+    auto range = [](const char* first, const char* count) {
+        return std::map<int, std::string>{{prf::kRemoteAddressMethod, "4"},
+                                          {prf::kRemoteAddress, first},
+                                          {prf::kRemoteAddressCount, count}};
+    };
+    EXPECT_EQ(Commit(range("10.1.1.250", "10")), "TCP8A20");
+    EXPECT_EQ(Commit(range("10.1.1.250", "6")), "");
+    EXPECT_EQ(Commit(range("10.1.1.1", "0")), "TCP8A20");
+    EXPECT_EQ(Commit({{prf::kRemoteAddressMethod, "6"}, {prf::kRemoteAddress, ""}}), "");
+    EXPECT_EQ(Commit({{prf::kRemoteAddressMethod, "7"}}), "TCP8A20");
+}
+
+TEST_F(ProfileSettingsTest, RouteDaemonRecordsNameTheirInterfaceAndAKnownRip) {
+    auto record = [&](const char* name, const char* rip, const char* supply) {
+        host::SOFError* error = nullptr;
+        auto object = m_host->Objects().CreateObject(kinds::kRouteDaemonRecord, kClientName, "SYS1",
+                                                     "DIALOUT", &error);
+        object->SetAttribute(attr::route_daemon::kInterfaceName, name);
+        object->SetAttribute(attr::route_daemon::kRipVersion, rip);
+        object->SetAttribute(attr::route_daemon::kSupplyMode, supply);
+        object->Commit(&error);
+        return TakeError(error);
+    };
+    EXPECT_EQ(record("DIALOUT", "RIP2", "LIMITED"), "");
+    EXPECT_EQ(record("DIALOUT", "", ""), "");
+    EXPECT_EQ(record("OTHER", "RIP1", "FULL"), "TCP8A20");
+    EXPECT_EQ(record("DIALOUT", "OFF", "FULL"), "TCP8A20");
+    EXPECT_EQ(record("DIALOUT", "RIP1", "*LIMITED"), "TCP8A20");
+    EXPECT_EQ(record("DIALOUT", "", "FULL"), "TCP8A20") << "a supply mode needs RIP";
 }
 
 }  // namespace

@@ -9,41 +9,23 @@
 #include "profiles/point_to_point_profile_page.h"
 #include "resources/ids/profile_setup.h"
 #include "resources/ids/profiles.h"
-#include "tests/frame/plugin_console_fixture.h"
 #include "tests/profiles/connection_page_steps.h"
+#include "tests/profiles/profile_pages_fixture.h"
 
 namespace ptp::testing {
 namespace {
 
 using namespace ptp::profiles;
 
-constexpr const char* kSheet = "CPointToPointProfilePropertySheet";
+constexpr const char* kSheet = kProfileSheet;
 
-class DnsOtherPages : public PluginConsoleFixture {
+class DnsOtherPages : public ProfilePagesFixture {
   protected:
-    server::Attributes Stored(const std::string& name) {
-        auto record = System().GetObject(kinds::kProfile, name);
-        return record.ok() ? record->attributes : server::Attributes{};
-    }
-
     void AddMember(const std::string& library, const std::string& file, const std::string& member) {
         ASSERT_TRUE(System()
                         .PutObject(kinds::kFileMember, library + "/" + file + "/" + member,
                                    {{attr::file_member::kMember, member}})
                         .ok());
-    }
-
-    std::vector<std::uint32_t> MessageIds() const {
-        std::vector<std::uint32_t> ids;
-        for (const auto& box : MessageBoxes())
-            ids.push_back(box.resourceId);
-        return ids;
-    }
-
-    std::string Transcript() const { return driver.GetTranscript().ToText(); }
-
-    static ui::CPropertyPage& Active(ui::CDialog& sheet) {
-        return *static_cast<ui::CPropertySheet&>(sheet).GetActivePage();
     }
 
     static std::vector<std::string> Entries(ui::CComboBox& box) {
@@ -55,6 +37,7 @@ class DnsOtherPages : public PluginConsoleFixture {
 };
 
 TEST_F(DnsOtherPages, NewProfilesGetTheScriptAndSubsystemOfTheirKindAndNoDnsSetting) {
+    AddMember("QUSRSYS", "QATOCPPSCR", "DIAL400");
     AddLine("PPPLIN01");
     driver.When("CPointToPointProfileSetupDialog").Ok();
     ChooseDialLine(driver.When(kSheet), "PPPLIN01", "5550100")
@@ -67,11 +50,13 @@ TEST_F(DnsOtherPages, NewProfilesGetTheScriptAndSubsystemOfTheirKindAndNoDnsSett
     driver.When("CPointToPointProfileSetupDialog").Click(IDC_SETUP_SLIP).Ok();
     ChooseDialLine(driver.When(kSheet), "PPPLIN01", "5550100")
         .SetText(IDC_PROFILE_NAME, "NEWSLIP")
+        .SelectPageByTemplate(IDD_PROFILE_TCPIP_DIAL)
+        .SetText(IDC_TCPIP_REMOTE_ADDRESS, "10.5.0.2")
         .Ok();
     ASSERT_EQ(Invoke("NPF", {}, "NEWPROFILE"), S_OK);
     EXPECT_TRUE(MessageBoxes().empty()) << Transcript();
 
-    auto dial = Stored("NEWDIAL");
+    auto dial = Profile("NEWDIAL");
     ASSERT_FALSE(dial.empty()) << Transcript();
     EXPECT_EQ(dial[prf::kScriptOn], "0");
     EXPECT_EQ(dial[prf::kScriptLibrary], "QUSRSYS");
@@ -81,15 +66,17 @@ TEST_F(DnsOtherPages, NewProfilesGetTheScriptAndSubsystemOfTheirKindAndNoDnsSett
     EXPECT_EQ(dial[prf::kSubsystem], "QUSRWRK");
     EXPECT_EQ(dial[prf::kDnsChoice], "0") << "a DNS page never shown writes no DNS setting";
 
-    auto answer = Stored("NEWANS");
+    auto answer = Profile("NEWANS");
     ASSERT_FALSE(answer.empty()) << Transcript();
     EXPECT_EQ(answer[prf::kScriptMember], "ANS400");
     EXPECT_EQ(answer.count(prf::kDnsChoice), 0u) << "answer profiles have no DNS page";
 
-    auto slip = Stored("NEWSLIP");
+    auto slip = Profile("NEWSLIP");
     ASSERT_FALSE(slip.empty()) << Transcript();
     EXPECT_EQ(slip[prf::kSubsystem], "QSYSWRK") << "SLIP jobs run in the system subsystem";
     EXPECT_EQ(slip[prf::kScriptMember], "DIAL400");
+    EXPECT_EQ(slip[prf::kScriptOn], "1")
+        << "a SLIP link that learns its address as it logs on runs the logon script";
 }
 
 TEST_F(DnsOtherPages, TheGivenDnsAddressMustBeOneAndAStoredNoneShowsEmpty) {
@@ -122,8 +109,8 @@ TEST_F(DnsOtherPages, TheGivenDnsAddressMustBeOneAndAStoredNoneShowsEmpty) {
         << "leaving the page checks the address too";
     EXPECT_EQ(MessageBoxes()[1].style, kProfileMessageStyle);
     EXPECT_EQ(driver.GetTranscript().ResultOf(kSheet), ui::IDOK) << Transcript();
-    EXPECT_EQ(Stored("DIALOUT")[prf::kDnsChoice], "1");
-    EXPECT_EQ(Stored("DIALOUT")[prf::kDnsServer], "10.1.1.53");
+    EXPECT_EQ(Profile("DIALOUT")[prf::kDnsChoice], "1");
+    EXPECT_EQ(Profile("DIALOUT")[prf::kDnsServer], "10.1.1.53");
 }
 
 TEST_F(DnsOtherPages, AnInvalidDnsAddressKeepsTheSheetOnTheDnsPageAndWritesNothing) {
@@ -139,8 +126,8 @@ TEST_F(DnsOtherPages, AnInvalidDnsAddressKeepsTheSheetOnTheDnsPageAndWritesNothi
     EXPECT_EQ(stayed->pageTemplate, static_cast<std::uint32_t>(IDD_PROFILE_DNS));
     EXPECT_EQ(stayed->focus, IDC_DNS_ADDRESS);
     EXPECT_EQ(MessageIds(), (std::vector<std::uint32_t>{IDS_PROFILE_ADDRESS_INVALID}));
-    EXPECT_EQ(Stored("DIALOUT")[prf::kDnsChoice], "0");
-    EXPECT_EQ(Stored("DIALOUT").count(prf::kScriptOn), 0u);
+    EXPECT_EQ(Profile("DIALOUT")[prf::kDnsChoice], "0");
+    EXPECT_EQ(Profile("DIALOUT").count(prf::kScriptOn), 0u);
 }
 
 TEST_F(DnsOtherPages, ASlipProfileCannotKeepTheRemoteSystemsDnsServer) {
@@ -160,8 +147,8 @@ TEST_F(DnsOtherPages, ASlipProfileCannotKeepTheRemoteSystemsDnsServer) {
     ASSERT_EQ(Invoke("NPF", {"SLIPOUT"}, "PROPERTIES"), S_OK);
     EXPECT_FALSE(remoteEnabled);
     EXPECT_EQ(givenChecked, ui::BST_CHECKED) << "the second choice falls back to the first";
-    EXPECT_EQ(Stored("SLIPOUT")[prf::kDnsChoice], "1") << Transcript();
-    EXPECT_EQ(Stored("SLIPOUT")[prf::kDnsServer], "10.5.0.53");
+    EXPECT_EQ(Profile("SLIPOUT")[prf::kDnsChoice], "1") << Transcript();
+    EXPECT_EQ(Profile("SLIPOUT")[prf::kDnsServer], "10.5.0.53");
 
     // Whoever writes the second choice into a SLIP profile, the server refuses it.
     host::SOFError* error = nullptr;
@@ -173,7 +160,7 @@ TEST_F(DnsOtherPages, ASlipProfileCannotKeepTheRemoteSystemsDnsServer) {
     ASSERT_NE(error, nullptr);
     EXPECT_NE(error->GetText().find("attribute 47"), std::string::npos) << error->GetText();
     error->Destroy();
-    EXPECT_EQ(Stored("SLIPOUT")[prf::kDnsChoice], "1");
+    EXPECT_EQ(Profile("SLIPOUT")[prf::kDnsChoice], "1");
 }
 
 TEST_F(DnsOtherPages, TheMemberListFollowsTheLibraryAndFileAndTheServerChecksTheMember) {
@@ -208,7 +195,7 @@ TEST_F(DnsOtherPages, TheMemberListFollowsTheLibraryAndFileAndTheServerChecksThe
     ASSERT_EQ(MessageBoxes().size(), 1u) << Transcript();
     EXPECT_NE(MessageBoxes()[0].text.find("CPF9815"), std::string::npos) << MessageBoxes()[0].text;
     EXPECT_EQ(driver.GetTranscript().ResultOf(kSheet), ui::IDOK) << Transcript();
-    auto stored = Stored("DIALOUT");
+    auto stored = Profile("DIALOUT");
     EXPECT_EQ(stored[prf::kScriptOn], "1");
     EXPECT_EQ(stored[prf::kScriptLibrary], "MYLIB");
     EXPECT_EQ(stored[prf::kScriptFile], "MYSCRIPTS");
@@ -244,7 +231,7 @@ TEST_F(DnsOtherPages, TheCodedCharacterSetMustBeFrom1To65535) {
     ASSERT_EQ(MessageBoxes().size(), 2u);
     EXPECT_EQ(MessageBoxes()[0].text, res::FormatText(Text(ui::IDS_UI_RANGE), {"1", "65535"}));
     EXPECT_EQ(driver.GetTranscript().ResultOf(kSheet), ui::IDOK) << Transcript();
-    EXPECT_EQ(Stored("DIALOUT")[prf::kScriptCcsid], "65535");
+    EXPECT_EQ(Profile("DIALOUT")[prf::kScriptCcsid], "65535");
 }
 
 TEST_F(DnsOtherPages, TheSubsystemIsProposedByKindCheckedAndHiddenOnNewerServers) {
@@ -280,7 +267,7 @@ TEST_F(DnsOtherPages, TheSubsystemIsProposedByKindCheckedAndHiddenOnNewerServers
     EXPECT_EQ(boxes[1].resourceId, static_cast<std::uint32_t>(IDS_PROFILE_SUBSYSTEM_INVALID));
     EXPECT_NE(boxes[2].text.find("TCP8A20"), std::string::npos)
         << "the server refuses a name no subsystem can have: " << boxes[2].text;
-    EXPECT_EQ(Stored("DIALOUT")[prf::kSubsystem], "QBATCH");
+    EXPECT_EQ(Profile("DIALOUT")[prf::kSubsystem], "QBATCH");
 
     driver.When(kSheet).SelectPageByTemplate(IDD_PROFILE_OTHER).Do([&](ui::CDialog& sheet) {
         slip = Active(sheet).GetDlgItemText(IDC_OTHER_SUBSYSTEM);
@@ -306,7 +293,7 @@ TEST_F(DnsOtherPages, PagesNeverShownLeaveAnExistingProfilesDnsSettingAlone) {
     AddProfile({.name = "DIALOUT", .more = {{prf::kDnsChoice, "2"}, {prf::kSubsystem, "QSYSWRK"}}});
     driver.When(kSheet).SetText(IDC_PROFILE_DESCRIPTION, "Only the text").Ok();
     ASSERT_EQ(Invoke("NPF", {"DIALOUT"}, "PROPERTIES"), S_OK);
-    auto stored = Stored("DIALOUT");
+    auto stored = Profile("DIALOUT");
     EXPECT_EQ(stored[prf::kDescription], "Only the text") << Transcript();
     EXPECT_EQ(stored[prf::kDnsChoice], "2");
     EXPECT_EQ(stored[prf::kSubsystem], "QSYSWRK");

@@ -1,0 +1,205 @@
+#include "profiles/point_to_point_profile_tcpip_settings_dial_page.h"
+
+#include "config/config_text.h"
+#include "host/server_calls.h"
+#include "platform/ui/ddx.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/toolkit.h"
+#include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
+#include "platform/vocabulary/tcpip_interface.h"
+#include "profiles/point_to_point_profile_property_sheet.h"
+#include "resources/ids/profiles.h"
+
+namespace ptp::profiles {
+namespace {
+
+namespace prf = attr::profile;
+namespace ifc = attr::tcpip_interface;
+
+constexpr int kVirtualInterfaceType = 15;
+
+// Addresses older clients stored as a word.
+std::string ShownAddress(const std::string& stored) {
+    if (config::EqualsNoCase(stored, "*DYNAMIC") || config::EqualsNoCase(stored, "DYNAMIC"))
+        return {};
+    return stored;
+}
+
+UINT InterfaceTypeLabel(int type) {
+    switch (type) {
+        case 1:
+            return IDS_PROFILE_INTERFACE_TYPE1;
+        case 2:
+            return IDS_PROFILE_INTERFACE_TYPE2;
+        case 3:
+            return IDS_PROFILE_INTERFACE_TYPE3;
+        case 6:
+            return IDS_PROFILE_INTERFACE_TYPE6;
+        case 8:
+            return IDS_PROFILE_INTERFACE_TYPE8;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+CPointToPointProfileTCPIPSettingsDialPage::CPointToPointProfileTCPIPSettingsDialPage(
+    CPointToPointProfilePropertySheet* pSheet)
+    : CPointToPointProfileTCPIPPage(IDD_PROFILE_TCPIP_DIAL, pSheet) {}
+
+bool CPointToPointProfileTCPIPSettingsDialPage::IsNonswitchedAnswer() const {
+    return m_pSheet->IsKind(code::line_service::kNonswitched, code::mode::kAnswer);
+}
+
+bool CPointToPointProfileTCPIPSettingsDialPage::OffersHiding() const {
+    return m_pSheet->IsKind(code::line_service::kSwitched, code::mode::kDialVariant4) ||
+           m_pSheet->GetLineService() == code::line_service::kNonswitched;
+}
+
+void CPointToPointProfileTCPIPSettingsDialPage::LoadDefaults() {
+    if (m_pSheet->IsSLIP()) {
+        m_nRemoteMethod = kGiven;
+        m_nLocalMethod = kDynamic;
+        return;
+    }
+    if (m_pSheet->IsKind(code::line_service::kSwitched, code::mode::kDialVariant3) ||
+        m_pSheet->IsKind(code::line_service::kSwitched, code::mode::kDialVariant4)) {
+        m_nLocalMethod = m_nRemoteMethod = kGiven;
+        return;
+    }
+    if (IsNonswitchedAnswer()) {
+        m_nLocalMethod = kGiven;
+        m_nRemoteMethod = kDynamic;
+        return;
+    }
+    m_nLocalMethod = m_nRemoteMethod = kDynamic;
+}
+
+int CPointToPointProfileTCPIPSettingsDialPage::Load() {
+    if (m_bLoaded) return kPageOk;
+    m_bLoaded = true;
+    if (m_pSheet->IsNew()) {
+        LoadDefaults();
+        return kPageOk;
+    }
+    int local = code::address_method::kDynamic;
+    int remote = code::address_method::kDynamic;
+    int result = m_pSheet->GetTextAttribute(prf::kLocalAddress, m_strLocalAddress);
+    result |= m_pSheet->GetIntAttribute(prf::kLocalAddressMethod, local);
+    result |= m_pSheet->GetTextAttribute(prf::kRemoteAddress, m_strRemoteAddress);
+    result |= m_pSheet->GetIntAttribute(prf::kRemoteAddressMethod, remote);
+    result |= m_pSheet->GetIntAttribute(prf::kRoutingChoice, m_nRouting);
+    if (!IsNonswitchedAnswer())
+        result |= m_pSheet->GetIntAttribute(prf::kHeaderCompression, m_nHeaderCompression);
+    if (OffersHiding()) result |= m_pSheet->GetIntAttribute(prf::kHideAddresses, m_nHideAddresses);
+    m_nLocalMethod = local == code::address_method::kGiven ? kGiven : kDynamic;
+    m_nRemoteMethod = remote == code::address_method::kGiven ? kGiven : kDynamic;
+    m_strLocalAddress = ShownAddress(m_strLocalAddress);
+    m_strRemoteAddress = ShownAddress(m_strRemoteAddress);
+    return result == 0 ? kPageOk : kPageFailed;
+}
+
+bool CPointToPointProfileTCPIPSettingsDialPage::AsksForScript() const {
+    // A SLIP link learns its own address only from what the remote system says as it logs on.
+    if (!m_pSheet->IsSLIP()) return false;
+    if (IsCreated()) return IsDlgButtonChecked(IDC_TCPIP_LOCAL_DYNAMIC) == ui::BST_CHECKED;
+    return !m_bLoaded || m_nLocalMethod == kDynamic;
+}
+
+ui::BOOL CPointToPointProfileTCPIPSettingsDialPage::OnInitDialog() {
+    (void)Load();
+    CPointToPointProfileTCPIPPage::OnInitDialog();
+    FillLocalAddresses();
+    for (int id : {IDC_TCPIP_LOCAL_GIVEN, IDC_TCPIP_LOCAL_DYNAMIC, IDC_TCPIP_REMOTE_GIVEN,
+                   IDC_TCPIP_REMOTE_DYNAMIC})
+        OnClicked(id, [this] { EnableControls(); });
+    OnClicked(IDC_TCPIP_ADVANCED, [this] { OpenAdvanced(); });
+    if (!OffersHiding()) GetDlgItem(IDC_TCPIP_HIDE_ADDRESSES)->ShowWindow(ui::SW_HIDE);
+    if (IsNonswitchedAnswer()) GetDlgItem(IDC_TCPIP_HEADER_COMPRESSION)->ShowWindow(ui::SW_HIDE);
+    EnableControls();
+    return ui::TRUE;
+}
+
+void CPointToPointProfileTCPIPSettingsDialPage::DoDataExchange(ui::CDataExchange* pDX) {
+    ui::DDX_Radio(pDX, IDC_TCPIP_LOCAL_GIVEN, m_nLocalMethod);
+    ui::DDX_CBString(pDX, IDC_TCPIP_LOCAL_ADDRESS, m_strLocalAddress);
+    ui::DDX_Radio(pDX, IDC_TCPIP_REMOTE_GIVEN, m_nRemoteMethod);
+    ui::DDX_Text(pDX, IDC_TCPIP_REMOTE_ADDRESS, m_strRemoteAddress);
+    ui::DDX_Check(pDX, IDC_TCPIP_HIDE_ADDRESSES, m_nHideAddresses);
+    ui::DDX_Check(pDX, IDC_TCPIP_HEADER_COMPRESSION, m_nHeaderCompression);
+    ui::DDX_Radio(pDX, IDC_TCPIP_ROUTING_NONE, m_nRouting);
+}
+
+// The system's own interfaces, each with its kind; the user may type another address.
+void CPointToPointProfileTCPIPSettingsDialPage::FillLocalAddresses() {
+    ui::CComboBox& box = ComboBox(IDC_TCPIP_LOCAL_ADDRESS);
+    const std::string typed = box.GetWindowText();
+    box.ResetContent();
+    host::IHost* host = host::GetHost();
+    if (!host) return;
+    host::SOFError* error = nullptr;
+    auto list = host->Objects().CreateList(kinds::kTCPIPInterfaceList, host::kClientName,
+                                           config::ToUpper(m_strSystemName), "", &error);
+    if (list && !error && host::LoadList(*list, &error)) {
+        const long count = list->GetCount(&error);
+        for (long index = 0; !error && index < count; ++index) {
+            host::IServerObject* element = list->ElementAt(index, &error);
+            if (error || !element) break;
+            const int type = config::TextToInt(element->GetAttributeText(ifc::kType, &error));
+            const std::string shown = element->GetAttributeText(ifc::kDisplayAddress, &error);
+            if (error || config::EqualsNoCase(shown, "*LOOPBACK")) continue;
+            if (type == kVirtualInterfaceType && config::EqualsNoCase(shown, "*VIRTUALIP")) {
+                box.AddString(element->GetAttributeText(ifc::kAddress, &error) + " " +
+                              ui::LoadText(IDS_PROFILE_VIRTUAL_ADDRESS));
+                continue;
+            }
+            if (const UINT label = InterfaceTypeLabel(type))
+                box.AddString(shown + " " + ui::LoadText(label));
+        }
+    }
+    host::ShowAndDestroy(error, GetSafeHwnd());
+    box.SetWindowText(typed);
+}
+
+void CPointToPointProfileTCPIPSettingsDialPage::EnableControls() {
+    const bool local = IsDlgButtonChecked(IDC_TCPIP_LOCAL_GIVEN) == ui::BST_CHECKED;
+    const bool remote = IsDlgButtonChecked(IDC_TCPIP_REMOTE_GIVEN) == ui::BST_CHECKED;
+    GetDlgItem(IDC_TCPIP_LOCAL_ADDRESS)->EnableWindow(local ? ui::TRUE : ui::FALSE);
+    GetDlgItem(IDC_TCPIP_REMOTE_ADDRESS)->EnableWindow(remote ? ui::TRUE : ui::FALSE);
+}
+
+int CPointToPointProfileTCPIPSettingsDialPage::Store() {
+    if (!IsCreated()) {
+        if (Load() != kPageOk) return kPageFailed;
+    } else if (!UpdateData(ui::TRUE)) {
+        return kPageFailed;
+    }
+    // A chosen interface carries its kind after the address.
+    std::string_view local = config::Trim(m_strLocalAddress);
+    local = local.substr(0, local.find(' '));
+    const std::string localAddress = m_nLocalMethod == kGiven ? std::string(local) : "";
+    const std::string remoteAddress =
+        m_nRemoteMethod == kGiven ? std::string(config::Trim(m_strRemoteAddress)) : "";
+    if (m_nLocalMethod == kGiven && !CheckAddress(localAddress, IDC_TCPIP_LOCAL_ADDRESS))
+        return kPageFailed;
+    if (m_nRemoteMethod == kGiven && !CheckAddress(remoteAddress, IDC_TCPIP_REMOTE_ADDRESS))
+        return kPageFailed;
+    if (!localAddress.empty() && config::EqualsNoCase(localAddress, remoteAddress))
+        return Refuse(IDS_PROFILE_ADDRESSES_SAME, IDC_TCPIP_REMOTE_ADDRESS);
+    auto method = [](int shown) {
+        return shown == kGiven ? code::address_method::kGiven : code::address_method::kDynamic;
+    };
+    m_pSheet->SetIntAttribute(prf::kLocalAddressMethod, method(m_nLocalMethod));
+    m_pSheet->SetTextAttribute(prf::kLocalAddress, localAddress);
+    m_pSheet->SetIntAttribute(prf::kRemoteAddressMethod, method(m_nRemoteMethod));
+    m_pSheet->SetTextAttribute(prf::kRemoteAddress, remoteAddress);
+    if (OffersHiding()) m_pSheet->SetIntAttribute(prf::kHideAddresses, m_nHideAddresses);
+    if (!IsNonswitchedAnswer())
+        m_pSheet->SetIntAttribute(prf::kHeaderCompression, m_nHeaderCompression);
+    m_pSheet->SetIntAttribute(prf::kRoutingChoice, m_nRouting);
+    return StoreAdvanced();
+}
+
+}  // namespace ptp::profiles
