@@ -65,6 +65,8 @@ TEST_F(ClLineCommandsTest, RefusesLinesTheServerWouldNotCreateAndCreatesNothing)
     EXPECT_EQ(RunId(base + " TEXT('" + std::string(51, 'x') + "')"), "CPD0084");
     EXPECT_EQ(RunId(base + " NWI(NWI1)"), "CPD2631");
     EXPECT_EQ(RunId(base + " MSGQ(A/B/C)"), "CPD0074");
+    EXPECT_EQ(RunId(base + " LINEPOOL(POOL1)"), "CPD0043");
+    EXPECT_EQ(RunId(base + " CMNRCYLMT(*SYSVAL 121)"), "CPD0086");
     EXPECT_EQ(RunId("CRTLINPPP LIND(LINENAMETOOLONG) RSRCNAME(CMN01)"), "CPD0084");
     EXPECT_EQ(RunId("CRTLINPPP LIND(NEWLINE)"), "CPD0087");
     EXPECT_FALSE(Exists(kinds::kLine, "NEWLINE"));

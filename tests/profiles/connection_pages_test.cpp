@@ -391,10 +391,13 @@ TEST_F(ConnectionPagesTest, AValueTheServerRefusesKeepsTheSheetOnThePageAndWrite
 TEST_F(ConnectionPagesTest, TheMultilinkAndAdvancedValuesReachTheServer) {
     std::string proposedLinks;
     std::string periodAtFive;
+    std::string caption;
     m_driver.When(kMultilink)
         .Do([&](ui::CDialog& dialog) {
             proposedLinks = dialog.GetDlgItemText(IDC_PROFILE_MAX_LINKS);
+            caption = dialog.GetWindowText();
         })
+        .Help()
         .SetText(IDC_PROFILE_MAX_LINKS, "4")
         .Ok()
         .SetText(IDC_PROFILE_MAX_LINKS, "2")
@@ -432,9 +435,16 @@ TEST_F(ConnectionPagesTest, TheMultilinkAndAdvancedValuesReachTheServer) {
         .Click(IDC_PROFILE_MULTILINK_SETTINGS)
         .Click(IDC_PROFILE_MULTILINK_SETTINGS)
         .Click(IDC_PROFILE_DIAL_ADVANCED)
+        .Help()
         .Ok();
     EXPECT_EQ(OpenNew(1, 1, 2), ui::IDOK) << Transcript();
     EXPECT_EQ(proposedLinks, "3") << "a pool proposes as many links as it has lines";
+    EXPECT_EQ(caption, res::FormatText(Text(IDS_PROFILE_MULTILINK_CAPTION), {"Bundle"}));
+    const auto help = m_driver.GetTranscript().Of(ui::TranscriptEntry::Kind::Help);
+    ASSERT_EQ(help.size(), 2u) << Transcript();
+    EXPECT_EQ(help[0].topic, IDD_PROFILE_MULTILINK + 0x20000u);
+    EXPECT_EQ(help[1].topic, IDD_PROFILE_DIAL_CONNECTION + 0x20000u);
+    EXPECT_TRUE(help[0].found && help[1].found) << "both pages have their help topic";
     EXPECT_EQ(periodAtFive, "5");
     ASSERT_EQ(MessageIds(), std::vector<std::uint32_t>{ui::IDS_UI_RANGE}) << Transcript();
     EXPECT_EQ(m_driver.GetTranscript().MessageBoxes()[0].text,
