@@ -183,8 +183,10 @@ int CPointToPointProfileTCPIPSettingsAnswerPage::Store() {
     } else {
         m_nPosition = ChosenPosition();
     }
+    // A method the user never saw, and this version does not know, stays as the server has it.
+    const bool keepRemote = !IsCreated() && !m_pSheet->IsNew() && m_nPosition == kNoChoice;
     // Without a choice the profile gets the usual method of its kind, with what that asks for.
-    if (m_nPosition == kNoChoice) {
+    if (m_nPosition == kNoChoice && !keepRemote) {
         m_nPosition = IsSingleConnection() ? kOne : kRange;
         if (IsCreated()) ShowPosition(m_nPosition);
     }
@@ -206,8 +208,10 @@ int CPointToPointProfileTCPIPSettingsAnswerPage::Store() {
     m_pSheet->SetIntAttribute(prf::kLocalAddressMethod,
                               localAddress.empty() ? am::kDynamic : am::kGiven);
     m_pSheet->SetTextAttribute(prf::kLocalAddress, localAddress);
-    m_pSheet->SetIntAttribute(prf::kRemoteAddressMethod, MethodOf(m_nPosition));
-    m_pSheet->SetTextAttribute(prf::kRemoteAddress, remoteAddress);
+    if (!keepRemote) {
+        m_pSheet->SetIntAttribute(prf::kRemoteAddressMethod, MethodOf(m_nPosition));
+        m_pSheet->SetTextAttribute(prf::kRemoteAddress, remoteAddress);
+    }
     if (m_nPosition == kRange) m_pSheet->SetIntAttribute(prf::kRemoteAddressCount, count);
     if (m_pSheet->GetCapabilityC()) {
         m_pSheet->SetIntAttribute(prf::kPerUserAddresses, m_nPerUser);
