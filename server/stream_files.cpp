@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -88,7 +89,27 @@ std::vector<std::string> SplitServerPath(std::string_view serverPath) {
 }
 
 StreamFiles::StreamFiles(fs::path root, Database& db, std::recursive_mutex& mutex)
-    : m_root(std::move(root)), m_db(db), m_mutex(mutex) {}
+    : m_root(std::move(root)), m_db(db), m_mutex(mutex) {
+    RemoveAbandonedTemporaryFiles();
+}
+
+// A writer killed between writing its temporary file and renaming it leaves the temporary file
+// behind ("<name>.tmp.<pid>.<n>"); one whose process is gone is of no use to anyone.
+void StreamFiles::RemoveAbandonedTemporaryFiles() {
+    std::error_code ec;
+    if (!fs::is_directory(m_root, ec)) return;
+    std::vector<fs::path> abandoned;
+    for (auto it = fs::recursive_directory_iterator(m_root, ec); !ec && it != fs::end(it);
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const auto mark = name.find(".tmp.");
+        if (mark == std::string::npos) continue;
+        const std::int64_t pid = std::atoll(name.c_str() + mark + 5);
+        if (!ProcessAlive(pid)) abandoned.push_back(it->path());
+    }
+    for (const auto& path : abandoned)
+        fs::remove(path, ec);
+}
 
 std::string StreamFiles::Key(std::string_view serverPath) {
     return UpperAscii(JoinServerPath(SplitServerPath(serverPath)));

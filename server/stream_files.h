@@ -37,6 +37,7 @@ struct FileText {
 
 class StreamFiles {
   public:
+    // Removes the temporary files of writers that died before finishing (see Write).
     StreamFiles(std::filesystem::path root, Database& db, std::recursive_mutex& mutex);
 
     // The real location of a server path: existing names matched without regard to case, the
@@ -69,6 +70,7 @@ class StreamFiles {
     static std::string Key(std::string_view serverPath);
 
   private:
+    void RemoveAbandonedTemporaryFiles();
     Result<std::vector<std::string>> ListLibrary(const std::vector<std::string>& parts);
 
     std::filesystem::path m_root;
