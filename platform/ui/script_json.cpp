@@ -178,11 +178,29 @@ std::optional<int> ReadAnswer(const Json& json) {
     return std::nullopt;
 }
 
+// A misspelt key ("steps" for "actions") would otherwise make a script that silently does nothing.
+bool OnlyKnownKeys(const Json& json, std::initializer_list<std::string_view> known,
+                   std::string& why) {
+    for (const auto& [key, value] : json.items()) {
+        bool found = false;
+        for (std::string_view name : known)
+            found = found || key == name;
+        if (found) continue;
+        why = "unknown key \"" + key + "\" (known:";
+        for (std::string_view name : known)
+            why += " \"" + std::string(name) + "\"";
+        why += ")";
+        return false;
+    }
+    return true;
+}
+
 bool ReadDialog(const Json& json, ScriptDriver& driver, std::string& why) {
     if (!json.is_object()) {
         why = "a dialog entry is not an object";
         return false;
     }
+    if (!OnlyKnownKeys(json, {"dialog", "template", "actions"}, why)) return false;
     DialogScript* script = nullptr;
     if (json.contains("dialog") && json["dialog"].is_string() &&
         !json["dialog"].get<std::string>().empty()) {
@@ -266,6 +284,7 @@ std::optional<LoadedScript> LoadScript(std::string_view text, ScriptDriver& driv
         error = "the script is not a JSON object";
         return std::nullopt;
     }
+    if (!OnlyKnownKeys(json, {"clock", "dialogs", "messageBoxes"}, error)) return std::nullopt;
     LoadedScript loaded;
     if (json.contains("clock")) {
         if (json["clock"] != "manual" && json["clock"] != "system") {

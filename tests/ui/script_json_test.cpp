@@ -106,6 +106,9 @@ TEST_F(ScriptJsonTest, MistakesAreNamedAndNothingRuns) {
         {R"({"dialogs": [{"dialog": "X", "actions": [{"choose": 1}]}]})", "bad value"},
         {R"({"messageBoxes": ["maybe"]})", "answer 1 is not a button"},
         {R"({"clock": "sundial"})", "\"clock\""},
+        // A misspelt key is named, not ignored into a script that does nothing.
+        {R"({"dialogs": [{"dialog": "X", "steps": ["ok"]}]})", "dialog 1: unknown key \"steps\""},
+        {R"({"dialog": [{"dialog": "X", "actions": ["ok"]}]})", "unknown key \"dialog\""},
     };
     for (const auto& [text, expected] : cases) {
         bool ran = false;
