@@ -39,7 +39,8 @@ CPointToPointProfileLinePropertySheet::CPointToPointProfileLinePropertySheet(
       m_SecurityPage(this),
       m_ParmsPage(this),
       m_ISDNParmsPage(this) {
-    m_psh.dwFlags |= ui::PSH_HASHELP;
+    // A new line is created once, by OK; there is nothing to apply before that.
+    m_psh.dwFlags |= ui::PSH_HASHELP | ui::PSH_NOAPPLYNOW;
     AddPage(&m_GeneralPage);
     AddPage(&m_ConnectionPage);
     AddPage(&m_LinkPage);

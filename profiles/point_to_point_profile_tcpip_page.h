@@ -15,6 +15,11 @@ class CPointToPointProfileTCPIPPage : public CPointToPointProfilePage {
     using CPointToPointProfilePage::CPointToPointProfilePage;
 
   protected:
+    // An address as the page shows it: the words older clients stored for none show as empty.
+    [[nodiscard]] static std::string ShownAddress(const std::string& stored);
+    // Fills combo box `id` with the system's own interfaces, each followed by its kind; what the
+    // user typed stays.
+    void FillLocalAddresses(int id);
     // True when `address` is a valid address; otherwise the page becomes active, the user is
     // told, and control `id` gets the focus.
     bool CheckAddress(const std::string& address, int id);

@@ -1,13 +1,8 @@
 #include "profiles/point_to_point_profile_tcpip_settings_dial_page.h"
 
 #include "config/config_text.h"
-#include "host/server_calls.h"
 #include "platform/ui/ddx.h"
-#include "platform/ui/message_box.h"
-#include "platform/ui/toolkit.h"
-#include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/profile.h"
-#include "platform/vocabulary/tcpip_interface.h"
 #include "profiles/point_to_point_profile_property_sheet.h"
 #include "resources/ids/profiles.h"
 
@@ -15,33 +10,6 @@ namespace ptp::profiles {
 namespace {
 
 namespace prf = attr::profile;
-namespace ifc = attr::tcpip_interface;
-
-constexpr int kVirtualInterfaceType = 15;
-
-// Addresses older clients stored as a word.
-std::string ShownAddress(const std::string& stored) {
-    if (config::EqualsNoCase(stored, "*DYNAMIC") || config::EqualsNoCase(stored, "DYNAMIC"))
-        return {};
-    return stored;
-}
-
-UINT InterfaceTypeLabel(int type) {
-    switch (type) {
-        case 1:
-            return IDS_PROFILE_INTERFACE_TYPE1;
-        case 2:
-            return IDS_PROFILE_INTERFACE_TYPE2;
-        case 3:
-            return IDS_PROFILE_INTERFACE_TYPE3;
-        case 6:
-            return IDS_PROFILE_INTERFACE_TYPE6;
-        case 8:
-            return IDS_PROFILE_INTERFACE_TYPE8;
-        default:
-            return 0;
-    }
-}
 
 }  // namespace
 
@@ -111,7 +79,7 @@ bool CPointToPointProfileTCPIPSettingsDialPage::AsksForScript() const {
 ui::BOOL CPointToPointProfileTCPIPSettingsDialPage::OnInitDialog() {
     (void)Load();
     CPointToPointProfileTCPIPPage::OnInitDialog();
-    FillLocalAddresses();
+    FillLocalAddresses(IDC_TCPIP_LOCAL_ADDRESS);
     for (int id : {IDC_TCPIP_LOCAL_GIVEN, IDC_TCPIP_LOCAL_DYNAMIC, IDC_TCPIP_REMOTE_GIVEN,
                    IDC_TCPIP_REMOTE_DYNAMIC})
         OnClicked(id, [this] { EnableControls(); });
@@ -130,37 +98,6 @@ void CPointToPointProfileTCPIPSettingsDialPage::DoDataExchange(ui::CDataExchange
     ui::DDX_Check(pDX, IDC_TCPIP_HIDE_ADDRESSES, m_nHideAddresses);
     ui::DDX_Check(pDX, IDC_TCPIP_HEADER_COMPRESSION, m_nHeaderCompression);
     ui::DDX_Radio(pDX, IDC_TCPIP_ROUTING_NONE, m_nRouting);
-}
-
-// The system's own interfaces, each with its kind; the user may type another address.
-void CPointToPointProfileTCPIPSettingsDialPage::FillLocalAddresses() {
-    ui::CComboBox& box = ComboBox(IDC_TCPIP_LOCAL_ADDRESS);
-    const std::string typed = box.GetWindowText();
-    box.ResetContent();
-    host::IHost* host = host::GetHost();
-    if (!host) return;
-    host::SOFError* error = nullptr;
-    auto list = host->Objects().CreateList(kinds::kTCPIPInterfaceList, host::kClientName,
-                                           config::ToUpper(m_strSystemName), "", &error);
-    if (list && !error && host::LoadList(*list, &error)) {
-        const long count = list->GetCount(&error);
-        for (long index = 0; !error && index < count; ++index) {
-            host::IServerObject* element = list->ElementAt(index, &error);
-            if (error || !element) break;
-            const int type = config::TextToInt(element->GetAttributeText(ifc::kType, &error));
-            const std::string shown = element->GetAttributeText(ifc::kDisplayAddress, &error);
-            if (error || config::EqualsNoCase(shown, "*LOOPBACK")) continue;
-            if (type == kVirtualInterfaceType && config::EqualsNoCase(shown, "*VIRTUALIP")) {
-                box.AddString(element->GetAttributeText(ifc::kAddress, &error) + " " +
-                              ui::LoadText(IDS_PROFILE_VIRTUAL_ADDRESS));
-                continue;
-            }
-            if (const UINT label = InterfaceTypeLabel(type))
-                box.AddString(shown + " " + ui::LoadText(label));
-        }
-    }
-    host::ShowAndDestroy(error, GetSafeHwnd());
-    box.SetWindowText(typed);
 }
 
 void CPointToPointProfileTCPIPSettingsDialPage::EnableControls() {

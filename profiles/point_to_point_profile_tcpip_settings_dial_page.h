@@ -27,7 +27,6 @@ class CPointToPointProfileTCPIPSettingsDialPage : public CPointToPointProfileTCP
     // Switched mode 4 and both nonswitched modes hide their addresses behind the local one.
     [[nodiscard]] bool OffersHiding() const;
     void LoadDefaults();
-    void FillLocalAddresses();
     void EnableControls();
 
     bool m_bLoaded = false;

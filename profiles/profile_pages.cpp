@@ -5,6 +5,7 @@
 #include "profiles/point_to_point_profile_dns_page.h"
 #include "profiles/point_to_point_profile_general_page.h"
 #include "profiles/point_to_point_profile_other_page.h"
+#include "profiles/point_to_point_profile_tcpip_settings_answer_page.h"
 #include "profiles/point_to_point_profile_tcpip_settings_dial_page.h"
 
 namespace ptp::profiles {
@@ -22,6 +23,8 @@ std::unique_ptr<CPointToPointProfilePage> CreateProfilePage(
             return std::make_unique<CPointToPointProfileDNSPage>(&sheet);
         case ProfilePageSlot::Other:
             return std::make_unique<CPointToPointProfileOtherPage>(&sheet);
+        case ProfilePageSlot::TCPIPAnswer:
+            return std::make_unique<CPointToPointProfileTCPIPSettingsAnswerPage>(&sheet);
         case ProfilePageSlot::TCPIPDial:
             return std::make_unique<CPointToPointProfileTCPIPSettingsDialPage>(&sheet);
         default:

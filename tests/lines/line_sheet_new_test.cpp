@@ -19,9 +19,12 @@ using NewLineTest = LineSheetTest;
 
 TEST_F(NewLineTest, AnAsynchronousDialLineIsCreatedWithItsFragmentsInOrderAndGetsItsModem) {
     std::string caption;
-    std::vector<std::string> pages;
+    bool hasApply = true;
     m_driver.When(kLineSheet)
-        .Do([&](ui::CDialog& sheet) { caption = sheet.GetWindowText(); })
+        .Do([&](ui::CDialog& sheet) {
+            caption = sheet.GetWindowText();
+            hasApply = sheet.GetDlgItem(ui::ID_APPLY_NOW) != nullptr;
+        })
         .SetText(IDC_LINE_NAME, "pppnew")
         .SetText(IDC_LINE_DESCRIPTION, "  Bob's line  ")
         .Choose(IDC_LINE_RESOURCE, "CMN08")
@@ -34,6 +37,7 @@ TEST_F(NewLineTest, AnAsynchronousDialLineIsCreatedWithItsFragmentsInOrderAndGet
 
     EXPECT_TRUE(created);
     EXPECT_EQ(caption, "New PPP Line on SYS1");
+    EXPECT_FALSE(hasApply) << "the line is created once, by OK";
     EXPECT_EQ(m_driver.GetTranscript().entries[0].pages,
               (std::vector<std::string>{
                   "CPointToPointProfileLineGeneralPage", "CPointToPointProfileLineConnectionPage",

@@ -561,6 +561,8 @@ TEST_F(ConnectionPagesTest, AnISDNAnswerProfileStartsWithSixCallersOfTwoLinks) {
         .SetText(IDC_PROFILE_LINKS, "7")
         .Ok()
         .SetText(IDC_PROFILE_LINKS, "4")
+        .SelectPageByTemplate(IDD_PROFILE_TCPIP_ANSWER)
+        .SetText(IDC_TCPIP_ANS_REMOTE_ADDRESS, "10.8.0.10")
         .Ok();
     EXPECT_EQ(OpenNew(1, 2, 5), ui::IDOK) << Transcript();
     EXPECT_EQ(connections, "6");

@@ -45,7 +45,11 @@ TEST_F(DnsOtherPages, NewProfilesGetTheScriptAndSubsystemOfTheirKindAndNoDnsSett
         .Ok();
     ASSERT_EQ(Invoke("NPF", {}, "NEWPROFILE"), S_OK);
     driver.When("CPointToPointProfileSetupDialog").Ok();
-    ChooseAnswerLine(driver.When(kSheet), "PPPLIN01").SetText(IDC_PROFILE_NAME, "NEWANS").Ok();
+    ChooseAnswerLine(driver.When(kSheet), "PPPLIN01")
+        .SetText(IDC_PROFILE_NAME, "NEWANS")
+        .SelectPageByTemplate(IDD_PROFILE_TCPIP_ANSWER)
+        .SetText(IDC_TCPIP_ANS_REMOTE_ADDRESS, "10.9.0.2")
+        .Ok();
     ASSERT_EQ(Invoke("NRC", {}, "NEWPROFILE"), S_OK);
     driver.When("CPointToPointProfileSetupDialog").Click(IDC_SETUP_SLIP).Ok();
     ChooseDialLine(driver.When(kSheet), "PPPLIN01", "5550100")

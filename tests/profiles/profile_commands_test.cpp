@@ -223,7 +223,11 @@ TEST_F(ProfileCommands, MigrationSavesASlipProfileAsPpp) {
 TEST_F(ProfileCommands, CreationTasksOpenTheSheetWithoutRefreshing) {
     AddLine("PPPLIN01");
     driver.When("CPointToPointProfileSetupDialog").Ok();
-    ChooseAnswerLine(driver.When(kSheet), "PPPLIN01").SetText(IDC_PROFILE_NAME, "ANSWER1").Ok();
+    ChooseAnswerLine(driver.When(kSheet), "PPPLIN01")
+        .SetText(IDC_PROFILE_NAME, "ANSWER1")
+        .SelectPageByTemplate(IDD_PROFILE_TCPIP_ANSWER)
+        .SetText(IDC_TCPIP_ANS_REMOTE_ADDRESS, "10.9.0.2")
+        .Ok();
     session::Failure failure;
     EXPECT_EQ(m_session->RunTask("SYS1", "NRC", 28082, failure), S_OK) << failure.text;
     EXPECT_EQ(driver.GetTranscript().ResultOf(kSheet), ui::IDOK) << Transcript();
