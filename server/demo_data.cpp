@@ -141,8 +141,10 @@ Attributes ProfileAttributes(const DemoProfile& p) {
         {prf::kRoutingChoice, "0"},
         {prf::kRemoteAddressCount, "1"},
         {prf::kPoolName, p.pool},
-        {prf::kFilterRulesOn, std::string(p.name) == "DIALISP" ? "1" : "0"},
-        {prf::kFilterRulesName, std::string(p.name) == "DIALISP" ? "ISPFILTER" : ""},
+        // Filter rules belong to answering profiles: the sheet reads them only there and writes
+        // them off for the others.
+        {prf::kFilterRulesOn, std::string(p.name) == "REMOTEUSR" ? "1" : "0"},
+        {prf::kFilterRulesName, std::string(p.name) == "REMOTEUSR" ? "ISPFILTER" : ""},
         {prf::kStatusText, ""},
         {prf::kAutoStart, "0"},
     };

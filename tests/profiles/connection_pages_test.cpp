@@ -9,6 +9,7 @@
 #include "platform/ui/script_driver.h"
 #include "platform/ui/ui_strings.h"
 #include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
 #include "profiles/profile_sheet.h"
 #include "resources/ids/frame_commands.h"
 #include "resources/ids/lines.h"
@@ -715,6 +716,11 @@ TEST_F(ConnectionPagesTest, EveryDemoDialAndAnswerProfileOpensOnItsLineAndSaves)
     for (const char* kind :
          {"1/1/1", "1/6/2", "1/1/5", "1/2/1", "1/2/2", "1/2/3", "1/2/4", "2/1/1", "2/2/1"})
         EXPECT_TRUE(kinds.count(kind)) << kind;
+    // Saved without a visit to its TCP/IP page, an answering profile keeps its filter rules.
+    const auto answering = (*system)->GetObject(kinds::kProfile, "REMOTEUSR");
+    ASSERT_TRUE(answering.ok());
+    EXPECT_EQ(answering->Get(ptp::attr::profile::kFilterRulesOn), "1");
+    EXPECT_EQ(answering->Get(ptp::attr::profile::kFilterRulesName), "ISPFILTER");
 }
 
 }  // namespace
