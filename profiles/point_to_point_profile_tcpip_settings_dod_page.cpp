@@ -70,6 +70,8 @@ void CPointToPointProfileTCPIPSettingsDodPage::TakeAnswerAddresses() {
 }
 
 int CPointToPointProfileTCPIPSettingsDodPage::Store() {
+    // An existing profile's pairing the user never looked at stays as the server has it.
+    if (!IsCreated() && !m_pSheet->IsNew()) return StoreAdvanced();
     if (!IsCreated()) {
         if (Load() != kPageOk) return kPageFailed;
     } else if (!UpdateData(ui::TRUE)) {
