@@ -7,6 +7,7 @@
 #include "platform/ui/display_name.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
+#include "platform/vocabulary/code_text.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/profile.h"
 #include "platform/vocabulary/system_value.h"
@@ -420,6 +421,33 @@ bool CPointToPointProfilePropertySheet::ProfileNameExists(std::string_view name)
     }
     ShowError();
     return false;
+}
+
+std::vector<CPairableAnswerProfile> CPointToPointProfilePropertySheet::PairableAnswerProfiles() {
+    std::vector<CPairableAnswerProfile> pairable;
+    if (!m_pProfileList) return pairable;
+    const long count = m_pProfileList->GetCount(&m_ErrorHandle);
+    for (long index = 0; !m_ErrorHandle && index < count; ++index) {
+        host::IServerObject* profile = m_pProfileList->ElementAt(index, &m_ErrorHandle);
+        if (m_ErrorHandle || !profile) break;
+        const std::string service = profile->GetAttributeText(prf::kLineService, &m_ErrorHandle);
+        const std::string mode = profile->GetAttributeText(prf::kMode, &m_ErrorHandle);
+        const int method =
+            config::TextToInt(profile->GetAttributeText(prf::kRemoteAddressMethod, &m_ErrorHandle));
+        if (m_ErrorHandle) break;
+        if (!code::Is(service, code::line_service::kSwitched) ||
+            !code::Is(mode, code::mode::kAnswer))
+            continue;
+        if (method != code::address_method::kPerUser && method != code::address_method::kRange)
+            continue;
+        CPairableAnswerProfile answer;
+        answer.strName = profile->GetAttributeText(prf::kName, &m_ErrorHandle);
+        answer.strLocalAddress = profile->GetAttributeText(prf::kLocalAddress, &m_ErrorHandle);
+        answer.strRemoteAddress = profile->GetAttributeText(prf::kRemoteAddress, &m_ErrorHandle);
+        pairable.push_back(std::move(answer));
+    }
+    ShowError();
+    return pairable;
 }
 
 int CPointToPointProfilePropertySheet::StorePage(CPointToPointProfilePage* page,

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/host_services.h"
 #include "platform/ui/controls.h"
@@ -34,6 +35,14 @@ struct CProfileAuthenticationState {
     // The two data fields of the profile's validation-list entry: name and password.
     std::string strEntryName;
     std::string strEntryPassword;
+};
+
+// An answering profile a dial-on-demand profile can pair with: switched, answering, and handing
+// out per-user addresses or a range.
+struct CPairableAnswerProfile {
+    std::string strName;
+    std::string strLocalAddress;
+    std::string strRemoteAddress;
 };
 
 class CPointToPointProfilePropertySheet : public ui::CPropertySheet {
@@ -119,6 +128,8 @@ class CPointToPointProfilePropertySheet : public ui::CPropertySheet {
     // Writes the profile's entry (name and password) into its validation list, creating the
     // list when it is missing; false after the failure was shown.
     bool SaveValidationListEntry(std::string_view name, std::string_view password);
+    // The system's answering profiles a dial-on-demand profile can pair with, in list order.
+    [[nodiscard]] std::vector<CPairableAnswerProfile> PairableAnswerProfiles();
     // Whether a profile of this name exists on the system (names compare without case).
     [[nodiscard]] bool ProfileNameExists(std::string_view name);
 

@@ -7,6 +7,7 @@
 #include "profiles/point_to_point_profile_other_page.h"
 #include "profiles/point_to_point_profile_tcpip_settings_answer_page.h"
 #include "profiles/point_to_point_profile_tcpip_settings_dial_page.h"
+#include "profiles/point_to_point_profile_tcpip_settings_dod_page.h"
 
 namespace ptp::profiles {
 
@@ -25,6 +26,8 @@ std::unique_ptr<CPointToPointProfilePage> CreateProfilePage(
             return std::make_unique<CPointToPointProfileOtherPage>(&sheet);
         case ProfilePageSlot::TCPIPAnswer:
             return std::make_unique<CPointToPointProfileTCPIPSettingsAnswerPage>(&sheet);
+        case ProfilePageSlot::TCPIPDialOnDemand:
+            return std::make_unique<CPointToPointProfileTCPIPSettingsDodPage>(&sheet);
         case ProfilePageSlot::TCPIPDial:
             return std::make_unique<CPointToPointProfileTCPIPSettingsDialPage>(&sheet);
         default:

@@ -246,6 +246,18 @@ Status CheckTcpipSwitches(const ObjectRecord& after, const Attributes& staged) {
     return Status::Ok();
 }
 
+// A dial-on-demand profile pairs with a switched profile that answers.
+Status CheckPairedAnswer(ObjectTx& tx, const ObjectRecord& after, const Attributes& staged) {
+    if (!IsStaged(staged, prf::kPairedAnswerProfile)) return Status::Ok();
+    const std::string name = UpperAscii(after.Get(prf::kPairedAnswerProfile));
+    auto answer = tx.Get(kinds::kProfile, name);
+    if (answer && code::Is(answer->Get(prf::kLineService), code::line_service::kSwitched) &&
+        code::Is(answer->Get(prf::kMode), code::mode::kAnswer))
+        return Status::Ok();
+    return BadAttribute(name, prf::kPairedAnswerProfile, after.name,
+                        "not a switched answering profile");
+}
+
 }  // namespace
 
 Error BadAttribute(std::string_view value, int id, std::string_view object, std::string_view why) {
@@ -258,6 +270,7 @@ Status CheckProfileSettings(ObjectTx& tx, const ObjectRecord& after, const Attri
     if (auto s = CheckScript(tx, after, staged); !s) return s;
     if (auto s = CheckSubsystem(after, staged); !s) return s;
     if (auto s = CheckAddresses(after, staged); !s) return s;
+    if (auto s = CheckPairedAnswer(tx, after, staged); !s) return s;
     return CheckTcpipSwitches(after, staged);
 }
 

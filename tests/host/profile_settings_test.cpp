@@ -129,6 +129,17 @@ TEST_F(ProfileSettingsTest, AnswerRangesStayInsideTheLastNumber) {
     EXPECT_EQ(Commit({{prf::kRemoteAddressMethod, "7"}}), "TCP8A20");
 }
 
+TEST_F(ProfileSettingsTest, DialOnDemandPairsWithASwitchedAnsweringProfile) {
+    ASSERT_TRUE(
+        System()
+            .PutObject(kinds::kProfile, "ANSWER",
+                       {{prf::kName, "ANSWER"}, {prf::kMode, "2"}, {prf::kLineService, "1"}})
+            .ok());
+    EXPECT_EQ(Commit({{prf::kPairedAnswerProfile, "answer"}}), "");
+    EXPECT_EQ(Commit({{prf::kPairedAnswerProfile, "NOSUCH"}}), "TCP8A20");
+    EXPECT_EQ(Commit({{prf::kPairedAnswerProfile, "DIALOUT"}}), "TCP8A20") << "it dials";
+}
+
 TEST_F(ProfileSettingsTest, RouteDaemonRecordsNameTheirInterfaceAndAKnownRip) {
     auto record = [&](const char* name, const char* rip, const char* supply) {
         host::SOFError* error = nullptr;
