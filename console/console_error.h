@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "console/session/session_failure.h"
+#include "platform/result/result.h"
 
 namespace ptp::console {
 
@@ -36,24 +37,7 @@ struct ConsoleError {
 
 // The value of an operation or why it failed.
 template <typename T>
-class [[nodiscard]] Result {
-  public:
-    Result(T value) : m_value(std::move(value)) {}
-    Result(ConsoleError error) : m_value(std::move(error)) {}
-
-    [[nodiscard]] bool ok() const { return std::holds_alternative<T>(m_value); }
-    explicit operator bool() const { return ok(); }
-    [[nodiscard]] T& value() { return std::get<T>(m_value); }
-    [[nodiscard]] const T& value() const { return std::get<T>(m_value); }
-    T* operator->() { return &value(); }
-    const T* operator->() const { return &value(); }
-    T& operator*() { return value(); }
-    const T& operator*() const { return value(); }
-    [[nodiscard]] const ConsoleError& error() const { return std::get<ConsoleError>(m_value); }
-
-  private:
-    std::variant<T, ConsoleError> m_value;
-};
+using Result = ptp::Result<T, ConsoleError>;
 
 inline ConsoleError Fail(ErrorKind kind, std::string message) {
     return ConsoleError{kind, std::move(message)};
