@@ -139,5 +139,39 @@ TEST_F(TcpipAnswerPage, AnUnknownMethodIsSaidAndTheKindsUsualOneAsksForItsAddres
     EXPECT_EQ(Profile("LINEANS")[prf::kRemoteAddress], "10.1.1.9");
 }
 
+TEST_F(TcpipAnswerPage, TheAdvancedDialogOffersTheFilterRulesThePPPFiltersFileDefines) {
+    ASSERT_TRUE(System()
+                    .Files()
+                    .Write("/QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P",
+                           "FILTER_INTERFACE PPP_FILTER_ID = pf1 SET = PPPIN\n"
+                           "HIDE 10.0.0.0 BEHIND 9.9.9.9:80 JRN = OFF\n",
+                           server::kCcsidUtf16)
+                    .ok());
+    AddAnswer("TERM", "6",
+              {{prf::kRemoteAddressMethod, "3"},
+               {prf::kFilterRulesOn, "1"},
+               {prf::kFilterRulesName, "ISPFILTER"}});
+    std::vector<std::string> offered;
+    std::string loaded;
+    driver.When(kProfileSheet)
+        .SelectPageByTemplate(IDD_PROFILE_TCPIP_ANSWER)
+        .Click(IDC_TCPIP_ADVANCED)
+        .Ok();
+    driver.When("CPointToPointProfileTCPIPSettingsAdvancedDialog")
+        .Do([&](ui::CDialog& dialog) {
+            ui::CComboBox& box = dialog.ComboBox(IDC_TCPIP_ADV_FILTER_RULES);
+            for (int i = 0; i < box.GetCount(); ++i)
+                offered.push_back(box.GetLBText(i));
+            loaded = box.GetWindowText();
+        })
+        .Choose(IDC_TCPIP_ADV_FILTER_RULES, "PF1")
+        .Ok();
+    ASSERT_EQ(Invoke("NRC", {"TERM"}, "PROPERTIES"), S_OK);
+    EXPECT_EQ(offered, (std::vector<std::string>{"PF1", "9.9.9.9:80"}));
+    EXPECT_EQ(loaded, "ISPFILTER") << "a terminator's stored rules show as stored";
+    EXPECT_EQ(Profile("TERM")[prf::kFilterRulesOn], "1") << Transcript();
+    EXPECT_EQ(Profile("TERM")[prf::kFilterRulesName], "PF1") << Transcript();
+}
+
 }  // namespace
 }  // namespace ptp::testing
