@@ -354,7 +354,7 @@ TEST_F(ConnectionPagesTest, TheNumericSettingTakesTheDefaultOrFifteenToTheHighes
     EXPECT_EQ(stayed->focusName, "IDC_PROFILE_NUMERIC_SETTING");
 }
 
-TEST_F(ConnectionPagesTest, AValueTheServerRefusesKeepsTheSheetOnThePageAndWritesNothing) {
+TEST_F(ConnectionPagesTest, AValueRefusedOnCommitKeepsTheSheetOnThePageAndWritesNothing) {
     AddProfile("DIALOUT");
     Sheet()
         .SetText(IDC_PROFILE_DESCRIPTION, "After")
@@ -389,7 +389,7 @@ TEST_F(ConnectionPagesTest, AValueTheServerRefusesKeepsTheSheetOnThePageAndWrite
     EXPECT_EQ(Stored("DIALOUT", 4), "SWLINE1");
 }
 
-TEST_F(ConnectionPagesTest, TheMultilinkAndAdvancedValuesReachTheServer) {
+TEST_F(ConnectionPagesTest, TheMultilinkAndAdvancedValuesAreStored) {
     std::string proposedLinks;
     std::string periodAtFive;
     std::string caption;
