@@ -184,18 +184,11 @@ void CPointToPointProfileTCPIPSettingsAnswerPage::OpenAddresses() {
 int CPointToPointProfileTCPIPSettingsAnswerPage::StoreAddresses() {
     if (m_nPerUser != 1 && m_nPosition != kPerUser) return kPageOk;
     if (!EnsureAddressDialog()) return kPageFailed;
-    if (m_nPosition == kPerUser && m_pIPAddressDialog->GetCount() == 0) {
-        GetSheet()->SetActivePage(this);
-        ui::AfxMessageBox(IDS_PER_USER_LIST_EMPTY, kProfileMessageStyle);
-        m_pIPAddressDialog->DoModal();
-        return kPageFailed;
-    }
+    if (m_nPosition == kPerUser && m_pIPAddressDialog->GetCount() == 0)
+        return ReopenAfterFailure(*m_pIPAddressDialog, IDS_PER_USER_LIST_EMPTY, {});
     std::string strMessage;
     if (m_pIPAddressDialog->Store(strMessage) == 0) return kPageOk;
-    GetSheet()->SetActivePage(this);
-    ui::AfxMessageBox(IDS_ROUTES_SAVE_FAILED, {strMessage}, kProfileMessageStyle);
-    m_pIPAddressDialog->DoModal();
-    return kPageFailed;
+    return ReopenAfterFailure(*m_pIPAddressDialog, IDS_ROUTES_SAVE_FAILED, {strMessage});
 }
 
 bool CPointToPointProfileTCPIPSettingsAnswerPage::CheckRange(const std::string& first, int count) {

@@ -2,8 +2,6 @@
 
 #include "config/config_text.h"
 #include "platform/ui/ddx.h"
-#include "platform/ui/message_box.h"
-#include "platform/ui/property_sheet.h"
 #include "platform/vocabulary/profile.h"
 #include "profiles/point_to_point_profile_property_sheet.h"
 #include "resources/ids/profile_routes.h"
@@ -130,10 +128,7 @@ int CPointToPointProfileTCPIPSettingsDialPage::StoreRoutes() {
     if (!EnsureRoutingDialog()) return kPageFailed;
     std::string strMessage;
     if (m_pRoutingDialog->Store(strMessage) == 0) return kPageOk;
-    GetSheet()->SetActivePage(this);
-    ui::AfxMessageBox(IDS_ROUTES_SAVE_FAILED, {strMessage}, kProfileMessageStyle);
-    m_pRoutingDialog->DoModal();
-    return kPageFailed;
+    return ReopenAfterFailure(*m_pRoutingDialog, IDS_ROUTES_SAVE_FAILED, {strMessage});
 }
 
 int CPointToPointProfileTCPIPSettingsDialPage::Store() {

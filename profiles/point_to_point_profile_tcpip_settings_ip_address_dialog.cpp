@@ -43,12 +43,8 @@ CIPAddressInformation& CPointToPointProfileTCPIPSettingsIPAddressDialog::UserNam
 
 bool CPointToPointProfileTCPIPSettingsIPAddressDialog::Load() {
     if (m_bLoaded) return true;
-    if (m_pSheet->IsNew()) {
-        m_bLoaded = true;
-        return true;
-    }
     std::vector<CRouteInformation> routes;
-    if (!m_server.Read(m_pSheet->GetInterfaceName(), routes)) return false;
+    if (!m_server.Read(routes)) return false;
     m_bLoaded = true;
     // A user's address is its host route without a next hop; its networks go through it.
     for (CRouteInformation& route : routes) {

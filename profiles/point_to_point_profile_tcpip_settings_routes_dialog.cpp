@@ -16,12 +16,8 @@ CPointToPointProfileTCPIPSettingsRoutesDialog::CPointToPointProfileTCPIPSettings
 
 bool CPointToPointProfileTCPIPSettingsRoutesDialog::Load() {
     if (m_bLoaded) return true;
-    if (m_pSheet->IsNew()) {
-        m_bLoaded = true;
-        return true;
-    }
     std::vector<CRouteInformation> routes;
-    if (!m_server.Read(m_pSheet->GetInterfaceName(), routes)) return false;
+    if (!m_server.Read(routes)) return false;
     m_bLoaded = true;
     // The per-user routes of an answering profile are the address list's, not this list's.
     for (CRouteInformation& route : routes) {

@@ -44,8 +44,9 @@ void CProfileRouteServer::Trace(std::string_view text) {
     if (m_pSheet) m_pSheet->SetLastTrace(text);
 }
 
-bool CProfileRouteServer::Read(std::string_view interfaceName,
-                               std::vector<CRouteInformation>& routes) {
+bool CProfileRouteServer::Read(std::vector<CRouteInformation>& routes) {
+    if (m_pSheet->IsNew()) return true;
+    const std::string& interfaceName = m_pSheet->GetInterfaceName();
     host::IHost* host = host::GetHost();
     host::SOFError* error = nullptr;
     std::unique_ptr<host::IServerList> list;
