@@ -16,6 +16,10 @@ std::string ProfileEntryIdentifier(std::string_view tag, std::string_view name) 
     return std::string(tag) + config::ToUpper(name);
 }
 
+std::size_t ProfileEntryIdentifierLength(std::string_view name) {
+    return name.size() + 5;
+}
+
 std::string HexOf(std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string hex;

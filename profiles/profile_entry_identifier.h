@@ -14,6 +14,8 @@ namespace ptp::profiles {
 
 // Tag and upper-cased name as the bytes the server gets; its length is the name's plus 4.
 [[nodiscard]] std::string ProfileEntryIdentifier(std::string_view tag, std::string_view name);
+// The length the server is given for such an identifier: tag, name and a terminating zero.
+[[nodiscard]] std::size_t ProfileEntryIdentifierLength(std::string_view name);
 
 [[nodiscard]] std::string HexOf(std::string_view bytes);
 
