@@ -55,8 +55,7 @@ ui::BOOL CPointToPointProfileAnsAuthPage::OnInitDialog() {
     CPointToPointProfileAuthPage::OnInitDialog();
     m_pSheet->FillValidationLists(ComboBox(IDC_AUTH_VALIDATION_LIST));
     SetDlgItemText(IDC_AUTH_VALIDATION_LIST, m_strList);
-    // The list's own editor comes with the validation list dialog.
-    GetDlgItem(IDC_AUTH_VALIDATION_OPEN)->ShowWindow(ui::SW_HIDE);
+    OnClicked(IDC_AUTH_VALIDATION_OPEN, [this] { OpenValidationList(); });
     OnClicked(IDC_AUTH_REMOTE_ID, [this] { EnableControls(); });
     OnClicked(IDC_AUTH_LOCAL_ID, [this] { OnLocalClicked(); });
     OnClicked(IDC_AUTH_LOCAL_SETTINGS, [this] { LocalSystemIdDialog().DoModal(); });
@@ -87,6 +86,24 @@ void CPointToPointProfileAnsAuthPage::DoDataExchange(ui::CDataExchange* pDX) {
     ui::DDX_Radio(pDX, IDC_AUTH_CHAP, m_nProtocol);
     ui::DDX_Check(pDX, IDC_AUTH_RADIUS_AUTH, m_nRadiusAuthentication);
     ui::DDX_Check(pDX, IDC_AUTH_RADIUS_ACCT, m_nRadiusAccounting);
+}
+
+void CPointToPointProfileAnsAuthPage::OpenValidationList() {
+    const std::string list =
+        config::ToUpper(config::Trim(GetDlgItemText(IDC_AUTH_VALIDATION_LIST)));
+    if (list.empty()) {
+        ui::AfxMessageBox(IDS_AUTH_LIST_REQUIRED, kProfileMessageStyle);
+        GotoDlgCtrl(GetDlgItem(IDC_AUTH_VALIDATION_LIST));
+        return;
+    }
+    if (!m_pValidationListDialog)
+        m_pValidationListDialog =
+            std::make_unique<CPointToPointProfileValidationListDialog>(m_pSheet, this);
+    m_pValidationListDialog->SetListName(list);
+    m_pValidationListDialog->DoModal();
+    // A list the dialog made is offered from now on.
+    m_pSheet->FillValidationLists(ComboBox(IDC_AUTH_VALIDATION_LIST));
+    SetDlgItemText(IDC_AUTH_VALIDATION_LIST, list);
 }
 
 void CPointToPointProfileAnsAuthPage::OnLocalClicked() {

@@ -9,6 +9,7 @@
 
 #include "profiles/point_to_point_profile_auth_page.h"
 #include "profiles/point_to_point_profile_ppp_ans_auth_local_system_id_dialog.h"
+#include "profiles/point_to_point_profile_validation_list_dialog.h"
 
 namespace ptp::profiles {
 
@@ -31,6 +32,7 @@ class CPointToPointProfileAnsAuthPage : public CPointToPointProfileAuthPage {
     // Enables each RADIUS box only while the services run that part of RADIUS.
     void ApplyRadiusServices();
     void OnLocalClicked();
+    void OpenValidationList();
     void EnableControls();
     [[nodiscard]] CPointToPointProfilePPPAnsAuthLocalSystemIdDialog& LocalSystemIdDialog();
     int StoreLocalIdentification();
@@ -44,6 +46,7 @@ class CPointToPointProfileAnsAuthPage : public CPointToPointProfileAuthPage {
     int m_nRadiusAccounting = 0;
     int m_nLocal = 0;
     std::unique_ptr<CPointToPointProfilePPPAnsAuthLocalSystemIdDialog> m_pLocalSystemIdDialog;
+    std::unique_ptr<CPointToPointProfileValidationListDialog> m_pValidationListDialog;
 };
 
 class CPointToPointProfilePPPAnsAuthPage : public CPointToPointProfileAnsAuthPage {

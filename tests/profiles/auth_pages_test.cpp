@@ -2,6 +2,7 @@
 // dialling profile stores when it identifies itself or not, the entry it keeps in its validation
 // list (tag by protocol, length by name), passwords confirmed before they are taken, the question
 // to have the server keep passwords, and the RADIUS boxes that follow the remote access services.
+#include "platform/ui/list_ctrl.h"
 #include "platform/ui/ui_constants.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/system_value.h"
@@ -209,6 +210,57 @@ TEST_F(AuthPages, TheCallersListMustExistAndTheRadiusBoxesFollowTheServices) {
     EXPECT_EQ(profile[prf::kRemoteIdentificationProtocol], "1");
     EXPECT_EQ(profile[prf::kRadiusAuthentication], "1");
     EXPECT_EQ(profile[prf::kRadiusAccounting], "0") << "accounting is off on the system";
+}
+
+TEST_F(AuthPages, TheValidationListDialogAddsUsersOfTheProfilesKindAndMakesTheList) {
+    AddAnswer("ANSWER");
+    std::vector<std::string> added, removed;
+    auto rows = [](ui::CDialog& dialog) {
+        ui::CListCtrl& list = dialog.ListCtrl(IDC_VL_ENTRIES);
+        std::vector<std::string> shown;
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            shown.push_back(list.GetItemText(row, 0) + " " + list.GetItemText(row, 1));
+        return shown;
+    };
+    driver.When(kSheet)
+        .SelectPageByTemplate(IDD_PROFILE_PPP_ANS_AUTH)
+        .Check(IDC_AUTH_REMOTE_ID)
+        .SetText(IDC_AUTH_VALIDATION_LIST, "newusers")
+        .Click(IDC_AUTH_VALIDATION_OPEN)
+        .Ok();
+    driver.When("CPointToPointProfileValidationListDialog")
+        .Click(IDC_VL_ADD)
+        .Click(IDC_VL_ADD_MULTIHOP)
+        .Do([&](ui::CDialog& dialog) { added = rows(dialog); })
+        .Choose(IDC_VL_ENTRIES, 1)
+        .Click(IDC_VL_REMOVE)
+        .Do([&](ui::CDialog& dialog) { removed = rows(dialog); })
+        .Cancel();
+    driver.When("CPointToPointProfileValidationListAddUser")
+        .SetText(IDC_AUTH_PASSWORD, "pw")
+        .Ok()
+        .SetText(IDC_AUTH_NAME, "jsmith")
+        .Check(IDC_AUTH_PAP)
+        .Ok();
+    driver.When("CPointToPointProfileValidationListAddMultihopUser")
+        .SetText(IDC_AUTH_NAME, "relay")
+        .SetText(IDC_AUTH_PASSWORD, "a")
+        .SetText(IDC_VL_FORWARD_NAME, "hopuser")
+        .SetText(IDC_VL_FORWARD_PASSWORD, "b")
+        .Ok();
+    ASSERT_EQ(Invoke("NRC", {"ANSWER"}, "PROPERTIES"), S_OK);
+    EXPECT_EQ(MessageIds(), (std::vector<std::uint32_t>{IDS_VL_USER_REQUIRED})) << Transcript();
+    EXPECT_EQ(added, (std::vector<std::string>{"RELAY HOP", "JSMITH PAP", "RELAY CHAP"}));
+    EXPECT_EQ(removed, (std::vector<std::string>{"RELAY HOP", "RELAY CHAP"}));
+    EXPECT_EQ(Stored(kinds::kValidationList, "NEWUSERS")[attr::validation_list::kLibrary],
+              "QUSRSYS")
+        << "the first user made the list";
+    EXPECT_TRUE(Entry("NEWUSERS", kPapTag, "JSMITH").empty());
+    auto hop = Entry("NEWUSERS", std::string("HOP\0", 4), "RELAY");
+    EXPECT_EQ(hop[vl::kData1], "hopuser");
+    EXPECT_EQ(hop[vl::kData2], "b");
+    EXPECT_EQ(Entry("NEWUSERS", kChapTag, "RELAY")[vl::kData2], "a");
+    EXPECT_EQ(Profile("ANSWER")[prf::kValidationList], "NEWUSERS");
 }
 
 TEST_F(AuthPages, SlipProfilesGetTheirOwnPagesAndEntries) {
