@@ -32,7 +32,9 @@ async function dialogOnTop(page, caption) {
 
 function ptpctl(stateDir, ...args) {
   const program = path.join(process.env.PTP_BIN_DIR, "ptpctl");
-  return execFileSync(program, ["--state", stateDir, "--system", "DEMO", ...args], { encoding: "utf8" });
+  // The console keeps its systems in a folder of its state.
+  const systems = path.join(stateDir, "systems");
+  return execFileSync(program, ["--state", systems, "--system", "DEMO", ...args], { encoding: "utf8" });
 }
 
 function objects(stateDir, kind, name) {
