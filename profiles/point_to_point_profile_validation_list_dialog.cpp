@@ -86,17 +86,22 @@ bool CPointToPointProfileValidationListDialog::Save(
     return true;
 }
 
-void CPointToPointProfileValidationListDialog::Add() {
-    CPointToPointProfileValidationListAddUser dialog(
-        m_pSheet->GetSystemName(), m_pSheet->IsPPP() && !m_pSheet->IsL2TP(), this);
-    if (dialog.DoModal() != ui::IDOK) return;
+CValidationListNewUser CPointToPointProfileValidationListDialog::UserOf(
+    const CPointToPointProfileValidationListAddUser& dialog) const {
     CValidationListNewUser user;
     user.strTag = TagFor(dialog.IsPAP());
     user.strName = dialog.GetName();
     user.strData1 = dialog.GetName();
     user.strData2 = dialog.GetPassword();
     user.strGroupPolicy = dialog.GetGroupPolicy();
-    (void)Save({user});
+    return user;
+}
+
+void CPointToPointProfileValidationListDialog::Add() {
+    CPointToPointProfileValidationListAddUser dialog(
+        m_pSheet->GetSystemName(), m_pSheet->IsPPP() && !m_pSheet->IsL2TP(), this);
+    if (dialog.DoModal() != ui::IDOK) return;
+    (void)Save({UserOf(dialog)});
     Refresh();
 }
 
@@ -104,12 +109,7 @@ void CPointToPointProfileValidationListDialog::AddMultihop() {
     CPointToPointProfileValidationListAddMultihopUser dialog(m_pSheet->GetSystemName(), this);
     if (dialog.DoModal() != ui::IDOK) return;
     // The user signs on here with its own entry; the multi-hop entry says how it is passed on.
-    CValidationListNewUser own;
-    own.strTag = TagFor(dialog.IsPAP());
-    own.strName = dialog.GetName();
-    own.strData1 = dialog.GetName();
-    own.strData2 = dialog.GetPassword();
-    own.strGroupPolicy = dialog.GetGroupPolicy();
+    const CValidationListNewUser own = UserOf(dialog);
     CValidationListNewUser hop = own;
     hop.strTag = std::string(kMultihopEntryTag);
     hop.strData1 = dialog.GetForwardName();

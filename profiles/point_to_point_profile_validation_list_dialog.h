@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ui/dialog.h"
+#include "profiles/point_to_point_profile_validation_list_add_user.h"
 #include "profiles/validation_list_users.h"
 
 namespace ptp::profiles {
@@ -27,6 +28,8 @@ class CPointToPointProfileValidationListDialog : public ui::CDialog {
     [[nodiscard]] bool Shows(std::string_view kind) const;
     // The tag a new user of this profile's kind gets, for PAP or not.
     [[nodiscard]] std::string TagFor(bool pap) const;
+    [[nodiscard]] CValidationListNewUser UserOf(
+        const CPointToPointProfileValidationListAddUser& dialog) const;
     void Refresh();
     void Add();
     void AddMultihop();
