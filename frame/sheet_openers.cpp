@@ -6,6 +6,7 @@
 #include "modems/modem_sheet.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
+#include "policies/group_policy_sheet.h"
 #include "profiles/point_to_point_profile_setup_dialog.h"
 #include "profiles/profile_sheet.h"
 #include "resources/ids/frame_commands.h"
@@ -72,8 +73,9 @@ DialogResult OpenModemSheet(std::string_view server, std::string_view modemName,
     return modems::ShowModemPropertySheet(server, modemName, model, changeable, parent);
 }
 
-DialogResult OpenGroupPolicySheet(std::string_view, std::string_view, bool, HWND) {
-    return NotAvailable(IDS_GROUP_POLICY_SHEET);
+DialogResult OpenGroupPolicySheet(std::string_view server, std::string_view policyName,
+                                  bool changeable, HWND parent) {
+    return policies::ShowGroupPolicyPropertySheet(server, policyName, changeable, parent);
 }
 
 DialogResult OpenServicesSheet(std::string_view, HWND) {
