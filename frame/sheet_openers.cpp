@@ -9,6 +9,7 @@
 #include "policies/group_policy_sheet.h"
 #include "profiles/point_to_point_profile_setup_dialog.h"
 #include "profiles/profile_sheet.h"
+#include "ras/services_sheet.h"
 #include "resources/ids/frame_commands.h"
 
 namespace ptp::frame {
@@ -78,8 +79,8 @@ DialogResult OpenGroupPolicySheet(std::string_view server, std::string_view poli
     return policies::ShowGroupPolicyPropertySheet(server, policyName, changeable, parent);
 }
 
-DialogResult OpenServicesSheet(std::string_view, HWND) {
-    return NotAvailable(IDS_SERVICES_SHEET);
+DialogResult OpenServicesSheet(std::string_view server, HWND parent) {
+    return ras::ShowServicesPropertySheet(server, parent);
 }
 
 DialogResult RunDialerWizard(std::string_view, HWND) {

@@ -206,10 +206,11 @@ Result<std::string> StreamFiles::WriteIfUnchanged(std::string_view serverPath,
                                                   std::string_view utf8, int ccsid,
                                                   std::string_view expectedVersion) {
     std::lock_guard lock(m_mutex);
-    auto now = Version(serverPath);
-    if (!now) return now.error();
-    if (!expectedVersion.empty() && *now != expectedVersion)
-        return Message("CPFA09F", {serverPath});
+    if (!expectedVersion.empty()) {
+        auto now = Version(serverPath);
+        if (!now) return now.error();
+        if (*now != expectedVersion) return Message("CPFA09F", {serverPath});
+    }
     const std::string bytes = StoredBytes(utf8, ccsid);
     if (auto st = WriteBytes(serverPath, bytes, ccsid); !st) return st.error();
     return VersionOf(bytes);
