@@ -172,6 +172,7 @@ TEST_F(PolicySheet, PropertiesShowTheStoredPolicyAndOkWritesTheChanges) {
         .Do([&](ui::CDialog& sheet) {
             filter = ActivePage(sheet).GetDlgItemText(IDC_POLICY_FILTER_NAME);
         })
+        .Click(IDC_POLICY_EDIT_RULES)
         .Check(IDC_POLICY_USE_FILTER, ui::BST_UNCHECKED)
         .Do([&](ui::CDialog& sheet) {
             filterEnabled = ActivePage(sheet).GetDlgItem(IDC_POLICY_FILTER_NAME)->IsWindowEnabled();
@@ -187,6 +188,11 @@ TEST_F(PolicySheet, PropertiesShowTheStoredPolicyAndOkWritesTheChanges) {
     EXPECT_TRUE(multilink);
     EXPECT_EQ(filter, "ETHLINE");
     EXPECT_FALSE(filterEnabled);
+    const auto& navigation = m_session->Bridge().navigation;
+    ASSERT_EQ(navigation.size(), 1u) << "Edit Rules starts the console's packet rules editor";
+    EXPECT_EQ(navigation[0].what, "editor");
+    EXPECT_EQ(navigation[0].path, "com/ktl/rq800/admix/ippolicies/LMPacketRules");
+    EXPECT_EQ(navigation[0].filter, "launchEditorForRemoteAccess");
     EXPECT_EQ(MessageIds(), (std::vector<std::uint32_t>{ui::IDS_UI_RANGE, ui::IDS_UI_RANGE}))
         << "17 and 0 links are refused by the page";
     EXPECT_EQ(linesWhileOpen, (std::vector<std::string>{kSalesLine, kAdminsLine}));
