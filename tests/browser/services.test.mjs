@@ -25,6 +25,12 @@ async function act(page, action) {
   await settled;
 }
 
+// One of the plug-in's dialogs by its class, so that waiting for it to close does not wait for the
+// sheet under it.
+function namedDialog(page, className) {
+  return page.locator(`#dialog-layer .plugin-dialog[data-name="${className}"]`);
+}
+
 async function openFolderMenu(page, treeName) {
   await page.getByRole("treeitem", { name: treeName, exact: true }).locator(".tree-row").first().click({ button: "right" });
   return menuEntries(page);
@@ -80,19 +86,21 @@ test("the DHCP WAN client is turned on with a DHCP server, which this system the
   await act(page, () => answer(page, "yes"));
 
   await sheet.getByRole("button", { name: "Select...", exact: true }).click();
-  const interfaces = pluginDialog(page);
-  await interfaces.locator("header", { hasText: "Local Interface" }).waitFor();
+  const interfaces = namedDialog(page, "CPointToPointRASDhcpWanClientLocalInterfaceDialog");
+  await interfaces.waitFor();
+  assert.equal(await interfaces.locator("header").textContent(), "Local Interface");
   const addresses = await interfaces.locator("tbody tr td:first-child").allTextContents();
-  assert.deepEqual(addresses, ["10.1.1.1", "192.168.50.1", "10.1.1.100"], "no loopback interface");
+  assert.deepEqual(addresses, ["10.1.1.1", "10.1.1.100", "192.168.50.1"], "no loopback interface");
   await act(page, () => interfaces.locator("tbody tr").first().locator("td").first().click());
   await interfaces.getByRole("button", { name: "OK", exact: true }).click();
   await interfaces.waitFor({ state: "detached" });
 
   await sheet.getByRole("button", { name: "Add...", exact: true }).click();
-  const entry = pluginDialog(page);
-  await entry.locator("header", { hasText: "DHCP Server or Relay Agent" }).waitFor();
+  const entry = namedDialog(page, "CPointToPointRASDHCPServerDialog");
+  await entry.waitFor();
   await typeInto(page, "IP address:", "10.1.1.20");
   await entry.getByRole("button", { name: "OK", exact: true }).click();
+  await entry.waitFor({ state: "detached" });
   // The first entry is a DHCP server, which does not run on the demo system yet.
   assert.match((await messageBox(page)).text, /The DHCP server is not running on DEMO/);
   await answer(page, "ok");
