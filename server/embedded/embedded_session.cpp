@@ -4,6 +4,7 @@
 #include "server/list_views.h"
 #include "server/object_commit.h"
 #include "server/rules_check.h"
+#include "server/secret_attributes.h"
 #include "server/stream_files.h"
 #include "server/system.h"
 #include "server/text_codec.h"
@@ -41,10 +42,13 @@ class EmbeddedSession final : public host::IServerSession {
 
     host::ServerReply ReadObject(std::string_view kind, std::string_view name,
                                  host::ListSnapshot& into) override {
-        auto record = m_system.GetObject(kind, name);
-        if (!record) return ReplyOf(record.status());
-        into.Add(record->name, record->attributes);
-        return {};
+        return ReplyOf(m_system.Read([&](ObjectTx& tx) -> Status {
+            auto record = tx.Get(kind, name);
+            if (!record) return record.status();
+            HideUnretainedSecrets(tx, kind, record->attributes);
+            into.Add(record->name, record->attributes);
+            return Status::Ok();
+        }));
     }
 
     host::ServerReply CommitObject(std::string_view kind, std::string_view name,
