@@ -36,6 +36,9 @@ const std::map<std::string_view, std::string_view>& Catalogue() {
          "'%4'. Nothing was saved; send your change again to replace theirs."},
         {"CPF9899", "Error occurred during processing of the request: %1"},
         {"CPFA0A9", "Object %1 not found."},
+        {"CPFA09F",
+         "File %1 was changed by another user after you read it. Nothing was written; read the "
+         "file again and make your change to what is there now."},
         {"CPFA0A1", "An input or output error occurred on %1."},
         {"CPFA0DA", "Object name %1 is not valid."},
         {"CPF9803", "Cannot allocate object %1."},

@@ -97,6 +97,7 @@ class EmbeddedSession final : public host::IServerSession {
         if (!text) return ReplyOf(text.status());
         file.text = std::move(text->text);
         file.ccsid = text->ccsid;
+        file.version = std::move(text->version);
         return {};
     }
 
@@ -108,8 +109,13 @@ class EmbeddedSession final : public host::IServerSession {
         m_system.Files().Release(path, m_options.clientId);
     }
 
-    host::ServerReply WriteFile(std::string_view path, std::string_view text, int ccsid) override {
-        return ReplyOf(m_system.Files().Write(path, text, ccsid));
+    host::ServerReply WriteFile(std::string_view path, std::string_view text, int ccsid,
+                                std::string_view expectedVersion,
+                                std::string& writtenVersion) override {
+        auto written = m_system.Files().WriteIfUnchanged(path, text, ccsid, expectedVersion);
+        if (!written) return ReplyOf(written.status());
+        writtenVersion = std::move(*written);
+        return {};
     }
 
     host::ServerReply FileCcsid(std::string_view path, int& ccsid) override {
