@@ -32,7 +32,6 @@ constexpr std::string_view kValidationListLibrary = "QUSRSYS";
 constexpr std::string_view kRetainServerSecurity = "QRETSVRSEC";
 constexpr int kListOpen = 1;
 constexpr int kListLoaded = 2;
-constexpr int kProtocolEap = 6;
 
 bool IsKnownIdentificationProtocol(int protocol) {
     return protocol == 1 || protocol == 2;
