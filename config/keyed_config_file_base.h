@@ -6,6 +6,9 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "config/server_file_version.h"
 
 namespace ptp::host {
 class IServerFile;
@@ -35,8 +38,11 @@ class CKeyedConfigFileBase {
     int Load();
     // Closes any open server file, drops every record, then loads.
     int Reload();
-    // 0 when written or when nothing changed, 2 when the file could not be opened for writing
-    // (nothing is written and every modified flag stays set, so a later Save tries again).
+    // 0 when written or when nothing changed, 2 when the file could not be opened for writing,
+    // when another user saved it after this object loaded it (their save is kept), or when the
+    // server could not write it. Then nothing is written, every modified flag stays set so a
+    // later Save tries again, and the user is told, except for a file in use, which the caller
+    // explains.
     int Save();
 
     [[nodiscard]] int IsModified();
@@ -68,6 +74,8 @@ class CKeyedConfigFileBase {
     std::uint32_t m_dwCallerValue = 0;
     std::unique_ptr<host::IServerFile> m_pFile;
     std::mutex m_lock;
+    CServerFileVersion m_Version;
+    std::vector<std::string> m_WrittenLines;
 };
 
 }  // namespace ptp::config

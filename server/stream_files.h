@@ -71,6 +71,8 @@ class StreamFiles {
 
   private:
     void RemoveAbandonedTemporaryFiles();
+    Status TagAndReplace(const std::filesystem::path& path, std::string_view serverPath,
+                         std::string_view utf8, int ccsid);
     Result<std::vector<std::string>> ListLibrary(const std::vector<std::string>& parts);
 
     std::filesystem::path m_root;
