@@ -1,9 +1,8 @@
 #pragma once
 // What the server refuses among the settings a client writes into a connection profile: the
-// numbers, multilink and redial settings of its connection, the domain name server, the connection
-// script and its job's subsystem, the addresses and switches of its TCP/IP settings. Only values
-// the client sends are judged (against the profile as it will be), so a profile that an older
-// client left odd can still have its other settings changed.
+// numbers, multilink and redial settings of its connection, the domain name server, the connection script and its job's subsystem, the addresses and switches
+// of its TCP/IP settings. Only values the client sends are judged (against the profile as it will
+// be), so a profile that an older client left odd can still have its other settings changed.
 #include <string_view>
 
 #include "server/object_record.h"
