@@ -56,6 +56,8 @@ int main(int argc, char** argv) {
     auto* list = systemCommand->add_subcommand("list", text(ids::kSystemList));
 
     auto* demo = app.add_subcommand("demo", text(ids::kDemo));
+    int scale = 0;
+    demo->add_option("--scale", scale, text(ids::kDemoScale))->check(CLI::NonNegativeNumber);
 
     auto* cl = app.add_subcommand("cl", text(ids::kCl));
     std::string command;
@@ -123,7 +125,7 @@ int main(int argc, char** argv) {
 
     if (add->parsed()) return operations.AddSystem(newName, release, noAuthority);
     if (list->parsed()) return operations.ListSystems();
-    if (demo->parsed()) return operations.Demo();
+    if (demo->parsed()) return operations.Demo(scale);
     if (cl->parsed()) return operations.RunCl(command);
     if (objects->parsed())
         return kinds || kind.empty() ? operations.ListKinds() : operations.PrintObjects(kind, name);

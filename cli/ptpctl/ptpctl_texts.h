@@ -48,5 +48,6 @@ inline constexpr std::uint32_t kCannotWrite = 32055;
 inline constexpr std::uint32_t kDemoDone = 32056;
 inline constexpr std::uint32_t kClockNow = 32057;
 inline constexpr std::uint32_t kUnknownKind = 32058;
+inline constexpr std::uint32_t kDemoScale = 44010;
 
 }  // namespace ptp::cli::ids
