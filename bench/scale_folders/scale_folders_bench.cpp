@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bench/support/best_cpu_time.h"
+#include "bench/support/plugin_bench.h"
 #include "console/session/plugin_session.h"
 #include "host/in_process_host.h"
 #include "platform/com/registry.h"
@@ -49,42 +50,12 @@ constexpr int kModemRowAttributes[] = {md::kName,         md::kSystem,       md:
                                        md::kInitCommand,  md::kResetCommand, md::kDialCommand,
                                        md::kAnswerCommand};
 
-struct Bench {
-    std::filesystem::path root;
-    std::unique_ptr<ptp::host::InProcessHost> host;
-    std::unique_ptr<ptp::session::PluginSession> session;
-    ptp::ui::ScriptDriver driver;
-    std::unique_ptr<ptp::ui::ScopedDriver> scoped;
-
-    Bench() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "ptp-bench-XXXXXX").string();
-        root = mkdtemp(pattern.data());
-        ptp::SetRegistryDirectory(root.string());
-        host = std::make_unique<ptp::host::InProcessHost>(
-            ptp::host::InProcessOptions{root / "state", "NXWIN", ""});
-        (void)host->State().AddSystem(kSystem);
-        ptp::host::SetHost(host.get());
-        if (auto seeded = ptp::server::SeedScaleData(*host->SystemFor(kSystem), kScale); !seeded)
-            std::fprintf(stderr, "scale data: %s\n", seeded.error().Reply().c_str());
-        std::string error;
-        auto resources =
-            ptp::res::ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
-        session = std::make_unique<ptp::session::PluginSession>(
-            *host, resources, ptp::test::BinDir() + "/libptpext.so");
-        host->SetPresenter(&session->Bridge());
-        ptp::session::Failure failure;
-        if (!session->Start(failure)) std::fprintf(stderr, "plug-in: %s\n", failure.text.c_str());
-        scoped = std::make_unique<ptp::ui::ScopedDriver>(driver);
-    }
-    ~Bench() {
-        scoped.reset();
-        session.reset();
-        ptp::host::SetHost(nullptr);
-        host.reset();
-        ptp::SetRegistryDirectory("");
-        std::filesystem::remove_all(root);
-    }
+struct Bench : ptp::bench::PluginBench {
+    Bench()
+        : PluginBench(kSystem, [](ptp::server::System& system) {
+              if (auto seeded = ptp::server::SeedScaleData(system, kScale); !seeded)
+                  std::fprintf(stderr, "scale data: %s\n", seeded.error().Reply().c_str());
+          }) {}
 };
 
 Bench& TheBench() {
