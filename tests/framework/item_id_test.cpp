@@ -135,7 +135,7 @@ TEST(ItemId, ListsAreReadCopiedAndSearched) {
 // A folder reads the position of its rows straight from the item's bytes; it agrees with the
 // parsed text on every element, good or damaged, and reads the last element of a path.
 TEST(ItemId, ThePositionReadInPlaceIsTheParsedOne) {
-    for (const std::string text : {ItemIdText("PRF1", "NPO", 3), ItemIdText("\\\\", "QZY", 0),
+    for (const std::string& text : {ItemIdText("PRF1", "NPO", 3), ItemIdText("\\\\", "QZY", 0),
                                    ItemIdText("X", "NMO", 2147483647),
                                    std::string("PRF1\x01NPO\x02"), std::string("PRF1\x01NPO\x02-3"),
                                    std::string("PRF1\x01NPO\x02"
