@@ -1,17 +1,20 @@
 #include "config/keyed_config_file_base.h"
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "config/config_text.h"
 #include "config/file_prompts.h"
-#include "config/server_file_version.h"
 #include "config/server_path.h"
 #include "host/host_services.h"
 #include "resources/ids/files.h"
 
 namespace ptp::config {
+namespace {
+
+constexpr std::size_t kLineBufferSize = 1024;
+
+}  // namespace
+
 CKeyedConfigFileBase::CKeyedConfigFileBase(std::string_view systemName, std::string_view path,
                                            std::uint32_t callerValue)
     : m_strSystemName(systemName), m_dwCallerValue(callerValue) {
@@ -42,16 +45,16 @@ int CKeyedConfigFileBase::Load() {
         m_pFile.reset();
         return kFileResultCannotOpen;
     }
-    const int opened = m_pFile->Open(3, 1, 1);
-    if (opened != host::kFileOk) {
+    if (m_pFile->Open(3, 1, 1) != host::kFileOk) {
+        // A file that is not there yet has a version too: a Save then creates it only while
+        // no one else has.
+        m_strVersion = m_pFile->GetVersion();
         m_pFile.reset();
-        // A save may create the file that is not there; it must not replace one made meanwhile.
-        if (opened == host::kFileNotFound) m_Version.RememberMissing();
         return kFileResultCannotOpen;
     }
+    m_strVersion = m_pFile->GetVersion();
     m_nEndOfFile = 0;
-    std::array<char, kServerLineBufferSize> buffer{};
-    std::vector<std::string> lines;
+    std::array<char, kLineBufferSize> buffer{};
     while (m_nEndOfFile == 0) {
         // The service always ends the line with a NUL, so only an empty start needs setting.
         buffer[0] = '\0';
@@ -65,19 +68,16 @@ int CKeyedConfigFileBase::Load() {
             continue;
         }
         buffer.back() = '\0';
-        if (read == host::kFileOk || buffer[0] != '\0') lines.emplace_back(buffer.data());
         const std::string_view line = Trim(std::string_view(buffer.data()));
         if (!line.empty()) AppendLine(line);
     }
     CloseServerFile();
-    m_Version.Remember(std::move(lines));
     return kFileResultOk;
 }
 
 int CKeyedConfigFileBase::Reload() {
     CloseServerFile();
     DeleteAllRecords();
-    m_Version.Forget();
     return Load();
 }
 
@@ -95,25 +95,21 @@ int CKeyedConfigFileBase::Save() {
             GetFilePrompts().ShowMessage(IDS_FILE_NOT_SAVED, {m_strPath});
         return kFileResultCannotOpen;
     }
-    // Holding the claim, nobody else can write the file now; someone may have before.
-    if (!m_Version.IsCurrent(m_strSystemName, m_strServerPath)) {
-        m_pFile.reset();  // dropped unclosed: the file stays as the other user saved it
-        GetFilePrompts().ShowMessage(IDS_FILE_CHANGED_SINCE_READ, {m_strPath});
-        return kFileResultCannotOpen;
-    }
+    m_pFile->ExpectVersion(m_strVersion);
     m_pFile->PrepareWrite();
-    m_WrittenLines.clear();
     WriteRecords();
+    const int closed = m_pFile->Close();
+    const std::string written = m_pFile->GetVersion();
+    m_pFile.reset();
+    if (closed == host::kFileChangedSince) return kFileResultChangedSince;
     // The server replaces the file on close; when it cannot, the old file stays and so do the
     // modified flags, so the same changes can be saved again.
-    const int closed = m_pFile->Close();
-    m_pFile.reset();
     if (closed != host::kFileOk) {
         GetFilePrompts().ShowMessage(IDS_FILE_NOT_SAVED, {m_strPath});
         return kFileResultCannotOpen;
     }
+    m_strVersion = written;
     SetModified(0);
-    m_Version.Remember(std::move(m_WrittenLines));
     return kFileResultOk;
 }
 
@@ -140,7 +136,6 @@ bool CKeyedConfigFileBase::WriteText(std::string_view text) {
         if (m_pFile->WriteLine(line.c_str(), length, host::kWritePlain) != host::kFileOk) {
             return false;
         }
-        m_WrittenLines.push_back(line);
         if (feed == std::string_view::npos) return true;
         text.remove_prefix(feed + 1);
     }

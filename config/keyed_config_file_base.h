@@ -6,9 +6,6 @@
 #include <mutex>
 #include <string>
 #include <string_view>
-#include <vector>
-
-#include "config/server_file_version.h"
 
 namespace ptp::host {
 class IServerFile;
@@ -19,6 +16,8 @@ namespace ptp::config {
 // Results of Load and Save.
 inline constexpr int kFileResultOk = 0;
 inline constexpr int kFileResultCannotOpen = 2;
+// Save only: another client wrote the file after this object read it; nothing was written.
+inline constexpr int kFileResultChangedSince = 3;
 
 class CKeyedConfigFileBase {
   public:
@@ -38,11 +37,11 @@ class CKeyedConfigFileBase {
     int Load();
     // Closes any open server file, drops every record, then loads.
     int Reload();
-    // 0 when written or when nothing changed, 2 when the file could not be opened for writing,
-    // when another user saved it after this object loaded it (their save is kept), or when the
-    // server could not write it. Then nothing is written, every modified flag stays set so a
-    // later Save tries again, and the user is told, except for a file in use, which the caller
-    // explains.
+    // 0 when written or when nothing changed, 2 when the file could not be opened for writing
+    // or the server could not write it (nothing is written and every modified flag stays set, so
+    // a later Save tries again; the user is told, except of a file in use, which the caller
+    // explains), 3 when another client wrote the file after this object loaded it: nothing is
+    // written, so their work is not undone unseen; Reload and change again to build on it.
     int Save();
 
     [[nodiscard]] int IsModified();
@@ -72,10 +71,11 @@ class CKeyedConfigFileBase {
     std::string m_strSystemName;
     std::string m_strServerPath;
     std::uint32_t m_dwCallerValue = 0;
+    // The version of the file as the last Load found it or the last Save left it; empty when
+    // unknown (a Save then writes whatever is there).
+    std::string m_strVersion;
     std::unique_ptr<host::IServerFile> m_pFile;
     std::mutex m_lock;
-    CServerFileVersion m_Version;
-    std::vector<std::string> m_WrittenLines;
 };
 
 }  // namespace ptp::config
