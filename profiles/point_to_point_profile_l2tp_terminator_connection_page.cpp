@@ -153,19 +153,13 @@ ui::BOOL CPointToPointProfileL2TPTerminatorConnectionPage::OnKillActive() {
 }
 
 int CPointToPointProfileL2TPTerminatorConnectionPage::Refuse(UINT message, int control) {
-    GetSheet()->SetActivePage(this);
-    ui::AfxMessageBox(message, {m_strLine}, kProfileMessageStyle);
-    GotoDlgCtrl(GetDlgItem(control));
-    return kPageFailed;
+    return m_lines.Refuse(*this, message, control, m_strLine);
 }
 
 int CPointToPointProfileL2TPTerminatorConnectionPage::Store() {
     if (!IsCreated()) {
         if (Load() != kPageOk) return kPageFailed;
-        if (!config::Trim(m_strLine).empty()) return kPageOk;
-        GetSheet()->SetActivePage(this);
-        ui::AfxMessageBox(IDS_TUNNEL_LINE_REQUIRED, kProfileMessageStyle);
-        return kPageFailed;
+        return m_lines.StoreUnshown(*this, m_strLine);
     }
     if (!UpdateData(ui::TRUE)) return kPageFailed;
     if (const UINT message = m_lines.Check(m_strLine)) return Refuse(message, IDC_TUNNEL_LINE);

@@ -86,10 +86,7 @@ ui::BOOL CPointToPointProfilePPPoEInitiatorConnectionPage::OnKillActive() {
 }
 
 int CPointToPointProfilePPPoEInitiatorConnectionPage::Refuse(UINT message, int control) {
-    GetSheet()->SetActivePage(this);
-    ui::AfxMessageBox(message, {m_strLine}, kProfileMessageStyle);
-    GotoDlgCtrl(GetDlgItem(control));
-    return kPageFailed;
+    return m_lines.Refuse(*this, message, control, m_strLine);
 }
 
 UINT CPointToPointProfilePPPoEInitiatorConnectionPage::CheckNames(int& control) {
@@ -110,10 +107,7 @@ UINT CPointToPointProfilePPPoEInitiatorConnectionPage::CheckNames(int& control) 
 int CPointToPointProfilePPPoEInitiatorConnectionPage::Store() {
     if (!IsCreated()) {
         if (Load() != kPageOk) return kPageFailed;
-        if (!config::Trim(m_strLine).empty()) return kPageOk;
-        GetSheet()->SetActivePage(this);
-        ui::AfxMessageBox(IDS_TUNNEL_LINE_REQUIRED, kProfileMessageStyle);
-        return kPageFailed;
+        return m_lines.StoreUnshown(*this, m_strLine);
     }
     if (!UpdateData(ui::TRUE)) return kPageFailed;
     if (const UINT message = m_lines.Check(m_strLine)) return Refuse(message, IDC_TUNNEL_LINE);

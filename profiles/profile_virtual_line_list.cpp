@@ -10,6 +10,7 @@
 #include "lines/point_to_point_profile_line_pppoe_property_sheet.h"
 #include "lines/virtual_line_files.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/property_sheet.h"
 #include "profiles/point_to_point_profile_page.h"
 #include "profiles/point_to_point_profile_property_sheet.h"
 #include "resources/ids/profile_tunnels.h"
@@ -88,6 +89,19 @@ UINT CProfileVirtualLineList::Check(std::string& line) const {
     if (index < 0) return IDS_TUNNEL_LINE_NOT_LISTED;
     line = m_names[static_cast<std::size_t>(index)];
     return 0;
+}
+
+int CProfileVirtualLineList::Refuse(ui::CPropertyPage& page, UINT message, int control,
+                                    std::string_view line) const {
+    if (ui::CPropertySheet* sheet = page.GetSheet()) sheet->SetActivePage(&page);
+    ui::AfxMessageBox(message, {std::string(line)}, kProfileMessageStyle);
+    if (page.IsCreated()) page.GotoDlgCtrl(page.GetDlgItem(control));
+    return kPageFailed;
+}
+
+int CProfileVirtualLineList::StoreUnshown(ui::CPropertyPage& page, std::string_view line) const {
+    if (!config::Trim(line).empty()) return kPageOk;
+    return Refuse(page, IDS_TUNNEL_LINE_REQUIRED, IDC_TUNNEL_LINE, line);
 }
 
 void CProfileVirtualLineList::OnNew(ui::CDialog& page) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ui/dialog.h"
+#include "platform/ui/property_page.h"
 
 namespace ptp::profiles {
 
@@ -27,6 +28,11 @@ class CProfileVirtualLineList {
     [[nodiscard]] bool CheckOnLeaving(ui::CDialog& page, std::string& line) const;
     // Storing: 0 when `line` is listed (it takes the list's spelling), else the message.
     [[nodiscard]] UINT Check(std::string& line) const;
+    // Makes `page` the active page, shows `message` about `line` with the focus on `control`;
+    // answers kPageFailed.
+    int Refuse(ui::CPropertyPage& page, UINT message, int control, std::string_view line) const;
+    // Storing a page never shown: the profile keeps what it holds, as long as it names a line.
+    int StoreUnshown(ui::CPropertyPage& page, std::string_view line) const;
     // The buttons: the line sheet of the kind, on a new line of the typed name or the chosen one.
     void OnNew(ui::CDialog& page);
     void OnProperties(ui::CDialog& page);
