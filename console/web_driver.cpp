@@ -186,6 +186,11 @@ Result<ui::Action> WebDriver::ToAction(const DialogActionRequest& named) const {
         action.kind = ActionKind::DoubleClick;
     } else if (request.action == "page") {
         action.kind = ActionKind::SelectPage;
+    } else if (request.action == "editCell") {
+        // The page edits the first cell of the row the list view put into edit mode.
+        action.kind = ActionKind::EditCell;
+        action.row = request.index;
+        action.column = 0;
     } else if (request.action == "spin") {
         action.kind = ActionKind::Spin;
         action.value = request.index;

@@ -37,7 +37,7 @@ CPointToPointProfileLinePoolGeneralPage::CPointToPointProfileLinePoolGeneralPage
 }
 
 ui::BOOL CPointToPointProfileLinePoolGeneralPage::OnInitDialog() {
-    m_strName = m_pSheet->GetPoolName();
+    m_strName = m_pSheet->IsNewPool() ? m_pSheet->GetProposedPoolName() : m_pSheet->GetPoolName();
     CPropertyPage::OnInitDialog();
     Edit(IDC_LINE_POOL_NAME).SetReadOnly(!m_pSheet->IsNewPool() || !m_pSheet->ChangesAllowed());
     for (int id : {IDC_LINE_POOL_AVAILABLE, IDC_LINE_POOL_MEMBERS})

@@ -22,6 +22,8 @@ class CPointToPointProfileLinePoolPropertySheet : public ui::CPropertySheet {
 
     // Set by the opener before DoModal.
     void SetPoolName(std::string_view name) { m_strPoolName = name; }
+    // For a new pool: the name the opener's page already holds, offered in the name box.
+    void SetProposedPoolName(std::string_view name) { m_strProposedPoolName = name; }
     void SetSystemName(std::string_view name) { m_strSystemName = name; }
     void SetParentProfile(const CLineProfileKind& kind) { m_profile = kind; }
     void SetCapabilityA(bool on) { m_bCapabilityA = on; }
@@ -42,6 +44,7 @@ class CPointToPointProfileLinePoolPropertySheet : public ui::CPropertySheet {
     // What the page asks.
     [[nodiscard]] bool IsNewPool() const { return m_strPoolName.empty(); }
     [[nodiscard]] const std::string& GetPoolName() const { return m_strPoolName; }
+    [[nodiscard]] const std::string& GetProposedPoolName() const { return m_strProposedPoolName; }
     // The pool exists on the server now: its name is its identity from here on.
     void PoolCreated(std::string_view name);
     [[nodiscard]] const std::string& GetSystemName() const { return m_strSystemName; }
@@ -63,6 +66,7 @@ class CPointToPointProfileLinePoolPropertySheet : public ui::CPropertySheet {
     [[nodiscard]] std::string Caption() const;
 
     std::string m_strPoolName;
+    std::string m_strProposedPoolName;
     std::string m_strSystemName;
     CLineProfileKind m_profile;
     bool m_bCapabilityA = false;

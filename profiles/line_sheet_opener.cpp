@@ -1,6 +1,7 @@
 #include "profiles/line_sheet_opener.h"
 
 #include "lines/line_profile_kind.h"
+#include "lines/point_to_point_profile_line_pool_property_sheet.h"
 #include "lines/point_to_point_profile_line_property_sheet.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
@@ -11,36 +12,57 @@
 namespace ptp::profiles {
 namespace {
 
-// The line sheet learns the profile's kind and flags from the profile sheet.
-ui::INT_PTR OpenOneLineSheet(std::string_view line, bool isNew,
-                             CPointToPointProfilePropertySheet& profile) {
-    lines::CPointToPointProfileLinePropertySheet sheet("", &profile);
+// Every line sheet learns the system, the profile's kind and its flags from the profile sheet.
+template <class LineSheet>
+void TellProfile(LineSheet& sheet, const CPointToPointProfilePropertySheet& profile) {
     sheet.SetSystemName(profile.GetSystemName());
-    if (isNew) {
-        sheet.SetProposedLineName(line);
-    } else {
-        sheet.SetExistingLineName(line);
-    }
     sheet.SetParentProfile(lines::CLineProfileKind(profile.GetLineService(), profile.GetMode()));
     sheet.SetCapabilityA(profile.GetCapabilityA());
     sheet.SetCapabilityB(profile.GetCapabilityB());
     sheet.SetCapabilityC(profile.GetCapabilityC());
     sheet.SetRelease050200(profile.IsRelease050200());
     sheet.SetChangesAllowed(profile.ChangesAllowed());
+}
+
+ui::INT_PTR OpenOneLineSheet(std::string_view line, bool isNew,
+                             CPointToPointProfilePropertySheet& profile) {
+    lines::CPointToPointProfileLinePropertySheet sheet("", &profile);
+    if (isNew) {
+        sheet.SetProposedLineName(line);
+    } else {
+        sheet.SetExistingLineName(line);
+    }
+    TellProfile(sheet, profile);
     const ui::INT_PTR result = sheet.DoModal();
     const bool changed = isNew ? sheet.WasLineCreated() : result == ui::IDOK;
     return changed ? ui::IDOK : ui::IDCANCEL;
 }
 
+// A new pool gets its name on the pool sheet; the page then lists and chooses that name.
+ui::INT_PTR OpenPoolSheet(std::string& pool, bool isNew,
+                          CPointToPointProfilePropertySheet& profile) {
+    lines::CPointToPointProfileLinePoolPropertySheet sheet("", &profile);
+    if (isNew) {
+        sheet.SetProposedPoolName(pool);
+    } else {
+        sheet.SetPoolName(pool);
+    }
+    TellProfile(sheet, profile);
+    sheet.DoModal();
+    if (!sheet.WasChanged()) return ui::IDCANCEL;
+    if (!sheet.GetPoolName().empty()) pool = sheet.GetPoolName();
+    return ui::IDOK;
+}
+
 }  // namespace
 
-// For the sheets of a later issue, the same message the plug-in's commands give.
-ui::INT_PTR OpenLineSheet(LineChoice choice, std::string_view line, bool isNew,
+ui::INT_PTR OpenLineSheet(LineChoice choice, std::string& line, bool isNew,
                           CPointToPointProfilePropertySheet& profile) {
     if (choice == LineChoice::OneLine) return OpenOneLineSheet(line, isNew, profile);
-    const UINT sheetName =
-        choice == LineChoice::Pool ? IDS_PROFILE_LINE_POOL_SHEET : IDS_PROFILE_DIGITAL_LINE_SHEET;
-    ui::AfxMessageBox(IDS_NOT_AVAILABLE, {ui::LoadText(sheetName)}, ui::MB_ICONWARNING);
+    if (choice == LineChoice::Pool) return OpenPoolSheet(line, isNew, profile);
+    // The digital line sheet is not part of this build yet: the user is told so, nothing changes.
+    ui::AfxMessageBox(IDS_NOT_AVAILABLE, {ui::LoadText(IDS_PROFILE_DIGITAL_LINE_SHEET)},
+                      ui::MB_ICONWARNING);
     return ui::IDCANCEL;
 }
 

@@ -115,14 +115,14 @@ int CProfileConnectionLine::PoolLineCount(std::string_view pool) const {
 }
 
 void CProfileConnectionLine::OnNew(ui::CDialog& page) {
-    const std::string typed(config::Trim(page.GetDlgItemText(IDC_PROFILE_LINE)));
+    std::string typed(config::Trim(page.GetDlgItemText(IDC_PROFILE_LINE)));
     if (OpenLineSheet(Choice(), typed, true, m_sheet) != ui::IDOK) return;
     if (Fill(page, typed)) UpdateButtons(page, m_sheet.ChangesAllowed());
 }
 
 void CProfileConnectionLine::OnProperties(ui::CDialog& page) {
     ui::CComboBox& box = page.ComboBox(IDC_PROFILE_LINE);
-    const std::string chosen = box.GetLBText(box.GetCurSel());
+    std::string chosen = box.GetLBText(box.GetCurSel());
     if (OpenLineSheet(Choice(), chosen, false, m_sheet) != ui::IDOK) return;
     if (Fill(page, chosen)) UpdateButtons(page, m_sheet.ChangesAllowed());
 }

@@ -9,6 +9,7 @@
 #include "platform/ui/script_driver.h"
 #include "platform/ui/ui_strings.h"
 #include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/line.h"
 #include "platform/vocabulary/profile.h"
 #include "profiles/profile_sheet.h"
 #include "resources/ids/frame_commands.h"
@@ -27,6 +28,7 @@ constexpr const char* kMultilink = "CPointToPointProfileMultilinkDialog";
 constexpr const char* kAdvanced = "CPointToPointProfileDialConnectionAdvancedDialog";
 constexpr int kConnectionPage = 1;
 constexpr const char* kLineSheet = "CPointToPointProfileLinePropertySheet";
+constexpr const char* kPoolSheet = "CPointToPointProfileLinePoolPropertySheet";
 
 using Names = std::vector<std::string>;
 
@@ -119,6 +121,17 @@ class ConnectionPagesTest : public testing::ServerUiFixture {
         auto object =
             m_pHost->Objects().CreateObject(kinds::kProfile, "TEST", "SYS1", profile, &error);
         std::string value = object ? object->GetAttributeText(id, &error) : std::string();
+        if (error) {
+            error->Destroy();
+            return "<missing>";
+        }
+        return value;
+    }
+
+    std::string LinePool(const std::string& line) {
+        host::SOFError* error = nullptr;
+        auto object = m_pHost->Objects().CreateObject(kinds::kLine, "TEST", "SYS1", line, &error);
+        std::string value = object ? object->GetAttributeText(attr::line::kPoolName, &error) : "";
         if (error) {
             error->Destroy();
             return "<missing>";
@@ -642,7 +655,7 @@ TEST_F(ConnectionPagesTest, NewOpensTheLineSheetOnTheTypedNameAndTheNewLineIsCho
     EXPECT_TRUE(m_driver.GetTranscript().MessageBoxes().empty()) << Transcript();
 }
 
-TEST_F(ConnectionPagesTest, TheDigitalLineAndPoolSheetsAreNotAvailableAndChangeNothing) {
+TEST_F(ConnectionPagesTest, TheDigitalLineSheetIsNotAvailableAndChangesNothing) {
     std::string lineAfter;
     Sheet()
         .SelectPage(kConnectionPage)
@@ -665,11 +678,62 @@ TEST_F(ConnectionPagesTest, TheDigitalLineAndPoolSheetsAreNotAvailableAndChangeN
         EXPECT_EQ(box.text, digitalSheet);
     }
     EXPECT_EQ(List(kinds::kLine).size(), lines) << "no line was made or changed";
+}
 
-    // A pool profile names the pool sheet; without changes allowed only Properties stays.
+// A pool is made on the pool sheet from the name typed on the page, then listed, chosen and
+// stored; Properties opens the same pool, and the line moved into it carries its name.
+TEST_F(ConnectionPagesTest, APoolMadeFromTheConnectionPageIsChosenThereAndStored) {
+    std::string proposed, newCaption, propertiesCaption, chosen;
+    bool propertiesEnabled = false;
+    m_driver.When(kPoolSheet)
+        .Do([&](ui::CDialog& sheet) {
+            newCaption = sheet.GetWindowText();
+            proposed = ActivePage(sheet).GetDlgItemText(IDC_LINE_POOL_NAME);
+        })
+        .Choose(IDC_LINE_POOL_AVAILABLE, std::string("SWLINE2"))
+        .Click(IDC_LINE_POOL_ADD)
+        .Ok();
+    m_driver.When(kPoolSheet)
+        .Do([&](ui::CDialog& sheet) { propertiesCaption = sheet.GetWindowText(); })
+        .Cancel();
+    Sheet()
+        .SetText(IDC_PROFILE_NAME, "POOLNEW")
+        .SelectPage(kConnectionPage)
+        .SetText(IDC_PROFILE_LINE, "NEWPOOL")
+        .Click(IDC_PROFILE_LINE_NEW)
+        .Do([&](ui::CDialog& sheet) {
+            chosen = ActivePage(sheet).GetDlgItemText(IDC_PROFILE_LINE);
+            propertiesEnabled = Enabled(ActivePage(sheet), IDC_PROFILE_LINE_PROPERTIES);
+        })
+        .Click(IDC_PROFILE_LINE_PROPERTIES)
+        .Click(IDC_PROFILE_NUMBER_ADD)
+        .EditCell(IDC_PROFILE_NUMBERS, 0, 0, "5550100")
+        .Ok();
+    EXPECT_EQ(OpenNew(1, 1, 2), ui::IDOK) << Transcript();
+    EXPECT_EQ(proposed, "NEWPOOL");
+    EXPECT_EQ(newCaption, res::FormatText(Text(IDS_LINE_POOL_NEW_CAPTION), {"SYS1"}));
+    EXPECT_EQ(chosen, "NEWPOOL");
+    EXPECT_TRUE(propertiesEnabled);
+    EXPECT_EQ(propertiesCaption,
+              res::FormatText(Text(IDS_LINE_POOL_PROPERTIES_CAPTION), {"Newpool", "SYS1"}));
+    EXPECT_EQ(Stored("POOLNEW", attr::profile::kPoolName), "NEWPOOL");
+    EXPECT_EQ(LinePool("SWLINE2"), "NEWPOOL");
+    EXPECT_EQ(LinePool("SWLINE1"), "");
+    EXPECT_TRUE(m_driver.GetTranscript().MessageBoxes().empty()) << Transcript();
+}
+
+// Without changes allowed the pool sheet still opens to show the pool, and nothing is stored.
+TEST_F(ConnectionPagesTest, APoolProfileWithoutChangesAllowedShowsItsPool) {
     AddProfile("POOLDIAL", {{1, "6"}, {4, ""}, {23, "2"}, {62, "MODEMS"}});
     m_options.changesAllowed = false;
-    bool boxEnabled = true, newEnabled = true;
+    bool boxEnabled = true, newEnabled = true, okEnabled = true;
+    std::vector<std::string> members;
+    m_driver.When(kPoolSheet)
+        .Do([&](ui::CDialog& sheet) {
+            okEnabled = Enabled(sheet, ui::IDOK);
+            members = Rows(ActivePage(sheet), IDC_LINE_POOL_MEMBERS);
+        })
+        .Cancel();
     Sheet()
         .SelectPage(kConnectionPage)
         .Do([&](ui::CDialog& sheet) {
@@ -680,8 +744,9 @@ TEST_F(ConnectionPagesTest, TheDigitalLineAndPoolSheetsAreNotAvailableAndChangeN
     EXPECT_EQ(OpenExisting("POOLDIAL"), ui::IDCANCEL);
     EXPECT_FALSE(boxEnabled);
     EXPECT_FALSE(newEnabled);
-    EXPECT_EQ(m_driver.GetTranscript().MessageBoxes().back().text,
-              res::FormatText(Text(IDS_NOT_AVAILABLE), {Text(IDS_PROFILE_LINE_POOL_SHEET)}));
+    EXPECT_FALSE(okEnabled);
+    EXPECT_EQ(members, (Names{"POOLED1", "POOLED2", "POOLED3"}));
+    EXPECT_EQ(Stored("POOLDIAL", attr::profile::kPoolName), "MODEMS");
 }
 
 // The demo system carries every kind of dial and answer profile on lines it has; the one whose

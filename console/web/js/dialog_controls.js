@@ -108,7 +108,20 @@ function listView(control, c) {
   view.wrap.dataset.control = control.id;
   view.wrap.dataset.focusKey = `control-${control.id}`;
   if (control.focus) view.wrap.dataset.hasFocus = "true";
-  return [el("div", { class: "full" }, el("span", { class: "list-label", text: c.label }), view.wrap)];
+  const drawn = [el("div", { class: "full" }, el("span", { class: "list-label", text: c.label }), view.wrap)];
+  if (control.editingRow >= 0 && control.editingRow < rows.length) drawn.push(...cellEditor(control, c, rows[control.editingRow]));
+  return drawn;
+}
+
+// A row the dialog put into edit mode gets a field of its own under the list; leaving the field
+// finishes the edit with its text.
+function cellEditor(control, c, row) {
+  const id = `${c.id}-edit`;
+  const input = el("input", { id, type: "text", "data-focus-key": `edit-${control.id}`, "data-has-focus": "true" });
+  input.value = row.cells[0] || "";
+  input._drawn = input.value;
+  input.addEventListener("change", () => c.act("editCell", { control: control.id, index: control.editingRow, text: input.value }));
+  return [el("label", { for: id, text: t("editRow", control.editingRow + 1, c.label) }), input];
 }
 
 function button(control, c) {
@@ -147,6 +160,7 @@ class ControlGrid {
     this.grid = grid;
     this.act = act;
     this.pendingLabel = null;
+    this.groupTitle = null;
     this.radio = { group: null, count: 0 };
   }
 
@@ -156,12 +170,17 @@ class ControlGrid {
     this.pendingLabel = null;
   }
 
+  // An input without a text of its own takes the static before it, or else the title of the
+  // group it opens.
   labelFor(control) {
+    const groupTitle = this.groupTitle;
+    this.groupTitle = null;
     if (!INPUT_KINDS.has(control.kind)) {
       this.flushLabel();
+      if (control.kind === "groupbox") this.groupTitle = caption(control);
       return null;
     }
-    const text = control.label || (this.pendingLabel && this.pendingLabel.text) || t("field", control.id);
+    const text = control.label || (this.pendingLabel && this.pendingLabel.text) || groupTitle || t("field", control.id);
     this.pendingLabel = null;
     return text;
   }

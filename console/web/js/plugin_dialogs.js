@@ -28,6 +28,7 @@ function pageControl(control) {
     drawn.columns = (control.columns || []).map((column) => ({ text: column.heading, width: column.width }));
     drawn.rows = (control.rows || []).map((row) => row.cells);
     if (drawn.selected === undefined || drawn.selected < 0) drawn.selected = (control.rows || []).findIndex((row) => row.selected);
+    drawn.editingRow = control.editingRow === undefined ? -1 : control.editingRow;
   }
   if (control.kind === "spin") Object.assign(drawn, { min: control.low, max: control.high, value: control.pos });
   return drawn;
