@@ -1,6 +1,8 @@
 #include "lines/virtual_line_lcp_page.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <limits>
 
 #include "config/config_text.h"
 #include "lines/line_value_text.h"
@@ -12,6 +14,8 @@ namespace ptp::lines {
 namespace {
 
 using Field = VirtualLineField;
+
+constexpr long kMaxInterval = std::numeric_limits<std::int16_t>::max();
 
 // Tenths of a second: "3", "3.0" and "0.5" are read, "3.05" and "61" are not.
 bool TimerTenths(std::string_view text, int& tenths) {
@@ -42,7 +46,7 @@ void CVirtualLineLCPPage::Load() {
     if (m_pSheet->IsNewMode()) return;
     m_nReauthenticate = m_pSheet->GetField(Field::AuthPeriodic) == "1" ? 1 : 0;
     const std::string interval = m_pSheet->GetField(Field::AuthInterval);
-    if (IsNumberInRange(interval, 1, 32767)) m_strInterval = interval;
+    if (IsNumberInRange(interval, 1, kMaxInterval)) m_strInterval = interval;
     m_strAttempts = m_pSheet->GetField(Field::MaxAuthAttempts);
     int tenths = 0;
     const std::string timer = m_pSheet->GetField(Field::RetryTimer);
@@ -79,7 +83,8 @@ void CVirtualLineLCPPage::UpdateControls() {
 
 bool CVirtualLineLCPPage::Validate() {
     if (IsCreated() && !UpdateData(ui::TRUE)) return false;
-    if (m_nReauthenticate == 1 && !CheckRange(m_strInterval, 1, 32767, IDC_VLINE_REAUTH_INTERVAL))
+    if (m_nReauthenticate == 1 &&
+        !CheckRange(m_strInterval, 1, kMaxInterval, IDC_VLINE_REAUTH_INTERVAL))
         return false;
     if (!CheckRange(m_strAttempts, 1, 255, IDC_VLINE_AUTH_ATTEMPTS)) return false;
     int tenths = 0;
