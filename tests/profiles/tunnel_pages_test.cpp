@@ -6,8 +6,10 @@
 #include "platform/ui/property_sheet.h"
 #include "platform/ui/script_driver.h"
 #include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/line.h"
 #include "platform/vocabulary/profile.h"
 #include "profiles/profile_sheet.h"
+#include "resources/ids/line_digital.h"
 #include "resources/ids/line_tunnels.h"
 #include "resources/ids/profile_tunnels.h"
 #include "resources/ids/profiles.h"
@@ -273,6 +275,41 @@ TEST_F(TunnelPagesTest, ATunnelOnlyInitiatorShowsTwoPagesAndStoresOnlyTheirSetti
     for (int id : {prf::kLocalAddressMethod, prf::kRemoteAddressMethod, prf::kDnsChoice,
                    prf::kScriptOn, prf::kSubsystem, prf::kLocalIdentification})
         EXPECT_EQ(stored.count(id), 0u) << "attribute " << id << " belongs to a page not shown";
+}
+
+TEST_F(TunnelPagesTest, AnISDNProfileMakesItsDigitalLineFromItsConnectionPage) {
+    Sheet()
+        .SetText(IDC_PROFILE_NAME, "isdnans2")
+        .SelectPage(kConnectionPage)
+        .SetText(IDC_PROFILE_LINE, "isdnnew")
+        .Click(IDC_PROFILE_LINE_NEW)
+        .SelectPageByTemplate(IDD_PROFILE_TCPIP_ANSWER)
+        .SetText(IDC_TCPIP_ANS_REMOTE_ADDRESS, "10.9.0.2")
+        .Ok();
+    m_driver.When("CPointToPointProfileLineDigitalPropertySheet")
+        .SelectPageByTemplate(IDD_DLINE_NWI)
+        .Choose(IDC_DLINE_NWI, "NWIISDN1")
+        .Click(IDC_DLINE_SWITCHED_ADD)
+        .SelectPageByTemplate(IDD_DLINE_CNNLST)
+        .SetText(IDC_CNNL_IN, "ANSWERS")
+        .Ok();
+    m_options.capabilityC = false;
+    CProfileSheetOptions options = m_options;
+    options.protocol = 2;
+    options.lineService = code::line_service::kSwitched;
+    options.mode = code::mode::kAnswer;
+    options.lineKind = code::line_kind::kISDNLine;
+    {
+        ui::ScopedDriver scoped(m_driver);
+        EXPECT_EQ(ShowProfilePropertySheet(options, nullptr), ui::IDOK) << Transcript();
+    }
+
+    EXPECT_TRUE(m_driver.GetTranscript().MessageBoxes().empty()) << Transcript();
+    auto line = m_pSystem->GetObject(kinds::kLine, "ISDNNEW");
+    ASSERT_TRUE(line.ok()) << Transcript();
+    EXPECT_EQ(line->Get(attr::line::kResource), "*NWID");
+    EXPECT_EQ(line->Get(attr::line::kIncomingConnectionList), "ANSWERS");
+    EXPECT_EQ(Profile("ISDNANS2")[prf::kLineName], "ISDNNEW");
 }
 
 }  // namespace
