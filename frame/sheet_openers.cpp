@@ -6,8 +6,10 @@
 #include "modems/modem_sheet.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
+#include "policies/group_policy_sheet.h"
 #include "profiles/point_to_point_profile_setup_dialog.h"
 #include "profiles/profile_sheet.h"
+#include "ras/services_sheet.h"
 #include "resources/ids/frame_commands.h"
 
 namespace ptp::frame {
@@ -72,12 +74,13 @@ DialogResult OpenModemSheet(std::string_view server, std::string_view modemName,
     return modems::ShowModemPropertySheet(server, modemName, model, changeable, parent);
 }
 
-DialogResult OpenGroupPolicySheet(std::string_view, std::string_view, bool, HWND) {
-    return NotAvailable(IDS_GROUP_POLICY_SHEET);
+DialogResult OpenGroupPolicySheet(std::string_view server, std::string_view policyName,
+                                  bool changeable, HWND parent) {
+    return policies::ShowGroupPolicyPropertySheet(server, policyName, changeable, parent);
 }
 
-DialogResult OpenServicesSheet(std::string_view, HWND) {
-    return NotAvailable(IDS_SERVICES_SHEET);
+DialogResult OpenServicesSheet(std::string_view server, HWND parent) {
+    return ras::ShowServicesPropertySheet(server, parent);
 }
 
 DialogResult RunDialerWizard(std::string_view, HWND) {

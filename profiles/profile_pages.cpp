@@ -1,6 +1,8 @@
 #include "profiles/profile_pages.h"
 
+#include "profiles/point_to_point_profile_ans_auth_page.h"
 #include "profiles/point_to_point_profile_answer_connection_page.h"
+#include "profiles/point_to_point_profile_dial_auth_page.h"
 #include "profiles/point_to_point_profile_dial_connection_page.h"
 #include "profiles/point_to_point_profile_dns_page.h"
 #include "profiles/point_to_point_profile_general_page.h"
@@ -39,6 +41,14 @@ std::unique_ptr<CPointToPointProfilePage> CreateProfilePage(
             return std::make_unique<CPointToPointProfileL2TPTerminatorConnectionPage>(&sheet);
         case ProfilePageSlot::PPPoEInitiatorConnection:
             return std::make_unique<CPointToPointProfilePPPoEInitiatorConnectionPage>(&sheet);
+        case ProfilePageSlot::PPPDialAuth:
+            return std::make_unique<CPointToPointProfilePPPDialAuthPage>(&sheet);
+        case ProfilePageSlot::SLIPDialAuth:
+            return std::make_unique<CPointToPointProfileSLIPDialAuthPage>(&sheet);
+        case ProfilePageSlot::PPPAnsAuth:
+            return std::make_unique<CPointToPointProfilePPPAnsAuthPage>(&sheet);
+        case ProfilePageSlot::SLIPAnsAuth:
+            return std::make_unique<CPointToPointProfileSLIPAnsAuthPage>(&sheet);
         default:
             return nullptr;
     }
