@@ -9,6 +9,7 @@
 #include "profiles/point_to_point_profile_setup_dialog.h"
 #include "profiles/profile_sheet.h"
 #include "resources/ids/frame_commands.h"
+#include "wizard/wdn_dialer.h"
 
 namespace ptp::frame {
 namespace {
@@ -80,8 +81,8 @@ DialogResult OpenServicesSheet(std::string_view, HWND) {
     return NotAvailable(IDS_SERVICES_SHEET);
 }
 
-DialogResult RunDialerWizard(std::string_view, HWND) {
-    return NotAvailable(IDS_DIALER_WIZARD);
+DialogResult RunDialerWizard(std::string_view server, HWND parent) {
+    return wizard::RunWDNDialerWizard(server, parent);
 }
 
 DialogResult OpenConnectionView(std::string_view server, HWND parent) {
