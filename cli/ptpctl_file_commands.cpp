@@ -12,23 +12,12 @@
 #include "config/ras_config.h"
 #include "config/ras_dhcp_config.h"
 #include "platform/res/resource_module.h"
+#include "resources/ids/files.h"
 #include "rules/nat_rules_file.h"
 #include "rules/nat_rules_writer.h"
 
 namespace ptp::cli {
 namespace {
-
-// Texts of these commands.
-constexpr std::uint32_t kIdsRulesCommand = 33000;
-constexpr std::uint32_t kIdsRulesShow = 33001;
-constexpr std::uint32_t kIdsRulesIds = 33002;
-constexpr std::uint32_t kIdsRulesPath = 33003;
-constexpr std::uint32_t kIdsConfigCommand = 33004;
-constexpr std::uint32_t kIdsConfigShow = 33005;
-constexpr std::uint32_t kIdsConfigFile = 33006;
-constexpr std::uint32_t kIdsDroppedStatement = 33007;
-constexpr std::uint32_t kIdsRulesUnreadable = 33008;
-constexpr std::uint32_t kIdsConfigUnreadable = 33009;
 
 // File messages go to the error stream; nobody is there to answer a question, so it is No.
 class StreamPrompts final : public config::IFilePrompts {
@@ -67,16 +56,16 @@ std::string FileCommands::Text(std::uint32_t id, const std::vector<std::string>&
 }
 
 void FileCommands::Register(CLI::App& app) {
-    auto* rules = app.add_subcommand("rules", Text(kIdsRulesCommand));
+    auto* rules = app.add_subcommand("rules", Text(IDS_PTPCTL_RULES_COMMAND));
     rules->require_subcommand(1);
-    m_pRulesShow = rules->add_subcommand("show", Text(kIdsRulesShow));
-    m_pRulesShow->add_option("PATH", m_strPath, Text(kIdsRulesPath))->required();
-    m_pRulesIds = rules->add_subcommand("ids", Text(kIdsRulesIds));
-    m_pRulesIds->add_option("PATH", m_strPath, Text(kIdsRulesPath))->required();
-    auto* configCommand = app.add_subcommand("config", Text(kIdsConfigCommand));
+    m_pRulesShow = rules->add_subcommand("show", Text(IDS_PTPCTL_RULES_SHOW));
+    m_pRulesShow->add_option("PATH", m_strPath, Text(IDS_PTPCTL_RULES_PATH))->required();
+    m_pRulesIds = rules->add_subcommand("ids", Text(IDS_PTPCTL_RULES_IDS));
+    m_pRulesIds->add_option("PATH", m_strPath, Text(IDS_PTPCTL_RULES_PATH))->required();
+    auto* configCommand = app.add_subcommand("config", Text(IDS_PTPCTL_CONFIG_COMMAND));
     configCommand->require_subcommand(1);
-    m_pConfigShow = configCommand->add_subcommand("show", Text(kIdsConfigShow));
-    m_pConfigShow->add_option("FILE", m_strConfigFile, Text(kIdsConfigFile))
+    m_pConfigShow = configCommand->add_subcommand("show", Text(IDS_PTPCTL_CONFIG_SHOW));
+    m_pConfigShow->add_option("FILE", m_strConfigFile, Text(IDS_PTPCTL_CONFIG_FILE))
         ->required()
         ->check(CLI::IsMember(
             {"grouppolicy", "l2tpline", "pppoeline", "cnnlist", "ras", "dhcpwanclient"}));
@@ -100,7 +89,7 @@ bool FileCommands::LoadRules(rules::CNATRulesFile& file, const std::string& path
     const int loaded = file.Load(false);
     config::SetFilePrompts(nullptr);
     if (loaded == rules::kRulesResultOk) return true;
-    m_err << Text(kIdsRulesUnreadable, {path, std::to_string(loaded)}) << '\n';
+    m_err << Text(IDS_PTPCTL_RULES_UNREADABLE, {path, std::to_string(loaded)}) << '\n';
     return false;
 }
 
@@ -110,7 +99,8 @@ int FileCommands::RulesShow(const std::string& system, const std::string& path) 
     rules::WriteRulesLines(file.GetStatements(),
                            [this](std::string_view line, int) { m_out << line << '\n'; });
     for (const rules::DroppedStatement& dropped : file.GetDropped()) {
-        m_err << Text(kIdsDroppedStatement, {std::to_string(dropped.line), dropped.text}) << '\n';
+        m_err << Text(IDS_PTPCTL_DROPPED_STATEMENT, {std::to_string(dropped.line), dropped.text})
+              << '\n';
     }
     return file.GetDropped().empty() ? kFileCommandOk : kFileCommandDropped;
 }
@@ -152,7 +142,8 @@ int FileCommands::ConfigShow(const std::string& system, const std::string& which
     }
     config::SetFilePrompts(nullptr);
     if (result == kFileCommandUnreadable) {
-        m_err << Text(kIdsConfigUnreadable, {std::string(path.empty() ? which : path)}) << '\n';
+        m_err << Text(IDS_PTPCTL_CONFIG_UNREADABLE, {std::string(path.empty() ? which : path)})
+              << '\n';
     }
     return result;
 }

@@ -12,22 +12,27 @@
 namespace ptp::profiles {
 namespace {
 
-// The line sheet learns the profile's kind and flags from the profile sheet.
-ui::INT_PTR OpenOneLineSheet(std::string_view line, bool isNew,
-                             CPointToPointProfilePropertySheet& profile) {
-    lines::CPointToPointProfileLinePropertySheet sheet("", &profile);
+// Every line sheet learns the system, the profile's kind and its flags from the profile sheet.
+template <class LineSheet>
+void TellProfile(LineSheet& sheet, const CPointToPointProfilePropertySheet& profile) {
     sheet.SetSystemName(profile.GetSystemName());
-    if (isNew) {
-        sheet.SetProposedLineName(line);
-    } else {
-        sheet.SetExistingLineName(line);
-    }
     sheet.SetParentProfile(lines::CLineProfileKind(profile.GetLineService(), profile.GetMode()));
     sheet.SetCapabilityA(profile.GetCapabilityA());
     sheet.SetCapabilityB(profile.GetCapabilityB());
     sheet.SetCapabilityC(profile.GetCapabilityC());
     sheet.SetRelease050200(profile.IsRelease050200());
     sheet.SetChangesAllowed(profile.ChangesAllowed());
+}
+
+ui::INT_PTR OpenOneLineSheet(std::string_view line, bool isNew,
+                             CPointToPointProfilePropertySheet& profile) {
+    lines::CPointToPointProfileLinePropertySheet sheet("", &profile);
+    if (isNew) {
+        sheet.SetProposedLineName(line);
+    } else {
+        sheet.SetExistingLineName(line);
+    }
+    TellProfile(sheet, profile);
     const ui::INT_PTR result = sheet.DoModal();
     const bool changed = isNew ? sheet.WasLineCreated() : result == ui::IDOK;
     return changed ? ui::IDOK : ui::IDCANCEL;
@@ -37,18 +42,12 @@ ui::INT_PTR OpenOneLineSheet(std::string_view line, bool isNew,
 ui::INT_PTR OpenPoolSheet(std::string& pool, bool isNew,
                           CPointToPointProfilePropertySheet& profile) {
     lines::CPointToPointProfileLinePoolPropertySheet sheet("", &profile);
-    sheet.SetSystemName(profile.GetSystemName());
     if (isNew) {
         sheet.SetProposedPoolName(pool);
     } else {
         sheet.SetPoolName(pool);
     }
-    sheet.SetParentProfile(lines::CLineProfileKind(profile.GetLineService(), profile.GetMode()));
-    sheet.SetCapabilityA(profile.GetCapabilityA());
-    sheet.SetCapabilityB(profile.GetCapabilityB());
-    sheet.SetCapabilityC(profile.GetCapabilityC());
-    sheet.SetRelease050200(profile.IsRelease050200());
-    sheet.SetChangesAllowed(profile.ChangesAllowed());
+    TellProfile(sheet, profile);
     sheet.DoModal();
     if (!sheet.WasChanged()) return ui::IDCANCEL;
     if (!sheet.GetPoolName().empty()) pool = sheet.GetPoolName();

@@ -4,73 +4,50 @@
 #include <ostream>
 
 #include "cli/plugin_commands/console_run.h"
+#include "resources/ids/ptpctl_plugin.h"
 
 namespace ptp::cli {
-namespace {
-
-// Texts of the subcommands (resources/strings/ptpctl_plugin.json).
-enum Text : std::uint32_t {
-    kListHelp = 35200,
-    kFolderHelp = 35201,
-    kMenuHelp = 35202,
-    kItemsHelp = 35203,
-    kNewHelp = 35204,
-    kDefaultHelp = 35205,
-    kInvokeHelp = 35206,
-    kVerbHelp = 35207,
-    kScriptHelp = 35208,
-    kAnswerHelp = 35209,
-    kTasksHelp = 35210,
-    kRunTaskHelp = 35211,
-    kTaskIdHelp = 35212,
-    kNoSystem = 35213,
-    kFailed = 35214,
-    kScriptUnreadable = 35215,
-    kScriptNotJson = 35216,
-    kScriptNotAnObject = 35217,
-};
-
-}  // namespace
 
 std::string PluginCommands::ScriptProblemText(const ScriptProblem& problem) const {
     switch (problem.kind) {
         case ScriptProblem::Kind::NotJson:
-            return res::FormatText(m_text(kScriptNotJson),
+            return res::FormatText(m_text(IDS_PTPCTL_PLUGIN_SCRIPT_NOT_JSON),
                                    {m_strScript, std::to_string(problem.byte)});
         case ScriptProblem::Kind::NotAnObject:
-            return res::FormatText(m_text(kScriptNotAnObject), {m_strScript});
+            return res::FormatText(m_text(IDS_PTPCTL_PLUGIN_SCRIPT_NOT_AN_OBJECT), {m_strScript});
         case ScriptProblem::Kind::Unreadable:
             break;
     }
-    return res::FormatText(m_text(kScriptUnreadable), {m_strScript});
+    return res::FormatText(m_text(IDS_PTPCTL_PLUGIN_SCRIPT_UNREADABLE), {m_strScript});
 }
 
 PluginCommands::PluginCommands(CLI::App& app, TextFunction text) : m_text(std::move(text)) {
-    m_pList = app.add_subcommand("list", m_text(kListHelp));
-    m_pList->add_option("FOLDER", m_strFolder, m_text(kFolderHelp))->required();
+    m_pList = app.add_subcommand("list", m_text(IDS_PTPCTL_PLUGIN_LIST_HELP));
+    m_pList->add_option("FOLDER", m_strFolder, m_text(IDS_PTPCTL_PLUGIN_FOLDER_HELP))->required();
 
-    m_pMenu = app.add_subcommand("menu", m_text(kMenuHelp));
-    m_pMenu->add_flag("--new", m_bNew, m_text(kNewHelp));
-    m_pMenu->add_flag("--default", m_bDefault, m_text(kDefaultHelp));
-    m_pMenu->add_option("FOLDER", m_strFolder, m_text(kFolderHelp))->required();
-    m_pMenu->add_option("ITEM", m_items, m_text(kItemsHelp));
+    m_pMenu = app.add_subcommand("menu", m_text(IDS_PTPCTL_PLUGIN_MENU_HELP));
+    m_pMenu->add_flag("--new", m_bNew, m_text(IDS_PTPCTL_PLUGIN_NEW_HELP));
+    m_pMenu->add_flag("--default", m_bDefault, m_text(IDS_PTPCTL_PLUGIN_DEFAULT_HELP));
+    m_pMenu->add_option("FOLDER", m_strFolder, m_text(IDS_PTPCTL_PLUGIN_FOLDER_HELP))->required();
+    m_pMenu->add_option("ITEM", m_items, m_text(IDS_PTPCTL_PLUGIN_ITEMS_HELP));
 
-    m_pInvoke = app.add_subcommand("invoke", m_text(kInvokeHelp));
-    m_pInvoke->add_option("VERB", m_strVerb, m_text(kVerbHelp))->required();
-    m_pInvoke->add_option("FOLDER", m_strFolder, m_text(kFolderHelp))->required();
-    m_pInvoke->add_option("ITEM", m_items, m_text(kItemsHelp));
-    m_pInvoke->add_option("--script", m_strScript, m_text(kScriptHelp));
-    m_pInvoke->add_option("--answer", m_answers, m_text(kAnswerHelp))
+    m_pInvoke = app.add_subcommand("invoke", m_text(IDS_PTPCTL_PLUGIN_INVOKE_HELP));
+    m_pInvoke->add_option("VERB", m_strVerb, m_text(IDS_PTPCTL_PLUGIN_VERB_HELP))->required();
+    m_pInvoke->add_option("FOLDER", m_strFolder, m_text(IDS_PTPCTL_PLUGIN_FOLDER_HELP))->required();
+    m_pInvoke->add_option("ITEM", m_items, m_text(IDS_PTPCTL_PLUGIN_ITEMS_HELP));
+    m_pInvoke->add_option("--script", m_strScript, m_text(IDS_PTPCTL_PLUGIN_SCRIPT_HELP));
+    m_pInvoke->add_option("--answer", m_answers, m_text(IDS_PTPCTL_PLUGIN_ANSWER_HELP))
         ->check(CLI::IsMember({"yes", "no", "ok", "cancel"}));
 
-    m_pTasks = app.add_subcommand("tasks", m_text(kTasksHelp));
-    m_pTasks->add_option("FOLDER", m_strFolder, m_text(kFolderHelp))->required();
+    m_pTasks = app.add_subcommand("tasks", m_text(IDS_PTPCTL_PLUGIN_TASKS_HELP));
+    m_pTasks->add_option("FOLDER", m_strFolder, m_text(IDS_PTPCTL_PLUGIN_FOLDER_HELP))->required();
 
-    m_pRunTask = app.add_subcommand("run-task", m_text(kRunTaskHelp));
-    m_pRunTask->add_option("FOLDER", m_strFolder, m_text(kFolderHelp))->required();
-    m_pRunTask->add_option("ID", m_nTaskId, m_text(kTaskIdHelp))->required();
-    m_pRunTask->add_option("--script", m_strScript, m_text(kScriptHelp));
-    m_pRunTask->add_option("--answer", m_answers, m_text(kAnswerHelp))
+    m_pRunTask = app.add_subcommand("run-task", m_text(IDS_PTPCTL_PLUGIN_RUN_TASK_HELP));
+    m_pRunTask->add_option("FOLDER", m_strFolder, m_text(IDS_PTPCTL_PLUGIN_FOLDER_HELP))
+        ->required();
+    m_pRunTask->add_option("ID", m_nTaskId, m_text(IDS_PTPCTL_PLUGIN_TASK_ID_HELP))->required();
+    m_pRunTask->add_option("--script", m_strScript, m_text(IDS_PTPCTL_PLUGIN_SCRIPT_HELP));
+    m_pRunTask->add_option("--answer", m_answers, m_text(IDS_PTPCTL_PLUGIN_ANSWER_HELP))
         ->check(CLI::IsMember({"yes", "no", "ok", "cancel"}));
 }
 
@@ -85,13 +62,15 @@ std::optional<int> PluginCommands::Run(const std::filesystem::path& stateRoot,
     std::string error;
     auto console = ConsoleRun::Start(stateRoot, system, error);
     if (!console) {
-        err << "ptpctl: " << (error.empty() ? res::FormatText(m_text(kNoSystem), {system}) : error)
+        err << "ptpctl: "
+            << (error.empty() ? res::FormatText(m_text(IDS_PTPCTL_PLUGIN_NO_SYSTEM), {system})
+                              : error)
             << '\n';
         return 1;
     }
     session::Failure failure;
     auto fail = [&](const std::string& why) {
-        err << "ptpctl: " << res::FormatText(m_text(kFailed), {why}) << '\n';
+        err << "ptpctl: " << res::FormatText(m_text(IDS_PTPCTL_PLUGIN_FAILED), {why}) << '\n';
         return 1;
     };
     session::PluginSession& plugin = console->Session();

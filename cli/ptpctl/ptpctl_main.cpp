@@ -7,8 +7,8 @@
 
 #include "cli/plugin_commands/ptpctl_plugin_commands.h"
 #include "cli/ptpctl/ptpctl_operations.h"
-#include "cli/ptpctl/ptpctl_texts.h"
 #include "cli/ptpctl_file_commands.h"
+#include "resources/ids/ptpctl.h"
 #include "server/server_state.h"
 #include "server/system.h"
 
@@ -37,73 +37,73 @@ int main(int argc, char** argv) {
     Operations operations(texts, std::cout, std::cerr);
     auto text = [&](std::uint32_t id) { return operations.Text(id); };
 
-    CLI::App app{text(ids::kAbout), "ptpctl"};
+    CLI::App app{text(IDS_PTPCTL_ABOUT), "ptpctl"};
     app.require_subcommand(1);
     std::string state = ptp::server::ServerState::DefaultRoot().string();
     std::string system;
-    app.add_option("--state", state, operations.Text(ids::kStateOption, {state}));
-    app.add_option("--system", system, text(ids::kSystemOption));
+    app.add_option("--state", state, operations.Text(IDS_PTPCTL_STATE_OPTION, {state}));
+    app.add_option("--system", system, text(IDS_PTPCTL_SYSTEM_OPTION));
 
-    auto* systemCommand = app.add_subcommand("system", text(ids::kSystemCommand));
+    auto* systemCommand = app.add_subcommand("system", text(IDS_PTPCTL_SYSTEM_COMMAND));
     systemCommand->require_subcommand(1);
-    auto* add = systemCommand->add_subcommand("add", text(ids::kSystemAdd));
+    auto* add = systemCommand->add_subcommand("add", text(IDS_PTPCTL_SYSTEM_ADD));
     std::string newName;
     std::string release = "050400";
     bool noAuthority = false;
-    add->add_option("NAME", newName, text(ids::kSystemAddName))->required();
-    add->add_option("--release", release, text(ids::kSystemAddRelease));
-    add->add_flag("--no-authority", noAuthority, text(ids::kSystemAddNoAuthority));
-    auto* list = systemCommand->add_subcommand("list", text(ids::kSystemList));
+    add->add_option("NAME", newName, text(IDS_PTPCTL_SYSTEM_ADD_NAME))->required();
+    add->add_option("--release", release, text(IDS_PTPCTL_SYSTEM_ADD_RELEASE));
+    add->add_flag("--no-authority", noAuthority, text(IDS_PTPCTL_SYSTEM_ADD_NO_AUTHORITY));
+    auto* list = systemCommand->add_subcommand("list", text(IDS_PTPCTL_SYSTEM_LIST));
 
-    auto* demo = app.add_subcommand("demo", text(ids::kDemo));
+    auto* demo = app.add_subcommand("demo", text(IDS_PTPCTL_DEMO));
 
-    auto* cl = app.add_subcommand("cl", text(ids::kCl));
+    auto* cl = app.add_subcommand("cl", text(IDS_PTPCTL_CL));
     std::string command;
-    cl->add_option("COMMAND", command, text(ids::kClCommand))->required();
+    cl->add_option("COMMAND", command, text(IDS_PTPCTL_CL_COMMAND))->required();
 
-    auto* objects = app.add_subcommand("objects", text(ids::kObjects));
+    auto* objects = app.add_subcommand("objects", text(IDS_PTPCTL_OBJECTS));
     std::string kind;
     std::string name;
     bool kinds = false;
-    objects->add_option("KIND", kind, text(ids::kObjectsKind));
-    objects->add_option("NAME", name, text(ids::kObjectsName));
-    objects->add_flag("--kinds", kinds, text(ids::kObjectsKinds));
+    objects->add_option("KIND", kind, text(IDS_PTPCTL_OBJECTS_KIND));
+    objects->add_option("NAME", name, text(IDS_PTPCTL_OBJECTS_NAME));
+    objects->add_flag("--kinds", kinds, text(IDS_PTPCTL_OBJECTS_KINDS));
 
-    auto* object = app.add_subcommand("object", text(ids::kObject));
+    auto* object = app.add_subcommand("object", text(IDS_PTPCTL_OBJECT));
     object->require_subcommand(1);
-    auto* put = object->add_subcommand("put", text(ids::kObjectPut));
+    auto* put = object->add_subcommand("put", text(IDS_PTPCTL_OBJECT_PUT));
     std::vector<std::string> values;
-    put->add_option("KIND", kind, text(ids::kObjectsKind))->required();
-    put->add_option("NAME", name, text(ids::kObjectsName))->required();
-    put->add_option("VALUES", values, text(ids::kObjectPutValues));
-    auto* remove = object->add_subcommand("delete", text(ids::kObjectDelete));
-    remove->add_option("KIND", kind, text(ids::kObjectsKind))->required();
-    remove->add_option("NAME", name, text(ids::kObjectsName))->required();
+    put->add_option("KIND", kind, text(IDS_PTPCTL_OBJECTS_KIND))->required();
+    put->add_option("NAME", name, text(IDS_PTPCTL_OBJECTS_NAME))->required();
+    put->add_option("VALUES", values, text(IDS_PTPCTL_OBJECT_PUT_VALUES));
+    auto* remove = object->add_subcommand("delete", text(IDS_PTPCTL_OBJECT_DELETE));
+    remove->add_option("KIND", kind, text(IDS_PTPCTL_OBJECTS_KIND))->required();
+    remove->add_option("NAME", name, text(IDS_PTPCTL_OBJECTS_NAME))->required();
 
-    auto* file = app.add_subcommand("file", text(ids::kFile));
+    auto* file = app.add_subcommand("file", text(IDS_PTPCTL_FILE));
     file->require_subcommand(1);
     std::string path;
     std::string local;
     int ccsid = 0;
-    auto* get = file->add_subcommand("get", text(ids::kFileGet));
-    get->add_option("PATH", path, text(ids::kFileServerPath))->required();
-    get->add_option("LOCAL", local, text(ids::kFileGetLocal));
-    auto* filePut = file->add_subcommand("put", text(ids::kFilePut));
-    filePut->add_option("LOCAL", local, text(ids::kFilePutLocal))->required();
-    filePut->add_option("PATH", path, text(ids::kFileServerPath))->required();
-    filePut->add_option("--ccsid", ccsid, text(ids::kFileCcsid));
-    auto* ls = file->add_subcommand("ls", text(ids::kFileLs));
-    ls->add_option("PATTERN", path, text(ids::kFilePattern))->required();
+    auto* get = file->add_subcommand("get", text(IDS_PTPCTL_FILE_GET));
+    get->add_option("PATH", path, text(IDS_PTPCTL_FILE_SERVER_PATH))->required();
+    get->add_option("LOCAL", local, text(IDS_PTPCTL_FILE_GET_LOCAL));
+    auto* filePut = file->add_subcommand("put", text(IDS_PTPCTL_FILE_PUT));
+    filePut->add_option("LOCAL", local, text(IDS_PTPCTL_FILE_PUT_LOCAL))->required();
+    filePut->add_option("PATH", path, text(IDS_PTPCTL_FILE_SERVER_PATH))->required();
+    filePut->add_option("--ccsid", ccsid, text(IDS_PTPCTL_FILE_CCSID));
+    auto* ls = file->add_subcommand("ls", text(IDS_PTPCTL_FILE_LS));
+    ls->add_option("PATTERN", path, text(IDS_PTPCTL_FILE_PATTERN))->required();
 
-    auto* log = app.add_subcommand("log", text(ids::kLog));
+    auto* log = app.add_subcommand("log", text(IDS_PTPCTL_LOG));
     std::size_t tail = 0;
-    log->add_option("--tail", tail, text(ids::kLogTail));
+    log->add_option("--tail", tail, text(IDS_PTPCTL_LOG_TAIL));
 
-    auto* clock = app.add_subcommand("clock", text(ids::kClock));
+    auto* clock = app.add_subcommand("clock", text(IDS_PTPCTL_CLOCK));
     clock->require_subcommand(1);
-    auto* advance = clock->add_subcommand("advance", text(ids::kClockAdvance));
+    auto* advance = clock->add_subcommand("advance", text(IDS_PTPCTL_CLOCK_ADVANCE));
     long seconds = 0;
-    advance->add_option("SECONDS", seconds, text(ids::kClockSeconds))->required();
+    advance->add_option("SECONDS", seconds, text(IDS_PTPCTL_CLOCK_SECONDS))->required();
 
     FileCommands fileCommands(texts, std::cout, std::cerr);
     fileCommands.Register(app);

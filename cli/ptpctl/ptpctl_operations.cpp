@@ -7,9 +7,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/ptpctl/ptpctl_texts.h"
 #include "host/in_process_host.h"
 #include "platform/vocabulary/kinds.h"
+#include "resources/ids/ptpctl.h"
 #include "server/demo_data.h"
 #include "server/list_views.h"
 #include "server/ppp_jobs.h"
@@ -70,7 +70,7 @@ std::string Operations::Text(std::uint32_t id, const std::vector<std::string>& a
 }
 
 int Operations::Fail(const std::string& message) {
-    m_err << Text(ids::kErrorLine, {message}) << '\n';
+    m_err << Text(IDS_PTPCTL_ERROR_LINE, {message}) << '\n';
     return 1;
 }
 
@@ -85,7 +85,7 @@ host::InProcessHost& Operations::Host() {
 
 server::System* Operations::RequireSystem() {
     if (m_system.empty()) {
-        Fail(Text(ids::kNoSystem));
+        Fail(Text(IDS_PTPCTL_NO_SYSTEM));
         return nullptr;
     }
     server::Error error;
@@ -103,12 +103,12 @@ server::System* Operations::InstallHost() {
 int Operations::AddSystem(const std::string& name, const std::string& release, bool noAuthority) {
     std::error_code ec;
     std::filesystem::create_directories(m_stateRoot, ec);
-    if (ec) return Fail(Text(ids::kStateUnusable, {m_stateRoot.string(), ec.message()}));
+    if (ec) return Fail(Text(IDS_PTPCTL_STATE_UNUSABLE, {m_stateRoot.string(), ec.message()}));
     server::Status added = Host().State().AddSystem(name, release, !noAuthority);
     if (!added) return Fail(added.error().Reply());
     auto system = Host().State().OpenSystem(name);
     if (!system) return Fail(system.error().Reply());
-    m_out << Text(ids::kSystemAdded, {(*system)->Name(), (*system)->Release()}) << '\n';
+    m_out << Text(IDS_PTPCTL_SYSTEM_ADDED, {(*system)->Name(), (*system)->Release()}) << '\n';
     return 0;
 }
 
@@ -123,7 +123,7 @@ int Operations::Demo() {
     if (!system) return 1;
     server::Status seeded = server::SeedDemoData(*system);
     if (!seeded) return Fail(seeded.error().Reply());
-    m_out << Text(ids::kDemoDone, {system->Name()}) << '\n';
+    m_out << Text(IDS_PTPCTL_DEMO_DONE, {system->Name()}) << '\n';
     return 0;
 }
 
@@ -147,7 +147,7 @@ int Operations::ListKinds() {
 int Operations::PrintObjects(const std::string& kind, const std::string& name) {
     server::System* system = RequireSystem();
     if (!system) return 1;
-    if (!IsKnownKind(kind)) return Fail(Text(ids::kUnknownKind, {kind}));
+    if (!IsKnownKind(kind)) return Fail(Text(IDS_PTPCTL_UNKNOWN_KIND, {kind}));
     if (!name.empty()) {
         auto record = system->GetObject(kind, name);
         if (!record) return Fail(record.error().Reply());
@@ -169,7 +169,7 @@ int Operations::PutObject(const std::string& kind, const std::string& name,
                           const std::vector<std::string>& values) {
     server::System* system = RequireSystem();
     if (!system) return 1;
-    if (!IsKnownKind(kind)) return Fail(Text(ids::kUnknownKind, {kind}));
+    if (!IsKnownKind(kind)) return Fail(Text(IDS_PTPCTL_UNKNOWN_KIND, {kind}));
     server::Attributes attributes;
     for (const auto& value : values) {
         std::size_t equal = value.find('=');
@@ -178,7 +178,7 @@ int Operations::PutObject(const std::string& kind, const std::string& name,
             std::from_chars(value.data(), value.data() + std::min(equal, value.size()), id);
         if (equal == std::string::npos || ec != std::errc() || end != value.data() + equal ||
             id < 0)
-            return Fail(Text(ids::kBadValue, {value}));
+            return Fail(Text(IDS_PTPCTL_BAD_VALUE, {value}));
         attributes[id] = value.substr(equal + 1);
     }
     server::Status put = system->PutObject(kind, name, attributes);
@@ -205,7 +205,7 @@ int Operations::GetFile(const std::string& path, const std::string& local) {
     }
     std::ofstream file(local, std::ios::binary);
     file << text->text;
-    if (!file) return Fail(Text(ids::kCannotWrite, {local}));
+    if (!file) return Fail(Text(IDS_PTPCTL_CANNOT_WRITE, {local}));
     return 0;
 }
 
@@ -213,7 +213,7 @@ int Operations::PutFile(const std::string& local, const std::string& path, int c
     server::System* system = RequireSystem();
     if (!system) return 1;
     std::ifstream file(local, std::ios::binary);
-    if (!file) return Fail(Text(ids::kCannotRead, {local}));
+    if (!file) return Fail(Text(IDS_PTPCTL_CANNOT_READ, {local}));
     std::ostringstream text;
     text << file.rdbuf();
     if (ccsid == 0) {
@@ -261,7 +261,7 @@ int Operations::AdvanceClock(long seconds) {
     server::Status moved = system->Jobs().AdvanceClock(seconds);
     if (!moved) return Fail(moved.error().Reply());
     auto now = system->Jobs().Clock();
-    m_out << Text(ids::kClockNow, {system->Name(), std::to_string(now ? *now : 0)}) << '\n';
+    m_out << Text(IDS_PTPCTL_CLOCK_NOW, {system->Name(), std::to_string(now ? *now : 0)}) << '\n';
     return 0;
 }
 

@@ -22,6 +22,15 @@ async function press(page, name) {
   await settled;
 }
 
+// The page redraws a dialog after the console answers; a check waits for the redrawn picture.
+async function eventually(check, what) {
+  const until = Date.now() + 30000;
+  while (!(await check())) {
+    if (Date.now() > until) throw new Error(`never true: ${what}`);
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+}
+
 async function choose(page, label, option) {
   const settled = page.waitForResponse((response) => response.url().endsWith("/api/dialog"));
   await pluginDialog(page).getByLabel(label, { exact: true }).selectOption({ label: option });
@@ -80,13 +89,13 @@ test("a dial profile is set up with a new line and modem, started, seen active a
     const dialogs = document.querySelectorAll("#dialog-layer .plugin-dialog");
     return dialogs.length === 1;
   });
-  assert.equal(await sheet.getByLabel("Line name:", { exact: true }).inputValue(), "LABLINE");
-  assert.equal(await sheet.getByRole("button", { name: "New...", exact: true }).isEnabled(), false);
+  await eventually(async () => (await sheet.getByLabel("Line name:", { exact: true }).inputValue()) === "LABLINE"
+    && !(await sheet.getByRole("button", { name: "New...", exact: true }).isEnabled()), "the new line is chosen on the page");
 
   // A number to dial, typed into the row the Add button opens for editing.
   await press(page, "Add");
   await typeInto(page, "Row 1 of Remote telephone numbers", "5550123");
-  assert.ok((await sheet.locator("table").first().textContent()).includes("5550123"));
+  await eventually(async () => (await sheet.locator("table").first().textContent()).includes("5550123"), "the number is listed");
   await press(page, "OK");
   await sheet.waitFor({ state: "detached" });
 
