@@ -44,8 +44,8 @@ constexpr std::array<std::pair<std::string_view, UINT>, 5> kAuthorities = {{
     {aut::kUse, IDS_WDN_AUTHORITY_USE},
 }};
 
-constexpr std::array<std::string_view, 6> kLineSpeeds = {"9600",  "19200",  "38400",
-                                                         "57600", "115200", "230400"};
+// The speeds offered are the standard rates, multiples of the lowest one.
+constexpr std::array<long, 6> kRateMultiples = {1, 2, 4, 6, 12, 24};
 constexpr std::array<std::string_view, 3> kInactivityTimers = {"300", "900", "3600"};
 
 }  // namespace
@@ -63,8 +63,8 @@ ui::BOOL CPointToPointProfileWDNDialerNewLineWizardPage::OnInitDialog() {
     for (const auto& [value, text] : kInterfaces)
         interfaces.AddString(ui::LoadText(text));
     ui::CComboBox& speeds = ComboBox(IDC_WDN_LINE_SPEED);
-    for (const std::string_view speed : kLineSpeeds)
-        speeds.AddString(speed);
+    for (const long multiple : kRateMultiples)
+        speeds.AddString(std::to_string(kMinLineSpeed * multiple));
     ui::CComboBox& timers = ComboBox(IDC_WDN_LINE_INACTIVITY);
     timers.AddString(ui::LoadText(IDS_WDN_INACTIVITY_NOMAX));
     for (const std::string_view timer : kInactivityTimers)

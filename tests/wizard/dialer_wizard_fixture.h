@@ -24,6 +24,13 @@ namespace ptp::wizard {
 inline constexpr const char* kWizard = "CPointToPointProfileWDNDialerWizard";
 inline constexpr const char* kTestDialog = "CPointToPointProfileWDNDialerTestDialog";
 
+// A script step that checks the page the wizard shows.
+inline std::function<void(ui::CDialog&)> ExpectPage(UINT page) {
+    return [page](ui::CDialog& wizard) {
+        EXPECT_EQ(static_cast<ui::CPropertySheet&>(wizard).GetActivePage()->GetTemplateId(), page);
+    };
+}
+
 class DialerWizardTest : public testing::ServerUiFixture {
   protected:
     void SetUp() override {

@@ -23,12 +23,6 @@ std::function<void(ui::CDialog&)> Visit(Visits& visits) {
     };
 }
 
-std::function<void(ui::CDialog&)> ExpectPage(UINT page) {
-    return [page](ui::CDialog& wizard) {
-        EXPECT_EQ(static_cast<ui::CPropertySheet&>(wizard).GetActivePage()->GetTemplateId(), page);
-    };
-}
-
 bool Visited(const Visits& visits, UINT page) {
     return std::find(visits.begin(), visits.end(), page) != visits.end();
 }
