@@ -46,9 +46,13 @@ int CKeyedConfigFileBase::Load() {
         return kFileResultCannotOpen;
     }
     if (m_pFile->Open(3, 1, 1) != host::kFileOk) {
+        // A file that is not there yet has a version too: a Save then creates it only while
+        // no one else has.
+        m_strVersion = m_pFile->GetVersion();
         m_pFile.reset();
         return kFileResultCannotOpen;
     }
+    m_strVersion = m_pFile->GetVersion();
     m_nEndOfFile = 0;
     std::array<char, kLineBufferSize> buffer{};
     while (m_nEndOfFile == 0) {
@@ -87,9 +91,15 @@ int CKeyedConfigFileBase::Save() {
         m_pFile.reset();
         return kFileResultCannotOpen;
     }
+    m_pFile->ExpectVersion(m_strVersion);
     m_pFile->PrepareWrite();
     WriteRecords();
-    CloseServerFile();
+    const int closed = m_pFile->Close();
+    const std::string written = m_pFile->GetVersion();
+    m_pFile.reset();
+    if (closed == host::kFileChangedSince) return kFileResultChangedSince;
+    if (closed != host::kFileOk) return kFileResultCannotOpen;
+    m_strVersion = written;
     SetModified(0);
     return kFileResultOk;
 }

@@ -16,6 +16,8 @@ namespace ptp::config {
 // Results of Load and Save.
 inline constexpr int kFileResultOk = 0;
 inline constexpr int kFileResultCannotOpen = 2;
+// Save only: another client wrote the file after this object read it; nothing was written.
+inline constexpr int kFileResultChangedSince = 3;
 
 class CKeyedConfigFileBase {
   public:
@@ -36,7 +38,9 @@ class CKeyedConfigFileBase {
     // Closes any open server file, drops every record, then loads.
     int Reload();
     // 0 when written or when nothing changed, 2 when the file could not be opened for writing
-    // (nothing is written and every modified flag stays set, so a later Save tries again).
+    // (nothing is written and every modified flag stays set, so a later Save tries again), 3
+    // when another client wrote the file after this object loaded it: nothing is written, so
+    // their work is not undone unseen; Reload and change again to build on it.
     int Save();
 
     [[nodiscard]] int IsModified();
@@ -66,6 +70,9 @@ class CKeyedConfigFileBase {
     std::string m_strSystemName;
     std::string m_strServerPath;
     std::uint32_t m_dwCallerValue = 0;
+    // The version of the file as the last Load found it or the last Save left it; empty when
+    // unknown (a Save then writes whatever is there).
+    std::string m_strVersion;
     std::unique_ptr<host::IServerFile> m_pFile;
     std::mutex m_lock;
 };

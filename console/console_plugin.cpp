@@ -16,6 +16,16 @@ namespace {
 // The console's names of the job views the plug-in opens (type codes of the last path level).
 constexpr std::string_view kServerJobsFolder = "Server Jobs";
 constexpr std::string_view kUserJobsFolder = "User Jobs";
+// The TCP/IP server folders, shown as the server jobs that serve them.
+struct ServerFolder {
+    std::string_view typeCode;
+    std::string_view jobPrefix;
+};
+constexpr ServerFolder kServerFolders[] = {
+    {"TCP/IP", "QT"},
+    {"DHCP", "QTODDHCPS"},
+    {"BOOTP/DHCP Relay Agent", "QTODDHCPR"},
+};
 
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
@@ -56,7 +66,8 @@ Json MenuEntries(const std::vector<session::MenuLine>& lines, std::size_t& at, i
 }
 
 ConsoleError PluginFailed(const session::Failure& failure) {
-    return Fail(ErrorKindOf(failure.kind), ui::FormatResource(IDS_CONSOLE_PLUGIN_FAILED, {failure.text}));
+    return Fail(ErrorKindOf(failure.kind),
+                ui::FormatResource(IDS_CONSOLE_PLUGIN_FAILED, {failure.text}));
 }
 
 UINT MenuFlags(MenuKind kind) {
@@ -90,6 +101,12 @@ std::optional<ConsoleNavigation> NavigationOf(const session::NavigationRequest& 
     if (last->typeCode == kServerJobsFolder) {
         target.view = "jobs";
         target.argument = request.filter;
+        return target;
+    }
+    for (const ServerFolder& folder : kServerFolders) {
+        if (last->typeCode != folder.typeCode) continue;
+        target.view = "jobs";
+        target.argument = folder.jobPrefix;
         return target;
     }
     if (last->typeCode == kUserJobsFolder && !request.filter.empty()) {
@@ -226,7 +243,8 @@ Result<Json> ConsolePlugin::Invoke(const InvokeRequest& request) {
                                            *names, request.verb, failure);
     if (!result) return PluginFailed(failure);
     if (FAILED(*result)) {
-        return Fail(ErrorKindOf(session::FailureKind::Refused), ui::LoadText(IDS_CONSOLE_COMMAND_NOT_AVAILABLE));
+        return Fail(ErrorKindOf(session::FailureKind::Refused),
+                    ui::LoadText(IDS_CONSOLE_COMMAND_NOT_AVAILABLE));
     }
     return Json::object();
 }

@@ -65,6 +65,8 @@ class FaultyFile final : public IServerFile {
         if (const Fault* fault = m_host.Hit(Op::FileClose, {})) return fault->fileResult;
         return m_inner->Close();
     }
+    std::string GetVersion() const override { return m_inner->GetVersion(); }
+    void ExpectVersion(std::string_view version) override { m_inner->ExpectVersion(version); }
 
   private:
     FaultInjectingHost& m_host;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/sof_error.h"
+#include "platform/vocabulary/stream_file.h"
 
 namespace ptp::host {
 
@@ -42,6 +43,7 @@ inline constexpr int kFileError = 1;  // any other failure (bad path, no server,
 inline constexpr int kFileEndOfFile = 2;
 inline constexpr int kFileNotFound = 3;  // opening for reading a file that does not exist
 inline constexpr int kFileInUse = 5;
+inline constexpr int kFileChangedSince = 6;  // another client wrote the file after it was read
 inline constexpr int kCcsidUtf16 = 13488;
 // The write flag of a line that names another file to include, and of every other line.
 inline constexpr int kWriteInclude = 1;
@@ -67,6 +69,14 @@ public:
     virtual int WriteLine(const char* text, std::size_t length, int flag) = 0;
     // Ends a read or write; a write becomes visible to others only now, whole.
     virtual int Close() = 0;
+    // After an Open for reading: the version of the content read, code::stream_file::kNoVersion
+    // when the open found no file, empty when unknown. After a Close of a write: the version
+    // written.
+    [[nodiscard]] virtual std::string GetVersion() const { return {}; }
+    // For a file opened for writing: Close replaces the file only while it is still at
+    // `version` (as a read gave it); otherwise nothing is written and Close answers
+    // kFileChangedSince. Empty replaces whatever is there.
+    virtual void ExpectVersion(std::string_view version) { (void)version; }
 };
 
 // The length WriteLine wants with `line`: its 16-bit characters and the NUL.
@@ -76,8 +86,8 @@ class IServerFiles {
 public:
     virtual ~IServerFiles() = default;
     // A server-file object for reading; `result` 0 on success.
-    virtual std::unique_ptr<IServerFile> CreateFile(std::string_view server,
-                                                    std::string_view path, int& result) = 0;
+    virtual std::unique_ptr<IServerFile> CreateFile(std::string_view server, std::string_view path,
+                                                    int& result) = 0;
     // A server-file object for writing, with the further arguments 0 and 1 of the host library.
     virtual std::unique_ptr<IServerFile> CreateFileForWrite(std::string_view server,
                                                             std::string_view path, int arg0,
@@ -85,8 +95,7 @@ public:
     // Names matching a pattern such as "\QSYS.LIB\QGPL.LIB\QTXTSRC.FILE\*.*" or
     // "\QSYS.LIB\*.AUTL" or a stream-file folder pattern.
     virtual std::vector<std::string> ListDirectory(std::string_view server,
-                                                   std::string_view pattern,
-                                                   SOFError** error) = 0;
+                                                   std::string_view pattern, SOFError** error) = 0;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -141,8 +150,7 @@ public:
     // empty for all.
     virtual std::unique_ptr<IServerList> CreateList(std::string_view kind, std::string_view client,
                                                     std::string_view server,
-                                                    std::string_view filter,
-                                                    SOFError** error) = 0;
+                                                    std::string_view filter, SOFError** error) = 0;
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -25,10 +25,14 @@ class InProcessFile final : public IServerFile {
         ServerFileText file;
         const ServerReply reply = m_session.ReadFile(m_path, file);
         if (reply.messageId == kMessageFileInUse) return kFileInUse;
-        if (reply.messageId == kMessageFileNotFound) return kFileNotFound;
+        if (reply.messageId == kMessageFileNotFound) {
+            m_version = kNoFileVersion;
+            return kFileNotFound;
+        }
         if (!reply.ok()) return kFileError;
         m_ccsid = file.ccsid;
         m_text = std::move(file.text);
+        m_version = std::move(file.version);
         m_position = 0;
         m_open = true;
         return kFileOk;
@@ -77,12 +81,20 @@ class InProcessFile final : public IServerFile {
         if (!m_open) return kFileOk;
         m_open = false;
         if (!m_forWrite) return kFileOk;
+        std::string version;
         const ServerReply written =
-            m_session.WriteFile(m_path, m_text, m_ccsid.value_or(kCcsidText));
+            m_session.WriteFile(m_path, m_text, m_ccsid.value_or(kCcsidText), m_expected, version);
         m_session.ReleaseFile(m_path);
         m_claimed = false;
-        return written.ok() ? kFileOk : kFileError;
+        if (written.messageId == kMessageFileChangedSince) return kFileChangedSince;
+        if (!written.ok()) return kFileError;
+        m_version = std::move(version);
+        return kFileOk;
     }
+
+    std::string GetVersion() const override { return m_version; }
+
+    void ExpectVersion(std::string_view version) override { m_expected = std::string(version); }
 
   private:
     int OpenForWrite() {
@@ -105,6 +117,8 @@ class InProcessFile final : public IServerFile {
     std::optional<int> m_ccsid;
     std::string m_text;
     std::size_t m_position = 0;
+    std::string m_version;
+    std::string m_expected;
 };
 
 }  // namespace

@@ -387,22 +387,33 @@ bool CPointToPointProfilePropertySheet::SaveValidationListEntry(std::string_view
             return false;
         }
     }
-    const std::string identifier = HexOf(ProfileEntryIdentifier(
-        ProfileEntryTag(m_auth.nLocalProtocol, m_bCapabilityB && m_bDialVariant),
-        IsNew() ? m_strNewProfileName : m_strProfileName));
-    auto entry = host->Objects().CreateObject(kinds::kValidationListEntry, host::kClientName,
-                                              system, list + "/" + identifier, &m_ErrorHandle);
-    if (entry) {
-        entry->SetAttribute(vl::kListName, list);
-        entry->SetAttribute(vl::kLibrary, kValidationListLibrary);
-        entry->SetAttribute(vl::kIdentifier, identifier);
-        entry->SetAttribute(vl::kData1, name);
-        entry->SetAttribute(vl::kData2, password);
-        entry->Commit(&m_ErrorHandle);
-    }
-    if (!entry || host::IsPendingError(m_ErrorHandle)) {
-        ShowError();
-        return false;
+    const std::string& profile = GetInterfaceName();
+    // The network service's dial variant keeps a second entry under its own tag.
+    std::vector<std::string> tags;
+    if (m_bCapabilityB && m_bDialVariant)
+        tags.push_back(ProfileEntryTag(m_auth.nLocalProtocol, true));
+    tags.push_back(ProfileEntryTag(m_auth.nLocalProtocol, false));
+    // A server that does not keep passwords hands none back: one the user did not change is
+    // left as the server has it.
+    const bool writePassword = m_bRetainServerSecurity || password != m_auth.strEntryPassword;
+    for (const std::string& tag : tags) {
+        const std::string identifier = HexOf(ProfileEntryIdentifier(tag, profile));
+        auto entry = host->Objects().CreateObject(kinds::kValidationListEntry, host::kClientName,
+                                                  system, list + "/" + identifier, &m_ErrorHandle);
+        if (entry) {
+            entry->SetAttribute(vl::kListName, list);
+            entry->SetAttribute(vl::kLibrary, kValidationListLibrary);
+            entry->SetAttribute(vl::kIdentifier, identifier);
+            entry->SetAttribute(vl::kIdentifierLength,
+                                std::to_string(ProfileEntryIdentifierLength(profile)));
+            entry->SetAttribute(vl::kData1, name);
+            if (writePassword) entry->SetAttribute(vl::kData2, password);
+            entry->Commit(&m_ErrorHandle);
+        }
+        if (!entry || host::IsPendingError(m_ErrorHandle)) {
+            ShowError();
+            return false;
+        }
     }
     m_auth.strEntryName = std::string(name);
     m_auth.strEntryPassword = std::string(password);

@@ -86,6 +86,11 @@ class CPointToPointProfilePropertySheet : public ui::CPropertySheet {
     // The name typed for a new profile, as the General page last stored it.
     [[nodiscard]] const std::string& GetNewProfileName() const { return m_strNewProfileName; }
     void SetNewProfileName(std::string_view name) { m_strNewProfileName = name; }
+    // The name the profile has on the server once saved: its interface, which its routes and
+    // route daemon record are bound to.
+    [[nodiscard]] const std::string& GetInterfaceName() const {
+        return IsNew() ? m_strNewProfileName : m_strProfileName;
+    }
     [[nodiscard]] const std::string& GetSystemName() const { return m_strSystemName; }
     [[nodiscard]] int GetProtocol() const { return m_nProtocol; }
     [[nodiscard]] int GetLineService() const { return m_nLineService; }

@@ -58,6 +58,14 @@ int CPointToPointProfileTCPIPPage::Refuse(UINT message, int id) {
     return kPageFailed;
 }
 
+int CPointToPointProfileTCPIPPage::ReopenAfterFailure(ui::CDialog& dialog, UINT message,
+                                                      const std::vector<std::string>& args) {
+    GetSheet()->SetActivePage(this);
+    ui::AfxMessageBox(message, args, kProfileMessageStyle);
+    dialog.DoModal();
+    return kPageFailed;
+}
+
 bool CPointToPointProfileTCPIPPage::ReadRoutes() {
     if (m_pifcFileRouteDInterface) return true;
     auto routes = std::make_unique<host::CRouteDInterfaceConfiguration>(m_strSystemName);
@@ -94,10 +102,7 @@ int CPointToPointProfileTCPIPPage::StoreAdvanced() {
     if (!EnsureAdvancedDialog()) return kPageFailed;
     std::string strError;
     if (m_pAdvancedDialog->Store(*m_pifcFileRouteDInterface, strError)) return kPageOk;
-    GetSheet()->SetActivePage(this);
-    ui::AfxMessageBox(IDS_PROFILE_ROUTING_FILE_FAILED, {strError}, kProfileMessageStyle);
-    m_pAdvancedDialog->DoModal();
-    return kPageFailed;
+    return ReopenAfterFailure(*m_pAdvancedDialog, IDS_PROFILE_ROUTING_FILE_FAILED, {strError});
 }
 
 // The system's own interfaces, each with its kind; the user may type another address.

@@ -3,6 +3,7 @@
 // with the route daemon record it rewrites when the page stores.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/route_d_interface_configuration.h"
 #include "profiles/point_to_point_profile_page.h"
@@ -25,6 +26,9 @@ class CPointToPointProfileTCPIPPage : public CPointToPointProfilePage {
     bool CheckAddress(const std::string& address, int id);
     // Refuses with `message` on this page, the focus on control `id`; answers kPageFailed.
     int Refuse(UINT message, int id);
+    // A dialog of this page failed to store: the page becomes active, the user is told and the
+    // dialog opens again so the user can put it right. Answers kPageFailed.
+    int ReopenAfterFailure(ui::CDialog& dialog, UINT message, const std::vector<std::string>& args);
     // The Advanced button: the dialog, with its values read on first use.
     void OpenAdvanced();
     // Step after the page's own attributes: the Advanced dialog stores and the profile's route

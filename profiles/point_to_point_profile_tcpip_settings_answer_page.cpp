@@ -8,6 +8,7 @@
 #include "platform/ui/toolkit.h"
 #include "platform/vocabulary/profile.h"
 #include "profiles/point_to_point_profile_property_sheet.h"
+#include "resources/ids/profile_routes.h"
 #include "resources/ids/profiles.h"
 
 namespace ptp::profiles {
@@ -138,7 +139,9 @@ ui::BOOL CPointToPointProfileTCPIPSettingsAnswerPage::OnInitDialog() {
     const bool unknown = !m_pSheet->IsNew() && ChosenPosition() == kNoChoice;
     if (unknown) SetDlgItemText(IDC_TCPIP_ANS_REMOTE_UNSET, ui::LoadText(IDS_PROFILE_REMOTE_UNSET));
     OnChanged(IDC_TCPIP_ANS_REMOTE_METHOD, [this] { EnableControls(); });
+    OnClicked(IDC_TCPIP_ANS_PER_USER, [this] { EnableControls(); });
     OnClicked(IDC_TCPIP_ADVANCED, [this] { OpenAdvanced(); });
+    OnClicked(IDC_TCPIP_ANS_ADDRESSES, [this] { OpenAddresses(); });
     if (!m_pSheet->GetCapabilityC()) {
         GetDlgItem(IDC_TCPIP_ANS_PER_USER)->ShowWindow(ui::SW_HIDE);
         GetDlgItem(IDC_TCPIP_ANS_REMOTE_CHOOSES)->ShowWindow(ui::SW_HIDE);
@@ -162,6 +165,30 @@ void CPointToPointProfileTCPIPSettingsAnswerPage::EnableControls() {
     const bool address = position == kOne || position == kRange;
     GetDlgItem(IDC_TCPIP_ANS_REMOTE_ADDRESS)->EnableWindow(address ? ui::TRUE : ui::FALSE);
     GetDlgItem(IDC_TCPIP_ANS_REMOTE_COUNT)->EnableWindow(position == kRange ? ui::TRUE : ui::FALSE);
+    const bool perUser =
+        position == kPerUser || IsDlgButtonChecked(IDC_TCPIP_ANS_PER_USER) == ui::BST_CHECKED;
+    GetDlgItem(IDC_TCPIP_ANS_ADDRESSES)->EnableWindow(perUser ? ui::TRUE : ui::FALSE);
+}
+
+bool CPointToPointProfileTCPIPSettingsAnswerPage::EnsureAddressDialog() {
+    if (!m_pIPAddressDialog)
+        m_pIPAddressDialog = std::make_unique<CPointToPointProfileTCPIPSettingsIPAddressDialog>(
+            m_strSystemName, m_pSheet, this);
+    return m_pIPAddressDialog->Load();
+}
+
+void CPointToPointProfileTCPIPSettingsAnswerPage::OpenAddresses() {
+    if (EnsureAddressDialog()) m_pIPAddressDialog->DoModal();
+}
+
+int CPointToPointProfileTCPIPSettingsAnswerPage::StoreAddresses() {
+    if (m_nPerUser != 1 && m_nPosition != kPerUser) return kPageOk;
+    if (!EnsureAddressDialog()) return kPageFailed;
+    if (m_nPosition == kPerUser && m_pIPAddressDialog->GetCount() == 0)
+        return ReopenAfterFailure(*m_pIPAddressDialog, IDS_PER_USER_LIST_EMPTY, {});
+    std::string strMessage;
+    if (m_pIPAddressDialog->Store(strMessage) == 0) return kPageOk;
+    return ReopenAfterFailure(*m_pIPAddressDialog, IDS_ROUTES_SAVE_FAILED, {strMessage});
 }
 
 bool CPointToPointProfileTCPIPSettingsAnswerPage::CheckRange(const std::string& first, int count) {
@@ -218,6 +245,7 @@ int CPointToPointProfileTCPIPSettingsAnswerPage::Store() {
         m_pSheet->SetIntAttribute(prf::kRemoteChoosesAddress, m_nRemoteChooses);
     }
     m_pSheet->SetIntAttribute(prf::kHideAddresses, m_nHideAddresses);
+    if (StoreAddresses() != kPageOk) return kPageFailed;
     m_pSheet->SetIntAttribute(prf::kRoutingChoice, m_nRouting);
     return StoreAdvanced();
 }

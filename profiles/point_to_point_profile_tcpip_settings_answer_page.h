@@ -2,9 +2,11 @@
 // The TCP/IP settings of answering profiles and L2TP terminators: the local address, how the
 // remote system gets its address (none, one, per user, a range, from the DHCP WAN client or from
 // RADIUS), a few switches, the routing choice, and the Advanced dialog.
+#include <memory>
 #include <string>
 
 #include "profiles/point_to_point_profile_tcpip_page.h"
+#include "profiles/point_to_point_profile_tcpip_settings_ip_address_dialog.h"
 #include "profiles/remote_access_services_state.h"
 
 namespace ptp::profiles {
@@ -42,6 +44,12 @@ class CPointToPointProfileTCPIPSettingsAnswerPage : public CPointToPointProfileT
     void EnableControls();
     // The range's addresses must all be valid; false after the user was told.
     bool CheckRange(const std::string& first, int count);
+    // The per-user address list, read on first use; false after the user was told.
+    bool EnsureAddressDialog();
+    void OpenAddresses();
+    // The per-user list reaches the server when it is on or the remote addresses come from it;
+    // kPageFailed after the user was told.
+    int StoreAddresses();
 
     bool m_bLoaded = false;
     CRemoteAccessServicesState m_services;
@@ -53,6 +61,7 @@ class CPointToPointProfileTCPIPSettingsAnswerPage : public CPointToPointProfileT
     int m_nRemoteChooses = 0;
     int m_nHideAddresses = 0;
     int m_nRouting = 0;
+    std::unique_ptr<CPointToPointProfileTCPIPSettingsIPAddressDialog> m_pIPAddressDialog;
 };
 
 }  // namespace ptp::profiles

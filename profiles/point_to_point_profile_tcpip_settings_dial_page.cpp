@@ -4,6 +4,7 @@
 #include "platform/ui/ddx.h"
 #include "platform/vocabulary/profile.h"
 #include "profiles/point_to_point_profile_property_sheet.h"
+#include "resources/ids/profile_routes.h"
 #include "resources/ids/profiles.h"
 
 namespace ptp::profiles {
@@ -81,9 +82,11 @@ ui::BOOL CPointToPointProfileTCPIPSettingsDialPage::OnInitDialog() {
     CPointToPointProfileTCPIPPage::OnInitDialog();
     FillLocalAddresses(IDC_TCPIP_LOCAL_ADDRESS);
     for (int id : {IDC_TCPIP_LOCAL_GIVEN, IDC_TCPIP_LOCAL_DYNAMIC, IDC_TCPIP_REMOTE_GIVEN,
-                   IDC_TCPIP_REMOTE_DYNAMIC})
+                   IDC_TCPIP_REMOTE_DYNAMIC, IDC_TCPIP_ROUTING_NONE, IDC_TCPIP_ROUTING_DEFAULT,
+                   IDC_TCPIP_ROUTING_LIST})
         OnClicked(id, [this] { EnableControls(); });
     OnClicked(IDC_TCPIP_ADVANCED, [this] { OpenAdvanced(); });
+    OnClicked(IDC_TCPIP_ROUTES, [this] { OpenRoutes(); });
     if (!OffersHiding()) GetDlgItem(IDC_TCPIP_HIDE_ADDRESSES)->ShowWindow(ui::SW_HIDE);
     if (IsNonswitchedAnswer()) GetDlgItem(IDC_TCPIP_HEADER_COMPRESSION)->ShowWindow(ui::SW_HIDE);
     EnableControls();
@@ -105,6 +108,27 @@ void CPointToPointProfileTCPIPSettingsDialPage::EnableControls() {
     const bool remote = IsDlgButtonChecked(IDC_TCPIP_REMOTE_GIVEN) == ui::BST_CHECKED;
     GetDlgItem(IDC_TCPIP_LOCAL_ADDRESS)->EnableWindow(local ? ui::TRUE : ui::FALSE);
     GetDlgItem(IDC_TCPIP_REMOTE_ADDRESS)->EnableWindow(remote ? ui::TRUE : ui::FALSE);
+    const bool routes = IsDlgButtonChecked(IDC_TCPIP_ROUTING_LIST) == ui::BST_CHECKED;
+    GetDlgItem(IDC_TCPIP_ROUTES)->EnableWindow(routes ? ui::TRUE : ui::FALSE);
+}
+
+bool CPointToPointProfileTCPIPSettingsDialPage::EnsureRoutingDialog() {
+    if (!m_pRoutingDialog)
+        m_pRoutingDialog = std::make_unique<CPointToPointProfileTCPIPSettingsRoutesDialog>(
+            m_strSystemName, m_pSheet, this);
+    return m_pRoutingDialog->Load();
+}
+
+void CPointToPointProfileTCPIPSettingsDialPage::OpenRoutes() {
+    if (EnsureRoutingDialog()) m_pRoutingDialog->DoModal();
+}
+
+int CPointToPointProfileTCPIPSettingsDialPage::StoreRoutes() {
+    if (m_nRouting != kRouteList) return kPageOk;
+    if (!EnsureRoutingDialog()) return kPageFailed;
+    std::string strMessage;
+    if (m_pRoutingDialog->Store(strMessage) == 0) return kPageOk;
+    return ReopenAfterFailure(*m_pRoutingDialog, IDS_ROUTES_SAVE_FAILED, {strMessage});
 }
 
 int CPointToPointProfileTCPIPSettingsDialPage::Store() {
@@ -136,6 +160,7 @@ int CPointToPointProfileTCPIPSettingsDialPage::Store() {
     if (!IsNonswitchedAnswer())
         m_pSheet->SetIntAttribute(prf::kHeaderCompression, m_nHeaderCompression);
     m_pSheet->SetIntAttribute(prf::kRoutingChoice, m_nRouting);
+    if (StoreRoutes() != kPageOk) return kPageFailed;
     return StoreAdvanced();
 }
 

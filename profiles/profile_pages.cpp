@@ -1,6 +1,8 @@
 #include "profiles/profile_pages.h"
 
+#include "profiles/point_to_point_profile_ans_auth_page.h"
 #include "profiles/point_to_point_profile_answer_connection_page.h"
+#include "profiles/point_to_point_profile_dial_auth_page.h"
 #include "profiles/point_to_point_profile_dial_connection_page.h"
 #include "profiles/point_to_point_profile_dns_page.h"
 #include "profiles/point_to_point_profile_general_page.h"
@@ -30,6 +32,14 @@ std::unique_ptr<CPointToPointProfilePage> CreateProfilePage(
             return std::make_unique<CPointToPointProfileTCPIPSettingsDodPage>(&sheet);
         case ProfilePageSlot::TCPIPDial:
             return std::make_unique<CPointToPointProfileTCPIPSettingsDialPage>(&sheet);
+        case ProfilePageSlot::PPPDialAuth:
+            return std::make_unique<CPointToPointProfilePPPDialAuthPage>(&sheet);
+        case ProfilePageSlot::SLIPDialAuth:
+            return std::make_unique<CPointToPointProfileSLIPDialAuthPage>(&sheet);
+        case ProfilePageSlot::PPPAnsAuth:
+            return std::make_unique<CPointToPointProfilePPPAnsAuthPage>(&sheet);
+        case ProfilePageSlot::SLIPAnsAuth:
+            return std::make_unique<CPointToPointProfileSLIPAnsAuthPage>(&sheet);
         default:
             return nullptr;
     }

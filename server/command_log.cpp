@@ -3,6 +3,7 @@
 #include <chrono>
 #include <ctime>
 
+#include "server/secret_attributes.h"
 #include "server/sqlite_db.h"
 
 namespace ptp::server {
@@ -54,7 +55,8 @@ Status AppendObjectLog(Database& db, std::string_view client, std::string_view a
     const std::int64_t sequence = db.LastInsertId();
     auto value = db.Prepare("INSERT INTO object_log_values(seq, attr, value) VALUES(?1, ?2, ?3)");
     if (!value) return value.error();
-    for (const auto& [id, text] : attributes) {
+    // The trail shows that a secret was sent, never what it was.
+    for (const auto& [id, text] : MaskSecrets(kind, attributes)) {
         value->Reset();
         value->Bind(1, sequence).Bind(2, std::int64_t{id}).Bind(3, text);
         if (auto st = value->Run(); !st) return st;

@@ -12,6 +12,7 @@
 #include "server/messages.h"
 #include "server/object_rules.h"
 #include "server/profile_setting_rules.h"
+#include "server/route_rules.h"
 #include "server/text_codec.h"
 
 namespace ptp::server {
@@ -22,6 +23,7 @@ namespace vl = attr::validation_list_entry;
 
 constexpr std::size_t kMaxDescription = 50;
 constexpr std::size_t kMaxPoolName = 64;
+constexpr std::size_t kMaxEntryData = 256;
 
 bool IsStoppedStatus(std::string_view status) {
     return status.empty() || status == "1" || status == "2" || status == "3" || status == "13" ||
@@ -192,6 +194,19 @@ Status CheckValidationListEntry(ObjectTx& tx, std::string_view key, const Attrib
     std::string name =
         list != staged.end() ? list->second : std::string(key.substr(0, key.find('/')));
     if (!tx.Exists(kinds::kValidationList, UpperAscii(name))) return Message("CPF226D", {name});
+    for (int id : {vl::kData1, vl::kData2}) {
+        auto data = staged.find(id);
+        if (data != staged.end() && data->second.size() > kMaxEntryData)
+            return BadAttribute(id == vl::kData2 ? "*****" : data->second, id, key,
+                                "longer than 256 bytes");
+    }
+    auto length = staged.find(vl::kIdentifierLength);
+    if (length == staged.end()) return Status::Ok();
+    const std::string hex(key.substr(key.find('/') + 1));
+    if (length->second != std::to_string(hex.size() / 2 + 1))
+        return BadAttribute(length->second, vl::kIdentifierLength, key,
+                            "the identifier has " + std::to_string(hex.size() / 2) +
+                                " bytes and a terminating zero");
     return Status::Ok();
 }
 
@@ -254,6 +269,7 @@ Status CheckClientCommit(ObjectTx& tx, std::string_view kind, std::string_view k
     if (kind == kinds::kValidationListEntry) return CheckValidationListEntry(tx, key, staged);
     if (kind == kinds::kSystemValue) return CheckSystemValue(key, staged);
     if (kind == kinds::kRouteDaemonRecord) return CheckRouteDaemonRecord(key, staged);
+    if (kind == kinds::kRoute) return CheckRouteCommit(tx, key, created, staged);
     if (kind == kinds::kLine) return CheckLine(tx, key, staged);
     if (kind == kinds::kLineModem) return CheckLineModem(tx, key);
     return Status::Ok();

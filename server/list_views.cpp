@@ -9,6 +9,7 @@
 #include "platform/vocabulary/line.h"
 #include "platform/vocabulary/modem.h"
 #include "platform/vocabulary/route.h"
+#include "server/secret_attributes.h"
 #include "server/text_codec.h"
 
 namespace ptp::server {
@@ -96,12 +97,15 @@ Result<std::vector<ObjectRecord>> ReadList(ObjectTx& tx, std::string_view kind,
 
 Result<ListSnapshot> ReadListSnapshot(ObjectTx& tx, std::string_view kind,
                                       std::string_view filter) {
-    if (filter.empty() && kind != kinds::kLineAssociation) return tx.Snapshot(kind);
+    const bool secrets = kind == kinds::kValidationListEntry;
+    if (filter.empty() && kind != kinds::kLineAssociation && !secrets) return tx.Snapshot(kind);
     auto records = ReadList(tx, kind, filter);
     if (!records) return records.error();
     ListSnapshot snapshot;
-    for (const auto& record : *records)
+    for (auto& record : *records) {
+        HideUnretainedSecrets(tx, kind, record.attributes);
         snapshot.Add(record.name, record.attributes);
+    }
     return snapshot;
 }
 

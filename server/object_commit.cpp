@@ -87,8 +87,11 @@ std::string NameFromAttributes(ObjectTx& tx, std::string_view kind, std::string_
         std::string owner = UpperAscii(Staged(staged, attr::route::kBindingProfile));
         std::string destination = Staged(staged, attr::route::kDestination);
         if (owner.empty() || destination.empty()) return {};
+        // A dynamic next hop is named by its absence, however the client spelled it.
+        std::string nextHop = Staged(staged, attr::route::kNextHop);
+        if (nextHop == "*DYNAMIC") nextHop.clear();
         return owner + "/" + destination + "/" + Staged(staged, attr::route::kSubnetMask) + "/" +
-               Staged(staged, attr::route::kNextHop);
+               nextHop;
     }
     return {};
 }

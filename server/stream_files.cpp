@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -69,6 +70,24 @@ Status ReplaceAtomically(const fs::path& target, std::string_view bytes) {
 
 bool IsTempName(const std::string& name) {
     return name.find(".tmp.") != std::string::npos;
+}
+
+// The version of stored bytes: their length and a 64-bit FNV-1a hash, so that any change of
+// content gives another version and equal content the same one.
+std::string VersionOf(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (unsigned char c : bytes) {
+        hash ^= c;
+        hash *= 1099511628211ULL;
+    }
+    char text[48];
+    std::snprintf(text, sizeof text, "%zu-%016llx", bytes.size(),
+                  static_cast<unsigned long long>(hash));
+    return text;
+}
+
+std::string StoredBytes(std::string_view utf8, int ccsid) {
+    return ccsid == kCcsidUtf16 ? Utf8ToUtf16Be(utf8) : std::string(utf8);
 }
 
 }  // namespace
@@ -148,22 +167,56 @@ bool StreamFiles::Exists(std::string_view serverPath) const {
     return path && fs::is_regular_file(*path, ec);
 }
 
-Result<FileText> StreamFiles::Read(std::string_view serverPath) {
+Result<std::string> StreamFiles::ReadBytes(std::string_view serverPath) {
     auto path = Resolve(serverPath);
     if (!path) return path.error();
     std::error_code ec;
     if (!fs::is_regular_file(*path, ec)) return Message("CPFA0A9", {serverPath});
-    auto ccsid = Ccsid(serverPath);
-    if (!ccsid) return ccsid.error();
     std::ifstream in(*path, std::ios::binary);
     if (!in) return Message("CPFA0A1", {serverPath});
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (*ccsid == kCcsidUtf16) return FileText{Utf16ToUtf8(bytes.str()), *ccsid};
-    return FileText{bytes.str(), *ccsid};
+    std::string bytes(static_cast<std::size_t>(fs::file_size(*path, ec)), '\0');
+    if (ec || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        return Message("CPFA0A1", {serverPath});
+    return bytes;
+}
+
+Result<FileText> StreamFiles::Read(std::string_view serverPath) {
+    auto bytes = ReadBytes(serverPath);
+    if (!bytes) return bytes.error();
+    auto ccsid = Ccsid(serverPath);
+    if (!ccsid) return ccsid.error();
+    std::string version = VersionOf(*bytes);
+    if (*ccsid == kCcsidUtf16) return FileText{Utf16ToUtf8(*bytes), *ccsid, std::move(version)};
+    return FileText{std::move(*bytes), *ccsid, std::move(version)};
+}
+
+Result<std::string> StreamFiles::Version(std::string_view serverPath) {
+    std::lock_guard lock(m_mutex);
+    if (!Exists(serverPath)) return std::string(kNoFileVersion);
+    auto bytes = ReadBytes(serverPath);
+    if (!bytes) return bytes.error();
+    return VersionOf(*bytes);
 }
 
 Status StreamFiles::Write(std::string_view serverPath, std::string_view utf8, int ccsid) {
+    return WriteBytes(serverPath, StoredBytes(utf8, ccsid), ccsid);
+}
+
+Result<std::string> StreamFiles::WriteIfUnchanged(std::string_view serverPath,
+                                                  std::string_view utf8, int ccsid,
+                                                  std::string_view expectedVersion) {
+    std::lock_guard lock(m_mutex);
+    if (!expectedVersion.empty()) {
+        auto now = Version(serverPath);
+        if (!now) return now.error();
+        if (*now != expectedVersion) return Message("CPFA09F", {serverPath});
+    }
+    const std::string bytes = StoredBytes(utf8, ccsid);
+    if (auto st = WriteBytes(serverPath, bytes, ccsid); !st) return st.error();
+    return VersionOf(bytes);
+}
+
+Status StreamFiles::WriteBytes(std::string_view serverPath, std::string_view bytes, int ccsid) {
     std::lock_guard lock(m_mutex);
     auto path = Resolve(serverPath);
     if (!path) return path.error();
@@ -178,7 +231,6 @@ Status StreamFiles::Write(std::string_view serverPath, std::string_view utf8, in
     if (!tag) return tag.error();
     tag->Bind(1, Key(serverPath)).Bind(2, static_cast<std::int64_t>(ccsid));
     if (auto st = tag->Run(); !st) return st;
-    std::string bytes = ccsid == kCcsidUtf16 ? Utf8ToUtf16Be(utf8) : std::string(utf8);
     return ReplaceAtomically(*path, bytes);
 }
 

@@ -11,6 +11,9 @@
 // - A client that opens a file for writing claims it; until it releases the claim the file is in
 //   use for every other client, in this process or another (a claim of a process that died is
 //   void).
+// - Every read gives the version of the content it read; a write that names the version its
+//   writer read replaces the file only while the file is still at that version, so two clients
+//   that edit one file at once cannot silently undo each other's work.
 // - Listing by pattern covers folders and the library file system views
 //   ("\QSYS.LIB\<lib>.LIB\<file>.FILE\*.*" lists members, "\QSYS.LIB\*.AUTL" authorization lists),
 //   which are answered from the system's objects.
@@ -30,9 +33,12 @@ class Database;
 inline constexpr int kCcsidUtf16 = 13488;
 using host::kCcsidText;
 
+using host::kNoFileVersion;
+
 struct FileText {
     std::string text;  // UTF-8
     int ccsid = kCcsidText;
+    std::string version;  // of the content read
 };
 
 class StreamFiles {
@@ -49,6 +55,12 @@ class StreamFiles {
     Result<FileText> Read(std::string_view serverPath);
     // Creates missing folders; replaces the file atomically and tags it with `ccsid`.
     Status Write(std::string_view serverPath, std::string_view utf8, int ccsid);
+    // Writes as Write does, but only while the file is at `expectedVersion` (kNoFileVersion:
+    // while there is no file); CPFA09F when it has changed since. Gives the written version.
+    Result<std::string> WriteIfUnchanged(std::string_view serverPath, std::string_view utf8,
+                                         int ccsid, std::string_view expectedVersion);
+    // The version of the file's content now; kNoFileVersion when there is none.
+    Result<std::string> Version(std::string_view serverPath);
     // The file's tag; kCcsidText for untagged files. CPFA0A9 when missing.
     Result<int> Ccsid(std::string_view serverPath);
     Status Remove(std::string_view serverPath);
@@ -71,6 +83,9 @@ class StreamFiles {
 
   private:
     void RemoveAbandonedTemporaryFiles();
+    // Write's work, on the bytes as they are stored.
+    Status WriteBytes(std::string_view serverPath, std::string_view bytes, int ccsid);
+    Result<std::string> ReadBytes(std::string_view serverPath);
     Result<std::vector<std::string>> ListLibrary(const std::vector<std::string>& parts);
 
     std::filesystem::path m_root;

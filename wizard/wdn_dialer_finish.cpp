@@ -321,6 +321,8 @@ bool CWDNDialerFinish::SaveAccount() {
     entry->SetAttribute(vle::kListName, kAccountList);
     entry->SetAttribute(vle::kLibrary, kAccountListLibrary);
     entry->SetAttribute(vle::kIdentifier, hex);
+    entry->SetAttribute(vle::kIdentifierLength,
+                        std::to_string(profiles::ProfileEntryIdentifierLength(m_plan.strProfile)));
     entry->SetAttribute(vle::kData1, config::ToUpper(m_plan.strUserId));
     entry->SetAttribute(vle::kData2, m_plan.strPassword);
     return CommitObject(*entry);

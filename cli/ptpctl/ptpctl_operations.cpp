@@ -13,6 +13,7 @@
 #include "server/demo_data.h"
 #include "server/list_views.h"
 #include "server/ppp_jobs.h"
+#include "server/secret_attributes.h"
 #include "server/stream_files.h"
 #include "server/system.h"
 
@@ -40,7 +41,7 @@ bool IsKnownKind(const std::string& kind) {
 
 nlohmann::json ToJson(const server::ObjectRecord& record) {
     nlohmann::json attributes = nlohmann::json::object();
-    for (const auto& [id, value] : record.attributes)
+    for (const auto& [id, value] : server::MaskSecrets(record.kind, record.attributes))
         attributes[std::to_string(id)] = value;
     return nlohmann::json{{"kind", record.kind}, {"name", record.name}, {"attributes", attributes}};
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "host/session/list_snapshot.h"
+#include "platform/vocabulary/stream_file.h"
 
 namespace ptp::host {
 
@@ -31,6 +32,10 @@ inline constexpr std::string_view kMessageNotFound = "CPF2105";
 inline constexpr std::string_view kMessageFileNotFound = "CPFA0A9";
 inline constexpr std::string_view kMessageFileInUse = "CPF3202";
 inline constexpr std::string_view kMessageChangedSince = "CPF3220";
+inline constexpr std::string_view kMessageFileChangedSince = "CPFA09F";
+
+// The version of a stream file that does not exist.
+inline constexpr std::string_view kNoFileVersion = code::stream_file::kNoVersion;
 
 // The coded character set of stream files without a tag: the workstation's text.
 inline constexpr int kCcsidText = 1208;
@@ -38,6 +43,7 @@ inline constexpr int kCcsidText = 1208;
 struct ServerFileText {
     std::string text;  // UTF-8, whatever the file's coded character set
     int ccsid = 0;
+    std::string version;  // of the content read
 };
 
 struct LoggedCommand {
@@ -97,12 +103,17 @@ class IServerSession {
 
     // Stream files. A read answers kMessageFileInUse while another client writes the file and
     // kMessageFileNotFound when there is none. Writing a file is claiming it, writing it whole
-    // and releasing the claim.
+    // and releasing the claim. A write with `expectedVersion` (the version a read gave, or
+    // kNoFileVersion) replaces the file only while it is still at that version: when another
+    // client has written it since, nothing is written and the reply is kMessageFileChangedSince,
+    // so no one's update is lost unseen. An empty `expectedVersion` writes whatever is there.
+    // `writtenVersion` receives the version of the file written.
     [[nodiscard]] virtual ServerReply ReadFile(std::string_view path, ServerFileText& file) = 0;
     [[nodiscard]] virtual ServerReply ClaimFile(std::string_view path) = 0;
     virtual void ReleaseFile(std::string_view path) = 0;
     [[nodiscard]] virtual ServerReply WriteFile(std::string_view path, std::string_view text,
-                                                int ccsid) = 0;
+                                                int ccsid, std::string_view expectedVersion,
+                                                std::string& writtenVersion) = 0;
     // The file's coded character set; kMessageFileNotFound when there is none.
     [[nodiscard]] virtual ServerReply FileCcsid(std::string_view path, int& ccsid) = 0;
     [[nodiscard]] virtual ServerReply ListFiles(std::string_view pattern,

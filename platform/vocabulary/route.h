@@ -7,7 +7,10 @@ inline constexpr int kSubnetMask = 1;
 inline constexpr int kDestination = 3;
 inline constexpr int kPPP = 13;             // "1" when the profile is PPP
 inline constexpr int kBindingProfile = 14;  // the profile name, upper case
-inline constexpr int kNextHop = 16;
+inline constexpr int kExtraValue = 15;      // per-user routes: the user entry's name
+inline constexpr int kNextHop = 16;         // empty or "*DYNAMIC" for a dynamic next hop
+inline constexpr int kCodePage = 17;        // per-user routes: the client's code page, 5 digits
+inline constexpr int kDependentValue = 18;  // per-user routes of a paired dial-on-demand profile
 }  // namespace ptp::attr::route
 
 namespace ptp::attr::route_daemon {

@@ -151,9 +151,11 @@ Status ChangeDhcpAttributes(ClContext& context, ObjectTx& tx, const ClArguments&
     return files.Write(kDhcpAttributesFile, text, old ? old->ccsid : kCcsidText);
 }
 
+// The server's own jobs run under QTCP; a job of the same name under another user is not it.
 Result<std::vector<ObjectRecord>> ActiveJobs(ObjectTx& tx, std::string_view jobName) {
     ListFilter filter;
     filter.equals.emplace_back(job::kName, std::string(jobName));
+    filter.equals.emplace_back(job::kUser, "QTCP");
     filter.equals.emplace_back(job::kStatus, "*ACTIVE");
     return tx.List(kinds::kJob, filter);
 }

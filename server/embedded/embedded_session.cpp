@@ -4,6 +4,7 @@
 #include "server/list_views.h"
 #include "server/object_commit.h"
 #include "server/rules_check.h"
+#include "server/secret_attributes.h"
 #include "server/stream_files.h"
 #include "server/system.h"
 #include "server/text_codec.h"
@@ -41,10 +42,13 @@ class EmbeddedSession final : public host::IServerSession {
 
     host::ServerReply ReadObject(std::string_view kind, std::string_view name,
                                  host::ListSnapshot& into) override {
-        auto record = m_system.GetObject(kind, name);
-        if (!record) return ReplyOf(record.status());
-        into.Add(record->name, record->attributes);
-        return {};
+        return ReplyOf(m_system.Read([&](ObjectTx& tx) -> Status {
+            auto record = tx.Get(kind, name);
+            if (!record) return record.status();
+            HideUnretainedSecrets(tx, kind, record->attributes);
+            into.Add(record->name, record->attributes);
+            return Status::Ok();
+        }));
     }
 
     host::ServerReply CommitObject(std::string_view kind, std::string_view name,
@@ -93,6 +97,7 @@ class EmbeddedSession final : public host::IServerSession {
         if (!text) return ReplyOf(text.status());
         file.text = std::move(text->text);
         file.ccsid = text->ccsid;
+        file.version = std::move(text->version);
         return {};
     }
 
@@ -104,8 +109,13 @@ class EmbeddedSession final : public host::IServerSession {
         m_system.Files().Release(path, m_options.clientId);
     }
 
-    host::ServerReply WriteFile(std::string_view path, std::string_view text, int ccsid) override {
-        return ReplyOf(m_system.Files().Write(path, text, ccsid));
+    host::ServerReply WriteFile(std::string_view path, std::string_view text, int ccsid,
+                                std::string_view expectedVersion,
+                                std::string& writtenVersion) override {
+        auto written = m_system.Files().WriteIfUnchanged(path, text, ccsid, expectedVersion);
+        if (!written) return ReplyOf(written.status());
+        writtenVersion = std::move(*written);
+        return {};
     }
 
     host::ServerReply FileCcsid(std::string_view path, int& ccsid) override {

@@ -234,6 +234,15 @@ TEST(ConsolePlugin, TheViewsThePluginOpensBecomeConsoleAddresses) {
     EXPECT_EQ(spool->view, "spool");
     EXPECT_EQ(spool->argument, "000043/QTCP/QTOCDIAL/QPJOBLOG/1");
     EXPECT_FALSE(NavigationOf({"view", "DEMO", fw::ItemIdText("TCP/IP", "TCS", 0), "", ""}));
+    // The TCP/IP server folders show the jobs of their servers.
+    const auto dhcp = NavigationOf({"view", "DEMO",
+                                    fw::JoinItemIdLevels({fw::ItemIdText("Network", "Network", 0),
+                                                          fw::ItemIdText("TCP/IP", "TCP/IP", 0),
+                                                          fw::ItemIdText("DHCP", "DHCP", 0)}),
+                                    "", "DHCP"});
+    ASSERT_TRUE(dhcp);
+    EXPECT_EQ(dhcp->view, "jobs");
+    EXPECT_EQ(dhcp->argument, "QTODDHCPS");
     EXPECT_FALSE(NavigationOf({"view", "DEMO", userJobs, "", ""}));
     EXPECT_FALSE(NavigationOf({"editor", "DEMO", "RulesEditor", "open", ""}));
 }

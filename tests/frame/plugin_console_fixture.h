@@ -20,6 +20,7 @@
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/profile.h"
 #include "server/server_state.h"
+#include "server/stream_files.h"
 #include "server/system.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_paths.h"
@@ -126,6 +127,27 @@ class PluginConsoleFixture : public ::testing::Test {
 
     std::vector<ui::TranscriptEntry> MessageBoxes() const {
         return driver.GetTranscript().MessageBoxes();
+    }
+    std::vector<std::uint32_t> MessageIds() const {
+        std::vector<std::uint32_t> ids;
+        for (const auto& box : MessageBoxes())
+            ids.push_back(box.resourceId);
+        return ids;
+    }
+
+    // A stream file of the system as the server holds it, line by line; empty when there is none.
+    std::vector<std::string> FileLines(std::string_view path) {
+        std::vector<std::string> lines;
+        auto file = System().Files().Read(path);
+        if (!file) return lines;
+        std::string_view rest = file->text;
+        while (!rest.empty()) {
+            const std::size_t feed = rest.find('\n');
+            lines.emplace_back(rest.substr(0, feed));
+            if (feed == std::string_view::npos) break;
+            rest.remove_prefix(feed + 1);
+        }
+        return lines;
     }
 
     // Messages 0x407 and 0x408 the plug-in sent to the console window.

@@ -3,6 +3,7 @@
 // server keeps.
 #include "platform/ui/ui_constants.h"
 #include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/route.h"
 #include "profiles/point_to_point_profile_page.h"
 #include "resources/ids/profiles.h"
 #include "server/stream_files.h"
@@ -151,6 +152,14 @@ TEST_F(TcpipAnswerPage, TheAdvancedDialogOffersTheFilterRulesThePPPFiltersFileDe
               {{prf::kRemoteAddressMethod, "3"},
                {prf::kFilterRulesOn, "1"},
                {prf::kFilterRulesName, "ISPFILTER"}});
+    // Addresses per user need one user in the list before the profile can be saved.
+    ASSERT_TRUE(System()
+                    .PutObject(kinds::kRoute, "TERM/10.2.0.5/255.255.255.255/",
+                               {{attr::route::kDestination, "10.2.0.5"},
+                                {attr::route::kSubnetMask, "255.255.255.255"},
+                                {attr::route::kBindingProfile, "TERM"},
+                                {attr::route::kExtraValue, "JSMITH"}})
+                    .ok());
     std::vector<std::string> offered;
     std::string loaded;
     driver.When(kProfileSheet)

@@ -1,0 +1,21 @@
+#pragma once
+// One user entry of an answering profile's per-user address list: the address the user gets
+// when it calls, and the networks behind it, each routed through that address.
+#include <string>
+#include <vector>
+
+#include "profiles/route_information.h"
+
+namespace ptp::profiles {
+
+// The subnet mask of the host route that hands a user its address.
+inline constexpr std::string_view kHostMask = "255.255.255.255";
+
+struct CIPAddressInformation {
+    std::string strName;  // at most 24 characters
+    std::string strAddress;
+    int nSaved = 0;  // kRouteSaved once its address route is on the server
+    std::vector<CRouteInformation> routes;
+};
+
+}  // namespace ptp::profiles
