@@ -2,7 +2,10 @@
 
 #include "config/config_text.h"
 #include "platform/ui/ddx.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/property_sheet.h"
 #include "platform/vocabulary/profile.h"
+#include "resources/ids/profile_routes.h"
 #include "resources/ids/profiles.h"
 
 namespace ptp::profiles {
@@ -28,7 +31,46 @@ int CPointToPointProfileTCPIPSettingsDodPage::Load() {
     result |= m_pSheet->GetIntAttribute(prf::kHeaderCompression, m_nHeaderCompression);
     m_strLocalAddress = ShownAddress(m_strLocalAddress);
     m_strRemoteAddress = ShownAddress(m_strRemoteAddress);
+    // The network dialled is the user of the answering profile whose address this one dials.
+    ReadNetworks(m_strAnswerProfile);
+    for (const CIPAddressInformation& user : m_networks) {
+        if (!m_strRemoteAddress.empty() && user.strAddress == m_strRemoteAddress)
+            m_strNetwork = user.strName;
+    }
     return result == 0 ? kPageOk : kPageFailed;
+}
+
+void CPointToPointProfileTCPIPSettingsDodPage::ReadNetworks(const std::string& answer) {
+    m_networks.clear();
+    if (answer.empty()) return;
+    if (!m_pRouteServer)
+        m_pRouteServer = std::make_unique<CProfileRouteServer>(m_strSystemName, m_pSheet);
+    std::vector<CRouteInformation> routes;
+    if (!m_pRouteServer->ReadFor(answer, routes)) return;
+    for (CIPAddressInformation& user : PerUserEntries(std::move(routes))) {
+        if (!user.strAddress.empty()) m_networks.push_back(std::move(user));
+    }
+}
+
+void CPointToPointProfileTCPIPSettingsDodPage::FillNetworks() {
+    ui::CComboBox& box = ComboBox(IDC_TCPIP_DOD_REMOTE_NETWORK);
+    box.ResetContent();
+    for (const CIPAddressInformation& user : m_networks)
+        box.AddString(user.strName);
+}
+
+const CIPAddressInformation* CPointToPointProfileTCPIPSettingsDodPage::FindNetwork(
+    const std::string& name) const {
+    for (const CIPAddressInformation& user : m_networks) {
+        if (config::EqualsNoCase(user.strName, name)) return &user;
+    }
+    return nullptr;
+}
+
+void CPointToPointProfileTCPIPSettingsDodPage::TakeNetworkAddress() {
+    const CIPAddressInformation* user =
+        FindNetwork(std::string(config::Trim(GetDlgItemText(IDC_TCPIP_DOD_REMOTE_NETWORK))));
+    if (user) SetDlgItemText(IDC_TCPIP_DOD_REMOTE_ADDRESS, user->strAddress);
 }
 
 const CPairableAnswerProfile* CPointToPointProfileTCPIPSettingsDodPage::Find(
@@ -46,7 +88,10 @@ ui::BOOL CPointToPointProfileTCPIPSettingsDodPage::OnInitDialog() {
     for (const CPairableAnswerProfile& answer : m_answers)
         box.AddString(answer.strName);
     box.SetWindowText(m_strAnswerProfile);
+    FillNetworks();
+    SetDlgItemText(IDC_TCPIP_DOD_REMOTE_NETWORK, m_strNetwork);
     OnChanged(IDC_TCPIP_DOD_ANSWER_PROFILE, [this] { TakeAnswerAddresses(); });
+    OnChanged(IDC_TCPIP_DOD_REMOTE_NETWORK, [this] { TakeNetworkAddress(); });
     OnClicked(IDC_TCPIP_ADVANCED, [this] { OpenAdvanced(); });
     return ui::TRUE;
 }
@@ -55,6 +100,7 @@ void CPointToPointProfileTCPIPSettingsDodPage::DoDataExchange(ui::CDataExchange*
     ui::DDX_CBString(pDX, IDC_TCPIP_DOD_ANSWER_PROFILE, m_strAnswerProfile);
     ui::DDX_Text(pDX, IDC_TCPIP_DOD_LOCAL_ADDRESS, m_strLocalAddress);
     ui::DDX_Text(pDX, IDC_TCPIP_DOD_REMOTE_ADDRESS, m_strRemoteAddress);
+    ui::DDX_CBString(pDX, IDC_TCPIP_DOD_REMOTE_NETWORK, m_strNetwork);
     ui::DDX_Check(pDX, IDC_TCPIP_HIDE_ADDRESSES, m_nHideAddresses);
     ui::DDX_Check(pDX, IDC_TCPIP_HEADER_COMPRESSION, m_nHeaderCompression);
 }
@@ -67,6 +113,9 @@ void CPointToPointProfileTCPIPSettingsDodPage::TakeAnswerAddresses() {
     if (!answer) return;
     SetDlgItemText(IDC_TCPIP_DOD_LOCAL_ADDRESS, ShownAddress(answer->strLocalAddress));
     SetDlgItemText(IDC_TCPIP_DOD_REMOTE_ADDRESS, ShownAddress(answer->strRemoteAddress));
+    ReadNetworks(answer->strName);
+    FillNetworks();
+    SetDlgItemText(IDC_TCPIP_DOD_REMOTE_NETWORK, "");
 }
 
 int CPointToPointProfileTCPIPSettingsDodPage::Store() {
@@ -80,6 +129,13 @@ int CPointToPointProfileTCPIPSettingsDodPage::Store() {
     m_strAnswerProfile = config::ToUpper(config::Trim(m_strAnswerProfile));
     if (!Find(m_strAnswerProfile))
         return Refuse(IDS_PROFILE_ANSWER_PROFILE_REQUIRED, IDC_TCPIP_DOD_ANSWER_PROFILE);
+    const std::string network(config::Trim(m_strNetwork));
+    if (!network.empty() && !FindNetwork(network)) {
+        GetSheet()->SetActivePage(this);
+        ui::AfxMessageBox(IDS_PROFILE_REMOTE_NETWORK_UNKNOWN, {network}, kProfileMessageStyle);
+        GotoDlgCtrl(GetDlgItem(IDC_TCPIP_DOD_REMOTE_NETWORK));
+        return kPageFailed;
+    }
     const std::string local(config::Trim(m_strLocalAddress));
     const std::string remote(config::Trim(m_strRemoteAddress));
     if (!CheckAddress(local, IDC_TCPIP_DOD_ANSWER_PROFILE)) return kPageFailed;

@@ -30,32 +30,12 @@ CRouteInformation CPointToPointProfileTCPIPSettingsIPAddressDialog::AddressRow(
     return row;
 }
 
-CIPAddressInformation& CPointToPointProfileTCPIPSettingsIPAddressDialog::UserNamed(
-    const std::string& name) {
-    for (CIPAddressInformation& user : m_users) {
-        if (user.strName == name) return user;
-    }
-    CIPAddressInformation& user = m_users.emplace_back();
-    user.strName = name;
-    user.nSaved = kRouteSaved;
-    return user;
-}
-
 bool CPointToPointProfileTCPIPSettingsIPAddressDialog::Load() {
     if (m_bLoaded) return true;
     std::vector<CRouteInformation> routes;
     if (!m_server.Read(routes)) return false;
     m_bLoaded = true;
-    // A user's address is its host route without a next hop; its networks go through it.
-    for (CRouteInformation& route : routes) {
-        if (route.strExtraValue.empty()) continue;
-        CIPAddressInformation& user = UserNamed(route.strExtraValue);
-        if (route.strSubnetMask == kHostMask && route.strNextHop.empty()) {
-            user.strAddress = route.strDestination;
-            continue;
-        }
-        user.routes.push_back(std::move(route));
-    }
+    m_users = PerUserEntries(std::move(routes));
     return true;
 }
 

@@ -33,7 +33,6 @@ class CPointToPointProfileTCPIPSettingsIPAddressDialog : public ui::CDialog {
     [[nodiscard]] int GetCount() const { return static_cast<int>(m_users.size()); }
 
   private:
-    [[nodiscard]] CIPAddressInformation& UserNamed(const std::string& name);
     void Fill();
     void Add();
     void Remove();

@@ -46,7 +46,11 @@ void CProfileRouteServer::Trace(std::string_view text) {
 
 bool CProfileRouteServer::Read(std::vector<CRouteInformation>& routes) {
     if (m_pSheet->IsNew()) return true;
-    const std::string& interfaceName = m_pSheet->GetInterfaceName();
+    return ReadFor(m_pSheet->GetInterfaceName(), routes);
+}
+
+bool CProfileRouteServer::ReadFor(std::string_view interfaceName,
+                                  std::vector<CRouteInformation>& routes) {
     host::IHost* host = host::GetHost();
     host::SOFError* error = nullptr;
     std::unique_ptr<host::IServerList> list;

@@ -29,6 +29,8 @@ class CProfileRouteServer {
     // The routes bound to the sheet's profile (names compare without case), flagged as saved; a
     // new profile has none. False after the user was told that the list could not be read.
     bool Read(std::vector<CRouteInformation>& routes);
+    // The routes bound to `interfaceName`, another profile's.
+    bool ReadFor(std::string_view interfaceName, std::vector<CRouteInformation>& routes);
     // Deletes `route` from interface PPP<interfaceName>. False with the server's reply in
     // `strMessage`; the route then stays on the server.
     bool Remove(const CRouteInformation& route, std::string_view interfaceName,
