@@ -2,6 +2,7 @@
 // what each page refuses, and what Finish leaves on the server.
 #include <gtest/gtest.h>
 
+#include "platform/ui/script_json.h"
 #include "platform/vocabulary/host_table.h"
 #include "platform/vocabulary/mail.h"
 #include "platform/vocabulary/route.h"
@@ -285,6 +286,29 @@ TEST_F(DialerWizardTest, MailAccessChangesTheRelayEntryAndSetsTheMailRouterAndSc
     EXPECT_EQ(routes,
               (std::vector<std::string>{"10.9.8.0/255.255.255.0", "172.16.5.0/255.255.255.0"}));
     EXPECT_EQ(Object(kinds::kProfile, "WDNMAIL").Get(prf::kDialVariant), "2");
+}
+
+// ptpctl plays the wizard from a JSON script that names its controls, as an operator writes it.
+TEST_F(DialerWizardTest, AJsonScriptNamingTheControlsPlaysTheWizardThrough) {
+    const ui::PlayResult played = ui::PlayScript(R"({
+      "dialogs": [ { "dialog": "CPointToPointProfileWDNDialerWizard", "actions": [
+        "next", "next", "next",
+        { "click": "IDC_WDN_RESOURCE_EXTERNAL" },
+        { "choose": "IDC_WDN_RESOURCE_LIST", "text": "CMN04" },
+        "next", "next",
+        { "setText": "IDC_WDN_MODEM_NAME", "text": "ACME 56K V.90" },
+        "next",
+        { "setText": "IDC_WDN_PHONE_PRIMARY", "text": "5557000" },
+        { "setText": "IDC_WDN_PHONE_BACKUP", "text": "5557001" },
+        "next", "finish" ] } ],
+      "messageBoxes": [ "no" ] })",
+                                                 [] { RunWDNDialerWizard("SYS1", nullptr); });
+    ASSERT_TRUE(played.loaded) << played.error;
+    EXPECT_TRUE(played.transcript.Refusals().empty()) << played.transcript.ToText();
+    EXPECT_EQ(played.transcript.ResultOf(kWizard), ui::ID_WIZFINISH);
+    EXPECT_EQ(Object(kinds::kProfile, "WDNDIAL").Get(prf::kLineName), "PPPLIN04");
+    EXPECT_EQ(Object(kinds::kLineModem, "PPPLIN04").Get(attr::line_modem::kModemName),
+              "ACME 56K V.90");
 }
 
 }  // namespace
