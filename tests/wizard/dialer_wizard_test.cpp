@@ -311,5 +311,22 @@ TEST_F(DialerWizardTest, AJsonScriptNamingTheControlsPlaysTheWizardThrough) {
               "ACME 56K V.90");
 }
 
+TEST_F(DialerWizardTest, WithoutTheAccountListAnAccountOfItsOwnCannotBeChosen) {
+    ASSERT_TRUE(m_pSystem->DeleteObject(kinds::kValidationList, "QYSDPTP").ok());
+    bool enabled = true;
+    m_driver.When(kWizard)
+        .Next()
+        .Do([&](ui::CDialog& wizard) {
+            auto* page = static_cast<ui::CPropertySheet&>(wizard).GetActivePage();
+            enabled = page->Button(IDC_WDN_ACCESS_NEW_ACCOUNT).IsWindowEnabled();
+            EXPECT_TRUE(page->IsDlgButtonChecked(IDC_WDN_ACCESS_DIAL));
+        })
+        .Click(IDC_WDN_ACCESS_NEW_ACCOUNT)
+        .Cancel();
+    EXPECT_EQ(Play(), ui::IDCANCEL);
+    EXPECT_FALSE(enabled);
+    EXPECT_EQ(m_driver.GetTranscript().Refusals().size(), 1u) << Transcript();
+}
+
 }  // namespace
 }  // namespace ptp::wizard
