@@ -288,6 +288,13 @@ Status SeedObjects(ObjectTx& tx) {
         {"CMN07", "2745", "Two-line WAN IOA X.21 port"},
         {"CMN08", "2745", "Two-line WAN IOA V.24 port"},
         {"CMN09", "2771", "Comm Port - internal modem"},
+        // The Ethernet ports under the Ethernet lines that carry PPPoE, and the ISDN ports under
+        // the network interfaces; one of each is free.
+        {"CMN10", "5706", "Gigabit Ethernet port"},
+        {"CMN11", "2838", "Ethernet port 10/100"},
+        {"LIN041", "2750", "ISDN basic rate port"},
+        {"LIN042", "2750", "ISDN basic rate port"},
+        {"LIN051", "2761", "ISDN primary rate port"},
     };
     for (const auto& port : ports) {
         Attributes a = {{hw::kName, port[0]},
