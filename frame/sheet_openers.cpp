@@ -1,27 +1,17 @@
 #include "frame/sheet_openers.h"
 
-#include "frame/frame_messages.h"
 #include "frame/point_to_point_connection_view_dialog.h"
 #include "frame/point_to_point_ext_app.h"
 #include "modems/modem_sheet.h"
-#include "platform/ui/message_box.h"
 #include "platform/ui/ui_constants.h"
 #include "policies/group_policy_sheet.h"
 #include "profiles/point_to_point_profile_setup_dialog.h"
 #include "profiles/profile_sheet.h"
 #include "ras/services_sheet.h"
 #include "resources/ids/frame_commands.h"
+#include "wizard/wdn_dialer.h"
 
 namespace ptp::frame {
-namespace {
-
-// Tells the user that what they asked for is not part of this build yet.
-DialogResult NotAvailable(UINT what) {
-    ShowFrameMessage(IDS_NOT_AVAILABLE, ui::MB_ICONWARNING, {FrameText(what)});
-    return ui::IDCANCEL;
-}
-
-}  // namespace
 
 // The dialog may offer every mode the server knows; it is the sheet that checks the rest.
 DialogResult RunProfileSetupDialog(std::string_view server, int folderKind, bool releaseV5R2,
@@ -83,8 +73,8 @@ DialogResult OpenServicesSheet(std::string_view server, HWND parent) {
     return ras::ShowServicesPropertySheet(server, parent);
 }
 
-DialogResult RunDialerWizard(std::string_view, HWND) {
-    return NotAvailable(IDS_DIALER_WIZARD);
+DialogResult RunDialerWizard(std::string_view server, HWND parent) {
+    return wizard::RunWDNDialerWizard(server, parent);
 }
 
 DialogResult OpenConnectionView(std::string_view server, HWND parent) {

@@ -1,7 +1,6 @@
 #pragma once
 // The sheets, dialogs and views that commands and tasks open. Each returns the dialog result
-// (IDOK after a change, IDCANCEL, or -1 / -2 when the dialog could not be created). Where a
-// sheet is not part of this build yet, the user is told so and the result is IDCANCEL.
+// (IDOK after a change, IDCANCEL, or -1 / -2 when the dialog could not be created).
 #include <string>
 #include <string_view>
 

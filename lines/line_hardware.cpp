@@ -3,6 +3,11 @@
 #include <array>
 #include <utility>
 
+#include "config/config_text.h"
+#include "host/server_calls.h"
+#include "platform/vocabulary/hardware_resource.h"
+#include "platform/vocabulary/kinds.h"
+
 namespace ptp::lines {
 
 namespace {
@@ -17,6 +22,11 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kInternal
     {"2805", "2805 INTERNAL MODEM"},
 }};
 
+constexpr std::array<std::string_view, 8> kEthernetAdapterTypes = {"181A", "2838", "2849", "268C",
+                                                                   "5700", "5701", "5706", "5707"};
+
+constexpr std::array<std::string_view, 4> kISDNAdapterTypes = {"2750", "2751", "2761", "2762"};
+
 // Searched in this order: a port's description may name more than one standard.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kPortInterfaces = {{
     {"V.24", "*RS232V24"},
@@ -26,6 +36,45 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kPortInte
 }};
 
 }  // namespace
+
+bool IsEthernetAdapterType(std::string_view adapterType) {
+    for (const std::string_view type : kEthernetAdapterTypes) {
+        if (config::EqualsNoCase(type, adapterType)) return true;
+    }
+    return false;
+}
+
+bool IsISDNAdapterType(std::string_view adapterType) {
+    for (const std::string_view type : kISDNAdapterTypes) {
+        if (type == adapterType) return true;
+    }
+    return false;
+}
+
+bool ReadCommunicationPorts(std::string_view systemName, std::vector<CCommunicationPort>& ports,
+                            HWND parent) {
+    namespace hw = attr::hardware_resource;
+    host::IHost* host = host::GetHost();
+    if (!host) return false;
+    host::SOFError* error = nullptr;
+    auto list = host->Objects().CreateList(kinds::kHardwareResource, host::kClientName,
+                                           config::ToUpper(systemName), "", &error);
+    if (list && !error && host::LoadList(*list, &error)) {
+        const long count = list->GetCount(&error);
+        for (long index = 0; !error && index < count; ++index) {
+            host::IServerObject* resource = list->ElementAt(index, &error);
+            if (error || !resource) break;
+            const std::string kind = resource->GetAttributeText(hw::kResourceKind, &error);
+            CCommunicationPort port{resource->GetAttributeText(hw::kName, &error),
+                                    resource->GetAttributeText(hw::kAdapterType, &error),
+                                    resource->GetAttributeText(hw::kDescription, &error)};
+            if (!error && kind == kCommunicationPortKind) ports.push_back(std::move(port));
+        }
+    }
+    if (list && !error) return true;
+    host::ShowAndDestroy(error, parent);
+    return false;
+}
 
 bool IsSupportedAdapterType(std::string_view adapterType) {
     for (const std::string_view type : kSupportedAdapterTypes) {

@@ -21,7 +21,6 @@ namespace ptp::lines {
 namespace {
 
 namespace ln = attr::line;
-namespace hw = attr::hardware_resource;
 namespace ifc = code::line_interface;
 namespace value = code::line_value;
 
@@ -49,33 +48,17 @@ CPointToPointProfileLineGeneralPage::CPointToPointProfileLineGeneralPage(
 }
 
 bool CPointToPointProfileLineGeneralPage::LoadServerData() {
-    host::IHost* host = host::GetHost();
-    if (!host) return false;
-    host::SOFError* error = nullptr;
-    const std::string server = config::ToUpper(m_pSheet->GetSystemName());
-    auto list =
-        host->Objects().CreateList(kinds::kHardwareResource, host::kClientName, server, "", &error);
-    if (!list || !host::LoadList(*list, &error)) {
-        host::ShowAndDestroy(error, m_pSheet->GetSafeHwnd());
+    std::vector<CCommunicationPort> ports;
+    if (!ReadCommunicationPorts(m_pSheet->GetSystemName(), ports, m_pSheet->GetSafeHwnd())) {
         ui::AfxMessageBox(IDS_LINE_RESOURCES_UNAVAILABLE, kLineMessageStyle);
         return false;
     }
-    const long count = list->GetCount(&error);
-    for (long index = 0; !error && index < count; ++index) {
-        host::IServerObject* resource = list->ElementAt(index, &error);
-        if (error || !resource) break;
-        const std::string kind = resource->GetAttributeText(hw::kResourceKind, &error);
-        const std::string type = resource->GetAttributeText(hw::kAdapterType, &error);
-        const std::string description = resource->GetAttributeText(hw::kDescription, &error);
-        const std::string name = resource->GetAttributeText(hw::kName, &error);
-        if (error) break;
-        if (kind != kCommunicationPortKind || !IsSupportedAdapterType(type)) continue;
-        m_ports.push_back(Port{name, type, InterfaceOfPort(description)});
+    for (const CCommunicationPort& port : ports) {
+        if (!IsSupportedAdapterType(port.strAdapterType)) continue;
+        m_ports.push_back(
+            Port{port.strName, port.strAdapterType, InterfaceOfPort(port.strDescription)});
     }
-    if (!error) return true;
-    host::ShowAndDestroy(error, m_pSheet->GetSafeHwnd());
-    ui::AfxMessageBox(IDS_LINE_RESOURCES_UNAVAILABLE, kLineMessageStyle);
-    return false;
+    return true;
 }
 
 void CPointToPointProfileLineGeneralPage::Load() {

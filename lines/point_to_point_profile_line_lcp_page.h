@@ -1,8 +1,8 @@
 #pragma once
-// The link control protocol's settings: periodic re-authentication of the remote peer and the
-// attempts it gets, the configure-retry timer and counts, and the error-recovery limits.
-#include <string>
-
+// The link control protocol's settings of a PPP line: periodic re-authentication of the remote
+// peer and the attempts it gets, the configure-retry timer and counts, and the error-recovery
+// limits.
+#include "lines/line_lcp_settings.h"
 #include "lines/point_to_point_profile_line_page.h"
 
 namespace ptp::lines {
@@ -23,19 +23,10 @@ class CPointToPointProfileLineLCPPage : public CPointToPointProfileLinePage {
 
   private:
     void UpdateControls();
-    [[nodiscard]] bool UsesSystemValue() const;
-    [[nodiscard]] std::string RetryTimerValue() const;
+    // The system value of the recovery limits is a choice only servers with CapabilityA offer.
+    [[nodiscard]] bool OffersSystemValue() const;
 
-    int m_nReauthenticate = 0;
-    std::string m_strReauthenticateInterval = "1";
-    std::string m_strAttempts = "5";
-    std::string m_strRetryTimer = "3.0";
-    std::string m_strMaxFailures = "5";
-    std::string m_strMaxRequests = "10";
-    std::string m_strMaxTerminates = "2";
-    int m_nRecoverySystemValue = 0;
-    std::string m_strRecoveryCount = "2";
-    std::string m_strRecoveryInterval = "5";
+    CLineLCPSettings m_settings;
 };
 
 }  // namespace ptp::lines

@@ -1,8 +1,7 @@
 #pragma once
 // The authority others have to a new line description: one of the special authorities or an
 // authorization list of the system. Only a new line has this page; authority is given once.
-#include <string>
-
+#include "lines/line_authority_choice.h"
 #include "lines/point_to_point_profile_line_page.h"
 
 namespace ptp::lines {
@@ -22,12 +21,7 @@ class CPointToPointProfileLineSecurityPage : public CPointToPointProfileLinePage
     void Load() override {}
 
   private:
-    void FillAuthorizationLists();
-    void UpdateControls();
-    [[nodiscard]] bool UsesList() const;
-
-    int m_nAuthority = 0;  // radio index: library create, exclude, use, change, all, list
-    std::string m_strListName;
+    CLineAuthorityChoice m_authority;
 };
 
 }  // namespace ptp::lines

@@ -1,8 +1,10 @@
 #include "profiles/line_sheet_opener.h"
 
 #include "lines/line_profile_kind.h"
+#include "lines/point_to_point_profile_line_digital_property_sheet.h"
 #include "lines/point_to_point_profile_line_pool_property_sheet.h"
 #include "lines/point_to_point_profile_line_property_sheet.h"
+#include "nwi/point_to_point_isdn_nwi_property_sheet.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
 #include "profiles/point_to_point_profile_property_sheet.h"
@@ -54,11 +56,45 @@ ui::INT_PTR OpenPoolSheet(std::string& pool, bool isNew,
     return ui::IDOK;
 }
 
+// The digital line's network interface page opens the interface sheet over the line sheet,
+// which receives the interface's local number.
+ui::INT_PTR OpenNetworkInterfaceSheet(lines::CPointToPointProfileLineDigitalPropertySheet& line,
+                                      const std::string& name, bool isNew) {
+    nwi::CPointToPointIsdnNwiPropertySheet sheet("", &line);
+    sheet.SetSystemName(line.GetSystemName());
+    sheet.SetProposedName(isNew ? name : std::string());
+    sheet.SetInterfaceName(isNew ? std::string() : name);
+    sheet.SetT1(line.IsT1());
+    sheet.SetChangesAllowed(line.ChangesAllowed());
+    sheet.SetLineSheet(&line);
+    const ui::INT_PTR result = sheet.DoModal();
+    const bool changed = isNew ? sheet.WasCreated() : result == ui::IDOK;
+    return changed ? ui::IDOK : ui::IDCANCEL;
+}
+
+ui::INT_PTR OpenDigitalLineSheet(std::string_view line, bool isNew,
+                                 CPointToPointProfilePropertySheet& profile) {
+    lines::CPointToPointProfileLineDigitalPropertySheet sheet("", &profile);
+    sheet.SetSystemName(profile.GetSystemName());
+    if (isNew) {
+        sheet.SetProposedLineName(line);
+    } else {
+        sheet.SetExistingLineName(line);
+    }
+    sheet.SetParentProfile(lines::CLineProfileKind(profile.GetLineService(), profile.GetMode()));
+    sheet.SetChangesAllowed(profile.ChangesAllowed());
+    sheet.SetNetworkInterfaceOpener(OpenNetworkInterfaceSheet);
+    const ui::INT_PTR result = sheet.DoModal();
+    const bool changed = isNew ? sheet.WasLineCreated() : result == ui::IDOK;
+    return changed ? ui::IDOK : ui::IDCANCEL;
+}
+
 }  // namespace
 
 ui::INT_PTR OpenLineSheet(LineChoice choice, std::string& line, bool isNew,
                           CPointToPointProfilePropertySheet& profile) {
     if (choice == LineChoice::OneLine) return OpenOneLineSheet(line, isNew, profile);
+    if (choice == LineChoice::ISDN) return OpenDigitalLineSheet(line, isNew, profile);
     if (choice == LineChoice::Pool) return OpenPoolSheet(line, isNew, profile);
     // The digital line sheet is not part of this build yet: the user is told so, nothing changes.
     ui::AfxMessageBox(IDS_NOT_AVAILABLE, {ui::LoadText(IDS_PROFILE_DIGITAL_LINE_SHEET)},

@@ -119,6 +119,10 @@ class CPointToPointProfilePropertySheet : public ui::CPropertySheet {
     [[nodiscard]] bool GetRetainServerSecurity() const { return m_bRetainServerSecurity; }
     [[nodiscard]] const std::string& GetValidationListName() const { return m_strValidationList; }
     void SetValidationListName(std::string_view name) { m_strValidationList = name; }
+    // The list of validation lists the sheet holds open, or null (it stays the sheet's).
+    [[nodiscard]] host::IServerList* GetValidationListList() const {
+        return m_pValidationListList.get();
+    }
     // The page in `slot`, or null while that page is not part of this build.
     [[nodiscard]] CPointToPointProfilePage* Page(ProfilePageSlot slot) const;
 

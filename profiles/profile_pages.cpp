@@ -6,7 +6,10 @@
 #include "profiles/point_to_point_profile_dial_connection_page.h"
 #include "profiles/point_to_point_profile_dns_page.h"
 #include "profiles/point_to_point_profile_general_page.h"
+#include "profiles/point_to_point_profile_l2tp_initiator_connection_page.h"
+#include "profiles/point_to_point_profile_l2tp_terminator_connection_page.h"
 #include "profiles/point_to_point_profile_other_page.h"
+#include "profiles/point_to_point_profile_pppoe_initiator_connection_page.h"
 #include "profiles/point_to_point_profile_tcpip_settings_answer_page.h"
 #include "profiles/point_to_point_profile_tcpip_settings_dial_page.h"
 #include "profiles/point_to_point_profile_tcpip_settings_dod_page.h"
@@ -32,6 +35,12 @@ std::unique_ptr<CPointToPointProfilePage> CreateProfilePage(
             return std::make_unique<CPointToPointProfileTCPIPSettingsDodPage>(&sheet);
         case ProfilePageSlot::TCPIPDial:
             return std::make_unique<CPointToPointProfileTCPIPSettingsDialPage>(&sheet);
+        case ProfilePageSlot::L2TPInitiatorConnection:
+            return std::make_unique<CPointToPointProfileL2TPInitiatorConnectionPage>(&sheet);
+        case ProfilePageSlot::L2TPTerminatorConnection:
+            return std::make_unique<CPointToPointProfileL2TPTerminatorConnectionPage>(&sheet);
+        case ProfilePageSlot::PPPoEInitiatorConnection:
+            return std::make_unique<CPointToPointProfilePPPoEInitiatorConnectionPage>(&sheet);
         case ProfilePageSlot::PPPDialAuth:
             return std::make_unique<CPointToPointProfilePPPDialAuthPage>(&sheet);
         case ProfilePageSlot::SLIPDialAuth:

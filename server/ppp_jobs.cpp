@@ -205,7 +205,8 @@ Status PppJobs::Start(ObjectTx& tx, std::string_view profileName, const JobStart
                             {job::kOutput, options.output}}};
 
     std::string line = LineOf(*profile);
-    bool lineMissing = line.empty() || !tx.Exists(kinds::kLine, line);
+    bool lineMissing =
+        line.empty() || (!tx.Exists(kinds::kLine, line) && !options.virtualLineRecorded);
     if (lineMissing) {
         // The job starts, finds no line and ends; the failure stays visible on the profile and
         // in the connection list until the profile is started again or ended.

@@ -18,9 +18,10 @@ class ObjectTx;
 class Database;
 
 struct JobStartOptions {
-    bool restart = false;          // RESTART(*YES): end an active job first
-    std::string output = "*NONE";  // OUTPUT(*NONE|*PRINT): keep a spooled job log
-    std::string client;            // who asked, for the job log
+    bool restart = false;              // RESTART(*YES): end an active job first
+    std::string output = "*NONE";      // OUTPUT(*NONE|*PRINT): keep a spooled job log
+    std::string client;                // who asked, for the job log
+    bool virtualLineRecorded = false;  // the profile's L2TP or PPPoE line is in its line file
 };
 
 class PppJobs {

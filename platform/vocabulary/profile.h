@@ -24,13 +24,16 @@ inline constexpr int kMultilink = 16;      // 1 on
 inline constexpr int kRemoteNumber1 = 17;  // remote telephone numbers; "*NONE" for none
 inline constexpr int kRemoteNumber2 = 18;
 inline constexpr int kRemoteNumber3 = 19;
-inline constexpr int kNumericSettingOn = 20;     // 0: the default; 1: kNumericSetting holds it
-inline constexpr int kNumericSetting = 21;       // 15 to 65535, or "0" for the default
-inline constexpr int kMaxFrameSize = 22;         // SLIP only: 576 to 1006
-inline constexpr int kLineKind = 23;             // code::line_kind
-inline constexpr int kRedialOnDrop = 24;         // 1 on; switched dial profiles (mode 1) only
-inline constexpr int kMaxLinks = 26;             // number of links when multilink is on
-inline constexpr int kLocalIdentification = 27;  // 1: this system identifies itself
+inline constexpr int kNumericSettingOn = 20;  // 0: the default; 1: kNumericSetting holds it
+inline constexpr int kNumericSetting = 21;    // 15 to 65535, or "0" for the default
+inline constexpr int kMaxFrameSize = 22;      // SLIP only: 576 to 1006
+inline constexpr int kLineKind = 23;          // code::line_kind
+inline constexpr int kRedialOnDrop = 24;      // 1 on; switched dial profiles (mode 1) only
+// L2TP: the remote tunnel end point of an initiator (before 050300), the local one of a
+// terminator ("0.0.0.0": any local address).
+inline constexpr int kTunnelEndPoint = 25;
+inline constexpr int kMaxLinks = 26;                     // number of links when multilink is on
+inline constexpr int kLocalIdentification = 27;          // 1: this system identifies itself
 inline constexpr int kLocalIdentificationProtocol = 28;  // code::identification_protocol
 inline constexpr int kValidationList = 29;        // library QUSRSYS; "NOTDEFINED" or empty: QTOCPTP
 inline constexpr int kRemoteIdentification = 30;  // 1: the remote system identifies itself
@@ -67,17 +70,27 @@ inline constexpr int kPerUserAddresses = 58;      // 1: the per-user address lis
 inline constexpr int kRemoteChoosesAddress = 59;  // 1: the remote system may ask for an address
 inline constexpr int kPoolName = 62;              // line kinds 2 and 3
 inline constexpr int kSubsystem = 63;             // subsystem the profile's job runs in
+inline constexpr int kTunnelHostNameOn = 65;      // L2TP initiator: 1 when kTunnelHostName applies
+inline constexpr int kTunnelHostName = 66;        // at most 32 characters
 inline constexpr int kPairedAnswerProfile = 67;   // dial-on-demand: the answer profile it pairs
 inline constexpr int kRemoteNumber4 = 68;         // with kRemoteNumber1 to 3; "*NONE" for none
 inline constexpr int kRemoteNumber5 = 69;
 inline constexpr int kRemoteNumber6 = 70;
 inline constexpr int kFilterRulesOn = 71;  // 1: packet filter rules kFilterRulesName apply
 inline constexpr int kFilterRulesName = 72;
-inline constexpr int kNumberUse = 77;       // code::number_use
-inline constexpr int kRedialAttempts = 78;  // 1 to 10
-inline constexpr int kRedialDelay = 79;     // 1 to 60 seconds
-inline constexpr int kStatusText = 84;      // shown for code::status::kOther
-inline constexpr int kAutoStart = 90;       // 1: started with TCP/IP; servers at 050300 or later
+inline constexpr int kAcceptMultihop = 73;          // L2TP terminator: calls forwarded on, 0 or 1
+inline constexpr int kRequireTunnelSecret = 74;     // L2TP terminator: 0 or 1
+inline constexpr int kOutgoingCallDigital = 75;     // L2TP initiator's outgoing call: 0 or 1
+inline constexpr int kOutgoingCallSubaddress = 76;  // shown by the outgoing-call dialog
+inline constexpr int kNumberUse = 77;               // code::number_use
+inline constexpr int kRedialAttempts = 78;          // 1 to 10
+inline constexpr int kRedialDelay = 79;             // 1 to 60 seconds
+inline constexpr int kStatusText = 84;              // shown for code::status::kOther
+inline constexpr int kPPPoESelection = 86;          // code::pppoe_selection
+inline constexpr int kPPPoEServiceName = 87;        // at most 255 characters, no blank
+inline constexpr int kPPPoEConcentratorName = 88;   // at most 255 characters, no blank
+inline constexpr int kPPPoEReconnect = 89;          // 0 or 1
+inline constexpr int kAutoStart = 90;  // 1: started with TCP/IP; servers at 050300 or later
 inline constexpr int kRemoteTunnelEndPoint = 91;  // L2TP initiators, 050300 and later
 }  // namespace ptp::attr::profile
 
@@ -134,6 +147,14 @@ inline constexpr int kInTurn = 1;     // the next number when one does not answe
 inline constexpr int kSpread = 2;     // the links of a bundle dial different numbers
 inline constexpr int kFirstOnly = 3;  // the others only when the first is busy
 }  // namespace number_use
+
+// Which access concentrator a PPPoE profile accepts (attr::profile::kPPPoESelection).
+namespace pppoe_selection {
+inline constexpr int kAny = 1;
+inline constexpr int kByService = 2;       // attr::profile::kPPPoEServiceName
+inline constexpr int kByConcentrator = 3;  // attr::profile::kPPPoEConcentratorName
+inline constexpr int kByBoth = 4;
+}  // namespace pppoe_selection
 
 namespace dns_choice {
 inline constexpr int kNone = 0;

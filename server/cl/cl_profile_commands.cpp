@@ -9,6 +9,7 @@
 #include "server/cl/cl_store_checks.h"
 #include "server/ppp_jobs.h"
 #include "server/text_codec.h"
+#include "server/virtual_lines.h"
 
 namespace ptp::server::cl {
 
@@ -21,6 +22,8 @@ Status StartProfile(ClContext& context, ObjectTx& tx, const ClArguments& argumen
     options.restart = arguments.Value("RESTART", "*NO") == "*YES";
     options.output = arguments.Value("OUTPUT", "*ERROR");
     options.client = std::string(context.client);
+    if (auto profile = tx.Get(kinds::kProfile, arguments.Value("CFGPRF")))
+        options.virtualLineRecorded = IsVirtualLineRecorded(context.system.Files(), tx, *profile);
     return context.system.Jobs().Start(tx, arguments.Value("CFGPRF"), options);
 }
 

@@ -5,6 +5,8 @@
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/profile.h"
 #include "platform/vocabulary/status.h"
+#include "server/ppp_jobs.h"
+#include "server/stream_files.h"
 
 namespace ptp::server::cl {
 namespace {
@@ -54,6 +56,45 @@ TEST_F(ClProfileCommandsTest, AProfileWhoseLineIsGoneFailsWithAStatusNotAReply) 
     ASSERT_EQ(Run("DLTLIND LIND(PPPLIN1)"), "");
     EXPECT_EQ(Run("STRTCPPTP CFGPRF('PRF1') OUTPUT(*ERROR)"), "");
     EXPECT_EQ(Status("PRF1"), std::to_string(status::kFailed));
+}
+
+// A virtual line is a record of its line file until its profile starts; a PPPoE line also needs
+// the Ethernet line under it.
+TEST_F(ClProfileCommandsTest, ProfilesOnVirtualLinesStartWhenTheirLineIsRecorded) {
+    auto put = [this](const char* name, const char* lineType, const char* line) {
+        ASSERT_TRUE(m_system
+                        ->PutObject(kinds::kProfile, name,
+                                    {{prf::kName, name},
+                                     {prf::kMode, lineType[1] == 'L' ? "5" : "9"},
+                                     {prf::kProtocol, "2"},
+                                     {prf::kStatus, "1"},
+                                     {prf::kLineName, line},
+                                     {prf::kLineType, lineType},
+                                     {prf::kLineService, "3"}})
+                        .ok());
+    };
+    put("TUNNEL", "*L2TP", "TUNLINE");
+    put("DSL", "*PPPOE", "DSLLINE");
+    ASSERT_TRUE(m_system->Files()
+                    .Write("/QKTL/USERDATA/NOS50/TCPIP/PPP/L2TPLINE.CFG",
+                           "LINENAME=OTHER FRAMING=0 \nLINENAME=tunline FRAMING=0 \n", 819)
+                    .ok());
+    ASSERT_TRUE(m_system->Files()
+                    .Write("/QKTL/UserData/NOS50/TCPIP/PPP/PPPoELine.cfg",
+                           "PELINENAME=DSLLINE PHYSICALLINENAME=LAN1 PEMAXFRAMESIZE=1492 \n", 819)
+                    .ok());
+
+    EXPECT_EQ(Run("STRTCPPTP CFGPRF('TUNNEL')"), "");
+    EXPECT_EQ(Status("TUNNEL"), std::to_string(status::kStarting));
+    EXPECT_EQ(Run("STRTCPPTP CFGPRF('DSL')"), "");
+    EXPECT_EQ(Status("DSL"), std::to_string(status::kFailed)) << "no Ethernet line LAN1 yet";
+
+    ASSERT_EQ(Run("CRTLINETH LIND(LAN1) RSRCNAME(CMN02)"), "");
+    EXPECT_EQ(Run("STRTCPPTP CFGPRF('DSL')"), "");
+    EXPECT_EQ(Status("DSL"), std::to_string(status::kStarting));
+    ASSERT_TRUE(m_system->Jobs().AdvanceClock(30).ok());
+    EXPECT_EQ(Status("DSL"), std::to_string(status::kActive));
+    EXPECT_EQ(Status("TUNNEL"), std::to_string(status::kActive));
 }
 
 TEST_F(ClProfileCommandsTest, RemovesStoppedProfilesWithTheirRoutesAndOptionallyTheirLine) {

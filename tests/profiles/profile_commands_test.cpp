@@ -195,7 +195,7 @@ TEST_F(ProfileCommands, TunnelOnlyProfileCommitsOnlyItsOwnPagesAttributes) {
         .Ok();
     EXPECT_EQ(Invoke("NPF", {"TUNNEL8"}, "PROPERTIES"), S_OK);
     EXPECT_EQ(driver.GetTranscript().ResultOf(kSheet), ui::IDOK) << Transcript();
-    EXPECT_EQ(pages, 1) << "only the General page of the two exists in this build";
+    EXPECT_EQ(pages, 2) << "the General and L2TP initiator pages, and no other";
     EXPECT_FALSE(autoStartEnabled);
     server::Attributes after = Stored("TUNNEL8");
     EXPECT_EQ(after[10], "Tunnel only");

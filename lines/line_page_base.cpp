@@ -1,4 +1,4 @@
-#include "lines/point_to_point_profile_line_page.h"
+#include "lines/line_page_base.h"
 
 #include "lines/line_value_text.h"
 #include "platform/ui/message_box.h"
@@ -7,19 +7,18 @@
 
 namespace ptp::lines {
 
-void CPointToPointProfileLinePage::EnsureLoaded() {
+void CLinePageBase::EnsureLoaded() {
     if (m_bLoaded) return;
     m_bLoaded = true;
     Load();
 }
 
-ui::BOOL CPointToPointProfileLinePage::OnInitDialog() {
+ui::BOOL CLinePageBase::OnInitDialog() {
     EnsureLoaded();
     return CPropertyPage::OnInitDialog();
 }
 
-void CPointToPointProfileLinePage::ShowProblem(UINT message, int controlId,
-                                               const std::vector<std::string>& args) {
+void CLinePageBase::ShowProblem(UINT message, int controlId, const std::vector<std::string>& args) {
     ui::CPropertySheet* sheet = GetSheet();
     if (sheet && sheet->GetActivePage() != this) sheet->SetActivePage(this);
     if (args.empty()) {
@@ -30,8 +29,7 @@ void CPointToPointProfileLinePage::ShowProblem(UINT message, int controlId,
     if (IsCreated()) GotoDlgCtrl(GetDlgItem(controlId));
 }
 
-bool CPointToPointProfileLinePage::CheckRange(const std::string& text, long low, long high,
-                                              int controlId) {
+bool CLinePageBase::CheckRange(const std::string& text, long low, long high, int controlId) {
     if (IsNumberInRange(text, low, high)) return true;
     ShowProblem(IDS_LINE_VALUE_RANGE, controlId, {std::to_string(low), std::to_string(high)});
     return false;

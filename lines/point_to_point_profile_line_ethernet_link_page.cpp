@@ -1,0 +1,128 @@
+#include "lines/point_to_point_profile_line_ethernet_link_page.h"
+
+#include <array>
+
+#include "config/config_text.h"
+#include "lines/line_value_text.h"
+#include "lines/point_to_point_profile_line_ethernet_property_sheet.h"
+#include "platform/ui/ddx.h"
+#include "platform/ui/toolkit.h"
+#include "platform/vocabulary/line.h"
+#include "resources/ids/line_tunnels.h"
+
+namespace ptp::lines {
+namespace {
+
+namespace ln = attr::line;
+namespace value = code::line_value;
+
+// The values of each choice list, in the order its texts are shown.
+constexpr std::array<std::string_view, 3> kStandards = {"*ETHV2", "*IEEE8023", "*ALL"};
+constexpr std::array<std::string_view, 4> kSpeeds = {"10M", "100M", "1G", "*AUTO"};
+constexpr std::array<std::string_view, 3> kDuplexes = {"*HALF", "*FULL", "*AUTO"};
+constexpr std::array<UINT, 3> kStandardTexts = {IDS_ETH_STANDARD_V2, IDS_ETH_STANDARD_8023,
+                                                IDS_ETH_STANDARD_ALL};
+constexpr std::array<UINT, 4> kSpeedTexts = {IDS_ETH_SPEED_10M, IDS_ETH_SPEED_100M,
+                                             IDS_ETH_SPEED_1G, IDS_ETH_SPEED_AUTO};
+constexpr std::array<UINT, 3> kDuplexTexts = {IDS_ETH_DUPLEX_HALF, IDS_ETH_DUPLEX_FULL,
+                                              IDS_ETH_DUPLEX_AUTO};
+constexpr std::size_t kMaxQueueName = 10;
+
+template <std::size_t N>
+int IndexOf(const std::array<std::string_view, N>& values, std::string_view value, int fallback) {
+    for (std::size_t index = 0; index < N; ++index) {
+        if (config::EqualsNoCase(values[index], value)) return static_cast<int>(index);
+    }
+    return fallback;
+}
+
+// A choice outside the list takes the list's first value.
+template <std::size_t N>
+std::string ValueAt(const std::array<std::string_view, N>& values, int index, int fallback) {
+    const bool known = index >= 0 && index < static_cast<int>(N);
+    return std::string(values[static_cast<std::size_t>(known ? index : fallback)]);
+}
+
+template <std::size_t N>
+void Fill(ui::CComboBox& box, const std::array<UINT, N>& texts) {
+    for (const UINT text : texts)
+        box.AddString(ui::LoadText(text));
+}
+
+bool IsSpecialQueue(std::string_view queue) {
+    return config::EqualsNoCase(queue, value::kSystemValue) ||
+           config::EqualsNoCase(queue, value::kSystemOperator);
+}
+
+}  // namespace
+
+CPointToPointProfileLineEthernetLinkPage::CPointToPointProfileLineEthernetLinkPage(
+    CPointToPointProfileLineEthernetPropertySheet* pSheet)
+    : CLinePageBase(IDD_ETH_LINE_LINK), m_pSheet(pSheet) {}
+
+void CPointToPointProfileLineEthernetLinkPage::Load() {
+    if (m_pSheet->IsNewMode()) return;
+    m_nStandard = IndexOf(kStandards, m_pSheet->GetLineText(ln::kEthernetStandard), 0);
+    m_nSpeed = IndexOf(kSpeeds, m_pSheet->GetLineText(ln::kLineSpeed), 3);
+    m_nDuplex = IndexOf(kDuplexes, m_pSheet->GetLineText(ln::kDuplex), 0);
+    m_strQueue = m_pSheet->GetLineText(ln::kMessageQueue);
+    m_strQueueLibrary = m_pSheet->GetLineText(ln::kMessageQueueLibrary);
+    if (m_strQueue.empty()) m_strQueue = std::string(value::kSystemValue);
+}
+
+ui::BOOL CPointToPointProfileLineEthernetLinkPage::OnInitDialog() {
+    Fill(ComboBox(IDC_ETH_LINE_STANDARD), kStandardTexts);
+    Fill(ComboBox(IDC_ETH_LINE_SPEED), kSpeedTexts);
+    Fill(ComboBox(IDC_ETH_LINE_DUPLEX), kDuplexTexts);
+    ui::CComboBox& queues = ComboBox(IDC_ETH_LINE_MSGQ);
+    queues.AddString(std::string(value::kSystemValue));
+    queues.AddString(std::string(value::kSystemOperator));
+    CLinePageBase::OnInitDialog();
+    return ui::TRUE;
+}
+
+void CPointToPointProfileLineEthernetLinkPage::DoDataExchange(ui::CDataExchange* pDX) {
+    ui::DDX_CBIndex(pDX, IDC_ETH_LINE_STANDARD, m_nStandard);
+    ui::DDX_CBIndex(pDX, IDC_ETH_LINE_SPEED, m_nSpeed);
+    ui::DDX_CBIndex(pDX, IDC_ETH_LINE_DUPLEX, m_nDuplex);
+    ui::DDX_CBString(pDX, IDC_ETH_LINE_MSGQ, m_strQueue);
+    ui::DDX_Text(pDX, IDC_ETH_LINE_MSGQ_LIBRARY, m_strQueueLibrary);
+}
+
+bool CPointToPointProfileLineEthernetLinkPage::Validate() {
+    if (IsCreated() && !UpdateData(ui::TRUE)) return false;
+    const std::string_view queue = config::Trim(m_strQueue);
+    const std::string_view library = config::Trim(m_strQueueLibrary);
+    if (IsSpecialQueue(queue)) return true;
+    auto isName = [](std::string_view name) {
+        return !name.empty() && name.size() <= kMaxQueueName && !HasBlank(name);
+    };
+    if (isName(queue) && isName(library)) return true;
+    ShowProblem(IDS_VLINE_MSGQ_INVALID, IDC_ETH_LINE_MSGQ);
+    return false;
+}
+
+std::string CPointToPointProfileLineEthernetLinkPage::QueueValue() const {
+    return MessageQueueValue(m_strQueue, m_strQueueLibrary);
+}
+
+void CPointToPointProfileLineEthernetLinkPage::Collect(CEthernetLineValues& values) const {
+    values.strStandard = ValueAt(kStandards, m_nStandard, 0);
+    values.strSpeed = ValueAt(kSpeeds, m_nSpeed, 3);
+    values.strDuplex = ValueAt(kDuplexes, m_nDuplex, 0);
+    values.strQueue = QueueValue();
+}
+
+void CPointToPointProfileLineEthernetLinkPage::Store() {
+    m_pSheet->SetLineText(ln::kEthernetStandard, ValueAt(kStandards, m_nStandard, 0));
+    m_pSheet->SetLineText(ln::kLineSpeed, ValueAt(kSpeeds, m_nSpeed, 3));
+    m_pSheet->SetLineText(ln::kDuplex, ValueAt(kDuplexes, m_nDuplex, 0));
+    const std::string_view queue = config::Trim(m_strQueue);
+    const bool special = IsSpecialQueue(queue);
+    m_pSheet->SetLineText(ln::kMessageQueue, config::ToUpper(queue));
+    m_pSheet->SetLineText(
+        ln::kMessageQueueLibrary,
+        special ? std::string() : config::ToUpper(config::Trim(m_strQueueLibrary)));
+}
+
+}  // namespace ptp::lines
