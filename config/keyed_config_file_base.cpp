@@ -87,8 +87,12 @@ int CKeyedConfigFileBase::Save() {
     if (host == nullptr) return kFileResultCannotOpen;
     int result = -1;
     m_pFile = host->Files().CreateFileForWrite(m_strSystemName, m_strServerPath, 0, result, 1);
-    if (!m_pFile || result != host::kFileOk || m_pFile->Open(3, 3, 1) != host::kFileOk) {
+    if (m_pFile && result == host::kFileOk) result = m_pFile->Open(3, 3, 1);
+    if (!m_pFile || result != host::kFileOk) {
         m_pFile.reset();
+        // A file in use is the caller's to explain; any other refusal is a save that failed.
+        if (result != host::kFileInUse)
+            GetFilePrompts().ShowMessage(IDS_FILE_NOT_SAVED, {m_strPath});
         return kFileResultCannotOpen;
     }
     m_pFile->ExpectVersion(m_strVersion);
@@ -98,7 +102,12 @@ int CKeyedConfigFileBase::Save() {
     const std::string written = m_pFile->GetVersion();
     m_pFile.reset();
     if (closed == host::kFileChangedSince) return kFileResultChangedSince;
-    if (closed != host::kFileOk) return kFileResultCannotOpen;
+    // The server replaces the file on close; when it cannot, the old file stays and so do the
+    // modified flags, so the same changes can be saved again.
+    if (closed != host::kFileOk) {
+        GetFilePrompts().ShowMessage(IDS_FILE_NOT_SAVED, {m_strPath});
+        return kFileResultCannotOpen;
+    }
     m_strVersion = written;
     SetModified(0);
     return kFileResultOk;

@@ -38,9 +38,10 @@ class CKeyedConfigFileBase {
     // Closes any open server file, drops every record, then loads.
     int Reload();
     // 0 when written or when nothing changed, 2 when the file could not be opened for writing
-    // (nothing is written and every modified flag stays set, so a later Save tries again), 3
-    // when another client wrote the file after this object loaded it: nothing is written, so
-    // their work is not undone unseen; Reload and change again to build on it.
+    // or the server could not write it (nothing is written and every modified flag stays set, so
+    // a later Save tries again; the user is told, except of a file in use, which the caller
+    // explains), 3 when another client wrote the file after this object loaded it: nothing is
+    // written, so their work is not undone unseen; Reload and change again to build on it.
     int Save();
 
     [[nodiscard]] int IsModified();

@@ -19,14 +19,20 @@ namespace md = attr::modem;
 
 // Column n shows modem attribute n; the system flag and the kind are shown as texts.
 constexpr CFolderColumnEntry kModemColumns[] = {
-    {IDS_MODEM_COLUMN_NAME, 200, md::kName},          {IDS_MODEM_COLUMN_ORIGIN, 90, md::kSystem},
-    {IDS_MODEM_COLUMN_TYPE, 90, md::kKind},           {IDS_MODEM_COLUMN_INIT, 150, md::kInitCommand},
-    {IDS_MODEM_COLUMN_RESET, 150, md::kResetCommand},  {IDS_MODEM_COLUMN_DIAL, 120, md::kDialCommand},
+    {IDS_MODEM_COLUMN_NAME, 200, md::kName},
+    {IDS_MODEM_COLUMN_ORIGIN, 90, md::kSystem},
+    {IDS_MODEM_COLUMN_TYPE, 90, md::kKind},
+    {IDS_MODEM_COLUMN_INIT, 150, md::kInitCommand},
+    {IDS_MODEM_COLUMN_RESET, 150, md::kResetCommand},
+    {IDS_MODEM_COLUMN_DIAL, 120, md::kDialCommand},
     {IDS_MODEM_COLUMN_ANSWER, 120, md::kAnswerCommand},
 };
 
 std::string ReadAttribute(host::IServerObject& element, int id, host::SOFError** error) {
-    char buffer[kModemAttributeCapacity] = {};
+    // A read that succeeds ends the text with a NUL; only the start needs clearing for one
+    // that fails, and every cell of the folder is read this way.
+    char buffer[kModemAttributeCapacity];
+    buffer[0] = '\0';
     element.GetAttribute(id, buffer, sizeof buffer, error);
     return buffer;
 }
@@ -71,7 +77,7 @@ HRESULT CModemsData::RowText(int column, long position, std::string* text) {
     host::IServerObject* element = RowElement(position);
     if (!element) return E_FAIL;
     host::SOFError* error = nullptr;
-    const std::string value = ReadAttribute(*element, column, &error);
+    std::string value = ReadAttribute(*element, column, &error);
     if (error) {
         error->Destroy();
         return E_FAIL;
@@ -83,7 +89,7 @@ HRESULT CModemsData::RowText(int column, long position, std::string* text) {
         const bool analog = config::EqualsNoCase(value, code::modem_kind::kAnalog);
         *text = FrameText(analog ? IDS_MODEM_ANALOG : IDS_MODEM_ISDN);
     } else {
-        *text = value;
+        *text = std::move(value);
     }
     return S_OK;
 }

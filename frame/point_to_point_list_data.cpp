@@ -85,11 +85,7 @@ bool CPointToPointListData::TakeFolder(const fw::ITEMIDLIST* folder) {
 }
 
 std::optional<long> CPointToPointListData::ItemPosition(const fw::ITEMIDLIST* item) {
-    const auto texts = fw::ItemIdListTexts(item);
-    if (texts.empty()) return std::nullopt;
-    const auto fields = fw::ParseItemIdText(texts.back());
-    if (!fields || fields->position < 0) return std::nullopt;
-    return fields->position;
+    return fw::ItemIdPosition(item);
 }
 
 void CPointToPointListData::ReportMissingRow(std::string_view trace) {

@@ -43,7 +43,10 @@ class AttributeReader {
     // Empty once a read failed; every later read is skipped.
     std::string Read(int id) {
         if (Failed()) return {};
-        char buffer[kAttributeCapacity] = {};
+        // A read that succeeds ends the text with a NUL; the rest of the buffer is never looked
+        // at, so it is not cleared for each of the many reads of a folder.
+        char buffer[kAttributeCapacity];
+        buffer[0] = '\0';
         m_element.GetAttribute(id, buffer, sizeof buffer, m_error);
         if (Failed()) return {};
         return buffer;

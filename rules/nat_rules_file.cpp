@@ -173,7 +173,12 @@ int CNATRulesFile::SaveAs(std::string_view path) {
         if (file->WriteLine(line.c_str(), host::WriteLength(line), flag) == host::kFileOk) return;
         GetFilePrompts().ShowMessage(IDS_FILE_READ_WRITE_ERROR, {m_strPath});
     });
-    file->Close();
+    // The server replaces the file on close; when it cannot, the old file stays and so do the
+    // modified flags, so the same changes can be saved again.
+    if (file->Close() != host::kFileOk) {
+        GetFilePrompts().ShowMessage(IDS_FILE_NOT_SAVED, {displayPath});
+        return kRulesResultCannotOpen;
+    }
     SetModified(0);
     return kRulesResultOk;
 }

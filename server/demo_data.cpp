@@ -471,7 +471,101 @@ Status StartDemoJobs(System& system) {
     return system.Jobs().AdvanceClock(30);
 }
 
+std::string Numbered(const char* prefix, int number) {
+    char name[16];
+    std::snprintf(name, sizeof name, "%s%06d", prefix, number);
+    return name;
+}
+
+std::string ScaleModemName(int number) {
+    char name[24];
+    std::snprintf(name, sizeof name, "SCALE MODEM %05d", number);
+    return name;
+}
+
+Status SeedScaleObjects(ObjectTx& tx, int units) {
+    const auto& profiles = Profiles();
+    for (int i = 0; i < units * kScaleUnitProfiles; ++i) {
+        const std::string name = Numbered("SP", i);
+        DemoProfile copy = profiles[static_cast<std::size_t>(i) % profiles.size()];
+        copy.name = name.c_str();
+        if (auto s = tx.Put(kinds::kProfile, name, ProfileAttributes(copy)); !s) return s;
+    }
+    const int modems = units * kScaleUnitModems;
+    for (int i = 0; i < modems; ++i) {
+        const std::string name = ScaleModemName(i);
+        Attributes a = {{attr::modem::kName, name},
+                        {attr::modem::kSystem, "0"},
+                        {attr::modem::kKind, "1"},
+                        {attr::modem::kInitCommand, "AT&F"},
+                        {attr::modem::kResetCommand, "ATZ"},
+                        {attr::modem::kDialCommand, "ATDT"},
+                        {attr::modem::kAnswerCommand, "ATS0=2"}};
+        if (auto s = tx.Put(kinds::kModem, name, a); !s) return s;
+        namespace mc = attr::modem_command;
+        Attributes c = {
+            {mc::kModemName, name},  {mc::kEntryKind, std::string(code::modem_command::kTemplate)},
+            {mc::kNumber, "1"},      {mc::kName, "INIT"},
+            {mc::kValue, "AT&F1E0"}, {mc::kModemKey, UpperAscii(name)}};
+        if (auto s = tx.Put(kinds::kModemCommand, name + "/1", c); !s) return s;
+    }
+    // Copies of the lines on communication ports, each with its modem.
+    const std::vector<DemoLine> ported(Lines().begin(), Lines().begin() + 5);
+    for (int i = 0; i < units * kScaleUnitLines; ++i) {
+        const std::string name = Numbered("SL", i);
+        const std::string text = "Scale line " + std::to_string(i);
+        DemoLine copy = ported[static_cast<std::size_t>(i) % ported.size()];
+        copy.name = name.c_str();
+        copy.pool = "";
+        copy.text = text.c_str();
+        if (auto s = tx.Put(kinds::kLine, name, LineAttributes(copy)); !s) return s;
+        const bool leased = std::string_view(copy.connection) == "*NONSWTPP";
+        Attributes association = {
+            {attr::line_modem::kLineName, name},
+            {attr::line_modem::kModemName,
+             leased ? std::string(code::modem_name::kNone) : ScaleModemName(i % modems)},
+            {attr::line_modem::kNumber, "1"}};
+        if (auto s = tx.Put(kinds::kLineModem, name, association); !s) return s;
+    }
+    return Status::Ok();
+}
+
+// The demo's filters with the scale statements after them: address definitions and filters, some
+// with a description.
+Status SeedScaleFilters(StreamFiles& files, int units) {
+    auto demo = files.Read(kFiltersFile);
+    if (!demo) return demo.status();
+    std::string text = demo->text;
+    char statement[200];
+    for (int i = 0; i < units * kScaleUnitFilterStatements; ++i) {
+        const int a = (i / 250) % 250;
+        const int b = i % 250;
+        if (i % 10 == 0) text += "### Scale statement " + std::to_string(i) + "\n";
+        if (i % 4 == 0) {
+            std::snprintf(statement, sizeof statement,
+                          "ADDRESS SCALE%06d IP = 10.%d.%d.0 MASK = 255.255.255.0 TYPE = TRUSTED\n",
+                          i, a, b);
+        } else {
+            std::snprintf(statement, sizeof statement,
+                          "FILTER SET SCALE%06d ACTION = PERMIT DIRECTION = INBOUND "
+                          "SRCADDR = 10.%d.%d.1 DSTADDR = * PROTOCOL = * DSTPORT = * SRCPORT = * "
+                          "FRAGMENTS = NONE JRN = OFF\n",
+                          i, a, b);
+        }
+        text += statement;
+    }
+    return files.Write(kFiltersFile, text, kCcsidUtf16);
+}
+
 }  // namespace
+
+Status SeedScaleData(System& system, int units) {
+    if (auto s = SeedDemoData(system); !s) return s;
+    if (units <= 0) return Status::Ok();
+    if (auto s = system.Transact([&](ObjectTx& tx) { return SeedScaleObjects(tx, units); }); !s)
+        return s;
+    return SeedScaleFilters(system.Files(), units);
+}
 
 Status SeedDemoData(System& system) {
     if (auto s = system.Transact(SeedObjects); !s) return s;

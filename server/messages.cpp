@@ -55,6 +55,11 @@ const std::map<std::string_view, std::string_view>& Catalogue() {
         {"TCP8A23", "Connection profile %1 is already active."},
         {"TCP8A24", "Connection profile %1 is not active."},
         {"TCP8A25", "Connection profile %1 is active and cannot be changed or removed."},
+        {"TCP8A30",
+         "Line %1 had no modem, as after a create that did not finish; it now uses modem %2. "
+         "Choose another in the line's properties if that is not the one meant."},
+        {"TCP8A31", "File %1 was not saved: %2. The file on the server is as it was."},
+        {"TCP8A32", "%1 %2 was not saved: %3. Nothing was changed on the server."},
     };
     return catalogue;
 }

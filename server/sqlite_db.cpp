@@ -5,6 +5,7 @@
 #include <chrono>
 #include <thread>
 
+#include "server/file_calls.h"
 #include "server/messages.h"
 
 namespace ptp::server {
@@ -87,9 +88,9 @@ bool Statement::IsNull(int column) const {
 
 Result<std::unique_ptr<Database>> Database::Open(const std::string& path) {
     sqlite3* handle = nullptr;
-    int rc =
-        sqlite3_open_v2(path.c_str(), &handle,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    int rc = sqlite3_open_v2(path.c_str(), &handle,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                             FileCallsDatabaseLayer());
     if (rc != SQLITE_OK) {
         Error error = Message("CPF9899", {handle ? sqlite3_errmsg(handle) : "cannot open"});
         sqlite3_close(handle);

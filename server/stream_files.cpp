@@ -9,10 +9,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
 #include "platform/vocabulary/kinds.h"
+#include "server/file_calls.h"
 #include "server/messages.h"
 #include "server/object_tx.h"
 #include "server/sqlite_db.h"
@@ -36,6 +38,10 @@ bool ProcessAlive(std::int64_t pid) {
     return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
+Error NotSaved(const fs::path& target, int error) {
+    return Message("TCP8A31", {target.filename().string(), std::strerror(error)});
+}
+
 // Writes `bytes` next to `target` and renames it over the target, so readers see the old file
 // or the new one, never a part.
 Status ReplaceAtomically(const fs::path& target, std::string_view bytes) {
@@ -43,23 +49,28 @@ Status ReplaceAtomically(const fs::path& target, std::string_view bytes) {
     fs::path temp = target;
     temp += ".tmp." + std::to_string(getpid()) + "." + std::to_string(counter++);
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return Message("CPFA0A1", {target.filename().string()});
+    if (fd < 0) return NotSaved(target, errno);
     std::size_t written = 0;
     while (written < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        ssize_t n = WriteThroughFileCalls(fd, bytes.data() + written, bytes.size() - written);
         if (n <= 0) {
+            const int error = n < 0 ? errno : ENOSPC;
             ::close(fd);
             ::unlink(temp.c_str());
-            return Message("CPFA0A1", {target.filename().string()});
+            return NotSaved(target, error);
         }
         written += static_cast<std::size_t>(n);
     }
-    bool synced = ::fsync(fd) == 0;
+    const int synced = SyncThroughFileCalls(fd) == 0 ? 0 : errno;
     ::close(fd);
-    if (!synced || ::rename(temp.c_str(), target.c_str()) != 0) {
+    const int renamed =
+        synced != 0 || RenameThroughFileCalls(temp.c_str(), target.c_str()) == 0 ? 0 : errno;
+    if (synced != 0 || renamed != 0) {
         ::unlink(temp.c_str());
-        return Message("CPFA0A1", {target.filename().string()});
+        return NotSaved(target, synced != 0 ? synced : renamed);
     }
+    // The new file is in place; a folder that cannot be synced only makes the rename less
+    // durable, not undone.
     int dir = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         (void)::fsync(dir);
@@ -225,13 +236,26 @@ Status StreamFiles::WriteBytes(std::string_view serverPath, std::string_view byt
     if (fs::is_directory(*path, ec)) return Message("CPFA0DA", {serverPath});
     fs::create_directories(path->parent_path(), ec);
     if (ec) return Message("CPFA0A1", {serverPath});
+    // The tag and the bytes change together: a save that cannot replace the file leaves the old
+    // tag as well, so the old file still reads as it did. A savepoint nests in the transaction of
+    // a command that writes a file.
+    if (auto st = m_db.Exec("SAVEPOINT file_write"); !st) return st;
+    Status written = TagAndReplace(*path, serverPath, bytes, ccsid);
+    if (!written) (void)m_db.Exec("ROLLBACK TO file_write");
+    Status released = m_db.Exec("RELEASE file_write");
+    if (!written) return written;
+    return released;
+}
+
+Status StreamFiles::TagAndReplace(const fs::path& path, std::string_view serverPath,
+                                  std::string_view bytes, int ccsid) {
     auto tag = m_db.Prepare(
         "INSERT INTO file_tags(path, ccsid) VALUES(?1, ?2) "
         "ON CONFLICT(path) DO UPDATE SET ccsid=excluded.ccsid");
     if (!tag) return tag.error();
     tag->Bind(1, Key(serverPath)).Bind(2, static_cast<std::int64_t>(ccsid));
     if (auto st = tag->Run(); !st) return st;
-    return ReplaceAtomically(*path, bytes);
+    return ReplaceAtomically(path, bytes);
 }
 
 Result<int> StreamFiles::Ccsid(std::string_view serverPath) {
@@ -285,12 +309,17 @@ Status StreamFiles::Claim(std::string_view serverPath, std::string_view client) 
     return tx.Commit();
 }
 
+// A claim that stays behind keeps the file in use for everybody else as long as this process
+// lives, so a release the disk refused once is tried again.
 void StreamFiles::Release(std::string_view serverPath, std::string_view client) {
+    constexpr int kAttempts = 3;
     std::lock_guard lock(m_mutex);
-    auto stmt = m_db.Prepare("DELETE FROM file_locks WHERE path=?1 AND client=?2");
-    if (!stmt) return;
-    stmt->Bind(1, Key(serverPath)).Bind(2, client);
-    (void)stmt->Run();
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        auto stmt = m_db.Prepare("DELETE FROM file_locks WHERE path=?1 AND client=?2");
+        if (!stmt) continue;
+        stmt->Bind(1, Key(serverPath)).Bind(2, client);
+        if (stmt->Run()) return;
+    }
 }
 
 bool StreamFiles::InUse(std::string_view serverPath, std::string_view client) {

@@ -85,6 +85,8 @@ class StreamFiles {
     void RemoveAbandonedTemporaryFiles();
     // Write's work, on the bytes as they are stored.
     Status WriteBytes(std::string_view serverPath, std::string_view bytes, int ccsid);
+    Status TagAndReplace(const std::filesystem::path& path, std::string_view serverPath,
+                         std::string_view bytes, int ccsid);
     Result<std::string> ReadBytes(std::string_view serverPath);
     Result<std::vector<std::string>> ListLibrary(const std::vector<std::string>& parts);
 

@@ -5,6 +5,7 @@
 #include "server/messages.h"
 #include "server/ppp_jobs.h"
 #include "server/sqlite_db.h"
+#include "server/startup_repairs.h"
 #include "server/stream_files.h"
 #include "server/text_codec.h"
 
@@ -72,6 +73,9 @@ Result<std::unique_ptr<System>> System::Open(const fs::path& folder) {
     fs::create_directories(folder / "ifs", ec);
     system->m_files = std::make_unique<StreamFiles>(folder / "ifs", *system->m_db, system->m_mutex);
     system->m_jobs = std::make_unique<PppJobs>(*system->m_db, system->m_mutex);
+    // A repair that cannot be made now is tried again at the next open; the system is usable
+    // without it.
+    (void)RepairLinesWithoutModem(*system->m_db);
     return system;
 }
 

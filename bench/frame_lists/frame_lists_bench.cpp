@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench/support/best_cpu_time.h"
+#include "bench/support/plugin_bench.h"
 #include "console/session/plugin_session.h"
 #include "host/in_process_host.h"
 #include "platform/com/registry.h"
@@ -34,28 +35,24 @@ using ptp::bench::CpuSeconds;
 using ptp::bench::g_seconds;
 using ptp::bench::Record;
 
-struct Bench {
-    std::filesystem::path root;
-    std::unique_ptr<ptp::host::InProcessHost> host;
-    std::unique_ptr<ptp::session::PluginSession> session;
-    ptp::ui::ScriptDriver driver;
-    std::unique_ptr<ptp::ui::ScopedDriver> scoped;
+struct Bench : ptp::bench::PluginBench {
     std::vector<std::string> names;
 
-    Bench() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "ptp-bench-XXXXXX").string();
-        root = mkdtemp(pattern.data());
-        ptp::SetRegistryDirectory(root.string());
-        host = std::make_unique<ptp::host::InProcessHost>(
-            ptp::host::InProcessOptions{root / "state", "NXWIN", ""});
-        (void)host->State().AddSystem(kSystem);
-        ptp::host::SetHost(host.get());
-        (void)System().Transact([&](ptp::server::ObjectTx& tx) {
+    Bench() : PluginBench(kSystem, Seed) {
+        for (int i = 0; i < kProfiles; ++i)
+            names.push_back(Name(i));
+    }
+
+    static std::string Name(int i) {
+        char name[16];  // room for any int, though the names stay within 10 characters
+        std::snprintf(name, sizeof name, "PRF%05d", i);
+        return name;
+    }
+
+    static void Seed(ptp::server::System& system) {
+        (void)system.Transact([&](ptp::server::ObjectTx& tx) {
             for (int i = 0; i < kProfiles; ++i) {
-                char name[16];  // room for any int, though the names stay within 10 characters
-                std::snprintf(name, sizeof name, "PRF%05d", i);
-                names.emplace_back(name);
+                const std::string name = Name(i);
                 ptp::server::Attributes a = {
                     {0, name},       {1, "1"},      {2, "2"},          {3, i % 3 ? "1" : "14"},
                     {4, "LINE1"},    {5, "*ASYNC"}, {6, "1"},          {7, "10.1.1.1"},
@@ -65,25 +62,7 @@ struct Bench {
             }
             return ptp::server::Status::Ok();
         });
-        std::string error;
-        auto resources =
-            ptp::res::ResourceModule::LoadLibrary(ptp::test::BinDir() + "/libptpres.so", &error);
-        session = std::make_unique<ptp::session::PluginSession>(
-            *host, resources, ptp::test::BinDir() + "/libptpext.so");
-        host->SetPresenter(&session->Bridge());
-        ptp::session::Failure failure;
-        if (!session->Start(failure)) std::fprintf(stderr, "plug-in: %s\n", failure.text.c_str());
-        scoped = std::make_unique<ptp::ui::ScopedDriver>(driver);
     }
-    ~Bench() {
-        scoped.reset();
-        session.reset();
-        ptp::host::SetHost(nullptr);
-        host.reset();
-        ptp::SetRegistryDirectory("");
-        std::filesystem::remove_all(root);
-    }
-    ptp::server::System& System() { return *host->SystemFor(kSystem); }
 };
 
 Bench& TheBench() {

@@ -56,6 +56,8 @@ int main(int argc, char** argv) {
     auto* list = systemCommand->add_subcommand("list", text(IDS_PTPCTL_SYSTEM_LIST));
 
     auto* demo = app.add_subcommand("demo", text(IDS_PTPCTL_DEMO));
+    int scale = 0;
+    demo->add_option("--scale", scale, text(IDS_PTPCTL_DEMO_SCALE))->check(CLI::NonNegativeNumber);
 
     auto* cl = app.add_subcommand("cl", text(IDS_PTPCTL_CL));
     std::string command;
@@ -123,7 +125,7 @@ int main(int argc, char** argv) {
 
     if (add->parsed()) return operations.AddSystem(newName, release, noAuthority);
     if (list->parsed()) return operations.ListSystems();
-    if (demo->parsed()) return operations.Demo();
+    if (demo->parsed()) return operations.Demo(scale);
     if (cl->parsed()) return operations.RunCl(command);
     if (objects->parsed())
         return kinds || kind.empty() ? operations.ListKinds() : operations.PrintObjects(kind, name);

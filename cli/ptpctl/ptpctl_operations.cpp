@@ -119,10 +119,10 @@ int Operations::ListSystems() {
     return 0;
 }
 
-int Operations::Demo() {
+int Operations::Demo(int scale) {
     server::System* system = RequireSystem();
     if (!system) return 1;
-    server::Status seeded = server::SeedDemoData(*system);
+    server::Status seeded = server::SeedScaleData(*system, scale);
     if (!seeded) return Fail(seeded.error().Reply());
     m_out << Text(IDS_PTPCTL_DEMO_DONE, {system->Name()}) << '\n';
     return 0;

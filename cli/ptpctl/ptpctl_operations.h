@@ -32,7 +32,7 @@ class Operations {
 
     int AddSystem(const std::string& name, const std::string& release, bool noAuthority);
     int ListSystems();
-    int Demo();
+    int Demo(int scale);
     int RunCl(const std::string& command);
     int ListKinds();
     int PrintObjects(const std::string& kind, const std::string& name);

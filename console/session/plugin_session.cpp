@@ -80,8 +80,19 @@ struct PluginSession::OpenFolder {
     HRESULT countResult = S_OK;
     std::vector<std::uint8_t> itemIdList;
     std::vector<fw::ITEMIDLIST*> items;
-    // The items by their upper-cased names, with their type codes.
+    // Each item's text and its fields (none for a text that does not parse), read once.
+    std::vector<std::string> texts;
+    std::vector<std::optional<fw::ItemIdFields>> fields;
+    // The items by their upper-cased names, with their type codes; made when first selected
+    // from, since listing a folder does not need it.
     std::map<std::string, std::pair<fw::ITEMIDLIST*, fw::ItemIdFields>> byName;
+
+    void IndexByName() {
+        if (!byName.empty()) return;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (fields[i]) byName.emplace(Upper(fields[i]->name), std::pair{items[i], *fields[i]});
+        }
+    }
 
     ~OpenFolder() {
         for (auto* item : items)
@@ -160,9 +171,9 @@ PluginSession::OpenFolder* PluginSession::Folder(const std::string& system,
         fw::ITEMIDLIST* item = open->data->ItemAt(position);
         if (!item) continue;
         open->items.push_back(item);
-        const auto texts = fw::ItemIdListTexts(item);
-        const auto fields = texts.empty() ? std::nullopt : fw::ParseItemIdText(texts[0]);
-        if (fields) open->byName.emplace(Upper(fields->name), std::pair{item, *fields});
+        auto texts = fw::ItemIdListTexts(item);
+        open->fields.push_back(texts.empty() ? std::nullopt : fw::ParseItemIdText(texts[0]));
+        open->texts.push_back(texts.empty() ? std::string() : std::move(texts[0]));
     }
     return m_folders.emplace(key, std::move(open)).first->second.get();
 }
@@ -193,12 +204,13 @@ std::optional<FolderListing> PluginSession::ListFolder(const std::string& system
     FolderListing listing;
     listing.countResult = open->countResult;
     (void)open->data->GetColumns(&listing.columns);
-    for (fw::ITEMIDLIST* item : open->items) {
+    listing.rows.reserve(open->items.size());
+    for (std::size_t i = 0; i < open->items.size(); ++i) {
+        fw::ITEMIDLIST* item = open->items[i];
         FolderListing::Row row;
-        const auto texts = fw::ItemIdListTexts(item);
-        row.itemId = texts.empty() ? std::string() : texts[0];
-        const auto fields = fw::ParseItemIdText(row.itemId);
-        row.name = fields ? fields->name : row.itemId;
+        row.itemId = open->texts[i];
+        row.name = open->fields[i] ? open->fields[i]->name : row.itemId;
+        row.cells.reserve(listing.columns.size());
         for (const auto& column : listing.columns) {
             std::string text;
             if (column.id == 0) {
@@ -222,6 +234,7 @@ fw::IShellExtInit* PluginSession::Select(const std::string& system, const std::s
     } else {
         OpenFolder* open = Folder(system, folder, failure);
         if (!open) return nullptr;
+        open->IndexByName();
         for (const std::string& wanted : items) {
             const auto it = open->byName.find(Upper(wanted));
             if (it == open->byName.end()) {

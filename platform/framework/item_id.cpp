@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <limits>
 
 #include "platform/com/utf16.h"
 #include "platform/framework/shared_allocator.h"
@@ -121,6 +122,39 @@ std::vector<std::string> ItemIdListTexts(const ITEMIDLIST* list) {
         texts.push_back(ElementText(at, ReadCount(at)));
     }
     return texts;
+}
+
+std::optional<long> ItemIdPosition(const ITEMIDLIST* list) {
+    if (!list) return std::nullopt;
+    const std::uint8_t* last = nullptr;
+    for (const std::uint8_t* at = Bytes(list); ReadCount(at) != 0; at += ReadCount(at))
+        last = at;
+    if (!last) return std::nullopt;
+    const std::uint16_t count = ReadCount(last);
+    bool typeSeen = false;
+    bool positionSeen = false;
+    bool digits = false;
+    long position = 0;
+    for (std::size_t at = 2; at + 1 < count; at += 2) {
+        char16_t c = 0;
+        std::memcpy(&c, last + at, sizeof c);
+        if (c == 0) break;
+        if (!typeSeen) {
+            typeSeen = c == kItemTypeMark;
+            continue;
+        }
+        if (!positionSeen) {
+            positionSeen = c == kItemPositionMark;
+            continue;
+        }
+        if (c < u'0' || c > u'9') return std::nullopt;
+        const long digit = c - u'0';
+        if (position > (std::numeric_limits<long>::max() - digit) / 10) return std::nullopt;
+        position = position * 10 + digit;
+        digits = true;
+    }
+    if (!digits) return std::nullopt;
+    return position;
 }
 
 std::size_t ItemIdListSize(const ITEMIDLIST* list) {

@@ -56,6 +56,9 @@ struct ItemIdFields {
                                                                      std::size_t size);
 // The same for a list of trusted layout, such as one the console handed in.
 [[nodiscard]] std::vector<std::string> ItemIdListTexts(const ITEMIDLIST* list);
+// The position field of the list's last element, read in place: what ParseItemIdText gives for
+// that element's text, without building the text (a folder asks for it once per cell).
+[[nodiscard]] std::optional<long> ItemIdPosition(const ITEMIDLIST* list);
 // Bytes of a list including its terminating zero count.
 [[nodiscard]] std::size_t ItemIdListSize(const ITEMIDLIST* list);
 // A shared-allocator copy of the list (or, given an element inside one, of the rest from that

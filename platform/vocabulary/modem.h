@@ -38,6 +38,8 @@ inline constexpr std::string_view kISDN = "2";
 namespace modem_name {
 inline constexpr std::string_view kNone = "NONE";
 inline constexpr std::string_view kV25bis = "CCITT V.25BIS";
+// What an asynchronous switched line on a plain port dials with unless told otherwise.
+inline constexpr std::string_view kGenericHayes = "$generic hayes";
 }  // namespace modem_name
 
 namespace modem_command {

@@ -2,6 +2,7 @@
 
 #include "server/cl/cl_interpreter.h"
 #include "server/list_views.h"
+#include "server/messages.h"
 #include "server/object_commit.h"
 #include "server/rules_check.h"
 #include "server/secret_attributes.h"
@@ -15,6 +16,14 @@ namespace {
 host::ServerReply ReplyOf(const Status& status) {
     if (status) return {};
     return {status.error().messageId, status.error().text};
+}
+
+// A store that cannot write (a full disk, a failing device) answers in its own words, which name
+// nothing the user knows; the reply says which object was not saved.
+host::ServerReply SaveReplyOf(const Status& status, std::string_view kind, std::string_view name) {
+    if (status || status.error().messageId != "CPF9899") return ReplyOf(status);
+    const Error error = Message("TCP8A32", {kind, name, status.error().text});
+    return {error.messageId, error.text};
 }
 
 class EmbeddedSession final : public host::IServerSession {
@@ -54,21 +63,25 @@ class EmbeddedSession final : public host::IServerSession {
     host::ServerReply CommitObject(std::string_view kind, std::string_view name,
                                    const Attributes& staged, const Attributes& read,
                                    std::string& stored) override {
-        return ReplyOf(m_system.Transact([&](ObjectTx& tx) -> Status {
+        std::string shown(name);
+        return SaveReplyOf(m_system.Transact([&](ObjectTx& tx) -> Status {
+            if (shown.empty()) shown = NameFromAttributes(tx, kind, name, staged);
             if (auto st = CheckUnchangedSince(tx, kind, name, read); !st) return st;
             auto key = server::CommitObject(tx, kind, name, staged);
             if (!key) return key.error();
             stored = *key;
             return AppendObjectLog(tx.Db(), m_options.client, kObjectCommitted, kind, stored,
                                    staged);
-        }));
+        }),
+                           kind, shown);
     }
 
     host::ServerReply DeleteObject(std::string_view kind, std::string_view name) override {
-        return ReplyOf(m_system.Transact([&](ObjectTx& tx) -> Status {
+        return SaveReplyOf(m_system.Transact([&](ObjectTx& tx) -> Status {
             if (auto st = DeleteObjectWithDependents(tx, kind, name); !st) return st;
             return AppendObjectLog(tx.Db(), m_options.client, kObjectDeleted, kind, name, {});
-        }));
+        }),
+                           kind, name);
     }
 
     host::ServerReply ReadList(std::string_view kind, std::string_view filter,

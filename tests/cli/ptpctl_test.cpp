@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -7,6 +8,10 @@
 #include "../server/temp_state.h"
 #include "cli/ptpctl/ptpctl_operations.h"
 #include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/line.h"
+#include "platform/vocabulary/modem.h"
+#include "server/demo_data.h"
+#include "server/rules_check.h"
 #include "server/server_state.h"
 #include "server/stream_files.h"
 #include "server/system.h"
@@ -72,7 +77,7 @@ TEST_F(PtpctlTest, SystemsObjectsAndErrorsAsAnOperatorSeesThem) {
 TEST_F(PtpctlTest, DemoFilesLogAndClock) {
     ASSERT_EQ(Make().AddSystem("demo1", "050400", false), 0);
     auto ops = Make("DEMO1");
-    ASSERT_EQ(ops.Demo(), 0);
+    ASSERT_EQ(ops.Demo(0), 0);
     m_out.str("");
     ASSERT_EQ(ops.PrintObjects(std::string(kinds::kConnectionJob), ""), 0);
     auto connections = JsonLines();
@@ -108,6 +113,54 @@ TEST_F(PtpctlTest, DemoFilesLogAndClock) {
     EXPECT_EQ(ops.AdvanceClock(10), 0);
     EXPECT_EQ(m_out.str(), "The clock of system DEMO1 stands at 40 seconds.\n");
     EXPECT_EQ(ops.AdvanceClock(-1), 1);
+}
+
+// A scaled demo is the demo with its units on top: copies of its profiles, lines each with a
+// modem of the system, user modems, and filter statements the server's check accepts. Seeding
+// again leaves as many objects as one seeding.
+TEST_F(PtpctlTest, DemoScaleAddsItsUnitsToTheDemo) {
+    ASSERT_EQ(Make().AddSystem("plain", "050400", false), 0);
+    ASSERT_EQ(Make().AddSystem("scaled", "050400", false), 0);
+    ASSERT_EQ(Make("PLAIN").Demo(0), 0);
+    ASSERT_EQ(Make("SCALED").Demo(2), 0);
+    ASSERT_EQ(Make("SCALED").Demo(2), 0);
+    server::ServerState state(m_folder.Path());
+    auto plain = state.OpenSystem("PLAIN");
+    auto scaled = state.OpenSystem("SCALED");
+    ASSERT_TRUE(plain.ok() && scaled.ok());
+    auto count = [](server::System& system, std::string_view kind) {
+        auto objects = system.ListObjects(kind);
+        return objects.ok() ? static_cast<int>(objects->size()) : -1;
+    };
+    EXPECT_EQ(count(**scaled, kinds::kProfile),
+              count(**plain, kinds::kProfile) + 2 * server::kScaleUnitProfiles);
+    EXPECT_EQ(count(**scaled, kinds::kLine),
+              count(**plain, kinds::kLine) + 2 * server::kScaleUnitLines);
+    EXPECT_EQ(count(**scaled, kinds::kModem),
+              count(**plain, kinds::kModem) + 2 * server::kScaleUnitModems);
+    EXPECT_EQ(count(**scaled, kinds::kLineModem),
+              count(**plain, kinds::kLineModem) + 2 * server::kScaleUnitLines);
+    auto modems = (*scaled)->ListObjects(kinds::kModem);
+    auto associations = (*scaled)->ListObjects(kinds::kLineModem);
+    ASSERT_TRUE(modems.ok() && associations.ok());
+    for (const auto& association : *associations) {
+        const std::string modem = association.Get(attr::line_modem::kModemName);
+        const bool known = modem == code::modem_name::kNone ||
+                           std::any_of(modems->begin(), modems->end(),
+                                       [&](const auto& record) { return record.name == modem; });
+        EXPECT_TRUE(known) << association.name << " uses " << modem;
+    }
+    const std::string filters = "/QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P";
+    auto text = (*scaled)->Files().Read(filters);
+    ASSERT_TRUE(text.ok());
+    std::istringstream lines(text->text);
+    int statements = 0;
+    for (std::string line; std::getline(lines, line);)
+        statements += line.rfind("ADDRESS SCALE", 0) == 0 || line.rfind("FILTER SET SCALE", 0) == 0;
+    EXPECT_EQ(statements, 2 * server::kScaleUnitFilterStatements);
+    const auto check = server::CheckRulesFile((*scaled)->Files(), filters, server::RulesCheck::All);
+    EXPECT_EQ(check.result, code::verify_result::kClean)
+        << (check.findings.empty() ? "" : check.findings.front());
 }
 
 }  // namespace

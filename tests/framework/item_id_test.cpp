@@ -132,6 +132,32 @@ TEST(ItemId, ListsAreReadCopiedAndSearched) {
     EXPECT_EQ(SharedAllocOutstanding(), before);
 }
 
+// A folder reads the position of its rows straight from the item's bytes; it agrees with the
+// parsed text on every element, good or damaged, and reads the last element of a path.
+TEST(ItemId, ThePositionReadInPlaceIsTheParsedOne) {
+    for (const std::string& text : {ItemIdText("PRF1", "NPO", 3), ItemIdText("\\\\", "QZY", 0),
+                                   ItemIdText("X", "NMO", 2147483647),
+                                   std::string("PRF1\x01NPO\x02"), std::string("PRF1\x01NPO\x02-3"),
+                                   std::string("PRF1\x01NPO\x02"
+                                               "3x"),
+                                   std::string("PRF1\x02"
+                                               "3\x01NPO"),
+                                   std::string("PRF1"),
+                                   std::string("A\x01B\x02"
+                                               "99999999999999999999999")}) {
+        auto bytes = ListOf({text});
+        const auto* list = reinterpret_cast<const ITEMIDLIST*>(bytes.data());
+        const auto parsed = ParseItemIdText(text);
+        EXPECT_EQ(ItemIdPosition(list),
+                  parsed ? std::optional<long>(parsed->position) : std::nullopt)
+            << text;
+    }
+    auto path =
+        ListOf({"My Connections", ItemIdText("SYS1", "SYS", 0), ItemIdText("P", "NPO", 41)});
+    EXPECT_EQ(ItemIdPosition(reinterpret_cast<const ITEMIDLIST*>(path.data())), 41);
+    EXPECT_EQ(ItemIdPosition(nullptr), std::nullopt);
+}
+
 TEST(ItemId, DamagedListsAreRefused) {
     auto bytes = ListOf({"abc"});
     EXPECT_EQ(ReadItemIdList(bytes.data(), bytes.size() - 1), std::nullopt);  // no end mark
