@@ -16,8 +16,9 @@ async function newTunnelProfile(page, service, name, line) {
   await menuEntry(page, "New Profile...").click();
   const setup = pluginDialog(page);
   await setup.waitFor();
+  const chosen = page.waitForResponse((response) => response.url().endsWith("/api/dialog"));
   await setup.getByLabel(service, { exact: true }).check();
-  await page.waitForResponse((response) => response.url().endsWith("/api/dialog"));
+  await chosen;
   await setup.getByRole("button", { name: "OK", exact: true }).click();
   await page.waitForFunction(() => document.querySelector("#dialog-layer .plugin-dialog header")?.textContent.startsWith("New"));
   const sheet = pluginDialog(page);
