@@ -43,10 +43,10 @@ int CPointToPointProfileTCPIPSettingsDodPage::Load() {
 void CPointToPointProfileTCPIPSettingsDodPage::ReadNetworks(const std::string& answer) {
     m_networks.clear();
     if (answer.empty()) return;
-    if (!m_pRouteServer)
-        m_pRouteServer = std::make_unique<CProfileRouteServer>(m_strSystemName, m_pSheet);
+    if (!m_pRouteStore)
+        m_pRouteStore = std::make_unique<CProfileRouteStore>(m_strSystemName, m_pSheet);
     std::vector<CRouteInformation> routes;
-    if (!m_pRouteServer->ReadFor(answer, routes)) return;
+    if (!m_pRouteStore->ReadFor(answer, routes)) return;
     for (CIPAddressInformation& user : PerUserEntries(std::move(routes))) {
         if (!user.strAddress.empty()) m_networks.push_back(std::move(user));
     }

@@ -8,7 +8,7 @@
 #include "profiles/ip_address_information.h"
 #include "profiles/point_to_point_profile_property_sheet.h"
 #include "profiles/point_to_point_profile_tcpip_page.h"
-#include "profiles/profile_route_server.h"
+#include "profiles/profile_route_store.h"
 
 namespace ptp::profiles {
 
@@ -40,7 +40,7 @@ class CPointToPointProfileTCPIPSettingsDodPage : public CPointToPointProfileTCPI
     std::string m_strRemoteAddress;
     int m_nHideAddresses = 0;
     int m_nHeaderCompression = 0;
-    std::unique_ptr<CProfileRouteServer> m_pRouteServer;
+    std::unique_ptr<CProfileRouteStore> m_pRouteStore;
     std::vector<CIPAddressInformation> m_networks;
     std::string m_strNetwork;
 };

@@ -9,7 +9,7 @@
 
 #include "platform/ui/dialog.h"
 #include "profiles/ip_address_information.h"
-#include "profiles/profile_route_server.h"
+#include "profiles/profile_route_store.h"
 
 namespace ptp::profiles {
 
@@ -41,7 +41,7 @@ class CPointToPointProfileTCPIPSettingsIPAddressDialog : public ui::CDialog {
     [[nodiscard]] static CRouteInformation AddressRow(const CIPAddressInformation& user);
 
     CPointToPointProfilePropertySheet* m_pSheet;
-    CProfileRouteServer m_server;
+    CProfileRouteStore m_server;
     bool m_bLoaded = false;
     std::vector<CIPAddressInformation> m_users;
     CRouteRemoveList m_removedAddresses;

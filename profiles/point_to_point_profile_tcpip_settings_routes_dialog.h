@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "profiles/profile_route_server.h"
+#include "profiles/profile_route_store.h"
 #include "profiles/route_list_dialog.h"
 
 namespace ptp::profiles {
@@ -27,7 +27,7 @@ class CPointToPointProfileTCPIPSettingsRoutesDialog : public CRouteListDialog {
 
   private:
     CPointToPointProfilePropertySheet* m_pSheet;
-    CProfileRouteServer m_server;
+    CProfileRouteStore m_server;
     bool m_bLoaded = false;
 };
 

@@ -28,7 +28,7 @@ void CPointToPointProfileWDNDialerDNSWizardPage::OnUseChanged() {
     Edit(IDC_WDN_DNS_ADDRESS).EnableWindow(IsDlgButtonChecked(IDC_WDN_DNS_ON) != 0);
 }
 
-std::string CPointToPointProfileWDNDialerDNSWizardPage::GetNameServer() const {
+std::string CPointToPointProfileWDNDialerDNSWizardPage::GetDnsAddress() const {
     return m_nUse ? std::string(config::Trim(m_strAddress)) : std::string();
 }
 

@@ -14,7 +14,7 @@ class CPointToPointProfileWDNDialerDNSWizardPage : public CWDNDialerWizardPage {
     ui::BOOL OnInitDialog() override;
     void DoDataExchange(ui::CDataExchange* pDX) override;
     // The address given; empty when the service names the name server.
-    [[nodiscard]] std::string GetNameServer() const;
+    [[nodiscard]] std::string GetDnsAddress() const;
 
   protected:
     bool CheckPage() override;

@@ -194,7 +194,7 @@ CWDNDialerPlan CPointToPointProfileWDNDialerWizard::MakePlan() const {
     plan.strUserId = m_AccountPage.GetUserId();
     plan.strPassword = m_AccountPage.GetPassword();
     plan.strServiceKind = m_strServiceKind;
-    plan.strDnsServer = access == Access::kOwnAccount ? m_DNSPage.GetNameServer() : std::string();
+    plan.strDnsServer = access == Access::kOwnAccount ? m_DNSPage.GetDnsAddress() : std::string();
     plan.strPrimaryNumber = m_PhoneNumberPage.GetPrimary();
     plan.strBackupNumber = m_PhoneNumberPage.GetBackup();
     plan.bMail = access == Access::kMail;

@@ -1,4 +1,4 @@
-#include "profiles/profile_route_server.h"
+#include "profiles/profile_route_store.h"
 
 #include <cstdio>
 
@@ -34,23 +34,23 @@ std::string CodePageText() {
 
 }  // namespace
 
-CProfileRouteServer::CProfileRouteServer(std::string_view systemName,
-                                         CPointToPointProfilePropertySheet* pSheet)
+CProfileRouteStore::CProfileRouteStore(std::string_view systemName,
+                                       CPointToPointProfilePropertySheet* pSheet)
     : m_strSystemName(systemName), m_pSheet(pSheet) {}
 
-CProfileRouteServer::~CProfileRouteServer() = default;
+CProfileRouteStore::~CProfileRouteStore() = default;
 
-void CProfileRouteServer::Trace(std::string_view text) {
+void CProfileRouteStore::Trace(std::string_view text) {
     if (m_pSheet) m_pSheet->SetLastTrace(text);
 }
 
-bool CProfileRouteServer::Read(std::vector<CRouteInformation>& routes) {
+bool CProfileRouteStore::Read(std::vector<CRouteInformation>& routes) {
     if (m_pSheet->IsNew()) return true;
     return ReadFor(m_pSheet->GetInterfaceName(), routes);
 }
 
-bool CProfileRouteServer::ReadFor(std::string_view interfaceName,
-                                  std::vector<CRouteInformation>& routes) {
+bool CProfileRouteStore::ReadFor(std::string_view interfaceName,
+                                 std::vector<CRouteInformation>& routes) {
     host::IHost* host = host::GetHost();
     host::SOFError* error = nullptr;
     std::unique_ptr<host::IServerList> list;
@@ -94,15 +94,15 @@ bool CProfileRouteServer::ReadFor(std::string_view interfaceName,
     return false;
 }
 
-std::string CProfileRouteServer::RemoveCommand(const CRouteInformation& route,
-                                               std::string_view interfaceName) {
+std::string CProfileRouteStore::RemoveCommand(const CRouteInformation& route,
+                                              std::string_view interfaceName) {
     return "RMVTCPRTE RTEDEST('" + route.strDestination + "') SUBNETMASK('" + route.strSubnetMask +
            "') NEXTHOP('" + OrDynamic(route.strNextHop) + "') BINDIFC(PPP" +
            config::ToUpper(interfaceName) + ")";
 }
 
-bool CProfileRouteServer::Remove(const CRouteInformation& route, std::string_view interfaceName,
-                                 std::string& strMessage) {
+bool CProfileRouteStore::Remove(const CRouteInformation& route, std::string_view interfaceName,
+                                std::string& strMessage) {
     const std::string command = RemoveCommand(route, interfaceName);
     if (!m_pRemoteCommand) {
         int status = 0;
@@ -117,8 +117,8 @@ bool CProfileRouteServer::Remove(const CRouteInformation& route, std::string_vie
     return false;
 }
 
-bool CProfileRouteServer::Create(const CRouteInformation& route, const CRouteObjectValues& values,
-                                 std::string& strMessage) {
+bool CProfileRouteStore::Create(const CRouteInformation& route, const CRouteObjectValues& values,
+                                std::string& strMessage) {
     host::IHost* host = host::GetHost();
     host::SOFError* error = nullptr;
     std::unique_ptr<host::IServerObject> pRoutingObj;

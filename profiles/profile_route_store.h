@@ -21,10 +21,10 @@ struct CRouteObjectValues {
     bool bPerUser = false;  // per-user rows also carry their user, next hop and code page
 };
 
-class CProfileRouteServer {
+class CProfileRouteStore {
   public:
-    CProfileRouteServer(std::string_view systemName, CPointToPointProfilePropertySheet* pSheet);
-    ~CProfileRouteServer();
+    CProfileRouteStore(std::string_view systemName, CPointToPointProfilePropertySheet* pSheet);
+    ~CProfileRouteStore();
 
     // The routes bound to the sheet's profile (names compare without case), flagged as saved; a
     // new profile has none. False after the user was told that the list could not be read.
