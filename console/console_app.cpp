@@ -23,13 +23,14 @@ namespace {
 constexpr const char* kDemoSystem = "DEMO";
 constexpr const char* kDemoRelease = "050400";
 
-// The statuses of a system's profiles in one text, to tell when a clock tick changed one.
+// The statuses of a system's profiles in one text, to tell when a clock tick changed one. Only
+// the status is read: a tick runs every second, also on systems of many thousand profiles.
 std::string ProfileStates(server::System& system) {
-    auto profiles = system.ListObjects(kinds::kProfile);
-    if (!profiles) return {};
+    auto statuses = system.ListValues(kinds::kProfile, attr::profile::kStatus);
+    if (!statuses) return {};
     std::string states;
-    for (const auto& profile : *profiles) {
-        states += profile.name + '=' + profile.Get(attr::profile::kStatus) + ';';
+    for (const auto& [name, status] : *statuses) {
+        states += name + '=' + status + ';';
     }
     return states;
 }
@@ -131,11 +132,15 @@ Result<bool> ConsoleApp::StartPlugin() {
 }
 
 void ConsoleApp::TickClocks() {
+    // One tick waits for the UI thread at most and takes every second counted meanwhile: ticks
+    // piling up behind a busy thread would keep it from ever settling, and requests wait for that.
+    if (m_nUntickedSeconds.fetch_add(1) > 0) return;
     m_ui.Post([this] {
+        const long seconds = m_nUntickedSeconds.exchange(0);
         for (const auto& entry : m_store.Systems()) {
             auto* system = m_pHost->SystemFor(entry.name);
             if (system == nullptr) continue;
-            (void)system->Jobs().AdvanceClock(1);
+            (void)system->Jobs().AdvanceClock(seconds);
             auto states = ProfileStates(*system);
             auto& known = m_profileStates[entry.name];
             if (states == known) continue;

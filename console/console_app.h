@@ -1,6 +1,7 @@
 #pragma once
 // The console's operations as the browser asks for them. Each runs on the UI thread and answers
 // with JSON or a ConsoleError; the HTTP layer only decodes requests and encodes these answers.
+#include <atomic>
 #include <condition_variable>
 #include <filesystem>
 #include <functional>
@@ -113,6 +114,8 @@ class ConsoleApp {
     // reads the folders again while profiles start and stop.
     std::uint64_t m_nServerChanges = 0;
     std::map<std::string, std::string> m_profileStates;
+    // Seconds the ticker counted that no tick on the UI thread has taken yet.
+    std::atomic<long> m_nUntickedSeconds{0};
     std::thread m_ticker;
     std::mutex m_tickerMutex;
     std::condition_variable m_tickerWake;

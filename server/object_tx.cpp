@@ -143,6 +143,22 @@ Result<ListSnapshot> ObjectTx::Snapshot(std::string_view kind) {
     return snapshot;
 }
 
+Result<std::vector<std::pair<std::string, std::string>>> ObjectTx::Values(std::string_view kind,
+                                                                          int attributeId) {
+    auto stmt = m_db.Prepare(
+        "SELECT o.name, a.value FROM objects o "
+        "LEFT JOIN attributes a ON a.object_id = o.id AND a.attr = ?2 "
+        "WHERE o.kind = ?1 ORDER BY o.name, o.id");
+    if (!stmt) return stmt.error();
+    stmt->Bind(1, kind).Bind(2, static_cast<std::int64_t>(attributeId));
+    std::vector<std::pair<std::string, std::string>> values;
+    while (stmt->Step()) {
+        values.emplace_back(stmt->Text(0), stmt->IsNull(1) ? std::string() : stmt->Text(1));
+    }
+    if (stmt->Failed()) return stmt->LastError();
+    return values;
+}
+
 Result<long> ObjectTx::Count(std::string_view kind, const ListFilter& filter) {
     auto records = List(kind, filter);
     if (!records) return records.error();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "server/list_snapshot.h"
@@ -38,6 +39,10 @@ class ObjectTx {
     Result<std::vector<ObjectRecord>> List(std::string_view kind, const ListFilter& filter = {});
     // Every object of `kind`, ordered by name, in one snapshot: the fast path of large lists.
     Result<ListSnapshot> Snapshot(std::string_view kind);
+    // The name and the value of one attribute of every object of `kind` (empty where it has
+    // none), ordered by name: what a watcher of that one attribute reads, without the rest.
+    Result<std::vector<std::pair<std::string, std::string>>> Values(std::string_view kind,
+                                                                    int attributeId);
     Result<long> Count(std::string_view kind, const ListFilter& filter = {});
     // Names of every kind that has objects.
     Result<std::vector<std::string>> Kinds();

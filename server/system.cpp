@@ -181,6 +181,13 @@ Result<std::vector<ObjectRecord>> System::ListObjects(std::string_view kind,
     return tx.List(kind, filter);
 }
 
+Result<std::vector<std::pair<std::string, std::string>>> System::ListValues(std::string_view kind,
+                                                                            int attributeId) {
+    std::lock_guard lock(m_mutex);
+    ObjectTx tx(*m_db);
+    return tx.Values(kind, attributeId);
+}
+
 Status System::LogCommand(std::string_view client, std::string_view command,
                           std::string_view reply) {
     std::lock_guard lock(m_mutex);

@@ -74,6 +74,9 @@ class System {
     Status DeleteObject(std::string_view kind, std::string_view name);
     Result<std::vector<ObjectRecord>> ListObjects(std::string_view kind,
                                                   const ListFilter& filter = {});
+    // One attribute of every object of `kind` by name (ObjectTx::Values).
+    Result<std::vector<std::pair<std::string, std::string>>> ListValues(std::string_view kind,
+                                                                        int attributeId);
 
     Status LogCommand(std::string_view client, std::string_view command, std::string_view reply);
     Result<std::vector<CommandLogEntry>> ReadCommandLog(std::size_t tail = 0);

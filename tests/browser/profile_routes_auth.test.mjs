@@ -2,9 +2,7 @@
 // identifies itself with; both reach the server, as ptpctl then reads them from the same state.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { execFileSync } from "node:child_process";
-import path from "node:path";
-import { consoleSessions } from "./support.mjs";
+import { consoleSessions, ptpctl } from "./support.mjs";
 import {
   loggedCommands, menuEntry, openConsole, openFolderInTree, pluginDialog, row, typeInto,
 } from "./console_page.mjs";
@@ -30,15 +28,8 @@ async function dialogOnTop(page, caption) {
   }, caption);
 }
 
-function ptpctl(stateDir, ...args) {
-  const program = path.join(process.env.PTP_BIN_DIR, "ptpctl");
-  // The console keeps its systems in a folder of its state.
-  const systems = path.join(stateDir, "systems");
-  return execFileSync(program, ["--state", systems, "--system", "DEMO", ...args], { encoding: "utf8" });
-}
-
-function objects(stateDir, kind, name) {
-  const lines = ptpctl(stateDir, "objects", kind, ...(name ? [name] : [])).trim().split("\n");
+function objects(console, kind, name) {
+  const lines = ptpctl(console, "objects", kind, ...(name ? [name] : [])).trim().split("\n");
   return lines.filter((line) => line).map((line) => JSON.parse(line));
 }
 
@@ -94,9 +85,9 @@ test("a dial profile gets a route and its remote system's name, and the server k
   await sheet.waitFor({ state: "detached" });
   await row(page, "Branchrt").waitFor();
 
-  const routes = objects(console.stateDir, "Route").filter((route) => route.attributes["14"] === "BRANCHRT");
+  const routes = objects(console, "Route").filter((route) => route.attributes["14"] === "BRANCHRT");
   assert.deepEqual(routes.map((route) => [route.attributes["3"], route.attributes["1"]]), [["10.20.0.0", "255.255.0.0"]]);
-  const [profile] = objects(console.stateDir, "Profile", "BRANCHRT");
+  const [profile] = objects(console, "Profile", "BRANCHRT");
   assert.equal(profile.attributes["55"], "2", "the route list is the profile's routing");
   assert.equal(profile.attributes["30"], "1");
   assert.equal(profile.attributes["32"], "BRANCH1");

@@ -2,21 +2,12 @@
 // what the administrator does in the sheets, checked through ptpctl against what the server holds.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { execFileSync } from "node:child_process";
-import path from "node:path";
-import { consoleSessions } from "./support.mjs";
+import { consoleSessions, ptpctl } from "./support.mjs";
 import {
   answer, menuEntries, menuEntry, messageBox, openConsole, pluginDialog, row, rowNames, typeInto,
 } from "./console_page.mjs";
 
 const session = consoleSessions();
-
-// ptpctl on the console's own systems, as an administrator runs it next to the console.
-function ptpctl(console, ...args) {
-  const program = path.join(process.env.PTP_BIN_DIR, "ptpctl");
-  return execFileSync(program, ["--state", path.join(console.stateDir, "systems"), "--system", "DEMO", ...args],
-    { encoding: "utf8" });
-}
 
 // Does something in the open dialog and waits until the console has sent it to the plug-in.
 async function act(page, action) {

@@ -1,5 +1,5 @@
 // Starts a console on a fresh state folder and a browser with a fresh profile.
-import { spawn } from "node:child_process";
+import { execFileSync, spawn } from "node:child_process";
 import { before, after } from "node:test";
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -47,6 +47,14 @@ export async function startConsole({ demo = true, state } = {}) {
       return child.exitCode;
     },
   };
+}
+
+// ptpctl on the demo system of `console`, as an administrator runs it next to the console: the
+// console keeps its systems in a folder of its state.
+export function ptpctl(console, ...args) {
+  const program = path.join(process.env.PTP_BIN_DIR, "ptpctl");
+  return execFileSync(program, ["--state", path.join(console.stateDir, "systems"), "--system", "DEMO", ...args],
+    { encoding: "utf8" });
 }
 
 // Debian's Chromium, headless, with a profile of its own. `hostRules` maps names to addresses,

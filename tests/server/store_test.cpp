@@ -69,6 +69,19 @@ TEST_F(StoreTest, ObjectsRoundTripAndRefuseWhatTheServerRefuses) {
     EXPECT_FALSE(m_system->GetObject(kinds::kProfile, "DIALUP").ok());
 }
 
+// A watcher of one attribute reads it alone for every object of the kind, in name order; an
+// object without it is there with an empty text, and other kinds are not.
+TEST_F(StoreTest, OneAttributeIsReadForEveryObjectOfAKind) {
+    ASSERT_TRUE(
+        m_system->PutObject(kinds::kProfile, "ZULU", {{0, "ZULU"}, {3, "1"}, {10, "Z"}}).ok());
+    ASSERT_TRUE(m_system->PutObject(kinds::kProfile, "ALPHA", {{0, "ALPHA"}, {10, "A"}}).ok());
+    ASSERT_TRUE(m_system->PutObject(kinds::kLine, "PPPLIN1", {{1, "PPPLIN1"}}).ok());
+    const auto statuses = m_system->ListValues(kinds::kProfile, 3);
+    ASSERT_TRUE(statuses.ok());
+    using Named = std::pair<std::string, std::string>;
+    EXPECT_EQ(*statuses, (std::vector<Named>{{"ALPHA", ""}, {"ZULU", "1"}}));
+}
+
 TEST_F(StoreTest, TransactionsCommitWholeOrNothing) {
     Status failed = m_system->Transact([](ObjectTx& tx) -> Status {
         if (auto s = tx.Create(kinds::kLine, "PPPLIN1", {{1, "PPPLIN1"}}); !s) return s;

@@ -1,9 +1,12 @@
 // The list view: columns with headings and widths, sorting, multi-select with Shift and Ctrl,
-// double-click or Enter to open, the context menu by mouse or keyboard.
+// double-click or Enter to open, the context menu by mouse or keyboard. A long list draws only the
+// rows near the part scrolled to (list_window.js); selection, cursor, keys and sorting work on all
+// of its rows.
 //
 // options: label, key (keeps the sort order per folder), onOpen(rows), onMenu(rows, x, y),
 // onSelect(rowIndex).
 import { anchorPoint, el } from "./dom.js";
+import { RowWindow } from "./list_window.js";
 import { t } from "./texts.js";
 
 function savedSort(key) {
@@ -22,8 +25,13 @@ export class ListView {
     this.anchor = -1;
     this.cursor = -1;
     this.order = [];
-    this.table = el("table", { class: "list", role: "grid", "aria-label": options.label, "aria-multiselectable": "true" });
+    this.positions = new Map();
+    this.table = el("table", {
+      class: "list", role: "grid", "aria-label": options.label, "aria-multiselectable": "true",
+      "aria-rowcount": rows.length + 1,
+    });
     this.wrap = el("div", { class: "list-wrap", tabindex: "0", "aria-label": options.label }, this.table);
+    this.window = new RowWindow(this.wrap);
     this.listen();
     this.render();
     this.element = this.rows.length === 0 ? this.withEmptyNote() : this.wrap;
@@ -36,21 +44,31 @@ export class ListView {
     this.wrap.addEventListener("dblclick", (event) => {
       if (event.target.closest("tbody tr")) this.open();
     });
+    this.wrap.addEventListener("scroll", () => this.update());
+    // Also tells the list when it first comes onto the page, and so how high its rows are.
+    const resized = () => {
+      if (this.wrap.isConnected) this.update();
+    };
+    if (typeof ResizeObserver === "function") new ResizeObserver(resized).observe(this.wrap);
   }
 
   withEmptyNote() {
     return el("div", {}, this.wrap, el("p", { class: "empty", text: t("folderEmpty") }));
   }
 
-  // A list shown again for the same folder keeps the selection and cursor of the one before.
+  // A list shown again for the same folder keeps the selection, cursor and scroll position of the
+  // one before.
   keepSelectionOf(previous) {
     if (previous.options.key !== this.options.key) return;
-    const idOf = (index) => (previous.rows[index] ? previous.rows[index].id : undefined);
-    const ids = new Set([...previous.selected].map(idOf));
-    this.rows.forEach((row, index) => ids.has(row.id) && this.selected.add(index));
-    const same = (index) => this.rows.findIndex((row) => row.id === idOf(index));
+    const indexOf = new Map(this.rows.map((row, index) => [row.id, index]));
+    const same = (index) => (previous.rows[index] ? indexOf.get(previous.rows[index].id) ?? -1 : -1);
+    for (const index of previous.selected) {
+      if (same(index) >= 0) this.selected.add(same(index));
+    }
     this.cursor = same(previous.cursor);
     this.anchor = same(previous.anchor);
+    this.window.pendingTop = previous.window.top();
+    this.update();
     this.paint();
   }
 
@@ -59,6 +77,11 @@ export class ListView {
     this.selected.add(rowIndex);
     this.cursor = rowIndex;
     this.paint();
+    this.reveal();
+  }
+
+  positionOf(rowIndex) {
+    return this.positions.get(rowIndex) ?? -1;
   }
 
   sortedOrder() {
@@ -100,12 +123,49 @@ export class ListView {
     return colgroup;
   }
 
+  // The spacer above the rows drawn sits under the headings, the one below them in the foot, so
+  // the body holds the rows and nothing else.
   render() {
     this.order = this.sortedOrder();
-    const head = el("thead", {}, el("tr", {}, ...this.columns.map((column, index) => this.heading(column, index))));
-    const body = el("tbody", {}, ...this.order.map((rowIndex, position) => this.rowElement(rowIndex, position)));
-    this.table.replaceChildren(this.columnGroup(), head, body);
-    this.paint();
+    this.positions = new Map(this.order.map((rowIndex, position) => [rowIndex, position]));
+    const { above, below } = this.window.reset(this.columns.length);
+    const headings = el("tr", {}, ...this.columns.map((column, index) => this.heading(column, index)));
+    this.table.replaceChildren(this.columnGroup(), el("thead", {}, headings, above), el("tbody"), el("tfoot", {}, below));
+    this.update();
+  }
+
+  // Draws the rows the window wants now: after scrolling, resizing, or a new order.
+  update() {
+    const body = this.table.tBodies[0];
+    this.window.measure(this.table.tHead.rows[0], body);
+    this.draw(body);
+    if (this.window.takePendingTop()) this.draw(body);
+  }
+
+  rowsAt(from, to) {
+    const made = [];
+    for (let position = from; position < to; ++position) made.push(this.rowElement(this.order[position], position));
+    return made;
+  }
+
+  // Rows still wanted stay the elements they are; those that scrolled far off go.
+  draw(body) {
+    const [first, last] = this.window.wanted(this.order.length);
+    const { first: was, last: wasLast } = this.window;
+    if (first !== was || last !== wasLast) {
+      if (last <= was || first >= wasLast) {
+        body.replaceChildren(...this.rowsAt(first, last));
+      } else {
+        for (let position = was; position < first; ++position) body.firstElementChild.remove();
+        for (let position = last; position < wasLast; ++position) body.lastElementChild.remove();
+        body.prepend(...this.rowsAt(first, was));
+        body.append(...this.rowsAt(wasLast, last));
+      }
+      this.window.first = first;
+      this.window.last = last;
+      this.paint();
+    }
+    this.window.space(this.order.length);
   }
 
   // Marks the selection and the cursor on the rows in place, so a row under the mouse stays the
@@ -116,7 +176,15 @@ export class ListView {
       tr.setAttribute("aria-selected", this.selected.has(index) ? "true" : "false");
       tr.classList.toggle("cursor", this.cursor === index);
     }
-    const cursorRow = this.table.querySelector("tr.cursor");
+  }
+
+  // Scrolls the cursor's row into view, drawing it first when it is far from what was drawn.
+  reveal() {
+    const position = this.positionOf(this.cursor);
+    if (position < 0) return;
+    this.window.bring(position);
+    this.update();
+    const cursorRow = this.table.querySelector("tbody tr.cursor");
     if (cursorRow && typeof cursorRow.scrollIntoView === "function") cursorRow.scrollIntoView({ block: "nearest" });
   }
 
@@ -125,6 +193,7 @@ export class ListView {
     else this.sort = { column, ascending: true };
     if (this.options.key) sessionStorage.setItem(`ptp-sort/${this.options.key}`, JSON.stringify(this.sort));
     this.render();
+    this.reveal();
   }
 
   clearSelection() {
@@ -133,8 +202,8 @@ export class ListView {
   }
 
   selectRange(rowIndex, keep) {
-    const from = this.order.indexOf(this.anchor);
-    const to = this.order.indexOf(rowIndex);
+    const from = this.positionOf(this.anchor);
+    const to = this.positionOf(rowIndex);
     if (!keep) this.selected.clear();
     for (let i = Math.min(from, to); i <= Math.max(from, to); ++i) this.selected.add(this.order[i]);
   }
@@ -151,6 +220,7 @@ export class ListView {
     else this.selectOne(rowIndex, ctrl);
     this.cursor = rowIndex;
     this.paint();
+    this.reveal();
     this.wrap.focus();
     if (this.options.onSelect) this.options.onSelect(rowIndex);
   }
@@ -166,7 +236,10 @@ export class ListView {
 
   menu(x, y) {
     if (!this.options.onMenu) return;
-    if (x === undefined) ({ x, y } = anchorPoint(this.table.querySelector("tr.cursor") || this.wrap, 40));
+    if (x === undefined) {
+      this.reveal();
+      ({ x, y } = anchorPoint(this.table.querySelector("tbody tr.cursor") || this.wrap, 40));
+    }
     this.options.onMenu(this.chosen(), x, y);
   }
 
@@ -192,6 +265,7 @@ export class ListView {
     if (event.ctrlKey && !event.shiftKey) {
       this.cursor = rowIndex;
       this.paint();
+      this.reveal();
       return;
     }
     this.select(rowIndex, { shift: event.shiftKey, ctrl: false });
@@ -202,12 +276,16 @@ export class ListView {
     this.paint();
   }
 
+  // Page Up and Page Down stop at the first and last row rather than not moving.
   keyHandler(event) {
-    const position = this.order.indexOf(this.cursor);
+    const position = this.positionOf(this.cursor);
     const step = (delta) => () => this.moveTo(position < 0 ? 0 : position + delta, event);
+    const page = (delta) => () => this.moveTo(Math.min(this.order.length - 1, Math.max(0, position + delta)), event);
     const keys = {
       ArrowDown: step(1),
       ArrowUp: step(-1),
+      PageDown: page(Math.max(1, this.window.pageRows() - 1)),
+      PageUp: page(-Math.max(1, this.window.pageRows() - 1)),
       Home: () => this.moveTo(0, event),
       End: () => this.moveTo(this.order.length - 1, event),
       " ": () => this.cursor >= 0 && this.select(this.cursor, { ctrl: event.ctrlKey }),

@@ -61,7 +61,6 @@ function installControls() {
     await loadState();
     await showRoute();
   });
-  window.addEventListener("hashchange", showRoute);
 }
 
 onState(showState);
@@ -69,4 +68,6 @@ installControls();
 await loadTexts();
 nameFurniture();
 await loadState();
+// Only now: an address changed while the state loaded is shown once, by the showRoute below.
+window.addEventListener("hashchange", showRoute);
 await showRoute();

@@ -69,6 +69,8 @@ function putList(list, previous, message) {
   app.list = list;
   const view = byId("view");
   view.replaceChildren(list.element);
+  // On the page now, the list takes the scroll position kept from the one before at once.
+  list.update();
   if (hadFocus) list.wrap.focus();
   if (message) view.prepend(el("p", { class: "notice", text: message }));
 }
