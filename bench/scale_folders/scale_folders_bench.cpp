@@ -59,8 +59,7 @@ struct Bench : ptp::bench::PluginBench {
 };
 
 Bench& TheBench() {
-    static Bench bench;
-    return bench;
+    return ptp::bench::TheBenchOf<Bench>();
 }
 
 // The list of `kind`, opened and read to its end, and for each element `wanted` says to show,
@@ -159,6 +158,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    ptp::bench::EndTheBench<Bench>();
     struct Ratio {
         const char* text;
         double value;
