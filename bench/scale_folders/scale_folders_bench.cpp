@@ -145,12 +145,12 @@ void BM_ModemReads(benchmark::State& state) {
                  [](ptp::host::IServerObject&) { return true; });
     });
 }
-BENCHMARK(BM_ModemReads)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ModemReads)->Iterations(200)->Unit(benchmark::kMillisecond);
 
 void BM_ModemFolder(benchmark::State& state) {
     ListFolder(state, "NMD", "modem folder");
 }
-BENCHMARK(BM_ModemFolder)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ModemFolder)->Iterations(200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
