@@ -22,7 +22,7 @@ CKeyedConfigFileBase::CKeyedConfigFileBase(std::string_view systemName, std::str
 }
 
 CKeyedConfigFileBase::~CKeyedConfigFileBase() {
-    CloseServerFile();
+    CloseOpenFile();
 }
 
 void CKeyedConfigFileBase::SetFileName(std::string_view path) {
@@ -30,7 +30,7 @@ void CKeyedConfigFileBase::SetFileName(std::string_view path) {
     m_strServerPath = path.empty() ? std::string() : ToServerPath(path);
 }
 
-void CKeyedConfigFileBase::CloseServerFile() {
+void CKeyedConfigFileBase::CloseOpenFile() {
     if (!m_pFile) return;
     m_pFile->Close();
     m_pFile.reset();
@@ -71,12 +71,12 @@ int CKeyedConfigFileBase::Load() {
         const std::string_view line = Trim(std::string_view(buffer.data()));
         if (!line.empty()) AppendLine(line);
     }
-    CloseServerFile();
+    CloseOpenFile();
     return kFileResultOk;
 }
 
 int CKeyedConfigFileBase::Reload() {
-    CloseServerFile();
+    CloseOpenFile();
     DeleteAllRecords();
     return Load();
 }

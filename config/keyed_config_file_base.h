@@ -63,7 +63,7 @@ class CKeyedConfigFileBase {
     void MarkModified() { m_nModified = 1; }
 
   private:
-    void CloseServerFile();
+    void CloseOpenFile();
 
     int m_nModified = 0;
     int m_nEndOfFile = 0;

@@ -154,8 +154,9 @@ int CPointToPointProfileLineDigitalPropertySheet::Commit() {
         }
         m_pLineObject->Commit(&m_ErrorHandle);
         if (!m_ErrorHandle) return 0;
+        // Refused, the sheet stays open with what the user typed; the next OK stores it again.
         m_pLineObject->Discard();
-        Fail(m_ErrorHandle);
+        host::ShowAndDestroy(m_ErrorHandle, GetSafeHwnd());
         return 2;
     }
     if (!IsNewMode() && !IsSwitched()) return 0;

@@ -98,8 +98,9 @@ int CPointToPointProfileLineEthernetPropertySheet::Commit() {
         if (m_LinkPage.IsCreated()) m_LinkPage.Store();
         m_pLineObject->Commit(&m_ErrorHandle);
         if (!m_ErrorHandle) return 0;
+        // Refused, the sheet stays open with what the user typed; the next OK stores it again.
         m_pLineObject->Discard();
-        Fail(m_ErrorHandle);
+        host::ShowAndDestroy(m_ErrorHandle, GetSafeHwnd());
         return 2;
     }
     m_SecurityPage.EnsureLoaded();

@@ -24,7 +24,7 @@ std::string ServerViewPath(ServerView view) {
     return path;
 }
 
-bool OpenConsoleServerView(std::string_view systemName, ServerView view, HWND parent) {
+bool OpenServerView(std::string_view systemName, ServerView view, HWND parent) {
     fw::IConsoleNavigation* navigation = fw::GetConsoleNavigation();
     if (navigation && SUCCEEDED(navigation->OpenView(
                           systemName, ServerViewPath(view), "",

@@ -15,6 +15,6 @@ enum class ServerView { TcpipServers, DhcpServer, DhcpRelay };
 [[nodiscard]] std::string ServerViewPath(ServerView view);
 // Opens the view for `systemName`; a console that cannot is reported to the user. True when
 // it opened.
-bool OpenConsoleServerView(std::string_view systemName, ServerView view, HWND parent);
+bool OpenServerView(std::string_view systemName, ServerView view, HWND parent);
 
 }  // namespace ptp::ras

@@ -173,9 +173,8 @@ void CPointToPointRASDHCPPage::OnAdd() {
     const UINT question =
         relay ? IDS_RAS_CONFIGURE_RELAY_QUESTION : IDS_RAS_CONFIGURE_SERVER_QUESTION;
     if (ui::AfxMessageBox(question, {address}, kQuestion) != ui::IDYES) return;
-    (void)OpenConsoleServerView(m_pSheet->GetSystemName(),
-                                relay ? ServerView::DhcpRelay : ServerView::DhcpServer,
-                                GetSafeHwnd());
+    (void)OpenServerView(m_pSheet->GetSystemName(),
+                         relay ? ServerView::DhcpRelay : ServerView::DhcpServer, GetSafeHwnd());
 }
 
 void CPointToPointRASDHCPPage::OnRemove() {

@@ -46,7 +46,7 @@ void CPointToPointRASGeneralPage::EnableDetails() {
 }
 
 void CPointToPointRASGeneralPage::OpenTcpipServers() {
-    OpenConsoleServerView(m_pSheet->GetSystemName(), ServerView::TcpipServers, GetSafeHwnd());
+    OpenServerView(m_pSheet->GetSystemName(), ServerView::TcpipServers, GetSafeHwnd());
 }
 
 ui::BOOL CPointToPointRASGeneralPage::OnApply() {

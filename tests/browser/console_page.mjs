@@ -23,7 +23,7 @@ export async function openFolderInTree(page, folder) {
   }
   await page.getByRole("treeitem", { name: FOLDERS[folder], exact: true }).locator(".tree-row").first().click();
   await page.waitForFunction((title) => document.querySelector("#view-title").textContent.startsWith(title), FOLDERS[folder]);
-  await page.locator("#view table.list tbody tr").first().waitFor();
+  await page.locator(`#view table.list[aria-label="${FOLDERS[folder]}"] tbody tr`).first().waitFor();
 }
 
 const exactly = (text) => new RegExp(`^${text.replace(/[.*+?^${}()|[\]\\]/g, "\\$&")}$`);

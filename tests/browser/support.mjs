@@ -4,7 +4,7 @@ import { before, after } from "node:test";
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
-import { createServer } from "node:http";
+import { Server } from "node:http";
 import assert from "node:assert/strict";
 import { chromium } from "playwright-core";
 
@@ -87,7 +87,7 @@ export async function startBrowser({ hostRules } = {}) {
 
 // A tiny web site on another origin, standing in for a page that attacks the console.
 export async function startForeignSite(html) {
-  const server = createServer((request, response) => {
+  const server = new Server((request, response) => {
     response.writeHead(200, { "Content-Type": "text/html; charset=utf-8" });
     response.end(html);
   });

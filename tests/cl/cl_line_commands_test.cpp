@@ -50,7 +50,7 @@ TEST_F(ClLineCommandsTest, CreatesAnalogLineWithTheAttributesTheLineSheetReads) 
     EXPECT_EQ(Get(kinds::kLine, "WDNLINE").Get(38), "END");
 }
 
-TEST_F(ClLineCommandsTest, RefusesLinesTheServerWouldNotCreateAndCreatesNothing) {
+TEST_F(ClLineCommandsTest, RefusesLinesTheStandInWouldNotCreateAndCreatesNothing) {
     ASSERT_EQ(Run(kAnalogLine), "");
     EXPECT_EQ(RunId(kAnalogLine), "CPF2112");
     const std::string base = "CRTLINPPP LIND(NEWLINE) RSRCNAME(CMN01)";

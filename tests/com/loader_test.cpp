@@ -24,7 +24,7 @@ class Loader : public ::testing::Test {
     testing::TempFolder m_folder;
 };
 
-TEST_F(Loader, CreatesObjectsByClassIdAndUnloadsOnlyWhenTheServerAgrees) {
+TEST_F(Loader, CreatesObjectsByClassIdAndUnloadsOnlyWhenTheModuleAgrees) {
     ComLoader loader;
     IUnknown* object = nullptr;
     EXPECT_EQ(loader.CreateInstance(kCounterClass, IID_IUnknown, reinterpret_cast<void**>(&object)),

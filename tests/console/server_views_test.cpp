@@ -28,7 +28,7 @@ nlohmann::json GetJson(const RunningConsole& console, const std::string& path) {
 
 // The console's views read the server through the host client; here the server's store is
 // filled directly, as the job simulation and the command log would fill it.
-TEST(ServerViews, JobsSpooledFilesConnectionsAndTheCommandLogShowWhatTheServerHolds) {
+TEST(ServerViews, JobsSpooledFilesConnectionsAndTheCommandLogShowWhatTheStandInHolds) {
     RunningConsole console(/*demo=*/true);
     ASSERT_TRUE(console.Ready());
     server::ServerState state(console.StateDir() / "systems");

@@ -174,13 +174,12 @@ TEST_F(Commands_, MigrationOpensTheProfileAndNewWdnProfileOpensTheDialerWizard) 
     EXPECT_EQ(Refreshes(), 0);
     EXPECT_TRUE(driver.GetTranscript().StayedOpen("CPointToPointProfilePropertySheet"))
         << "migration opens the profile sheet";
-    EXPECT_EQ(driver.GetTranscript().ResultOf("CPointToPointProfileWDNDialerWizard"),
-              ui::IDCANCEL)
+    EXPECT_EQ(driver.GetTranscript().ResultOf("CPointToPointProfileWDNDialerWizard"), ui::IDCANCEL)
         << "the wizard opened and, with nothing to do, was cancelled";
     EXPECT_TRUE(MessageBoxes().empty()) << driver.GetTranscript().ToText();
 }
 
-TEST_F(Commands_, JobsOpenTheConsoleServerJobList) {
+TEST_F(Commands_, JobsOpenServerJobsInTheConsole) {
     AddProfile({.name = "SLIP1", .protocol = "1", .status = "14", .jobName = "QKTL_TOCSLIP_SSN@"});
     EXPECT_EQ(Invoke("NPF", {"SLIP1"}, "JOBS"), S_OK);
     const auto& navigation = m_session->Bridge().navigation;

@@ -123,7 +123,7 @@ TEST_F(FrameLists, MissingRowsAreTracedAndReported) {
     EXPECT_EQ(traces.back(), "Server list element not found in GetListObject");
 }
 
-TEST_F(FrameLists, ResetReadsTheServerAgain) {
+TEST_F(FrameLists, ResetReadsTheStandInAgain) {
     AddProfile({.name = "PRF1"});
     (void)List("NPF");
     fw::IFolderData* data = m_session->FolderData("SYS1", "NPF");
@@ -153,7 +153,7 @@ TEST_F(FrameLists, ResettingTheModemsRefreshesTheOpenListInsteadOfClosingIt) {
     host::SetHost(m_host.get());
 }
 
-TEST_F(FrameLists, CountTellsHowTheServerListEnded) {
+TEST_F(FrameLists, CountTellsHowTheHostListEnded) {
     AddProfile({.name = "PRF1"});
     AddModem("M1", "0", "1");
     host::FaultInjectingHost faulty(*m_host, &m_session->Bridge());

@@ -44,7 +44,7 @@ class LoadedPlugin : public ::testing::Test {
 
     TempFolder m_folder;
     FakeConsoleServices m_services;
-    FakeServerFacts m_facts;
+    RecordingServerFacts m_facts;
     ComLoader m_loader;
 };
 

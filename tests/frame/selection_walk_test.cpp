@@ -28,7 +28,7 @@ class SelectionWalk : public ::testing::Test {
         return seen;
     }
 
-    testing::FakeServerFacts m_facts;
+    testing::RecordingServerFacts m_facts;
     testing::FakeSelection m_selection;
 };
 

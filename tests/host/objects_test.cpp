@@ -137,7 +137,7 @@ TEST_F(ObjectsTest, TwoWritersOfOneObjectLoseNoUpdateUnseen) {
     EXPECT_EQ(System().GetObject(kinds::kProfile, "DIALOUT")->Get(prf::kMaxLinks), "4");
 }
 
-TEST_F(ObjectsTest, TheServerRefusesWhatItWouldRefuse) {
+TEST_F(ObjectsTest, TheStandInRefusesWhatItWouldRefuse) {
     SOFError* error = nullptr;
     auto profile = m_host->Objects().CreateObject(kinds::kProfile, kClientName, "SYS1", "", &error);
     profile->SetAttribute(prf::kName, "MUCHTOOLONGNAME");
@@ -170,7 +170,7 @@ TEST_F(ObjectsTest, TheServerRefusesWhatItWouldRefuse) {
 
 // A line sheet in properties mode changes the line through its object, and associates the line
 // with its modem through a line-to-modem object.
-TEST_F(ObjectsTest, LinesAndTheirModemsChangeThroughObjectsAsTheServerAllows) {
+TEST_F(ObjectsTest, LinesAndTheirModemsChangeThroughObjectsAsTheStandInAllows) {
     ASSERT_TRUE(System().PutObject(kinds::kHardwareResource, "CMN01", {{0, "CMN01"}}).ok());
     int status = 0;
     auto commands = m_host->Commands().OpenConnection("SYS1", 1, status);

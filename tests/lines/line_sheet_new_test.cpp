@@ -227,7 +227,7 @@ TEST_F(NewLineTest, TheConnectionPageOffersWhatTheDialCommandAllows) {
         << "an answering line sends no modem command";
 }
 
-TEST_F(NewLineTest, WhatTheSheetRefusesNeverReachesTheServer) {
+TEST_F(NewLineTest, WhatTheSheetRefusesNeverReachesTheStandIn) {
     m_driver.When(kLineSheet)
         .SetText(IDC_LINE_NAME, "my line")
         .Ok()

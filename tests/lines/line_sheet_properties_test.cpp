@@ -67,7 +67,7 @@ TEST_F(LinePropertiesTest, ChangesGoThroughTheLineObjectAndTheModemStays) {
     EXPECT_TRUE(MessageIds().empty()) << Transcript();
 }
 
-TEST_F(LinePropertiesTest, ALineARunningProfileHoldsIsRefusedByTheServerAndTheSheetCloses) {
+TEST_F(LinePropertiesTest, ALineARunningProfileHoldsIsRefusedByTheStandInAndTheSheetCloses) {
     m_driver.When(kLineSheet).SetText(IDC_LINE_DESCRIPTION, "Changed").Ok();
     LineSheetOpening opening;
     opening.strExistingLine = "PPPLIN01";

@@ -150,7 +150,7 @@ TEST_F(VirtualLineSheetsTest, ThePPPoELinkPageMakesTheEthernetLineItNeedsWithOne
 }
 
 TEST_F(VirtualLineSheetsTest,
-       AnEthernetLineTheServerRefusesKeepsTheSheetOpenAndAnExistingOneChanges) {
+       AnEthernetLineTheStandInRefusesKeepsTheSheetOpenAndAnExistingOneChanges) {
     m_driver.When(kEthernetSheet)
         .SetText(IDC_ETH_LINE_NAME, "ethline")
         .Choose(IDC_ETH_LINE_RESOURCE, "CMN11")

@@ -116,7 +116,7 @@ TEST_F(ModemTest, ApplyThenCancelKeepsWhatWasApplied) {
     EXPECT_EQ(ServerEntries("USR"), (Entries{{"Reset", "ATZ"}}));
 }
 
-TEST_F(ModemTest, ChangedAddedAndRemovedEntriesLeaveTheServerWithExactlyTheListedOnes) {
+TEST_F(ModemTest, ChangedAddedAndRemovedEntriesLeaveTheStandInWithExactlyTheListedOnes) {
     AddModem("USR", "1", {{"Reset", "ATZ"}, {"Speaker", "ATM1"}, {"Echo", "ATE0"}});
     AddModem("OTHER", "1", {{"Reset", "ATZ"}});
     Entries listed;
@@ -139,7 +139,7 @@ TEST_F(ModemTest, ChangedAddedAndRemovedEntriesLeaveTheServerWithExactlyTheListe
     EXPECT_EQ(ServerEntries("OTHER"), (Entries{{"Reset", "ATZ"}}));
 }
 
-TEST_F(ModemTest, NamesAndCommandTextsAreCheckedBeforeAnythingReachesTheServer) {
+TEST_F(ModemTest, NamesAndCommandTextsAreCheckedBeforeAnythingReachesTheStandIn) {
     AddModem("MODEM1", "1", {});
     // A name taken by another modem (in any case) keeps the user on the name.
     m_driver.When("CPointToPointModemPropertySheet")

@@ -167,7 +167,7 @@ TEST_F(DnsOtherPages, ASlipProfileCannotKeepTheRemoteSystemsDnsServer) {
     EXPECT_EQ(Profile("SLIPOUT")[prf::kDnsChoice], "1");
 }
 
-TEST_F(DnsOtherPages, TheMemberListFollowsTheLibraryAndFileAndTheServerChecksTheMember) {
+TEST_F(DnsOtherPages, TheMemberListFollowsTheLibraryAndFileAndTheStandInChecksTheMember) {
     AddMember("QUSRSYS", "QATOCPPSCR", "DIALSCRIPT");
     AddMember("QUSRSYS", "QATOCPPSCR", "HAYESINIT");
     AddMember("MYLIB", "MYSCRIPTS", "LOGON");

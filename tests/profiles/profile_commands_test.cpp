@@ -81,7 +81,7 @@ TEST_F(ProfileCommands, NewProfileNamesAreCheckedInOrderThenTheProfileIsCreated)
     EXPECT_EQ(Refreshes(), 1);
 }
 
-TEST_F(ProfileCommands, AValueTheServerRefusesKeepsTheSheetOpenAndWritesNothing) {
+TEST_F(ProfileCommands, AValueTheStandInRefusesKeepsTheSheetOpenAndWritesNothing) {
     AddLine("PPPLIN01");
     driver.When("CPointToPointProfileSetupDialog").Ok();
     ui::DialogScript& script = driver.When(kSheet);

@@ -149,7 +149,7 @@ TEST_F(ProfileSheetTest, OpeningLoadsTheAuthenticationStateAndTheProfilesEntry) 
     EXPECT_FALSE(missing);
 }
 
-TEST_F(ProfileSheetTest, EntriesAndTheRetainSettingReachTheServer) {
+TEST_F(ProfileSheetTest, EntriesAndTheRetainSettingReachTheStandIn) {
     AddProfile("DIALOUT", {{29, "NEWLIST"}, {28, "2"}});
     bool saved = false, retained = false;
     Open("DIALOUT", [&](CPointToPointProfilePropertySheet& sheet) {

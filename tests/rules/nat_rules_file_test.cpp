@@ -227,7 +227,7 @@ TEST_F(NATRulesFile, ActiveRulesNameTheirFileAndNumberOnlyStatements) {
     host::SetHost(&m_host);
 }
 
-TEST_F(NATRulesFile, VerificationPassesTheServersFindingsBack) {
+TEST_F(NATRulesFile, VerificationPassesTheStandInsFindingsBack) {
     PutRules(kPPPFiltersPath,
              "ADDRESS A IP = 10.0.0.1 TYPE = TRUSTED\n"
              "BOGUS STATEMENT HERE\n"

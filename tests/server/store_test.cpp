@@ -46,7 +46,7 @@ TEST_F(StoreTest, SystemsKeepNameReleaseAndAuthority) {
     EXPECT_FALSE(m_state.OpenSystem("missing").ok());
 }
 
-TEST_F(StoreTest, ObjectsRoundTripAndRefuseWhatTheServerRefuses) {
+TEST_F(StoreTest, ObjectsRoundTripAndRefuseWhatTheStandInRefuses) {
     ASSERT_TRUE(
         m_system->PutObject(kinds::kProfile, "DIALUP", {{0, "DIALUP"}, {10, "It's mine"}}).ok());
     ASSERT_TRUE(m_system->PutObject(kinds::kProfile, "DIALUP", {{3, "1"}}).ok());

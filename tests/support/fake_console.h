@@ -158,7 +158,7 @@ class FakeSelection {
     std::vector<fw::ITEMIDLIST*> m_ids;
 };
 
-class FakeServerFacts final : public fw::IServerFacts {
+class RecordingServerFacts final : public fw::IServerFacts {
   public:
     std::map<std::string, std::string> releases;  // by server name
     std::vector<std::size_t> bufferLengths;

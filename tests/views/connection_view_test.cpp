@@ -51,7 +51,7 @@ TEST_F(ConnectionViewTest, BundleLinksFollowTheirHeadWhateverTheListOrder) {
     EXPECT_EQ(rows[0][kRemote], "10.1.1.2");
 }
 
-TEST_F(ConnectionViewTest, ReasonCodesAndTheServersOwnTexts) {
+TEST_F(ConnectionViewTest, ReasonCodesAndTheStandInsOwnTexts) {
     AddLink({"A/0", 1, 1, "P1", 3, 258});
     AddLink({"B/0", 2, 2, "P2", 3, 285});
     AddLink({"C/0", 3, 3, "P3", 3, 456});

@@ -96,6 +96,8 @@ async function showPluginFolder(system, folder, previous) {
 async function showFolder(system, folder, previous) {
   viewTitle(t("folderTitle", folderName(folder), system));
   loadTasks({ system, folder });
+  // Another folder's list must not stand under this folder's title while the rows load.
+  if (!previous || previous.options.key !== `${system}/${folder}`) byId("view").replaceChildren();
   if (folder === "NPP") showServicesFolder(system);
   else await showPluginFolder(system, folder, previous);
 }
