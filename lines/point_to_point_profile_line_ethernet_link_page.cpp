@@ -26,8 +26,6 @@ constexpr std::array<UINT, 4> kSpeedTexts = {IDS_ETH_SPEED_10M, IDS_ETH_SPEED_10
                                              IDS_ETH_SPEED_1G, IDS_ETH_SPEED_AUTO};
 constexpr std::array<UINT, 3> kDuplexTexts = {IDS_ETH_DUPLEX_HALF, IDS_ETH_DUPLEX_FULL,
                                               IDS_ETH_DUPLEX_AUTO};
-constexpr std::size_t kMaxQueueName = 10;
-
 template <std::size_t N>
 int IndexOf(const std::array<std::string_view, N>& values, std::string_view value, int fallback) {
     for (std::size_t index = 0; index < N; ++index) {
@@ -47,11 +45,6 @@ template <std::size_t N>
 void Fill(ui::CComboBox& box, const std::array<UINT, N>& texts) {
     for (const UINT text : texts)
         box.AddString(ui::LoadText(text));
-}
-
-bool IsSpecialQueue(std::string_view queue) {
-    return config::EqualsNoCase(queue, value::kSystemValue) ||
-           config::EqualsNoCase(queue, value::kSystemOperator);
 }
 
 }  // namespace
@@ -91,13 +84,7 @@ void CPointToPointProfileLineEthernetLinkPage::DoDataExchange(ui::CDataExchange*
 
 bool CPointToPointProfileLineEthernetLinkPage::Validate() {
     if (IsCreated() && !UpdateData(ui::TRUE)) return false;
-    const std::string_view queue = config::Trim(m_strQueue);
-    const std::string_view library = config::Trim(m_strQueueLibrary);
-    if (IsSpecialQueue(queue)) return true;
-    auto isName = [](std::string_view name) {
-        return !name.empty() && name.size() <= kMaxQueueName && !HasBlank(name);
-    };
-    if (isName(queue) && isName(library)) return true;
+    if (IsValidMessageQueue(m_strQueue, m_strQueueLibrary)) return true;
     ShowProblem(IDS_VLINE_MSGQ_INVALID, IDC_ETH_LINE_MSGQ);
     return false;
 }
@@ -117,12 +104,9 @@ void CPointToPointProfileLineEthernetLinkPage::Store() {
     m_pSheet->SetLineText(ln::kEthernetStandard, ValueAt(kStandards, m_nStandard, 0));
     m_pSheet->SetLineText(ln::kLineSpeed, ValueAt(kSpeeds, m_nSpeed, 3));
     m_pSheet->SetLineText(ln::kDuplex, ValueAt(kDuplexes, m_nDuplex, 0));
-    const std::string_view queue = config::Trim(m_strQueue);
-    const bool special = IsSpecialQueue(queue);
-    m_pSheet->SetLineText(ln::kMessageQueue, config::ToUpper(queue));
-    m_pSheet->SetLineText(
-        ln::kMessageQueueLibrary,
-        special ? std::string() : config::ToUpper(config::Trim(m_strQueueLibrary)));
+    m_pSheet->SetLineText(ln::kMessageQueue, config::ToUpper(config::Trim(m_strQueue)));
+    m_pSheet->SetLineText(ln::kMessageQueueLibrary,
+                          MessageQueueLibraryAttribute(m_strQueue, m_strQueueLibrary));
 }
 
 }  // namespace ptp::lines
