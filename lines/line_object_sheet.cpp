@@ -68,8 +68,9 @@ void CLineObjectSheet::SetLineText(int id, std::string_view value) {
 int CLineObjectSheet::CommitLineObject() {
     m_pLineObject->Commit(&m_ErrorHandle);
     if (!m_ErrorHandle) return 0;
+    // Refused, the sheet stays open with what the user typed; the next OK stores it again.
     m_pLineObject->Discard();
-    Fail(m_ErrorHandle);
+    host::ShowAndDestroy(m_ErrorHandle, GetSafeHwnd());
     return 2;
 }
 

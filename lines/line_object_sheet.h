@@ -42,8 +42,8 @@ class CLineObjectSheet : public ui::CPropertySheet {
   protected:
     // Opens the existing line's object; false after the error was shown and the sheet ended.
     bool OpenLineObject(host::IHost& host);
-    // Commits what the pages stored on the line object: 0, or 2 after the error was shown and
-    // the sheet ended (the object's changes discarded).
+    // Commits what the pages stored on the line object: 0, or 2 after the error was shown (the
+    // object's changes discarded, the sheet left open).
     int CommitLineObject();
     [[nodiscard]] bool HasFailed() const { return m_bFailed; }
     void MarkLineCreated() { m_bCreated = true; }

@@ -337,8 +337,11 @@ int CPointToPointProfileLinePropertySheet::CommitChangedLine() {
     }
     m_pLineObject->Commit(&m_ErrorHandle);
     if (m_ErrorHandle) {
+        // A refused commit (another user changed the line meanwhile, or the server rejects a
+        // value) leaves the sheet open with what the user typed: the pages store it again on the
+        // next OK, which then replaces the other change knowingly.
         m_pLineObject->Discard();
-        FailWith(m_ErrorHandle);
+        host::ShowAndDestroy(m_ErrorHandle, GetSafeHwnd());
         return 2;
     }
     if (!m_ModemPage.Commit(m_strExistingLineName)) return 2;

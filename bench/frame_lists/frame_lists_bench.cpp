@@ -66,8 +66,7 @@ struct Bench : ptp::bench::PluginBench {
 };
 
 Bench& TheBench() {
-    static Bench bench;
-    return bench;
+    return ptp::bench::TheBenchOf<Bench>();
 }
 
 void BM_ServerReads(benchmark::State& state) {
@@ -134,6 +133,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    ptp::bench::EndTheBench<Bench>();
     const double folder = g_seconds["profiles folder"] / g_seconds["server reads"];
     const double menu = g_seconds["menu 1000"] / (4 * g_seconds["menu 250"]);
     std::printf("profiles folder / server reads (10,000 profiles): %.2f (at most 1.5)\n", folder);

@@ -59,8 +59,7 @@ struct Bench : ptp::bench::PluginBench {
 };
 
 Bench& TheBench() {
-    static Bench bench;
-    return bench;
+    return ptp::bench::TheBenchOf<Bench>();
 }
 
 // The list of `kind`, opened and read to its end, and for each element `wanted` says to show,
@@ -146,12 +145,12 @@ void BM_ModemReads(benchmark::State& state) {
                  [](ptp::host::IServerObject&) { return true; });
     });
 }
-BENCHMARK(BM_ModemReads)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ModemReads)->Iterations(200)->Unit(benchmark::kMillisecond);
 
 void BM_ModemFolder(benchmark::State& state) {
     ListFolder(state, "NMD", "modem folder");
 }
-BENCHMARK(BM_ModemFolder)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ModemFolder)->Iterations(200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -159,6 +158,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    ptp::bench::EndTheBench<Bench>();
     struct Ratio {
         const char* text;
         double value;

@@ -63,4 +63,25 @@ struct PluginBench {
     server::System& System() { return *host->SystemFor(systemName); }
 };
 
+// The one bench of a benchmark program, made on first use. EndTheBench() must run before main
+// returns: a function-local static would outlive the plug-in library's own globals, and its
+// session would then release the plug-in's objects into a module that is already gone.
+template <class T>
+std::unique_ptr<T>& BenchSlot() {
+    static std::unique_ptr<T> slot;
+    return slot;
+}
+
+template <class T>
+T& TheBenchOf() {
+    auto& slot = BenchSlot<T>();
+    if (!slot) slot = std::make_unique<T>();
+    return *slot;
+}
+
+template <class T>
+void EndTheBench() {
+    BenchSlot<T>().reset();
+}
+
 }  // namespace ptp::bench

@@ -2,13 +2,16 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <nlohmann/json.hpp>
 #include <set>
@@ -163,6 +166,62 @@ bool KeyExists(const Keys& keys, const std::string& path) {
     return IsRoot(path) || keys.contains(path);
 }
 
+// What the registry file is: a writer always renames a whole new file in, so a different
+// file shows as a different device, inode, size or time.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    std::int64_t modified = 0;  // nanoseconds
+    std::int64_t changed = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+std::int64_t Nanoseconds(const timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+// False when the file is not there (or cannot be looked at).
+bool StampOf(const fs::path& file, FileStamp& stamp) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0) return false;
+    stamp = {info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim),
+             Nanoseconds(info.st_ctim)};
+    return true;
+}
+
+std::int64_t NowNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return Nanoseconds(now);
+}
+
+// The keys last read, and the file they were read from. Every key lookup reads the registry, and
+// a component is looked up several times each time it is made, so a file seen unchanged is not
+// read again. File times are coarse and inodes are reused: a file written within a second of
+// being read could look the same as the next one, so only a file already a second old when it
+// was read is trusted by its stamp (as a version control index treats racily clean entries).
+struct ReadCache {
+    std::string file;
+    FileStamp stamp;
+    bool trusted = false;
+    std::shared_ptr<const Keys> keys;
+};
+ReadCache g_cache;
+constexpr std::int64_t kSettledNanoseconds = 1'000'000'000;
+
+std::shared_ptr<const Keys> CachedKeys(const std::string& file, const FileStamp& stamp) {
+    std::lock_guard lock(g_mutex);
+    const bool same = g_cache.trusted && g_cache.file == file && g_cache.stamp == stamp;
+    return same ? g_cache.keys : nullptr;
+}
+
+void KeepKeys(const std::string& file, const FileStamp& stamp, std::int64_t readAt,
+              std::shared_ptr<const Keys> keys) {
+    std::lock_guard lock(g_mutex);
+    g_cache = {file, stamp, readAt - stamp.modified > kSettledNanoseconds, std::move(keys)};
+}
+
 // Runs `change` on the registry's keys under the exclusive lock and writes the result when it
 // reports success and changed something.
 template <typename Change>
@@ -181,17 +240,33 @@ LSTATUS Modify(Change&& change) {
     return changed ? WriteKeys(file, keys) : ERROR_SUCCESS;
 }
 
-LSTATUS Snapshot(Keys& keys) {
-    const fs::path directory = RegistryDirectory();
+LSTATUS Snapshot(std::shared_ptr<const Keys>& keys) {
+    static const auto kNoKeys = std::make_shared<const Keys>();
+    const fs::path file = RegistryFilePath();
+    keys = kNoKeys;
     std::error_code ec;
-    if (!fs::exists(RegistryFilePath(), ec)) return ec ? ERROR_READ_FAULT : ERROR_SUCCESS;
-    FileLock lock(directory, false);
+    if (!fs::exists(file, ec)) return ec ? ERROR_READ_FAULT : ERROR_SUCCESS;
+    FileStamp stamp;
+    if (StampOf(file, stamp)) {
+        if (auto cached = CachedKeys(file.string(), stamp)) {
+            keys = std::move(cached);
+            return ERROR_SUCCESS;
+        }
+    }
+    FileLock lock(RegistryDirectory(), false);
     if (!lock.Held()) return ERROR_READ_FAULT;
-    return ReadKeys(RegistryFilePath(), keys);
+    // Under the lock no writer renames a new file in: the stamp taken now belongs to what is read.
+    const std::int64_t readAt = NowNanoseconds();
+    const bool stamped = StampOf(file, stamp);
+    auto read = std::make_shared<Keys>();
+    if (const LSTATUS status = ReadKeys(file, *read); status != ERROR_SUCCESS) return status;
+    keys = read;
+    if (stamped) KeepKeys(file.string(), stamp, readAt, keys);
+    return ERROR_SUCCESS;
 }
 
 // Resolves a handle that must allow `wanted` and reads the keys it is read against.
-LSTATUS ReadThrough(HKEY key, REGSAM wanted, KeyHandle& handle, Keys& keys) {
+LSTATUS ReadThrough(HKEY key, REGSAM wanted, KeyHandle& handle, std::shared_ptr<const Keys>& keys) {
     if (!Resolve(key, handle)) return ERROR_INVALID_HANDLE;
     if (!Allows(handle.access, wanted)) return ERROR_ACCESS_DENIED;
     return Snapshot(keys);
@@ -234,9 +309,9 @@ LSTATUS RegOpenKeyEx(HKEY parent, std::string_view subKey, DWORD /*options*/, RE
     if (!Resolve(parent, base)) return ERROR_INVALID_HANDLE;
     std::string path;
     if (!JoinPath(base.path, subKey, path)) return ERROR_INVALID_PARAMETER;
-    Keys keys;
+    std::shared_ptr<const Keys> keys;
     if (const LSTATUS status = Snapshot(keys); status != ERROR_SUCCESS) return status;
-    if (!KeyExists(keys, path)) return ERROR_FILE_NOT_FOUND;
+    if (!KeyExists(*keys, path)) return ERROR_FILE_NOT_FOUND;
     *result = NewHandle(std::move(path), access);
     return ERROR_SUCCESS;
 }
@@ -282,13 +357,13 @@ LSTATUS RegSetValueEx(HKEY key, std::string_view name, std::string_view value) {
 LSTATUS RegQueryValueEx(HKEY key, std::string_view name, std::string* value) {
     if (!value) return ERROR_INVALID_PARAMETER;
     KeyHandle handle;
-    Keys keys;
+    std::shared_ptr<const Keys> keys;
     if (const LSTATUS status = ReadThrough(key, KEY_QUERY_VALUE, handle, keys);
         status != ERROR_SUCCESS) {
         return status;
     }
-    const auto it = keys.find(handle.path);
-    if (it == keys.end()) return ERROR_FILE_NOT_FOUND;
+    const auto it = keys->find(handle.path);
+    if (it == keys->end()) return ERROR_FILE_NOT_FOUND;
     const auto found = it->second.find(std::string(name));
     if (found == it->second.end()) return ERROR_FILE_NOT_FOUND;
     *value = found->second;
@@ -298,15 +373,15 @@ LSTATUS RegQueryValueEx(HKEY key, std::string_view name, std::string* value) {
 LSTATUS RegEnumKey(HKEY key, DWORD index, std::string* name) {
     if (!name) return ERROR_INVALID_PARAMETER;
     KeyHandle handle;
-    Keys keys;
+    std::shared_ptr<const Keys> keys;
     if (const LSTATUS status = ReadThrough(key, KEY_ENUMERATE_SUB_KEYS, handle, keys);
         status != ERROR_SUCCESS) {
         return status;
     }
-    if (!KeyExists(keys, handle.path)) return ERROR_FILE_NOT_FOUND;
+    if (!KeyExists(*keys, handle.path)) return ERROR_FILE_NOT_FOUND;
     const std::string prefix = handle.path + "\\";
     DWORD seen = 0;
-    for (const auto& [path, values] : keys) {
+    for (const auto& [path, values] : *keys) {
         if (path.size() <= prefix.size() ||
             !SameText(std::string_view(path).substr(0, prefix.size()), prefix)) {
             continue;

@@ -27,6 +27,7 @@ const std::uint8_t* Bytes(const ITEMIDLIST* list) {
 // The text of one element: its 16-bit characters up to the first U+0000 or the element's end.
 std::string ElementText(const std::uint8_t* element, std::uint16_t count) {
     std::u16string text;
+    text.reserve(count / 2);
     for (std::size_t at = 2; at + 1 < count; at += 2) {
         char16_t c = 0;
         std::memcpy(&c, element + at, sizeof c);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the browser tests: installs playwright-core from the lock file when it is missing or stale,
-# then node's test runner. PTP_CONSOLE names the ptpconsole program to test.
+# then node's test runner on the files given (all of them without one). PTP_CONSOLE names the
+# ptpconsole program to test.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 want=$(sha256sum "$here/package-lock.json" | cut -d' ' -f1)
@@ -13,4 +14,5 @@ stamp=$here/node_modules/.ptp-lock
     echo "$want" > "$stamp"
   fi
 ) 9> "$here/.install.lock"
-exec node --test "$here"/*.test.mjs
+if [ $# -eq 0 ]; then set -- "$here"/*.test.mjs; fi
+exec node --test "$@"

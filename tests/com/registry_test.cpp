@@ -164,5 +164,33 @@ TEST_F(Registry, TwoProcessesWritingAtOnceLoseNoUpdate) {
     }
 }
 
+// A reader keeps what it read while the file stays the same, and sees at once what another
+// process wrote since: every value read back after each of the other's writes is the new one.
+TEST_F(Registry, AReaderSeesEachChangeAnotherProcessWrites) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyEx(HKEY_CLASSES_ROOT, "Shared", KEY_WRITE, &key), ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueEx(key, "v", "0"), ERROR_SUCCESS);
+    RegCloseKey(key);
+    for (int round = 1; round <= 5; ++round) {
+        EXPECT_EQ(Value(HKEY_CLASSES_ROOT, "Shared", "v"), std::to_string(round - 1));
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            HKEY shared = nullptr;
+            const bool written =
+                RegOpenKeyEx(HKEY_CLASSES_ROOT, "Shared", 0, KEY_WRITE, &shared) == ERROR_SUCCESS &&
+                RegSetValueEx(shared, "v", std::to_string(round)) == ERROR_SUCCESS;
+            ::_exit(written ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_EQ(Value(HKEY_CLASSES_ROOT, "Shared", "v"), std::to_string(round));
+    }
+    // Gone from under the reader, the keys are gone for it too.
+    std::filesystem::remove(RegistryFilePath());
+    EXPECT_EQ(RegOpenKeyEx(HKEY_CLASSES_ROOT, "Shared", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+}
+
 }  // namespace
 }  // namespace ptp

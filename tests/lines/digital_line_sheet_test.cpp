@@ -198,6 +198,27 @@ TEST_F(DigitalLineSheetTest, ALeasedLineAlwaysCarriesItsModemCommandAndChangesTh
     EXPECT_EQ(PlayDigital("ISDNLSD", kLeased), ui::IDOK) << Transcript();
     EXPECT_EQ(Line("ISDNLSD").Get(attr::line::kCompression), "*STACLZS");
     EXPECT_EQ(Commands().size(), 1u) << "a leased line changes through its object";
+
+    // Another user changes the text meanwhile: OK is refused and the sheet keeps this user's
+    // text on screen; the second OK replaces theirs.
+    std::string kept;
+    m_driver.When(kDigitalSheet)
+        .SetText(IDC_DLINE_DESCRIPTION, "Mine")
+        .Do([&](ui::CDialog&) {
+            Put(kinds::kLine, "ISDNLSD", {{attr::line::kText, "Theirs"}});
+        })
+        .Ok()
+        .Do([&](ui::CDialog& sheet) {
+            kept = ActivePage(sheet).GetDlgItemText(IDC_DLINE_DESCRIPTION);
+        })
+        .Ok();
+    EXPECT_EQ(PlayDigital("ISDNLSD", kLeased), ui::IDOK) << Transcript();
+    const auto boxes = m_driver.GetTranscript().MessageBoxes();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_NE(boxes.back().text.find("was changed by another user"), std::string::npos)
+        << boxes.back().text;
+    EXPECT_EQ(kept, "Mine");
+    EXPECT_EQ(Line("ISDNLSD").Get(attr::line::kText), "Mine");
 }
 
 TEST_F(DigitalLineSheetTest, ARefusedEntryStopsBeforeTheLineAndKeepsWhatWasMade) {

@@ -57,5 +57,34 @@ TEST_F(LineFailuresTest, AnUnreadableLineEndsTheSheetWithOneMessage) {
     EXPECT_EQ(Line("PPPLIN04").Get(attr::line::kText), "User modem on CMN04");
 }
 
+// Another user changes the line while the sheet is open: OK is refused with the server's words,
+// the sheet stays on screen with what this user typed, and a second OK replaces the other change.
+TEST_F(LineFailuresTest, AnotherUsersChangeMeanwhileKeepsTheSheetOpenAndTheSecondOkReplacesIt) {
+    std::string keptText;
+    m_driver.When(kLineSheet)
+        .SetText(IDC_LINE_DESCRIPTION, "Mine")
+        .Do([&](ui::CDialog&) {
+            Put(kinds::kLine, "PPPLIN04", {{attr::line::kText, "Theirs"}});
+        })
+        .Ok()
+        .Do([&](ui::CDialog& sheet) {
+            keptText = ActivePage(sheet).GetDlgItemText(IDC_LINE_DESCRIPTION);
+            EXPECT_EQ(Line("PPPLIN04").Get(attr::line::kText), "Theirs") << "nothing saved yet";
+        })
+        .Ok();
+    LineSheetOpening opening;
+    opening.strExistingLine = "PPPLIN04";
+    EXPECT_EQ(Play(opening), ui::IDOK) << Transcript();
+
+    const auto boxes = m_driver.GetTranscript().MessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u) << Transcript();
+    EXPECT_NE(boxes[0].text.find("was changed by another user after you read it"),
+              std::string::npos)
+        << boxes[0].text;
+    EXPECT_EQ(keptText, "Mine");
+    EXPECT_EQ(Line("PPPLIN04").Get(attr::line::kText), "Mine");
+    EXPECT_TRUE(Commands().empty());
+}
+
 }  // namespace
 }  // namespace ptp::lines
