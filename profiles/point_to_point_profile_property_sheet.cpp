@@ -433,6 +433,26 @@ bool CPointToPointProfilePropertySheet::ProfileNameExists(std::string_view name)
     return false;
 }
 
+std::string CPointToPointProfilePropertySheet::PairedDialOnDemandProfile() {
+    if (!m_pProfileList || IsNew()) return {};
+    const long count = m_pProfileList->GetCount(&m_ErrorHandle);
+    for (long index = 0; !m_ErrorHandle && index < count; ++index) {
+        host::IServerObject* profile = m_pProfileList->ElementAt(index, &m_ErrorHandle);
+        if (m_ErrorHandle || !profile) break;
+        const std::string mode = profile->GetAttributeText(prf::kMode, &m_ErrorHandle);
+        const std::string paired =
+            profile->GetAttributeText(prf::kPairedAnswerProfile, &m_ErrorHandle);
+        if (m_ErrorHandle) break;
+        if (!code::Is(mode, code::mode::kDialOnDemand) ||
+            !config::EqualsNoCase(paired, m_strProfileName))
+            continue;
+        std::string name = profile->GetAttributeText(prf::kName, &m_ErrorHandle);
+        if (!m_ErrorHandle) return name;
+    }
+    ShowError();
+    return {};
+}
+
 std::vector<CPairableAnswerProfile> CPointToPointProfilePropertySheet::PairableAnswerProfiles() {
     std::vector<CPairableAnswerProfile> pairable;
     if (!m_pProfileList) return pairable;

@@ -139,6 +139,8 @@ class CPointToPointProfilePropertySheet : public ui::CPropertySheet {
     bool SaveValidationListEntry(std::string_view name, std::string_view password);
     // The system's answering profiles a dial-on-demand profile can pair with, in list order.
     [[nodiscard]] std::vector<CPairableAnswerProfile> PairableAnswerProfiles();
+    // The dial-on-demand profile that pairs with this answering profile, or empty.
+    [[nodiscard]] std::string PairedDialOnDemandProfile();
     // Whether a profile of this name exists on the system (names compare without case).
     [[nodiscard]] bool ProfileNameExists(std::string_view name);
 

@@ -7,6 +7,7 @@
 #include "profiles/point_to_point_profile_property_sheet.h"
 #include "resources/ids/profiles.h"
 #include "rules/nat_rules_file.h"
+#include "rules/packet_rules_editor.h"
 
 namespace ptp::profiles {
 namespace {
@@ -15,8 +16,6 @@ namespace prf = attr::profile;
 
 constexpr int kMinFrameSize = 576;
 constexpr int kMaxFrameSize = 1006;
-constexpr std::string_view kRulesEditorClass = "com/ktl/rq800/admix/ippolicies/LMPacketRules";
-constexpr std::string_view kRulesEditorMethod = "launchEditorForRemoteAccess";
 
 }  // namespace
 
@@ -131,8 +130,8 @@ void CPointToPointProfileTCPIPSettingsAdvancedDialog::EnableControls() {
 void CPointToPointProfileTCPIPSettingsAdvancedDialog::StartRulesEditor() {
     fw::IConsoleNavigation* navigation = fw::GetConsoleNavigation();
     if (!navigation) return;
-    (void)navigation->StartEditor(m_strSystemName, kRulesEditorClass, kRulesEditorMethod,
-                                  GetSafeHwnd());
+    (void)navigation->StartEditor(m_strSystemName, rules::kRulesEditorClass,
+                                  rules::kRulesEditorMethod, GetSafeHwnd());
 }
 
 bool CPointToPointProfileTCPIPSettingsAdvancedDialog::Store(

@@ -171,9 +171,15 @@ void CPointToPointProfileTCPIPSettingsAnswerPage::EnableControls() {
 }
 
 bool CPointToPointProfileTCPIPSettingsAnswerPage::EnsureAddressDialog() {
-    if (!m_pIPAddressDialog)
+    if (!m_pIPAddressDialog) {
         m_pIPAddressDialog = std::make_unique<CPointToPointProfileTCPIPSettingsIPAddressDialog>(
             m_strSystemName, m_pSheet, this);
+        const std::string dependent = m_pSheet->PairedDialOnDemandProfile();
+        if (!dependent.empty()) {
+            m_pIPAddressDialog->SetDependentProfile(dependent);
+            m_pIPAddressDialog->SetPairedAnswer(m_pSheet->GetInterfaceName());
+        }
+    }
     return m_pIPAddressDialog->Load();
 }
 

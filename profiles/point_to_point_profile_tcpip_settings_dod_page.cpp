@@ -1,5 +1,7 @@
 #include "profiles/point_to_point_profile_tcpip_settings_dod_page.h"
 
+#include <algorithm>
+
 #include "config/config_text.h"
 #include "platform/ui/ddx.h"
 #include "platform/ui/message_box.h"
@@ -31,10 +33,13 @@ int CPointToPointProfileTCPIPSettingsDodPage::Load() {
     result |= m_pSheet->GetIntAttribute(prf::kHeaderCompression, m_nHeaderCompression);
     m_strLocalAddress = ShownAddress(m_strLocalAddress);
     m_strRemoteAddress = ShownAddress(m_strRemoteAddress);
-    // The network dialled is the user of the answering profile whose address this one dials.
+    // The network dialled is the user of the answering profile, or the entry of this profile's
+    // own routes, whose address this one dials.
     ReadNetworks(m_strAnswerProfile);
-    for (const CIPAddressInformation& user : m_networks) {
-        if (!m_strRemoteAddress.empty() && user.strAddress == m_strRemoteAddress)
+    if (!EnsureRoutesDialog()) result = 1;
+    for (const CIPAddressInformation& user : Networks()) {
+        if (m_strNetwork.empty() && !m_strRemoteAddress.empty() &&
+            user.strAddress == m_strRemoteAddress)
             m_strNetwork = user.strName;
     }
     return result == 0 ? kPageOk : kPageFailed;
@@ -52,25 +57,64 @@ void CPointToPointProfileTCPIPSettingsDodPage::ReadNetworks(const std::string& a
     }
 }
 
-void CPointToPointProfileTCPIPSettingsDodPage::FillNetworks() {
-    ui::CComboBox& box = ComboBox(IDC_TCPIP_DOD_REMOTE_NETWORK);
-    box.ResetContent();
-    for (const CIPAddressInformation& user : m_networks)
-        box.AddString(user.strName);
+std::vector<CIPAddressInformation> CPointToPointProfileTCPIPSettingsDodPage::Networks() const {
+    std::vector<CIPAddressInformation> networks = m_networks;
+    if (!m_pRoutesDialog) return networks;
+    for (const CIPAddressInformation& own : m_pRoutesDialog->GetUsers()) {
+        const bool named = std::any_of(networks.begin(), networks.end(), [&](const auto& user) {
+            return config::EqualsNoCase(user.strName, own.strName);
+        });
+        if (!named && !own.strAddress.empty()) networks.push_back(own);
+    }
+    return networks;
 }
 
-const CIPAddressInformation* CPointToPointProfileTCPIPSettingsDodPage::FindNetwork(
+void CPointToPointProfileTCPIPSettingsDodPage::FillNetworks() {
+    ui::CComboBox& box = ComboBox(IDC_TCPIP_DOD_REMOTE_NETWORK);
+    const std::string typed = box.GetWindowText();
+    box.ResetContent();
+    for (const CIPAddressInformation& user : Networks())
+        box.AddString(user.strName);
+    box.SetWindowText(typed);
+}
+
+std::optional<CIPAddressInformation> CPointToPointProfileTCPIPSettingsDodPage::FindNetwork(
     const std::string& name) const {
-    for (const CIPAddressInformation& user : m_networks) {
-        if (config::EqualsNoCase(user.strName, name)) return &user;
+    for (const CIPAddressInformation& user : Networks()) {
+        if (config::EqualsNoCase(user.strName, name)) return user;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 void CPointToPointProfileTCPIPSettingsDodPage::TakeNetworkAddress() {
-    const CIPAddressInformation* user =
+    const auto user =
         FindNetwork(std::string(config::Trim(GetDlgItemText(IDC_TCPIP_DOD_REMOTE_NETWORK))));
     if (user) SetDlgItemText(IDC_TCPIP_DOD_REMOTE_ADDRESS, user->strAddress);
+}
+
+bool CPointToPointProfileTCPIPSettingsDodPage::EnsureRoutesDialog() {
+    if (!m_pRoutesDialog)
+        m_pRoutesDialog = std::make_unique<CPointToPointProfileTCPIPSettingsIPAddressDialog>(
+            m_strSystemName, m_pSheet, this);
+    return m_pRoutesDialog->Load();
+}
+
+void CPointToPointProfileTCPIPSettingsDodPage::OpenRoutes() {
+    if (!EnsureRoutesDialog()) return;
+    m_bRoutesOpened = true;
+    if (m_pRoutesDialog->DoModal() == ui::IDOK) FillNetworks();
+}
+
+int CPointToPointProfileTCPIPSettingsDodPage::StoreRoutes() {
+    if (!m_bRoutesOpened || !EnsureRoutesDialog()) return kPageOk;
+    m_pRoutesDialog->SetPairedAnswer(m_strAnswerProfile);
+    std::string strMessage;
+    if (m_pRoutesDialog->Store(strMessage) != 0)
+        return ReopenAfterFailure(*m_pRoutesDialog, IDS_ROUTES_SAVE_FAILED, {strMessage});
+    namespace rc = code::routing_choice;
+    m_pSheet->SetIntAttribute(prf::kRoutingChoice,
+                              m_pRoutesDialog->GetCount() == 0 ? rc::kNone : rc::kOwnRouteList);
+    return kPageOk;
 }
 
 const CPairableAnswerProfile* CPointToPointProfileTCPIPSettingsDodPage::Find(
@@ -93,6 +137,7 @@ ui::BOOL CPointToPointProfileTCPIPSettingsDodPage::OnInitDialog() {
     OnChanged(IDC_TCPIP_DOD_ANSWER_PROFILE, [this] { TakeAnswerAddresses(); });
     OnChanged(IDC_TCPIP_DOD_REMOTE_NETWORK, [this] { TakeNetworkAddress(); });
     OnClicked(IDC_TCPIP_ADVANCED, [this] { OpenAdvanced(); });
+    OnClicked(IDC_TCPIP_DOD_ROUTES, [this] { OpenRoutes(); });
     return ui::TRUE;
 }
 
@@ -149,6 +194,7 @@ int CPointToPointProfileTCPIPSettingsDodPage::Store() {
     m_pSheet->SetIntAttribute(prf::kHideAddresses, m_nHideAddresses);
     m_pSheet->SetIntAttribute(prf::kHeaderCompression, m_nHeaderCompression);
     m_pSheet->SetTextAttribute(prf::kPairedAnswerProfile, m_strAnswerProfile);
+    if (StoreRoutes() != kPageOk) return kPageFailed;
     return StoreAdvanced();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/ui/list_ctrl.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
+#include "platform/vocabulary/profile.h"
 #include "profiles/point_to_point_answer_routing_dialog.h"
 #include "profiles/point_to_point_profile_page.h"
 #include "profiles/point_to_point_profile_property_sheet.h"
@@ -30,10 +31,17 @@ CRouteInformation CPointToPointProfileTCPIPSettingsIPAddressDialog::AddressRow(
     return row;
 }
 
+std::string CPointToPointProfileTCPIPSettingsIPAddressDialog::BoundProfile() const {
+    return m_strDependentProfile.empty() ? m_pSheet->GetInterfaceName() : m_strDependentProfile;
+}
+
 bool CPointToPointProfileTCPIPSettingsIPAddressDialog::Load() {
     if (m_bLoaded) return true;
     std::vector<CRouteInformation> routes;
-    if (!m_server.Read(routes)) return false;
+    const bool read = m_strDependentProfile.empty()
+                          ? m_server.Read(routes)
+                          : m_server.ReadFor(m_strDependentProfile, routes);
+    if (!read) return false;
     m_bLoaded = true;
     m_users = PerUserEntries(std::move(routes));
     return true;
@@ -48,6 +56,10 @@ ui::BOOL CPointToPointProfileTCPIPSettingsIPAddressDialog::OnInitDialog() {
     list.InsertColumn(0, ui::LoadText(IDS_USERS_NAME_COLUMN));
     list.InsertColumn(1, ui::LoadText(IDS_USERS_ADDRESS_COLUMN));
     list.InsertColumn(2, ui::LoadText(IDS_USERS_ROUTES_COLUMN));
+    if (m_pSheet->IsKind(code::line_service::kSwitched, code::mode::kDialOnDemand)) {
+        SetWindowText(ui::LoadText(IDS_DOD_ROUTES_CAPTION));
+        SetDlgItemText(IDC_USERS_TEXT, ui::LoadText(IDS_DOD_ROUTES_TEXT));
+    }
     if (!m_pSheet->ChangesAllowed()) {
         for (int id : {static_cast<int>(ui::IDOK), static_cast<int>(IDC_USERS_ADD),
                        static_cast<int>(IDC_USERS_REMOVE)})
@@ -109,9 +121,33 @@ void CPointToPointProfileTCPIPSettingsIPAddressDialog::OnOK() {
     CDialog::OnOK();
 }
 
+bool CPointToPointProfileTCPIPSettingsIPAddressDialog::HasChanges() const {
+    if (!m_removedAddresses.empty() || !m_removedRoutes.empty()) return true;
+    for (const CIPAddressInformation& user : m_users) {
+        if (user.nSaved == 0) return true;
+        for (const CRouteInformation& route : user.routes) {
+            if (route.nSaved == 0) return true;
+        }
+    }
+    return false;
+}
+
 int CPointToPointProfileTCPIPSettingsIPAddressDialog::Store(std::string& strMessage) {
     if (!Load()) return 1;
-    const std::string interfaceName = m_pSheet->GetInterfaceName();
+    const std::string interfaceName = BoundProfile();
+    if (m_strDependentProfile.empty() || !HasChanges())
+        return StoreChanges(interfaceName, strMessage);
+    // A save that stops halfway leaves the dependent profile routing by none of the list rather
+    // than by part of it.
+    namespace rc = code::routing_choice;
+    if (!m_server.SetRoutingChoice(m_strDependentProfile, rc::kNone, strMessage)) return 1;
+    if (StoreChanges(interfaceName, strMessage) != 0) return 1;
+    if (m_users.empty()) return 0;
+    return m_server.SetRoutingChoice(m_strDependentProfile, rc::kOwnRouteList, strMessage) ? 0 : 1;
+}
+
+int CPointToPointProfileTCPIPSettingsIPAddressDialog::StoreChanges(const std::string& interfaceName,
+                                                                   std::string& strMessage) {
     for (CRouteRemoveList* removed : {&m_removedAddresses, &m_removedRoutes}) {
         while (!removed->empty()) {
             if (!m_server.Remove(removed->front(), interfaceName, strMessage)) return 1;
@@ -122,6 +158,7 @@ int CPointToPointProfileTCPIPSettingsIPAddressDialog::Store(std::string& strMess
     values.strInterfaceName = interfaceName;
     values.bPPP = m_pSheet->IsPPP();
     values.bPerUser = true;
+    values.strPairedAnswer = m_strPairedAnswer;
     for (CIPAddressInformation& user : m_users) {
         if (user.nSaved != 0) continue;
         if (!m_server.Create(AddressRow(user), values, strMessage)) return 1;

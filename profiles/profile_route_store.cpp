@@ -7,6 +7,7 @@
 #include "platform/ui/message_box.h"
 #include "platform/ui/toolkit.h"
 #include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/profile.h"
 #include "platform/vocabulary/route.h"
 #include "profiles/point_to_point_profile_page.h"
 #include "profiles/point_to_point_profile_property_sheet.h"
@@ -146,10 +147,39 @@ bool CProfileRouteStore::Create(const CRouteInformation& route, const CRouteObje
         pRoutingObj->SetAttribute(rt::kExtraValue, route.strExtraValue);
         pRoutingObj->SetAttribute(rt::kCodePage, CodePageText());
     }
+    if (!values.strPairedAnswer.empty())
+        pRoutingObj->SetAttribute(rt::kDependentValue, config::ToUpper(values.strPairedAnswer));
     pRoutingObj->Commit(&error);
     if (!host::IsPendingError(error)) return true;
     strMessage = error->GetText();
     error->SetTraceText("Error from routing dialog add route pRoutingObj->CommitChanges.");
+    error->Destroy();
+    return false;
+}
+
+bool CProfileRouteStore::SetRoutingChoice(std::string_view profileName, int choice,
+                                          std::string& strMessage) {
+    host::IHost* host = host::GetHost();
+    host::SOFError* error = nullptr;
+    std::unique_ptr<host::IServerObject> pRoutingObj;
+    if (host)
+        pRoutingObj =
+            host->Objects().CreateObject(kinds::kProfileObject, host::kClientName, m_strSystemName,
+                                         config::ToUpper(profileName), &error);
+    if (pRoutingObj && !host::IsPendingError(error)) {
+        pRoutingObj->SetAttribute(attr::profile::kRoutingChoice, std::to_string(choice));
+        pRoutingObj->Commit(&error);
+    }
+    if (pRoutingObj && !host::IsPendingError(error)) return true;
+    constexpr std::string_view trace =
+        "Error from routing dialog ResetDependentDODProfle pRoutingObj->CommitChanges.";
+    Trace(trace);
+    if (!host::IsPendingError(error)) {
+        strMessage = ui::LoadText(IDS_ROUTES_HOST_FAILED);
+        return false;
+    }
+    strMessage = error->GetText();
+    error->SetTraceText(trace);
     error->Destroy();
     return false;
 }

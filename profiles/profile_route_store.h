@@ -19,6 +19,8 @@ struct CRouteObjectValues {
     std::string strInterfaceName;  // the profile the route binds to
     bool bPPP = true;
     bool bPerUser = false;  // per-user rows also carry their user, next hop and code page
+    // Routes of a dial-on-demand profile name the answering profile it pairs with.
+    std::string strPairedAnswer;
 };
 
 class CProfileRouteStore {
@@ -38,6 +40,10 @@ class CProfileRouteStore {
     // Creates the route object and commits it. False with the server's reply in `strMessage`.
     bool Create(const CRouteInformation& route, const CRouteObjectValues& values,
                 std::string& strMessage);
+
+    // Commits routing choice `choice` to profile `profileName` on the server, apart from any
+    // sheet's profile object. False with the server's reply in `strMessage`.
+    bool SetRoutingChoice(std::string_view profileName, int choice, std::string& strMessage);
 
     [[nodiscard]] static std::string RemoveCommand(const CRouteInformation& route,
                                                    std::string_view interfaceName);

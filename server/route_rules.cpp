@@ -59,6 +59,10 @@ Status CheckRouteCommit(ObjectTx& tx, std::string_view key, bool created,
     const std::string nextHop = after.Get(rt::kNextHop);
     if (!nextHop.empty() && nextHop != "*DYNAMIC" && !IsInternetAddress(nextHop))
         return BadAttribute(nextHop, rt::kNextHop, key, "not an internet address");
+    // A dial-on-demand profile's routes name the answering profile it pairs with.
+    const std::string pairedAnswer = after.Get(rt::kDependentValue);
+    if (!pairedAnswer.empty() && !tx.Exists(kinds::kProfile, pairedAnswer))
+        return BadAttribute(pairedAnswer, rt::kDependentValue, key, "not a profile of the system");
     if (created && tx.Exists(kinds::kRoute, key))
         return Message("TCP2664", {destination, mask,
                                    nextHop.empty() ? std::string("*DYNAMIC") : nextHop, interface});

@@ -173,6 +173,11 @@ inline constexpr int kDhcpWanClient = 5;
 inline constexpr int kRadius = 6;
 }  // namespace address_method
 
+namespace routing_choice {
+inline constexpr int kNone = 0;
+inline constexpr int kOwnRouteList = 2;  // the profile's own routes
+}  // namespace routing_choice
+
 namespace identification_protocol {
 inline constexpr int kNone = 0;
 inline constexpr int kPAP = 1;

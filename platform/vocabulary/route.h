@@ -10,7 +10,9 @@ inline constexpr int kBindingProfile = 14;  // the profile name, upper case
 inline constexpr int kExtraValue = 15;      // per-user routes: the user entry's name
 inline constexpr int kNextHop = 16;         // empty or "*DYNAMIC" for a dynamic next hop
 inline constexpr int kCodePage = 17;        // per-user routes: the client's code page, 5 digits
-inline constexpr int kDependentValue = 18;  // per-user routes of a paired dial-on-demand profile
+// Routes of a dial-on-demand profile: the answering profile it pairs with, whose callers the
+// routes reach.
+inline constexpr int kDependentValue = 18;
 }  // namespace ptp::attr::route
 
 namespace ptp::attr::route_daemon {

@@ -15,6 +15,8 @@
 #include "platform/vocabulary/job.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/profile.h"
+#include "platform/vocabulary/system_value.h"
+#include "platform/vocabulary/validation_list.h"
 #include "server/server_state.h"
 #include "server/stream_files.h"
 #include "server/system.h"
@@ -392,6 +394,98 @@ TEST_F(PtpctlProgramTest, RulesAndConfigCommandsReportThroughTheirExitStatus) {
     const ProgramRun dhcp = Ptpctl({"--system", "sys1", "config", "show", "dhcpwanclient"});
     EXPECT_EQ(dhcp.status, 0) << dhcp.err;
     EXPECT_EQ(dhcp.out, "ADDRESS=10.0.0.1 SERVERTYPE=*RELAY \n");
+}
+
+// A validation-list entry's password reaches the server, but nothing ptpctl prints shows it: not
+// the transcript of the sheet that saved it, not the objects listing, not the command log, and
+// not the trail of object commits.
+TEST_F(PtpctlProgramTest, EntryPasswordsAreNeverPrintedNorLoggedInClear) {
+    constexpr std::string_view kPassword = "Tr0ub4dor&3";
+    constexpr std::string_view kOtherPassword = "c0rrect-h0rse";
+    ASSERT_TRUE(System()
+                    ->PutObject(kinds::kValidationList, "QTOCPTP",
+                                {{attr::validation_list::kName, "QTOCPTP"},
+                                 {attr::validation_list::kLibrary, "QUSRSYS"}})
+                    .ok());
+    ASSERT_TRUE(System()
+                    ->PutObject(kinds::kSystemValue, "QRETSVRSEC",
+                                {{attr::system_value::kName, "QRETSVRSEC"},
+                                 {attr::system_value::kValue, "1"}})
+                    .ok());
+    AddProfile("PRF1", "PPPLIN01");
+    ASSERT_TRUE(
+        System()->PutObject(kinds::kProfile, "PRF1", {{prf::kRemoteNumber1, "5551234"}}).ok());
+    const ProgramRun saved =
+        Ptpctl({"--system", "sys1", "invoke", "PROPERTIES", "npf", "PRF1", "--script", "-"},
+               R"({"dialogs": [
+            {"dialog": "CPointToPointProfilePropertySheet",
+             "actions": [{"selectPage": {"template": "IDD_PROFILE_PPP_DIAL_AUTH"}},
+                         {"check": "IDC_AUTH_LOCAL_ID"},
+                         {"setText": "IDC_AUTH_NAME", "text": "ispuser"},
+                         {"setText": "IDC_AUTH_PASSWORD", "text": "Tr0ub4dor&3"}, "ok"]},
+            {"dialog": "CPointToPointProfileAuthConfirmPasswordDlg",
+             "actions": [{"setText": "IDC_AUTH_CONFIRM_PASSWORD", "text": "Tr0ub4dor&3"},
+                         "ok"]}]})");
+    ASSERT_EQ(saved.status, 0) << saved.err << saved.out;
+    EXPECT_EQ(saved.out.find(kPassword), std::string::npos) << saved.out;
+    EXPECT_EQ(saved.err.find(kPassword), std::string::npos) << saved.err;
+    const Json transcript = saved.Transcript();
+    int entries = 0;
+    for (const auto& commit : transcript["commits"]) {
+        if (commit["kind"] != "ValidationListEntry") continue;
+        ++entries;
+        EXPECT_EQ(commit["attributes"]["3"], "ispuser");
+        EXPECT_EQ(commit["attributes"]["4"], "********") << "sent, but not shown";
+    }
+    EXPECT_EQ(entries, 1) << saved.out;
+    // The stand-in keeps the password itself, so the sheet can read it back.
+    const auto stored = Objects(kinds::kValidationListEntry);
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].Get(attr::validation_list_entry::kData2), kPassword);
+
+    ASSERT_EQ(
+        Ptpctl({"--system", "sys1", "object", "put", "ValidationListEntry", "QTOCPTP/4142",
+                "0=QTOCPTP", "1=QUSRSYS", "2=4142", "3=other", "4=" + std::string(kOtherPassword)})
+            .status,
+        0);
+    const ProgramRun listed = Ptpctl({"--system", "sys1", "objects", "ValidationListEntry"});
+    ASSERT_EQ(listed.status, 0) << listed.err;
+    int masked = 0;
+    std::istringstream lines(listed.out);
+    for (std::string line; std::getline(lines, line);) {
+        const Json entry = Json::parse(line, nullptr, false);
+        ASSERT_FALSE(entry.is_discarded()) << line;
+        masked += entry["attributes"]["4"] == "********";
+    }
+    EXPECT_EQ(masked, 2) << listed.out;
+    const ProgramRun one =
+        Ptpctl({"--system", "sys1", "objects", "ValidationListEntry", "QTOCPTP/4142"});
+    EXPECT_EQ(one.status, 0) << one.err;
+    EXPECT_NE(one.out.find("\"3\":\"other\""), std::string::npos) << one.out;
+    const ProgramRun log = Ptpctl({"--system", "sys1", "log"});
+    EXPECT_EQ(log.status, 0) << log.err;
+    for (const ProgramRun& run : {listed, one, log}) {
+        EXPECT_EQ(run.out.find(kPassword), std::string::npos) << run.out;
+        EXPECT_EQ(run.out.find(kOtherPassword), std::string::npos) << run.out;
+    }
+    auto trail = System()->ReadObjectLog();
+    ASSERT_TRUE(trail.ok());
+    int trailEntries = 0;
+    for (const auto& entry : *trail) {
+        if (entry.kind != kinds::kValidationListEntry) continue;
+        ++trailEntries;
+        for (const auto& [id, value] : entry.attributes) {
+            EXPECT_NE(value, kPassword) << "attribute " << id;
+            EXPECT_NE(value, kOtherPassword) << "attribute " << id;
+        }
+    }
+    EXPECT_GE(trailEntries, 1);
+    auto commands = System()->ReadCommandLog();
+    ASSERT_TRUE(commands.ok());
+    for (const auto& entry : *commands) {
+        EXPECT_EQ(entry.command.find(kPassword), std::string::npos) << entry.command;
+        EXPECT_EQ(entry.reply.find(kPassword), std::string::npos) << entry.reply;
+    }
 }
 
 }  // namespace

@@ -283,5 +283,77 @@ TEST_F(AuthPages, SlipProfilesGetTheirOwnPagesAndEntries) {
     EXPECT_EQ(Profile("SLIPOUT")[prf::kLocalIdentificationProtocol], "0");
 }
 
+// A dial profile of the network service's variant keeps two entries in its validation list: the
+// one the service signs on with, under its own tag, which the sheet shows, and the protocol's
+// entry that PPP authenticates with. Both carry what the page holds and are sized by the name.
+TEST_F(AuthPages, TheNetworkServiceVariantSavesItsServiceEntryAndItsProtocolEntry) {
+    AddList("QYSDPTP");
+    RetainPasswords("1");
+    const std::string service("WDN\0", 4);
+    AddProfile({.name = "WDNDIAL",
+                .more = {{prf::kDialVariant, "2"},
+                         {prf::kValidationList, "QYSDPTP"},
+                         {prf::kLocalIdentification, "1"},
+                         {prf::kLocalIdentificationProtocol, "2"}}});
+    AddProfile({.name = "PLAINDIAL", .more = {{prf::kValidationList, "QYSDPTP"}}});
+    ASSERT_TRUE(System()
+                    .PutObject(kinds::kValidationListEntry, "QYSDPTP/" + Hex(service + "WDNDIAL"),
+                               {{vl::kListName, "QYSDPTP"},
+                                {vl::kLibrary, "QUSRSYS"},
+                                {vl::kIdentifier, Hex(service + "WDNDIAL")},
+                                {vl::kIdentifierLength, "12"},
+                                {vl::kData1, "ACCOUNT1"},
+                                {vl::kData2, "Old1"}})
+                    .ok());
+    std::string shownName, shownPassword;
+    driver.When(kSheet)
+        .SelectPageByTemplate(IDD_PROFILE_PPP_DIAL_AUTH)
+        .Do([&](ui::CDialog& sheet) {
+            shownName = Active(sheet).GetDlgItemText(IDC_AUTH_NAME);
+            shownPassword = Active(sheet).GetDlgItemText(IDC_AUTH_PASSWORD);
+        })
+        .SetText(IDC_AUTH_NAME, "account2")
+        .SetText(IDC_AUTH_PASSWORD, "New2")
+        .Check(IDC_AUTH_PAP)
+        .Ok();
+    driver.When(kConfirm).SetText(IDC_AUTH_CONFIRM_PASSWORD, "New2").Ok();
+    ASSERT_EQ(Invoke("NPF", {"WDNDIAL"}, "PROPERTIES"), S_OK);
+    EXPECT_TRUE(MessageBoxes().empty()) << Transcript();
+    EXPECT_EQ(shownName, "ACCOUNT1") << "the service's entry is the one the page shows";
+    EXPECT_EQ(shownPassword, "Old1");
+    auto serviceEntry = Entry("QYSDPTP", service, "WDNDIAL");
+    EXPECT_EQ(serviceEntry[vl::kIdentifier], Hex(service + "WDNDIAL"));
+    EXPECT_EQ(serviceEntry[vl::kIdentifierLength], "12");
+    EXPECT_EQ(serviceEntry[vl::kData1], "account2");
+    EXPECT_EQ(serviceEntry[vl::kData2], "New2");
+    auto pap = Entry("QYSDPTP", kPapTag, "WDNDIAL");
+    EXPECT_EQ(pap[vl::kIdentifier], Hex(kPapTag + "WDNDIAL"));
+    EXPECT_EQ(pap[vl::kIdentifierLength], "12");
+    EXPECT_EQ(pap[vl::kData1], "account2");
+    EXPECT_EQ(pap[vl::kData2], "New2");
+    EXPECT_TRUE(Entry("QYSDPTP", kChapTag, "WDNDIAL").empty());
+    EXPECT_EQ(Profile("WDNDIAL")[prf::kLocalIdentificationProtocol], "1");
+    EXPECT_EQ(Profile("WDNDIAL")[prf::kValidationList], "QYSDPTP");
+
+    // Opened again, the page shows the service's entry as saved; a plain dial profile of the same
+    // list keeps only its protocol's entry.
+    driver.When(kSheet)
+        .SelectPageByTemplate(IDD_PROFILE_PPP_DIAL_AUTH)
+        .Do([&](ui::CDialog& sheet) { shownName = Active(sheet).GetDlgItemText(IDC_AUTH_NAME); })
+        .Cancel();
+    ASSERT_EQ(Invoke("NPF", {"WDNDIAL"}, "PROPERTIES"), S_OK);
+    EXPECT_EQ(shownName, "account2");
+    driver.When(kSheet)
+        .SelectPageByTemplate(IDD_PROFILE_PPP_DIAL_AUTH)
+        .Check(IDC_AUTH_LOCAL_ID)
+        .SetText(IDC_AUTH_NAME, "plain")
+        .SetText(IDC_AUTH_PASSWORD, "pw")
+        .Ok();
+    driver.When(kConfirm).SetText(IDC_AUTH_CONFIRM_PASSWORD, "pw").Ok();
+    ASSERT_EQ(Invoke("NPF", {"PLAINDIAL"}, "PROPERTIES"), S_OK);
+    EXPECT_EQ(Entry("QYSDPTP", kChapTag, "PLAINDIAL")[vl::kData1], "plain");
+    EXPECT_TRUE(Entry("QYSDPTP", service, "PLAINDIAL").empty());
+}
+
 }  // namespace
 }  // namespace ptp::testing

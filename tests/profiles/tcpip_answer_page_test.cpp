@@ -174,8 +174,14 @@ TEST_F(TcpipAnswerPage, TheAdvancedDialogOffersTheFilterRulesThePPPFiltersFileDe
             loaded = box.GetWindowText();
         })
         .Choose(IDC_TCPIP_ADV_FILTER_RULES, "PF1")
+        .Click(IDC_TCPIP_ADV_EDIT_RULES)
         .Ok();
     ASSERT_EQ(Invoke("NRC", {"TERM"}, "PROPERTIES"), S_OK);
+    const auto& navigation = m_session->Bridge().navigation;
+    ASSERT_EQ(navigation.size(), 1u) << "Edit Rules starts the console's packet rules editor";
+    EXPECT_EQ(navigation[0].what, "editor");
+    EXPECT_EQ(navigation[0].path, "com/ktl/rq800/admix/ippolicies/LMPacketRules");
+    EXPECT_EQ(navigation[0].filter, "launchEditorForRemoteAccess");
     EXPECT_EQ(offered, (std::vector<std::string>{"PF1", "9.9.9.9:80"}));
     EXPECT_EQ(loaded, "ISPFILTER") << "a terminator's stored rules show as stored";
     EXPECT_EQ(Profile("TERM")[prf::kFilterRulesOn], "1") << Transcript();

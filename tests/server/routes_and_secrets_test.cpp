@@ -70,6 +70,14 @@ TEST_F(RoutesAndSecrets, RoutesNeedAProfilesInterfaceANetworkAndNoDouble) {
     EXPECT_EQ(Route("NAMETOOLONG1", "10.1.3.0", "255.255.255.0").messageId, "TCP2666");
     EXPECT_EQ(Route("DIALOUT", "10.1.3.0", "255.255.256.0").messageId, "TCP8A20");
     EXPECT_TRUE(Route("ANSWER", "*DFTROUTE", "0.0.0.0", "10.2.0.5").ok());
+    // A dial-on-demand profile's route names the answering profile it pairs with.
+    const Attributes paired = {{rt::kBindingProfile, "DOD"},
+                               {rt::kDestination, "10.2.0.9"},
+                               {rt::kSubnetMask, "255.255.255.255"},
+                               {rt::kDependentValue, "PERUSER"}};
+    EXPECT_EQ(Commit(kinds::kRoute, "", paired).messageId, "TCP8A20");
+    ASSERT_TRUE(m_system->PutObject(kinds::kProfile, "PERUSER", {{0, "PERUSER"}}).ok());
+    EXPECT_TRUE(Commit(kinds::kRoute, "", paired).ok());
     EXPECT_EQ(m_session->RunCommand("RMVTCPRTE RTEDEST('10.1.2.0') SUBNETMASK('255.255.255.0') "
                                     "NEXTHOP('*DYNAMIC') BINDIFC(PPPDIALOUT)"),
               "");
