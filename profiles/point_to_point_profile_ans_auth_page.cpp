@@ -147,7 +147,7 @@ int CPointToPointProfileAnsAuthPage::StoreLocalIdentification() {
 }
 
 int CPointToPointProfileAnsAuthPage::Store() {
-    if (KeepsTheServerValues()) return kPageOk;
+    if (KeepsWhatTheProfileHolds()) return kPageOk;
     if (!TakeValues()) return kPageFailed;
     const CProfileAuthenticationState& auth = m_pSheet->AuthenticationState();
     if (m_nRemote == 1) {

@@ -14,7 +14,7 @@ int CPointToPointProfileAuthPage::FailOn(int id) {
     return kPageFailed;
 }
 
-bool CPointToPointProfileAuthPage::KeepsTheServerValues() const {
+bool CPointToPointProfileAuthPage::KeepsWhatTheProfileHolds() const {
     return !IsCreated() && !m_pSheet->IsNew();
 }
 

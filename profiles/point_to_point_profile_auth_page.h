@@ -20,7 +20,7 @@ class CPointToPointProfileAuthPage : public CPointToPointProfilePage {
 
     // An existing profile's identification the user never looked at stays as the server has
     // it, with its entry untouched: Store has nothing to write.
-    [[nodiscard]] bool KeepsTheServerValues() const;
+    [[nodiscard]] bool KeepsWhatTheProfileHolds() const;
     // The values Store writes: from the controls, or loaded for a page never shown. False when
     // they were refused (after a message).
     bool TakeValues();

@@ -99,7 +99,7 @@ void CPointToPointProfileDialAuthPage::OpenRemoteSystemId() {
 }
 
 int CPointToPointProfileDialAuthPage::Store() {
-    if (KeepsTheServerValues()) return kPageOk;
+    if (KeepsWhatTheProfileHolds()) return kPageOk;
     if (!TakeValues()) return kPageFailed;
     const std::string name(config::Trim(m_strName));
     if (m_nLocal == 1 && name.empty()) {
