@@ -744,5 +744,31 @@ TEST_F(ConnectionPagesTest, EveryDemoDialAndAnswerProfileOpensOnItsLineAndSaves)
     EXPECT_EQ(answering->Get(ptp::attr::profile::kFilterRulesName), "ISPFILTER");
 }
 
+// Another user changes the profile while the sheet is open: OK is refused with the server's
+// words, the sheet keeps what this user typed, and the second OK replaces the other change.
+TEST_F(ConnectionPagesTest, AnotherUsersChangeMeanwhileIsRefusedAndTheSecondOkReplacesIt) {
+    AddProfile("DIALOUT");
+    std::string kept;
+    Sheet()
+        .SetText(IDC_PROFILE_DESCRIPTION, "Mine")
+        .Do([&](ui::CDialog&) {
+            Put(kinds::kProfile, "DIALOUT", {{attr::profile::kDescription, "Theirs"}});
+        })
+        .Ok()
+        .Do([&](ui::CDialog& sheet) {
+            kept = ActivePage(sheet).GetDlgItemText(IDC_PROFILE_DESCRIPTION);
+            EXPECT_EQ(Stored("DIALOUT", 10), "Theirs") << "nothing saved over theirs yet";
+        })
+        .Ok();
+    EXPECT_EQ(OpenExisting("DIALOUT"), ui::IDOK) << Transcript();
+    const auto boxes = m_driver.GetTranscript().MessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u) << Transcript();
+    EXPECT_NE(boxes[0].text.find("was changed by another user after you read it"),
+              std::string::npos)
+        << boxes[0].text;
+    EXPECT_EQ(kept, "Mine");
+    EXPECT_EQ(Stored("DIALOUT", 10), "Mine");
+}
+
 }  // namespace
 }  // namespace ptp::profiles
