@@ -1,9 +1,8 @@
 #include "config/keyed_config_file_base.h"
 
-#include <array>
-
 #include "config/config_text.h"
 #include "config/file_prompts.h"
+#include "config/server_file_lines.h"
 #include "config/server_path.h"
 #include "host/host_services.h"
 #include "resources/ids/files.h"
@@ -54,23 +53,11 @@ int CKeyedConfigFileBase::Load() {
     }
     m_strVersion = m_pFile->GetVersion();
     m_nEndOfFile = 0;
-    std::array<char, kLineBufferSize> buffer{};
-    while (m_nEndOfFile == 0) {
-        // The service always ends the line with a NUL, so only an empty start needs setting.
-        buffer[0] = '\0';
-        const int read = m_pFile->ReadLine(buffer.data(), buffer.size());
-        if (read == host::kFileEndOfFile) m_nEndOfFile = 1;
-        if (read != host::kFileOk && read != host::kFileEndOfFile) {
-            // A server that keeps failing would otherwise keep this loop going: one report, and
-            // the read ends as if the file ended here.
-            GetFilePrompts().ShowMessage(IDS_FILE_READ_WRITE_ERROR, {m_strPath});
-            m_nEndOfFile = 1;
-            continue;
-        }
-        buffer.back() = '\0';
-        const std::string_view line = Trim(std::string_view(buffer.data()));
+    ReadServerFileLines(*m_pFile, kLineBufferSize, m_strPath, [this](std::string_view text) {
+        const std::string_view line = Trim(text);
         if (!line.empty()) AppendLine(line);
-    }
+    });
+    m_nEndOfFile = 1;
     CloseOpenFile();
     return kFileResultOk;
 }

@@ -319,5 +319,8 @@ Result<Json> ConsoleApp::Connections(const ViewRequest& request) {
 Result<Json> ConsoleApp::CommandLog(const ViewRequest& request) {
     return OnSystemView(request, &ServerViews::CommandLog);
 }
+Result<Json> ConsoleApp::PacketRules(const ViewRequest& request) {
+    return OnSystemView(request, &ServerViews::PacketRules);
+}
 
 }  // namespace ptp::console

@@ -80,6 +80,7 @@ class ConsoleApp {
     [[nodiscard]] Result<Json> Spool(const ViewRequest& request);
     [[nodiscard]] Result<Json> Connections(const ViewRequest& request);
     [[nodiscard]] Result<Json> CommandLog(const ViewRequest& request);
+    [[nodiscard]] Result<Json> PacketRules(const ViewRequest& request);
 
   private:
     // Runs `operation` on the UI thread for the browser window of the request; a dialog it opens

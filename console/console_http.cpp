@@ -228,6 +228,7 @@ void ConsoleHttp::AddRoutes() {
     AddViewRoute("/api/spool", "file", &ConsoleApp::Spool);
     AddViewRoute("/api/connections", "", &ConsoleApp::Connections);
     AddViewRoute("/api/log", "", &ConsoleApp::CommandLog);
+    AddViewRoute("/api/rules", "file", &ConsoleApp::PacketRules);
 }
 
 template <typename Request>

@@ -13,6 +13,12 @@
 namespace ptp::console {
 namespace {
 
+// The console's packet rules editor as plug-ins start it through the console's tool bridge.
+constexpr std::string_view kRulesEditorClass = "com/ktl/rq800/admix/ippolicies/LMPacketRules";
+constexpr std::string_view kRemoteAccessRulesMethod = "launchEditorForRemoteAccess";
+constexpr std::string_view kRemoteAccessRulesFile =
+    "/QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P";
+
 // The console's names of the job views the plug-in opens (type codes of the last path level).
 constexpr std::string_view kServerJobsFolder = "Server Jobs";
 constexpr std::string_view kUserJobsFolder = "User Jobs";
@@ -88,6 +94,15 @@ std::optional<ConsoleNavigation> NavigationOf(const session::NavigationRequest& 
     ConsoleNavigation target;
     target.system = request.server;
     target.title = request.title;
+    if (request.what == "editor") {
+        // The one editor this console has: the packet rules editor, whose remote access entry
+        // opens the PPP filters file in the rules view.
+        if (request.path != kRulesEditorClass || request.filter != kRemoteAccessRulesMethod)
+            return std::nullopt;
+        target.view = "rules";
+        target.argument = std::string(kRemoteAccessRulesFile);
+        return target;
+    }
     if (request.what == "spooledFile") {
         // The path holds the qualified job, the filter "file/number".
         target.view = "spool";

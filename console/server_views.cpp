@@ -1,5 +1,6 @@
 #include "console/server_views.h"
 #include "console/console_texts.h"
+#include "console/rules_statements.h"
 
 #include <memory>
 #include <vector>
@@ -67,6 +68,9 @@ Result<Json> ListTable(host::IHost& host, std::string_view kind, const std::stri
     if (error != nullptr && !host::IsAlreadyReported(error)) error->Destroy();
     return Json{{"columns", ColumnsJson(columns)}, {"rows", rows}};
 }
+
+// Longer than any statement line the rules editor writes.
+constexpr std::size_t kRulesLineCapacity = 8192;
 
 const std::vector<Column> kJobColumns{{IDS_CONSOLE_HEADING_JOB, 160, job::kName},
                                       {IDS_CONSOLE_HEADING_USER, 90, job::kUser},
@@ -153,6 +157,44 @@ Result<Json> ServerViews::CommandLog(const std::string& system, const std::strin
                      {{"text", ui::LoadText(IDS_CONSOLE_HEADING_COMMAND)}, {"width", 420}},
                      {{"text", ui::LoadText(IDS_CONSOLE_HEADING_REPLY)}, {"width", 260}}});
     return Json{{"columns", columns}, {"rows", rows}};
+}
+
+Result<Json> ServerViews::PacketRules(const std::string& system, const std::string& path) {
+    int result = host::kFileOk;
+    auto file = m_host.Files().CreateFile(system, path, result);
+    if (file && result == host::kFileOk) result = file->Open(3, 1, 1);
+    if (result == host::kFileNotFound)
+        return Fail(ErrorKind::NotFound, ui::FormatResource(IDS_CONSOLE_RULES_NOT_FOUND, {path}));
+    if (!file || result != host::kFileOk) {
+        return Fail(ErrorKind::Unavailable,
+                    ui::FormatResource(IDS_CONSOLE_RULES_NOT_READ, {path, std::to_string(result)}));
+    }
+    std::vector<std::string> lines;
+    std::string buffer(kRulesLineCapacity, '\0');
+    for (;;) {
+        buffer[0] = '\0';
+        const int read = file->ReadLine(buffer.data(), buffer.size());
+        // At the end the buffer may still hold a last line without its line end.
+        if (read == host::kFileOk || buffer[0] != '\0') lines.emplace_back(buffer.c_str());
+        if (read != host::kFileOk) break;
+    }
+    (void)file->Close();
+    const RulesStatements split = SplitRulesStatements(lines);
+    Json rows = Json::array();
+    const std::string comment = ui::LoadText(IDS_CONSOLE_RULES_COMMENT);
+    for (const RulesStatement& statement : split.statements) {
+        rows.push_back({{"id", std::to_string(statement.line)},
+                        {"cells",
+                         {std::to_string(statement.line),
+                          statement.comment ? comment : statement.keyword, statement.text}}});
+    }
+    const Json columns =
+        Json::array({{{"text", ui::LoadText(IDS_CONSOLE_HEADING_RULES_LINE)}, {"width", 60}},
+                     {{"text", ui::LoadText(IDS_CONSOLE_HEADING_RULES_KIND)}, {"width", 120}},
+                     {{"text", ui::LoadText(IDS_CONSOLE_HEADING_RULES_TEXT)}, {"width", 640}}});
+    Json answer{{"file", path}, {"columns", columns}, {"rows", rows}};
+    if (split.unclosed) answer["message"] = ui::LoadText(IDS_CONSOLE_RULES_NOT_CLOSED);
+    return answer;
 }
 
 }  // namespace ptp::console

@@ -1,7 +1,7 @@
 #pragma once
 // The console's own views of a system, read through the host client the way the console's other
 // views are: server jobs by name prefix, one job with its spooled files, a spooled file's text,
-// the active connections, and the system's command log.
+// the active connections, the system's command log, and a packet rules file's statements.
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -29,6 +29,9 @@ class ServerViews {
                                            const std::string& unused = {});
     [[nodiscard]] Result<Json> CommandLog(const std::string& system,
                                           const std::string& unused = {});
+    // The statements of the packet rules file at `path`, one row each, for the console's
+    // packet rules view.
+    [[nodiscard]] Result<Json> PacketRules(const std::string& system, const std::string& path);
 
   private:
     host::InProcessHost& m_host;

@@ -35,6 +35,13 @@ std::string EntryName(std::string_view list, std::string_view line) {
     return config::ToUpper(list) + "/" + IdentifierHex(line);
 }
 
+std::unique_ptr<host::IServerObject> EntryObject(host::IHost& host, std::string_view system,
+                                                 std::string_view list, std::string_view line,
+                                                 host::SOFError** error) {
+    return host.Objects().CreateObject(kinds::kValidationListEntry, host::kClientName,
+                                       config::ToUpper(system), EntryName(list, line), error);
+}
+
 }  // namespace
 
 bool ReadTunnelEntry(std::string_view system, std::string_view list, std::string_view line,
@@ -42,9 +49,7 @@ bool ReadTunnelEntry(std::string_view system, std::string_view list, std::string
     host::IHost* host = host::GetHost();
     if (!host) return false;
     host::SOFError* error = nullptr;
-    auto object =
-        host->Objects().CreateObject(kinds::kValidationListEntry, host::kClientName,
-                                     config::ToUpper(system), EntryName(list, line), &error);
+    auto object = EntryObject(*host, system, list, line, &error);
     if (object && !error) entry.strHostName = object->GetAttributeText(vl::kData1, &error);
     if (object && !error) entry.strSecret = object->GetAttributeText(vl::kData2, &error);
     if (object && !error) return true;
@@ -57,9 +62,7 @@ bool WriteTunnelEntry(std::string_view system, std::string_view list, std::strin
     host::IHost* host = host::GetHost();
     if (!host) return false;
     host::SOFError* error = nullptr;
-    auto object =
-        host->Objects().CreateObject(kinds::kValidationListEntry, host::kClientName,
-                                     config::ToUpper(system), EntryName(list, line), &error);
+    auto object = EntryObject(*host, system, list, line, &error);
     if (object && !error) {
         object->SetAttribute(vl::kListName, config::ToUpper(list));
         object->SetAttribute(vl::kLibrary, kLibrary);

@@ -44,6 +44,21 @@ void CLineAuthorityChoice::FillAuthorizationLists(ui::CDialog& page, std::string
     }
 }
 
+void CLineAuthorityChoice::Attach(ui::CDialog& page) {
+    for (int id : {IDC_LINE_AUT_LIBCRTAUT, IDC_LINE_AUT_EXCLUDE, IDC_LINE_AUT_USE,
+                   IDC_LINE_AUT_CHANGE, IDC_LINE_AUT_ALL, IDC_LINE_AUT_LIST}) {
+        page.OnClicked(id, [this, &page] {
+            page.UpdateData(ui::TRUE);
+            UpdateControls(page);
+        });
+    }
+}
+
+void CLineAuthorityChoice::Initialize(ui::CDialog& page, std::string_view systemName) const {
+    FillAuthorizationLists(page, systemName);
+    UpdateControls(page);
+}
+
 void CLineAuthorityChoice::Exchange(ui::CDataExchange* pDX) {
     ui::DDX_Radio(pDX, IDC_LINE_AUT_LIBCRTAUT, m_nAuthority);
     ui::DDX_CBString(pDX, IDC_LINE_AUT_LIST_NAME, m_strListName);

@@ -14,6 +14,11 @@ class CLineAuthorityChoice {
     // Offers the system's authorization lists in the list box of `page`; without them a list can
     // still be typed.
     static void FillAuthorizationLists(ui::CDialog& page, std::string_view systemName);
+    // Each choice the user clicks on `page` takes effect at once (the list box is enabled for a
+    // list only). In the page's constructor.
+    void Attach(ui::CDialog& page);
+    // The lists offered and the list box enabled for the choice. In the page's OnInitDialog.
+    void Initialize(ui::CDialog& page, std::string_view systemName) const;
     void Exchange(ui::CDataExchange* pDX);
     void UpdateControls(ui::CDialog& page) const;
     // A chosen list needs a name of 1 to 10 characters without blanks.

@@ -11,6 +11,12 @@ namespace {
 constexpr std::string_view kBlank = "*BLANK";
 constexpr std::string_view kSystemValue = "*SYSVAL";
 constexpr std::string_view kSystemOperator = "*SYSOPR";
+constexpr std::size_t kMaxQueueName = 10;
+
+bool IsQueueName(std::string_view name) {
+    return !name.empty() && name.size() <= kMaxQueueName && !HasBlank(name);
+}
+
 }  // namespace
 
 std::string DescriptionValue(std::string_view description) {
@@ -37,6 +43,21 @@ std::string MessageQueueValue(std::string_view queue, std::string_view library) 
     const std::string_view qualifier = config::Trim(library);
     if (qualifier.empty()) return config::ToUpper(name);
     return config::ToUpper(qualifier) + "/" + config::ToUpper(name);
+}
+
+bool IsSpecialMessageQueue(std::string_view queue) {
+    const std::string_view name = config::Trim(queue);
+    return config::EqualsNoCase(name, kSystemValue) || config::EqualsNoCase(name, kSystemOperator);
+}
+
+bool IsValidMessageQueue(std::string_view queue, std::string_view library) {
+    if (IsSpecialMessageQueue(queue)) return true;
+    return IsQueueName(config::Trim(queue)) && IsQueueName(config::Trim(library));
+}
+
+std::string MessageQueueLibraryAttribute(std::string_view queue, std::string_view library) {
+    if (IsSpecialMessageQueue(queue)) return {};
+    return config::ToUpper(config::Trim(library));
 }
 
 bool HasBlank(std::string_view text) {

@@ -17,13 +17,6 @@ namespace {
 namespace ln = attr::line;
 namespace value = code::line_value;
 
-constexpr std::size_t kMaxQueueName = 10;
-
-bool IsSpecialQueue(std::string_view queue) {
-    return config::EqualsNoCase(queue, value::kSystemValue) ||
-           config::EqualsNoCase(queue, value::kSystemOperator);
-}
-
 }  // namespace
 
 CPointToPointProfileLineDigitalLinkPage::CPointToPointProfileLineDigitalLinkPage(
@@ -63,13 +56,7 @@ void CPointToPointProfileLineDigitalLinkPage::DoDataExchange(ui::CDataExchange* 
 bool CPointToPointProfileLineDigitalLinkPage::Validate() {
     if (IsCreated() && !UpdateData(ui::TRUE)) return false;
     if (!CheckRange(m_strMaxFrame, 1000, 4096, IDC_DLINE_MAX_FRAME)) return false;
-    const std::string_view queue = config::Trim(m_strQueue);
-    const std::string_view library = config::Trim(m_strQueueLibrary);
-    if (IsSpecialQueue(queue)) return true;
-    auto isName = [](std::string_view name) {
-        return !name.empty() && name.size() <= kMaxQueueName && !HasBlank(name);
-    };
-    if (isName(queue) && isName(library)) return true;
+    if (IsValidMessageQueue(m_strQueue, m_strQueueLibrary)) return true;
     ShowProblem(IDS_DLINE_MSGQ_INVALID, IDC_DLINE_MSGQ);
     return false;
 }
@@ -83,11 +70,9 @@ void CPointToPointProfileLineDigitalLinkPage::Collect(CDigitalLineValues& values
 void CPointToPointProfileLineDigitalLinkPage::Store() {
     m_pSheet->SetLineText(ln::kLineSpeed, m_strSpeed);
     m_pSheet->SetLineText(ln::kMaxFrame, m_strMaxFrame);
-    const bool special = IsSpecialQueue(config::Trim(m_strQueue));
     m_pSheet->SetLineText(ln::kMessageQueue, config::ToUpper(config::Trim(m_strQueue)));
-    m_pSheet->SetLineText(
-        ln::kMessageQueueLibrary,
-        special ? std::string() : config::ToUpper(config::Trim(m_strQueueLibrary)));
+    m_pSheet->SetLineText(ln::kMessageQueueLibrary,
+                          MessageQueueLibraryAttribute(m_strQueue, m_strQueueLibrary));
 }
 
 }  // namespace ptp::lines

@@ -13,16 +13,10 @@
 #include "resources/ids/line_digital.h"
 
 namespace ptp::lines {
-namespace {
-
-constexpr std::size_t kAttributeCapacity = 512;
-constexpr int kCommandMode = 1;
-
-}  // namespace
 
 CPointToPointProfileLineDigitalPropertySheet::CPointToPointProfileLineDigitalPropertySheet(
     std::string_view caption, ui::CWnd* pParentWnd)
-    : CPropertySheet(caption, pParentWnd),
+    : CLineObjectSheet(caption, pParentWnd),
       m_GeneralPage(this),
       m_NwiPage(this),
       m_ConnectionPage(this),
@@ -30,8 +24,6 @@ CPointToPointProfileLineDigitalPropertySheet::CPointToPointProfileLineDigitalPro
       m_LCPPage(this),
       m_CnnlstPage(this),
       m_SecurityPage(this) {
-    // A new line is created once, by OK; there is nothing to apply before that.
-    m_psh.dwFlags |= ui::PSH_HASHELP | ui::PSH_NOAPPLYNOW;
     AddPage(&m_GeneralPage);
     AddPage(&m_NwiPage);
     AddPage(&m_ConnectionPage);
@@ -39,9 +31,8 @@ CPointToPointProfileLineDigitalPropertySheet::CPointToPointProfileLineDigitalPro
     AddPage(&m_LCPPage);
 }
 
-CPointToPointProfileLineDigitalPropertySheet::~CPointToPointProfileLineDigitalPropertySheet() {
-    host::ShowAndDestroy(m_ErrorHandle, nullptr);
-}
+CPointToPointProfileLineDigitalPropertySheet::~CPointToPointProfileLineDigitalPropertySheet() =
+    default;
 
 ui::INT_PTR CPointToPointProfileLineDigitalPropertySheet::DoModal() {
     host::IHost* host = host::GetHost();
@@ -51,53 +42,14 @@ ui::INT_PTR CPointToPointProfileLineDigitalPropertySheet::DoModal() {
         EndDialog(ui::IDCANCEL);
         return CPropertySheet::DoModal();
     }
-    if (!IsNewMode()) {
-        m_pLineObject = host->Objects().CreateObject(
-            kinds::kLine, host::kClientName, config::ToUpper(m_strSystemName),
-            config::ToUpper(m_strExistingLineName), &m_ErrorHandle);
-        if (!m_pLineObject || m_ErrorHandle) {
-            Fail(m_ErrorHandle);
-            return CPropertySheet::DoModal();
-        }
-    }
+    if (!IsNewMode() && !OpenLineObject(*host)) return CPropertySheet::DoModal();
     if (IsSwitched()) AddPage(&m_CnnlstPage);
     if (IsNewMode()) AddPage(&m_SecurityPage);
     SetTitle(IsNewMode()
-                 ? ui::FormatResource(IDS_DLINE_NEW_CAPTION, {m_strSystemName})
+                 ? ui::FormatResource(IDS_DLINE_NEW_CAPTION, {GetSystemName()})
                  : ui::FormatResource(IDS_DLINE_PROPERTIES_CAPTION,
-                                      {ui::DisplayName(m_strExistingLineName), m_strSystemName}));
+                                      {ui::DisplayName(GetExistingLineName()), GetSystemName()}));
     return CPropertySheet::DoModal();
-}
-
-ui::BOOL CPointToPointProfileLineDigitalPropertySheet::OnInitDialog() {
-    CPropertySheet::OnInitDialog();
-    ModifyStyleEx(0, ui::WS_EX_CONTEXTHELP);
-    if (!m_bChangesAllowed) GetDlgItem(ui::IDOK)->EnableWindow(ui::FALSE);
-    return ui::TRUE;
-}
-
-void CPointToPointProfileLineDigitalPropertySheet::Fail(host::SOFError*& error) {
-    host::ShowAndDestroy(error, GetSafeHwnd());
-    if (m_bFailed) return;
-    m_bFailed = true;
-    EndDialog(ui::IDCANCEL);
-}
-
-std::string CPointToPointProfileLineDigitalPropertySheet::GetLineText(int id,
-                                                                      std::string_view fallback) {
-    if (!m_pLineObject || m_bFailed) return std::string(fallback);
-    std::array<char, kAttributeCapacity> buffer{};
-    m_pLineObject->GetAttribute(id, buffer.data(), buffer.size(), &m_ErrorHandle);
-    if (m_ErrorHandle) {
-        Fail(m_ErrorHandle);
-        return std::string(fallback);
-    }
-    const std::string text = buffer.data();
-    return text.empty() ? std::string(fallback) : text;
-}
-
-void CPointToPointProfileLineDigitalPropertySheet::SetLineText(int id, std::string_view value) {
-    if (m_pLineObject) m_pLineObject->SetAttribute(id, value);
 }
 
 bool CPointToPointProfileLineDigitalPropertySheet::LineNameExists(std::string_view name) {
@@ -105,7 +57,7 @@ bool CPointToPointProfileLineDigitalPropertySheet::LineNameExists(std::string_vi
     if (!host) return false;
     host::SOFError* error = nullptr;
     auto line = host->Objects().CreateObject(kinds::kLine, host::kClientName,
-                                             config::ToUpper(m_strSystemName),
+                                             config::ToUpper(GetSystemName()),
                                              config::ToUpper(name), &error);
     const std::string found =
         line && !error ? line->GetAttributeText(attr::line::kName, &error) : std::string();
@@ -116,19 +68,6 @@ bool CPointToPointProfileLineDigitalPropertySheet::LineNameExists(std::string_vi
 std::string CPointToPointProfileLineDigitalPropertySheet::SwitchedConnection() {
     m_ConnectionPage.EnsureLoaded();
     return m_ConnectionPage.SwitchedConnection();
-}
-
-bool CPointToPointProfileLineDigitalPropertySheet::RunCommand(const std::string& command,
-                                                              std::string_view ignored) {
-    int status = 0;
-    auto connection =
-        host::GetHost()->Commands().OpenConnection(m_strSystemName, kCommandMode, status);
-    if (!connection) return false;
-    const std::string reply = connection->RunCommand(command);
-    if (reply.empty()) return true;
-    if (!ignored.empty() && reply.compare(0, ignored.size(), ignored) == 0) return true;
-    ui::AfxMessageBox(reply, kLineMessageStyle);
-    return false;
 }
 
 bool CPointToPointProfileLineDigitalPropertySheet::ValidatePages() {
@@ -145,19 +84,14 @@ bool CPointToPointProfileLineDigitalPropertySheet::ValidatePages() {
 }
 
 int CPointToPointProfileLineDigitalPropertySheet::Commit() {
-    if (m_bFailed || !ValidatePages()) return 2;
+    if (HasFailed() || !ValidatePages()) return 2;
     // An existing leased line changes through its object.
     if (!IsNewMode() && IsLeased()) {
         for (CDigitalLinePage* page : std::array<CDigitalLinePage*, 5>{
                  &m_GeneralPage, &m_NwiPage, &m_ConnectionPage, &m_LinkPage, &m_LCPPage}) {
             if (page->IsCreated()) page->Store();
         }
-        m_pLineObject->Commit(&m_ErrorHandle);
-        if (!m_ErrorHandle) return 0;
-        // Refused, the sheet stays open with what the user typed; the next OK stores it again.
-        m_pLineObject->Discard();
-        host::ShowAndDestroy(m_ErrorHandle, GetSafeHwnd());
-        return 2;
+        return CommitLineObject();
     }
     if (!IsNewMode() && !IsSwitched()) return 0;
     CDigitalLineValues values;
@@ -170,13 +104,13 @@ int CPointToPointProfileLineDigitalPropertySheet::Commit() {
     }
     if (IsSwitched() && !m_CnnlstPage.CommitLists()) return 2;
     if (!IsNewMode()) {
-        values.strLineName = config::ToUpper(m_strExistingLineName);
+        values.strLineName = config::ToUpper(GetExistingLineName());
         return RunCommand(BuildChangeSwitchedDigitalLineCommand(values)) ? 0 : 2;
     }
     const std::string command = IsSwitched() ? BuildCreateSwitchedDigitalLineCommand(values)
                                              : BuildCreateLeasedDigitalLineCommand(values);
     if (!RunCommand(command)) return 2;
-    m_bCreated = true;
+    MarkLineCreated();
     return 0;
 }
 

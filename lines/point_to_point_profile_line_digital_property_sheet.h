@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/host_services.h"
+#include "lines/line_object_sheet.h"
 #include "lines/line_profile_kind.h"
 #include "lines/point_to_point_profile_line_cnnlst_page.h"
 #include "lines/point_to_point_profile_line_digital_connection_page.h"
@@ -17,7 +17,6 @@
 #include "lines/point_to_point_profile_line_digital_link_page.h"
 #include "lines/point_to_point_profile_line_digital_security_page.h"
 #include "lines/point_to_point_profile_line_nwi_page.h"
-#include "platform/ui/property_sheet.h"
 
 namespace ptp::lines {
 
@@ -30,7 +29,7 @@ struct CLocalNumberValues {
     std::string strRemoveCharacters;  // RMVCHR
 };
 
-class CPointToPointProfileLineDigitalPropertySheet : public ui::CPropertySheet {
+class CPointToPointProfileLineDigitalPropertySheet : public CLineObjectSheet {
   public:
     // Opens the network interface sheet over `line` on interface `name` (a new one when `isNew`);
     // IDOK when an interface was created or changed.
@@ -42,11 +41,7 @@ class CPointToPointProfileLineDigitalPropertySheet : public ui::CPropertySheet {
     ~CPointToPointProfileLineDigitalPropertySheet() override;
 
     // Set by the opener before DoModal.
-    void SetSystemName(std::string_view name) { m_strSystemName = name; }
-    void SetProposedLineName(std::string_view name) { m_strProposedLineName = name; }
-    void SetExistingLineName(std::string_view name) { m_strExistingLineName = name; }
     void SetParentProfile(const CLineProfileKind& kind) { m_profile = kind; }
-    void SetChangesAllowed(bool on) { m_bChangesAllowed = on; }
     // A line over T1 interfaces: the interface lists and sheets are the T1 ones.
     void SetT1(bool on) { m_bT1 = on; }
     // Who opens the network interface sheet; without one the page offers no New or Open.
@@ -62,23 +57,12 @@ class CPointToPointProfileLineDigitalPropertySheet : public ui::CPropertySheet {
     }
 
     ui::INT_PTR DoModal() override;
-    ui::BOOL OnInitDialog() override;
 
-    [[nodiscard]] bool WasLineCreated() const { return m_bCreated; }
-    [[nodiscard]] bool IsNewMode() const { return m_strExistingLineName.empty(); }
     [[nodiscard]] bool IsSwitched() const { return m_profile.IsSwitched(); }
     [[nodiscard]] bool IsLeased() const { return m_profile.IsLeased(); }
     [[nodiscard]] bool IsT1() const { return m_bT1; }
-    [[nodiscard]] bool ChangesAllowed() const { return m_bChangesAllowed; }
-    [[nodiscard]] const std::string& GetSystemName() const { return m_strSystemName; }
-    [[nodiscard]] const std::string& GetProposedLineName() const { return m_strProposedLineName; }
-    [[nodiscard]] const std::string& GetExistingLineName() const { return m_strExistingLineName; }
     [[nodiscard]] const CLineProfileKind& GetParentProfile() const { return m_profile; }
 
-    // The line object's attribute (properties mode), `fallback` for one the line does not carry;
-    // a failed read shows the error and ends the sheet with Cancel.
-    [[nodiscard]] std::string GetLineText(int id, std::string_view fallback = {});
-    void SetLineText(int id, std::string_view value);
     // Whether a line of that name exists on the system.
     [[nodiscard]] bool LineNameExists(std::string_view name);
 
@@ -89,29 +73,17 @@ class CPointToPointProfileLineDigitalPropertySheet : public ui::CPropertySheet {
     [[nodiscard]] std::string NetworkType() const { return m_NwiPage.NetworkType(); }
     // "*ANS", "*DIAL" or "*BOTH", as the connection page holds it.
     [[nodiscard]] std::string SwitchedConnection();
-    // Runs one command; shows a reply other than the ones `ignored` starts with. True on
-    // success or an ignored reply.
-    bool RunCommand(const std::string& command, std::string_view ignored = {});
 
     // OK, from the general page: 0 when the line reached the server, 2 after a message.
     int Commit();
 
   private:
     [[nodiscard]] bool ValidatePages();
-    void Fail(host::SOFError*& error);
 
-    std::string m_strSystemName;
-    std::string m_strProposedLineName;
-    std::string m_strExistingLineName;
     CLineProfileKind m_profile;
-    bool m_bChangesAllowed = true;
     bool m_bT1 = false;
-    bool m_bCreated = false;
-    bool m_bFailed = false;
     CLocalNumberValues m_localNumber;
     NetworkInterfaceOpener m_networkInterfaceOpener;
-    std::unique_ptr<host::IServerObject> m_pLineObject;
-    host::SOFError* m_ErrorHandle = nullptr;
 
     CPointToPointProfileLineDigitalGeneralPage m_GeneralPage;
     CPointToPointProfileLineNwiPage m_NwiPage;

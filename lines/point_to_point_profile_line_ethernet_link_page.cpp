@@ -3,6 +3,7 @@
 #include <array>
 
 #include "config/config_text.h"
+#include "lines/line_choice_list.h"
 #include "lines/line_value_text.h"
 #include "lines/point_to_point_profile_line_ethernet_property_sheet.h"
 #include "platform/ui/ddx.h"
@@ -26,34 +27,6 @@ constexpr std::array<UINT, 4> kSpeedTexts = {IDS_ETH_SPEED_10M, IDS_ETH_SPEED_10
                                              IDS_ETH_SPEED_1G, IDS_ETH_SPEED_AUTO};
 constexpr std::array<UINT, 3> kDuplexTexts = {IDS_ETH_DUPLEX_HALF, IDS_ETH_DUPLEX_FULL,
                                               IDS_ETH_DUPLEX_AUTO};
-constexpr std::size_t kMaxQueueName = 10;
-
-template <std::size_t N>
-int IndexOf(const std::array<std::string_view, N>& values, std::string_view value, int fallback) {
-    for (std::size_t index = 0; index < N; ++index) {
-        if (config::EqualsNoCase(values[index], value)) return static_cast<int>(index);
-    }
-    return fallback;
-}
-
-// A choice outside the list takes the list's first value.
-template <std::size_t N>
-std::string ValueAt(const std::array<std::string_view, N>& values, int index, int fallback) {
-    const bool known = index >= 0 && index < static_cast<int>(N);
-    return std::string(values[static_cast<std::size_t>(known ? index : fallback)]);
-}
-
-template <std::size_t N>
-void Fill(ui::CComboBox& box, const std::array<UINT, N>& texts) {
-    for (const UINT text : texts)
-        box.AddString(ui::LoadText(text));
-}
-
-bool IsSpecialQueue(std::string_view queue) {
-    return config::EqualsNoCase(queue, value::kSystemValue) ||
-           config::EqualsNoCase(queue, value::kSystemOperator);
-}
-
 }  // namespace
 
 CPointToPointProfileLineEthernetLinkPage::CPointToPointProfileLineEthernetLinkPage(
@@ -62,18 +35,18 @@ CPointToPointProfileLineEthernetLinkPage::CPointToPointProfileLineEthernetLinkPa
 
 void CPointToPointProfileLineEthernetLinkPage::Load() {
     if (m_pSheet->IsNewMode()) return;
-    m_nStandard = IndexOf(kStandards, m_pSheet->GetLineText(ln::kEthernetStandard), 0);
-    m_nSpeed = IndexOf(kSpeeds, m_pSheet->GetLineText(ln::kLineSpeed), 3);
-    m_nDuplex = IndexOf(kDuplexes, m_pSheet->GetLineText(ln::kDuplex), 0);
+    m_nStandard = ChoiceIndex(kStandards, m_pSheet->GetLineText(ln::kEthernetStandard), 0);
+    m_nSpeed = ChoiceIndex(kSpeeds, m_pSheet->GetLineText(ln::kLineSpeed), 3);
+    m_nDuplex = ChoiceIndex(kDuplexes, m_pSheet->GetLineText(ln::kDuplex), 0);
     m_strQueue = m_pSheet->GetLineText(ln::kMessageQueue);
     m_strQueueLibrary = m_pSheet->GetLineText(ln::kMessageQueueLibrary);
     if (m_strQueue.empty()) m_strQueue = std::string(value::kSystemValue);
 }
 
 ui::BOOL CPointToPointProfileLineEthernetLinkPage::OnInitDialog() {
-    Fill(ComboBox(IDC_ETH_LINE_STANDARD), kStandardTexts);
-    Fill(ComboBox(IDC_ETH_LINE_SPEED), kSpeedTexts);
-    Fill(ComboBox(IDC_ETH_LINE_DUPLEX), kDuplexTexts);
+    FillChoices(ComboBox(IDC_ETH_LINE_STANDARD), kStandardTexts);
+    FillChoices(ComboBox(IDC_ETH_LINE_SPEED), kSpeedTexts);
+    FillChoices(ComboBox(IDC_ETH_LINE_DUPLEX), kDuplexTexts);
     ui::CComboBox& queues = ComboBox(IDC_ETH_LINE_MSGQ);
     queues.AddString(std::string(value::kSystemValue));
     queues.AddString(std::string(value::kSystemOperator));
@@ -91,13 +64,7 @@ void CPointToPointProfileLineEthernetLinkPage::DoDataExchange(ui::CDataExchange*
 
 bool CPointToPointProfileLineEthernetLinkPage::Validate() {
     if (IsCreated() && !UpdateData(ui::TRUE)) return false;
-    const std::string_view queue = config::Trim(m_strQueue);
-    const std::string_view library = config::Trim(m_strQueueLibrary);
-    if (IsSpecialQueue(queue)) return true;
-    auto isName = [](std::string_view name) {
-        return !name.empty() && name.size() <= kMaxQueueName && !HasBlank(name);
-    };
-    if (isName(queue) && isName(library)) return true;
+    if (IsValidMessageQueue(m_strQueue, m_strQueueLibrary)) return true;
     ShowProblem(IDS_VLINE_MSGQ_INVALID, IDC_ETH_LINE_MSGQ);
     return false;
 }
@@ -107,22 +74,19 @@ std::string CPointToPointProfileLineEthernetLinkPage::QueueValue() const {
 }
 
 void CPointToPointProfileLineEthernetLinkPage::Collect(CEthernetLineValues& values) const {
-    values.strStandard = ValueAt(kStandards, m_nStandard, 0);
-    values.strSpeed = ValueAt(kSpeeds, m_nSpeed, 3);
-    values.strDuplex = ValueAt(kDuplexes, m_nDuplex, 0);
+    values.strStandard = ChoiceValue(kStandards, m_nStandard, 0);
+    values.strSpeed = ChoiceValue(kSpeeds, m_nSpeed, 3);
+    values.strDuplex = ChoiceValue(kDuplexes, m_nDuplex, 0);
     values.strQueue = QueueValue();
 }
 
 void CPointToPointProfileLineEthernetLinkPage::Store() {
-    m_pSheet->SetLineText(ln::kEthernetStandard, ValueAt(kStandards, m_nStandard, 0));
-    m_pSheet->SetLineText(ln::kLineSpeed, ValueAt(kSpeeds, m_nSpeed, 3));
-    m_pSheet->SetLineText(ln::kDuplex, ValueAt(kDuplexes, m_nDuplex, 0));
-    const std::string_view queue = config::Trim(m_strQueue);
-    const bool special = IsSpecialQueue(queue);
-    m_pSheet->SetLineText(ln::kMessageQueue, config::ToUpper(queue));
-    m_pSheet->SetLineText(
-        ln::kMessageQueueLibrary,
-        special ? std::string() : config::ToUpper(config::Trim(m_strQueueLibrary)));
+    m_pSheet->SetLineText(ln::kEthernetStandard, ChoiceValue(kStandards, m_nStandard, 0));
+    m_pSheet->SetLineText(ln::kLineSpeed, ChoiceValue(kSpeeds, m_nSpeed, 3));
+    m_pSheet->SetLineText(ln::kDuplex, ChoiceValue(kDuplexes, m_nDuplex, 0));
+    m_pSheet->SetLineText(ln::kMessageQueue, config::ToUpper(config::Trim(m_strQueue)));
+    m_pSheet->SetLineText(ln::kMessageQueueLibrary,
+                          MessageQueueLibraryAttribute(m_strQueue, m_strQueueLibrary));
 }
 
 }  // namespace ptp::lines

@@ -11,12 +11,6 @@
 #include "resources/ids/line_tunnels.h"
 
 namespace ptp::lines {
-namespace {
-
-constexpr std::size_t kAttributeCapacity = 512;
-constexpr int kCommandMode = 1;
-
-}  // namespace
 
 std::string BuildCreateEthernetLineCommand(const CEthernetLineValues& v) {
     return "QSYS/CRTLINETH LIND(" + v.strLineName + ") RSRCNAME(" + v.strResource + ") TEXT(" +
@@ -27,18 +21,16 @@ std::string BuildCreateEthernetLineCommand(const CEthernetLineValues& v) {
 
 CPointToPointProfileLineEthernetPropertySheet::CPointToPointProfileLineEthernetPropertySheet(
     std::string_view caption, ui::CWnd* pParentWnd)
-    : CPropertySheet(caption, pParentWnd),
+    : CLineObjectSheet(caption, pParentWnd),
       m_GeneralPage(this),
       m_LinkPage(this),
       m_SecurityPage(this) {
-    m_psh.dwFlags |= ui::PSH_HASHELP | ui::PSH_NOAPPLYNOW;
     AddPage(&m_GeneralPage);
     AddPage(&m_LinkPage);
 }
 
-CPointToPointProfileLineEthernetPropertySheet::~CPointToPointProfileLineEthernetPropertySheet() {
-    host::ShowAndDestroy(m_ErrorHandle, nullptr);
-}
+CPointToPointProfileLineEthernetPropertySheet::~CPointToPointProfileLineEthernetPropertySheet() =
+    default;
 
 ui::INT_PTR CPointToPointProfileLineEthernetPropertySheet::DoModal() {
     host::IHost* host = host::GetHost();
@@ -48,60 +40,22 @@ ui::INT_PTR CPointToPointProfileLineEthernetPropertySheet::DoModal() {
     }
     if (IsNewMode()) {
         AddPage(&m_SecurityPage);
-        SetTitle(ui::FormatResource(IDS_VLINE_ETH_NEW_CAPTION, {m_strSystemName}));
+        SetTitle(ui::FormatResource(IDS_VLINE_ETH_NEW_CAPTION, {GetSystemName()}));
         return CPropertySheet::DoModal();
     }
-    m_pLineObject = host->Objects().CreateObject(
-        kinds::kLine, host::kClientName, config::ToUpper(m_strSystemName),
-        config::ToUpper(m_strExistingLineName), &m_ErrorHandle);
-    if (!m_pLineObject || m_ErrorHandle) {
-        Fail(m_ErrorHandle);
-        return CPropertySheet::DoModal();
-    }
+    if (!OpenLineObject(*host)) return CPropertySheet::DoModal();
     SetTitle(ui::FormatResource(IDS_VLINE_ETH_PROPERTIES_CAPTION,
-                                {ui::DisplayName(m_strExistingLineName), m_strSystemName}));
+                                {ui::DisplayName(GetExistingLineName()), GetSystemName()}));
     return CPropertySheet::DoModal();
 }
 
-ui::BOOL CPointToPointProfileLineEthernetPropertySheet::OnInitDialog() {
-    CPropertySheet::OnInitDialog();
-    ModifyStyleEx(0, ui::WS_EX_CONTEXTHELP);
-    if (!m_bChangesAllowed) GetDlgItem(ui::IDOK)->EnableWindow(ui::FALSE);
-    return ui::TRUE;
-}
-
-void CPointToPointProfileLineEthernetPropertySheet::Fail(host::SOFError*& error) {
-    host::ShowAndDestroy(error, GetSafeHwnd());
-    if (m_bFailed) return;
-    m_bFailed = true;
-    EndDialog(ui::IDCANCEL);
-}
-
-std::string CPointToPointProfileLineEthernetPropertySheet::GetLineText(int id) {
-    if (!m_pLineObject || m_bFailed) return {};
-    std::array<char, kAttributeCapacity> buffer{};
-    m_pLineObject->GetAttribute(id, buffer.data(), buffer.size(), &m_ErrorHandle);
-    if (!m_ErrorHandle) return buffer.data();
-    Fail(m_ErrorHandle);
-    return {};
-}
-
-void CPointToPointProfileLineEthernetPropertySheet::SetLineText(int id, std::string_view value) {
-    if (m_pLineObject) m_pLineObject->SetAttribute(id, value);
-}
-
 int CPointToPointProfileLineEthernetPropertySheet::Commit() {
-    if (m_bFailed) return 2;
+    if (HasFailed()) return 2;
     if (!m_GeneralPage.Validate() || !m_LinkPage.Validate()) return 2;
     if (!IsNewMode()) {
         m_GeneralPage.Store();
         if (m_LinkPage.IsCreated()) m_LinkPage.Store();
-        m_pLineObject->Commit(&m_ErrorHandle);
-        if (!m_ErrorHandle) return 0;
-        // Refused, the sheet stays open with what the user typed; the next OK stores it again.
-        m_pLineObject->Discard();
-        host::ShowAndDestroy(m_ErrorHandle, GetSafeHwnd());
-        return 2;
+        return CommitLineObject();
     }
     m_SecurityPage.EnsureLoaded();
     if (!m_SecurityPage.Validate()) return 2;
@@ -110,16 +64,8 @@ int CPointToPointProfileLineEthernetPropertySheet::Commit() {
     m_LinkPage.EnsureLoaded();
     m_LinkPage.Collect(values);
     m_SecurityPage.Collect(values);
-    int status = 0;
-    auto command =
-        host::GetHost()->Commands().OpenConnection(m_strSystemName, kCommandMode, status);
-    if (!command) return 2;
-    const std::string reply = command->RunCommand(BuildCreateEthernetLineCommand(values));
-    if (!reply.empty()) {
-        ui::AfxMessageBox(reply, kLineMessageStyle);
-        return 2;
-    }
-    m_bCreated = true;
+    if (!RunCommand(BuildCreateEthernetLineCommand(values))) return 2;
+    MarkLineCreated();
     return 0;
 }
 

@@ -5,7 +5,7 @@
 #include "config/config_text.h"
 #include "host/server_calls.h"
 #include "lines/point_to_point_profile_line_property_sheet.h"
-#include "platform/ui/toolkit.h"
+#include "modems/modem_command_entries.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/modem.h"
 #include "resources/ids/lines.h"
@@ -15,9 +15,6 @@ namespace ptp::lines {
 namespace {
 
 namespace mc = attr::modem_command;
-
-constexpr int kNameColumnWidth = 100;
-constexpr int kValueColumnWidth = 180;
 
 constexpr std::string_view kTraceNoList = "Error: ->m_pSOAModemCommandsList = NULL.";
 constexpr std::string_view kTraceCreate =
@@ -31,7 +28,10 @@ constexpr std::string_view kTraceCommit =
 
 CPointToPointProfileLineModemCommandsPage::CPointToPointProfileLineModemCommandsPage(
     UINT nIDTemplate, CPointToPointProfileLinePropertySheet* pSheet)
-    : CPointToPointProfileLinePage(nIDTemplate, pSheet) {
+    : CPointToPointProfileLinePage(nIDTemplate, pSheet),
+      m_list(*this,
+             {IDC_LINE_PARMS_LIST, IDC_LINE_PARMS_ADD, IDC_LINE_PARMS_CHANGE, IDC_LINE_PARMS_DELETE,
+              IDS_LINE_PARM_NAME_HEADING, IDS_LINE_PARM_VALUE_HEADING}) {
     OnClicked(IDC_LINE_PARMS_ADD, [this] { OnAdd(); });
     OnClicked(IDC_LINE_PARMS_CHANGE, [this] { OnChange(); });
     OnClicked(IDC_LINE_PARMS_DELETE, [this] { OnDelete(); });
@@ -56,48 +56,23 @@ bool CPointToPointProfileLineModemCommandsPage::LoadEntries() {
         return false;
     }
     m_bEntriesLoaded = true;
-    struct Entry {
-        long number;
-        Row row;
-    };
-    std::vector<Entry> entries;
     host::SOFError* error = nullptr;
-    const long count = list->GetCount(&error);
-    for (long index = 0; !error && index < count; ++index) {
-        host::IServerObject* element = list->ElementAt(index, &error);
-        if (error || !element) break;
-        const std::string modem = element->GetAttributeText(mc::kModemName, &error);
-        const std::string kind = element->GetAttributeText(mc::kEntryKind, &error);
-        const long number = config::TextToInt(element->GetAttributeText(mc::kNumber, &error));
-        Entry entry{number,
-                    {element->GetAttributeText(mc::kName, &error),
-                     element->GetAttributeText(mc::kValue, &error), number}};
-        if (error) break;
-        if (!config::EqualsNoCase(modem, m_strModemName) ||
-            !config::EqualsNoCase(kind, code::modem_command::kTemplate))
-            continue;
-        entries.push_back(std::move(entry));
-    }
+    std::vector<modems::CModemCommandEntry> entries =
+        modems::ReadModemCommandEntries(*list, m_strModemName, &error);
     if (error) {
         m_pSheet->FailWith(error);
         return false;
     }
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.number < b.number; });
-    for (Entry& entry : entries) {
-        m_serverNumbers.push_back(entry.number);
-        m_rows.push_back(std::move(entry.row));
+    for (modems::CModemCommandEntry& entry : entries) {
+        m_serverNumbers.push_back(entry.nNumber);
+        m_rows.push_back(Row{std::move(entry.strName), std::move(entry.strValue), entry.nNumber});
     }
     return true;
 }
 
 ui::BOOL CPointToPointProfileLineModemCommandsPage::OnInitDialog() {
     CPointToPointProfileLinePage::OnInitDialog();
-    ui::CListCtrl& list = ListCtrl(IDC_LINE_PARMS_LIST);
-    list.InsertColumn(0, ui::LoadText(IDS_LINE_PARM_NAME_HEADING), ui::LVCFMT_LEFT,
-                      kNameColumnWidth);
-    list.InsertColumn(1, ui::LoadText(IDS_LINE_PARM_VALUE_HEADING), ui::LVCFMT_LEFT,
-                      kValueColumnWidth);
+    m_list.InsertColumns();
     return ui::TRUE;
 }
 
@@ -108,27 +83,18 @@ ui::BOOL CPointToPointProfileLineModemCommandsPage::OnSetActive() {
 }
 
 void CPointToPointProfileLineModemCommandsPage::FillList() {
-    ui::CListCtrl& list = ListCtrl(IDC_LINE_PARMS_LIST);
-    list.DeleteAllItems();
-    for (const Row& row : m_rows) {
-        const int item = list.InsertItem(list.GetItemCount(), row.strName);
-        list.SetItemText(item, 1, row.strValue);
-    }
+    m_list.Clear();
+    for (const Row& row : m_rows)
+        m_list.Append(row.strName, row.strValue);
     UpdateButtons();
 }
 
 int CPointToPointProfileLineModemCommandsPage::SelectedRow() {
-    const int row = ListCtrl(IDC_LINE_PARMS_LIST).GetNextItem(-1, ui::LVNI_SELECTED);
-    return row >= 0 && row < GetEntryCount() ? row : -1;
+    return m_list.SelectedRow(GetEntryCount());
 }
 
 void CPointToPointProfileLineModemCommandsPage::UpdateButtons() {
-    const bool changeable = m_pSheet->ChangesAllowed();
-    const bool selected = SelectedRow() >= 0;
-    Button(IDC_LINE_PARMS_ADD)
-        .EnableWindow(changeable && GetEntryCount() < code::modem_command::kMaxPerModem);
-    Button(IDC_LINE_PARMS_CHANGE).EnableWindow(changeable && selected);
-    Button(IDC_LINE_PARMS_DELETE).EnableWindow(changeable && selected);
+    m_list.UpdateButtons(m_pSheet->ChangesAllowed(), GetEntryCount());
 }
 
 CPointToPointProfileLineParmsDialog& CPointToPointProfileLineModemCommandsPage::ParmsDialog() {

@@ -9,6 +9,7 @@
 #include "host/host_services.h"
 #include "lines/point_to_point_profile_line_page.h"
 #include "lines/point_to_point_profile_line_parms_dialog.h"
+#include "modems/modem_command_list.h"
 
 namespace ptp::lines {
 
@@ -55,6 +56,7 @@ class CPointToPointProfileLineModemCommandsPage : public CPointToPointProfileLin
     // Deletes the modem's command `number`; false after the server's error was shown.
     bool DeleteCommand(long number);
 
+    modems::CModemCommandList m_list;
     std::string m_strModemName;
     bool m_bEntriesLoaded = false;
     std::vector<Row> m_rows;

@@ -5,6 +5,7 @@
 
 #include "config/config_text.h"
 #include "host/server_calls.h"
+#include "lines/line_choice_list.h"
 #include "lines/line_value_text.h"
 #include "lines/point_to_point_profile_line_digital_property_sheet.h"
 #include "platform/ui/ddx.h"
@@ -38,20 +39,6 @@ constexpr std::array<UINT, 5> kSwitchTypeTexts = {IDS_DLINE_SWITCH_ATT, IDS_DLIN
 constexpr std::string_view kCalculate = "*CALC";
 constexpr std::size_t kMostEntries = 64;
 constexpr int kColumnWidth = 80;
-
-template <std::size_t N>
-int IndexOf(const std::array<std::string_view, N>& values, std::string_view value, int fallback) {
-    for (std::size_t index = 0; index < N; ++index) {
-        if (config::EqualsNoCase(values[index], value)) return static_cast<int>(index);
-    }
-    return fallback;
-}
-
-template <std::size_t N>
-void Fill(ui::CComboBox& box, const std::array<UINT, N>& texts) {
-    for (const UINT text : texts)
-        box.AddString(ui::LoadText(text));
-}
 
 bool IsChannel(std::string_view text) {
     return config::EqualsNoCase(text, kCalculate) || IsNumberInRange(text, 1, 30);
@@ -100,7 +87,7 @@ bool CPointToPointProfileLineNwiPage::LoadServerData() {
 void CPointToPointProfileLineNwiPage::SwitchTypeOf(const std::string& interface) {
     for (const auto& [name, network] : m_interfaces) {
         if (config::EqualsNoCase(name, interface))
-            m_nSwitchType = IndexOf(kSwitchTypes, network, m_nSwitchType);
+            m_nSwitchType = ChoiceIndex(kSwitchTypes, network, m_nSwitchType);
     }
 }
 
@@ -113,7 +100,7 @@ void CPointToPointProfileLineNwiPage::Load() {
         m_strInterface = m_pSheet->GetLineText(ln::kNetworkInterface);
         m_strChannel = m_pSheet->GetLineText(ln::kChannel, m_strChannel);
         m_nTransferType =
-            IndexOf(kTransferTypes, m_pSheet->GetLineText(ln::kInformationTransferType), 0);
+            ChoiceIndex(kTransferTypes, m_pSheet->GetLineText(ln::kInformationTransferType), 0);
         SwitchTypeOf(m_strInterface);
         return;
     }
@@ -128,15 +115,16 @@ void CPointToPointProfileLineNwiPage::Load() {
     for (std::string name, bearer, channel; words >> name >> bearer >> channel;)
         m_entries.push_back({name, channel});
     if (!m_entries.empty()) SwitchTypeOf(m_entries.front().strInterface);
-    m_nSelection = IndexOf(kSelections, m_pSheet->GetLineText(ln::kSwitchedInterfaceSelection), 0);
+    m_nSelection =
+        ChoiceIndex(kSelections, m_pSheet->GetLineText(ln::kSwitchedInterfaceSelection), 0);
 }
 
 ui::BOOL CPointToPointProfileLineNwiPage::OnInitDialog() {
     EnsureLoaded();
     FillInterfaces();
-    Fill(ComboBox(IDC_DLINE_TRANSFER_TYPE), kTransferTypeTexts);
-    Fill(ComboBox(IDC_DLINE_SELECTION), kSelectionTexts);
-    Fill(ComboBox(IDC_DLINE_SWITCH_TYPE), kSwitchTypeTexts);
+    FillChoices(ComboBox(IDC_DLINE_TRANSFER_TYPE), kTransferTypeTexts);
+    FillChoices(ComboBox(IDC_DLINE_SELECTION), kSelectionTexts);
+    FillChoices(ComboBox(IDC_DLINE_SWITCH_TYPE), kSwitchTypeTexts);
     ui::CListCtrl& entries = ListCtrl(IDC_DLINE_SWITCHED_LIST);
     entries.InsertColumn(0, ui::LoadText(IDS_DLINE_INTERFACE_COLUMN), ui::LVCFMT_LEFT,
                          kColumnWidth);

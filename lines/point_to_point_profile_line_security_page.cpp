@@ -8,19 +8,12 @@ namespace ptp::lines {
 CPointToPointProfileLineSecurityPage::CPointToPointProfileLineSecurityPage(
     CPointToPointProfileLinePropertySheet* pSheet)
     : CPointToPointProfileLinePage(IDD_LINE_SECURITY, pSheet) {
-    for (int id : {IDC_LINE_AUT_LIBCRTAUT, IDC_LINE_AUT_EXCLUDE, IDC_LINE_AUT_USE,
-                   IDC_LINE_AUT_CHANGE, IDC_LINE_AUT_ALL, IDC_LINE_AUT_LIST}) {
-        OnClicked(id, [this] {
-            UpdateData(ui::TRUE);
-            m_authority.UpdateControls(*this);
-        });
-    }
+    m_authority.Attach(*this);
 }
 
 ui::BOOL CPointToPointProfileLineSecurityPage::OnInitDialog() {
     CPointToPointProfileLinePage::OnInitDialog();
-    CLineAuthorityChoice::FillAuthorizationLists(*this, m_pSheet->GetSystemName());
-    m_authority.UpdateControls(*this);
+    m_authority.Initialize(*this, m_pSheet->GetSystemName());
     return ui::TRUE;
 }
 

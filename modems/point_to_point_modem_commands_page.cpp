@@ -1,13 +1,12 @@
 #include "modems/point_to_point_modem_commands_page.h"
 
-#include <algorithm>
 #include <array>
 
 #include "config/config_text.h"
 #include "host/server_calls.h"
+#include "modems/modem_command_entries.h"
 #include "modems/point_to_point_modem_property_sheet.h"
 #include "platform/ui/message_box.h"
-#include "platform/ui/toolkit.h"
 #include "platform/vocabulary/kinds.h"
 #include "platform/vocabulary/modem.h"
 #include "resources/ids/modems.h"
@@ -15,8 +14,6 @@
 namespace ptp::modems {
 namespace {
 
-constexpr int kNameColumnWidth = 100;
-constexpr int kValueColumnWidth = 180;
 constexpr std::size_t kAttributeCapacity = 512;
 
 constexpr std::string_view kTraceNoList = "Error: ->m_pSOAModemCommandsList is not set.";
@@ -38,7 +35,11 @@ std::string ReadAttribute(host::IServerObject& object, int id, host::SOFError** 
 
 CPointToPointModemCommandsPage::CPointToPointModemCommandsPage(
     UINT nIDTemplate, CPointToPointModemPropertySheet* pSheet)
-    : CPropertyPage(nIDTemplate), m_pSheet(pSheet) {
+    : CPropertyPage(nIDTemplate),
+      m_pSheet(pSheet),
+      m_list(*this,
+             {IDC_MODEM_PARMS_LIST, IDC_MODEM_PARMS_ADD, IDC_MODEM_PARMS_CHANGE,
+              IDC_MODEM_PARMS_DELETE, IDS_MODEM_PARM_NAME_HEADING, IDS_MODEM_PARM_VALUE_HEADING}) {
     OnClicked(IDC_MODEM_PARMS_ADD, [this] { OnAdd(); });
     OnClicked(IDC_MODEM_PARMS_CHANGE, [this] { OnChange(); });
     OnClicked(IDC_MODEM_PARMS_DELETE, [this] { OnDelete(); });
@@ -61,37 +62,11 @@ bool CPointToPointModemCommandsPage::LoadEntries() {
     const std::string source = m_pSheet->GetSourceModemName();
     if (source.empty()) return true;
 
-    struct Entry {
-        long number;
-        Row row;
-    };
-    std::vector<Entry> entries;
     host::SOFError* error = nullptr;
-    const long count = list->GetCount(&error);
-    for (long index = 0; !error && index < count; ++index) {
-        host::IServerObject* element = list->ElementAt(index, &error);
-        if (error) break;
-        const std::string modem = ReadAttribute(*element, attr::modem_command::kModemName, &error);
-        const std::string kind =
-            error ? "" : ReadAttribute(*element, attr::modem_command::kEntryKind, &error);
-        if (error) break;
-        if (!config::EqualsNoCase(modem, source) ||
-            !config::EqualsNoCase(kind, code::modem_command::kTemplate))
-            continue;
-        Entry entry{
-            config::TextToInt(ReadAttribute(*element, attr::modem_command::kNumber, &error)), {}};
-        entry.row.name = ReadAttribute(*element, attr::modem_command::kName, &error);
-        entry.row.value = ReadAttribute(*element, attr::modem_command::kValue, &error);
-        if (error) break;
-        entry.row.pElement = element;
-        entries.push_back(std::move(entry));
-    }
+    std::vector<CModemCommandEntry> entries = ReadModemCommandEntries(*list, source, &error);
     host::ShowAndDestroy(error, GetSafeHwnd());
-    // The server lists entries by name; people read them in the order of their numbers.
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.number < b.number; });
-    for (auto& entry : entries) {
-        Row row = std::move(entry.row);
+    for (CModemCommandEntry& entry : entries) {
+        Row row{std::move(entry.strName), std::move(entry.strValue), entry.pElement, nullptr};
         // A copy writes the model's entries for the new modem.
         if (m_pSheet->IsCopyMode()) {
             auto save = std::make_unique<CModemCommandsSaveObj>();
@@ -108,38 +83,25 @@ bool CPointToPointModemCommandsPage::LoadEntries() {
 
 ui::BOOL CPointToPointModemCommandsPage::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    ui::CListCtrl& list = ListCtrl(IDC_MODEM_PARMS_LIST);
-    list.InsertColumn(0, ui::LoadText(IDS_MODEM_PARM_NAME_HEADING), ui::LVCFMT_LEFT,
-                      kNameColumnWidth);
-    list.InsertColumn(1, ui::LoadText(IDS_MODEM_PARM_VALUE_HEADING), ui::LVCFMT_LEFT,
-                      kValueColumnWidth);
+    m_list.InsertColumns();
     if (!LoadEntries()) return ui::TRUE;
     FillList();
     return ui::TRUE;
 }
 
 void CPointToPointModemCommandsPage::FillList() {
-    ui::CListCtrl& list = ListCtrl(IDC_MODEM_PARMS_LIST);
-    list.DeleteAllItems();
-    for (const Row& row : m_rows) {
-        const int item = list.InsertItem(list.GetItemCount(), row.name);
-        list.SetItemText(item, 1, row.value);
-    }
+    m_list.Clear();
+    for (const Row& row : m_rows)
+        m_list.Append(row.name, row.value);
     UpdateButtons();
 }
 
 int CPointToPointModemCommandsPage::SelectedRow() {
-    const int row = ListCtrl(IDC_MODEM_PARMS_LIST).GetNextItem(-1, ui::LVNI_SELECTED);
-    return row >= 0 && row < GetEntryCount() ? row : -1;
+    return m_list.SelectedRow(GetEntryCount());
 }
 
 void CPointToPointModemCommandsPage::UpdateButtons() {
-    const bool changeable = m_pSheet->IsChangeable();
-    const bool selected = SelectedRow() >= 0;
-    Button(IDC_MODEM_PARMS_ADD)
-        .EnableWindow(changeable && GetEntryCount() < code::modem_command::kMaxPerModem);
-    Button(IDC_MODEM_PARMS_CHANGE).EnableWindow(changeable && selected);
-    Button(IDC_MODEM_PARMS_DELETE).EnableWindow(changeable && selected);
+    m_list.UpdateButtons(m_pSheet->IsChangeable(), GetEntryCount());
 }
 
 CPointToPointModemParmsDialog& CPointToPointModemCommandsPage::ParmsDialog() {
@@ -224,22 +186,26 @@ void CPointToPointModemCommandsPage::OnDelete() {
     SetModified();
 }
 
+std::unique_ptr<host::IServerObject> CPointToPointModemCommandsPage::CommandObject(
+    const std::string& name) {
+    host::SOFError* error = nullptr;
+    auto command = host::GetHost()->Objects().CreateObject(kinds::kCPointToPointModemCommands,
+                                                           host::kClientName,
+                                                           m_pSheet->GetSystemName(), name, &error);
+    if (command) return command;
+    host::ShowAndDestroy(error, m_pSheet->GetSafeHwnd());
+    m_pSheet->FailInternally(kTraceCreate);
+    return nullptr;
+}
+
 int CPointToPointModemCommandsPage::CommitEntries(const std::string& modemName) {
     if (!LoadEntries()) return 2;
-    host::IServerObjects& objects = host::GetHost()->Objects();
-    const std::string& server = m_pSheet->GetSystemName();
     const HWND parent = m_pSheet->GetSafeHwnd();
     // Removals first, so that the entries written next find room under the 24-entry limit.
     for (const auto& removed : m_DeleteList) {
+        auto command = CommandObject(modemName + "/" + std::to_string(removed->m_nNumber));
+        if (!command) return 2;
         host::SOFError* error = nullptr;
-        const std::string name = modemName + "/" + std::to_string(removed->m_nNumber);
-        auto command = objects.CreateObject(kinds::kCPointToPointModemCommands, host::kClientName,
-                                            server, name, &error);
-        if (!command) {
-            host::ShowAndDestroy(error, parent);
-            m_pSheet->FailInternally(kTraceCreate);
-            return 2;
-        }
         command->Delete(&error);
         if (error) {
             host::TraceShowAndDestroy(error, kTraceDelete, parent);
@@ -253,16 +219,11 @@ int CPointToPointModemCommandsPage::CommitEntries(const std::string& modemName) 
         const std::string name = save.m_nState == CModemCommandsSaveObj::kChanged
                                      ? modemName + "/" + std::to_string(save.m_nNumber)
                                      : modemName;
-        host::SOFError* error = nullptr;
-        auto command = objects.CreateObject(kinds::kCPointToPointModemCommands, host::kClientName,
-                                            server, name, &error);
-        if (!command) {
-            host::ShowAndDestroy(error, parent);
-            m_pSheet->FailInternally(kTraceCreate);
-            return 2;
-        }
+        auto command = CommandObject(name);
+        if (!command) return 2;
         command->SetAttribute(attr::modem_command::kName, save.m_strName);
         command->SetAttribute(attr::modem_command::kValue, save.m_strValue);
+        host::SOFError* error = nullptr;
         command->Commit(&error);
         if (error) {
             host::TraceShowAndDestroy(error, kTraceCommit, parent);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/host_services.h"
+#include "modems/modem_command_list.h"
 #include "modems/modem_commands_delete_list.h"
 #include "modems/modem_commands_save_obj.h"
 #include "modems/point_to_point_modem_parms_dialog.h"
@@ -53,9 +54,12 @@ class CPointToPointModemCommandsPage : public ui::CPropertyPage {
     [[nodiscard]] int SelectedRow();
     CPointToPointModemParmsDialog& ParmsDialog();
     void RemoveSave(CModemCommandsSaveObj* pSave);
+    // The modem command object `name`; null after the error was shown and the sheet ended.
+    [[nodiscard]] std::unique_ptr<host::IServerObject> CommandObject(const std::string& name);
     void ClearPending();
 
     CPointToPointModemPropertySheet* m_pSheet;
+    CModemCommandList m_list;
     bool m_bEntriesLoaded = false;
     std::vector<Row> m_rows;
     std::vector<std::unique_ptr<CModemCommandsSaveObj>> m_SaveList;

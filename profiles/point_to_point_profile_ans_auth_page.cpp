@@ -18,7 +18,7 @@ namespace ip = code::identification_protocol;
 
 CPointToPointProfileAnsAuthPage::CPointToPointProfileAnsAuthPage(
     UINT nIDTemplate, CPointToPointProfilePropertySheet* pSheet, bool bPPP)
-    : CPointToPointProfileAuthPage(nIDTemplate, pSheet), m_bPPP(bPPP) {}
+    : CPointToPointProfileAuthPage(nIDTemplate, pSheet, bPPP) {}
 
 CPointToPointProfileAnsAuthPage::~CPointToPointProfileAnsAuthPage() = default;
 
@@ -147,14 +147,8 @@ int CPointToPointProfileAnsAuthPage::StoreLocalIdentification() {
 }
 
 int CPointToPointProfileAnsAuthPage::Store() {
-    // An existing profile's identification the user never looked at stays as the server has
-    // it, with its entry untouched.
-    if (!IsCreated() && !m_pSheet->IsNew()) return kPageOk;
-    if (!IsCreated()) {
-        if (Load() != kPageOk) return kPageFailed;
-    } else if (!UpdateData(ui::TRUE)) {
-        return kPageFailed;
-    }
+    if (KeepsWhatTheProfileHolds()) return kPageOk;
+    if (!TakeValues()) return kPageFailed;
     const CProfileAuthenticationState& auth = m_pSheet->AuthenticationState();
     if (m_nRemote == 1) {
         const std::string list = config::ToUpper(config::Trim(m_strList));

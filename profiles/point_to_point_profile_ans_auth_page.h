@@ -26,8 +26,6 @@ class CPointToPointProfileAnsAuthPage : public CPointToPointProfileAuthPage {
     int Store() override;
 
   private:
-    enum Protocol { kCHAP = 0, kPAP = 1 };
-
     [[nodiscard]] bool HasExtendedSettings() const;
     // Enables each RADIUS box only while the services run that part of RADIUS.
     void ApplyRadiusServices();
@@ -37,8 +35,6 @@ class CPointToPointProfileAnsAuthPage : public CPointToPointProfileAuthPage {
     [[nodiscard]] CPointToPointProfilePPPAnsAuthLocalSystemIdDialog& LocalSystemIdDialog();
     int StoreLocalIdentification();
 
-    bool m_bPPP;
-    bool m_bLoaded = false;
     int m_nRemote = 0;
     std::string m_strList;
     int m_nProtocol = kCHAP;

@@ -14,6 +14,15 @@ int CPointToPointProfileAuthPage::FailOn(int id) {
     return kPageFailed;
 }
 
+bool CPointToPointProfileAuthPage::KeepsWhatTheProfileHolds() const {
+    return !IsCreated() && !m_pSheet->IsNew();
+}
+
+bool CPointToPointProfileAuthPage::TakeValues() {
+    if (!IsCreated()) return Load() == kPageOk;
+    return UpdateData(ui::TRUE) != ui::FALSE;
+}
+
 bool CPointToPointProfileAuthPage::ConfirmNewPassword(std::string& password, int id) {
     const std::string& held = m_pSheet->AuthenticationState().strEntryPassword;
     if (password == held) return true;

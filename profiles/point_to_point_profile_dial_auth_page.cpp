@@ -17,7 +17,7 @@ namespace ip = code::identification_protocol;
 
 CPointToPointProfileDialAuthPage::CPointToPointProfileDialAuthPage(
     UINT nIDTemplate, CPointToPointProfilePropertySheet* pSheet, bool bPPP)
-    : CPointToPointProfileAuthPage(nIDTemplate, pSheet), m_bPPP(bPPP) {}
+    : CPointToPointProfileAuthPage(nIDTemplate, pSheet, bPPP) {}
 
 CPointToPointProfileDialAuthPage::~CPointToPointProfileDialAuthPage() = default;
 
@@ -99,14 +99,8 @@ void CPointToPointProfileDialAuthPage::OpenRemoteSystemId() {
 }
 
 int CPointToPointProfileDialAuthPage::Store() {
-    // An existing profile's identification the user never looked at stays as the server has
-    // it, with its entry untouched.
-    if (!IsCreated() && !m_pSheet->IsNew()) return kPageOk;
-    if (!IsCreated()) {
-        if (Load() != kPageOk) return kPageFailed;
-    } else if (!UpdateData(ui::TRUE)) {
-        return kPageFailed;
-    }
+    if (KeepsWhatTheProfileHolds()) return kPageOk;
+    if (!TakeValues()) return kPageFailed;
     const std::string name(config::Trim(m_strName));
     if (m_nLocal == 1 && name.empty()) {
         GetSheet()->SetActivePage(this);

@@ -24,16 +24,12 @@ class CPointToPointProfileDialAuthPage : public CPointToPointProfileAuthPage {
     int Store() override;
 
   private:
-    enum Protocol { kCHAP = 0, kPAP = 1 };
-
     // Attribute 28 for the choice on the page.
     [[nodiscard]] int ChosenProtocol() const;
     void EnableControls();
     void OpenRemoteSystemId();
     [[nodiscard]] CPointToPointProfilePPPDialAuthRemoteSystemIdDialog& RemoteSystemIdDialog();
 
-    bool m_bPPP;
-    bool m_bLoaded = false;
     int m_nLocal = 0;
     std::string m_strName;
     std::string m_strPassword;

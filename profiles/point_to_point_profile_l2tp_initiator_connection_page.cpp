@@ -22,11 +22,7 @@ constexpr int kNumberColumnWidth = 150;
 
 CPointToPointProfileL2TPInitiatorConnectionPage::CPointToPointProfileL2TPInitiatorConnectionPage(
     CPointToPointProfilePropertySheet* pSheet)
-    : CPointToPointProfilePage(IDD_L2TP_INITIATOR_CONNECTION, pSheet),
-      m_lines(*pSheet, VirtualLineKind::L2TP) {
-    OnChanged(IDC_TUNNEL_LINE, [this] { m_lines.UpdateButtons(*this); });
-    OnClicked(IDC_TUNNEL_LINE_NEW, [this] { m_lines.OnNew(*this); });
-    OnClicked(IDC_TUNNEL_LINE_PROPERTIES, [this] { m_lines.OnProperties(*this); });
+    : CProfileTunnelConnectionPage(IDD_L2TP_INITIATOR_CONNECTION, pSheet, VirtualLineKind::L2TP) {
     OnClicked(IDC_TUNNEL_OUTGOING_CALL, [this] { OnOutgoingCall(); });
     OnClicked(IDC_TUNNEL_HOST_NAME_ON, [this] { UpdateControls(); });
 }
@@ -133,22 +129,7 @@ void CPointToPointProfileL2TPInitiatorConnectionPage::OnOutgoingCall() {
     ShowNumbers();
 }
 
-ui::BOOL CPointToPointProfileL2TPInitiatorConnectionPage::OnKillActive() {
-    if (!CPointToPointProfilePage::OnKillActive()) return ui::FALSE;
-    return m_lines.CheckOnLeaving(*this, m_strLine) ? ui::TRUE : ui::FALSE;
-}
-
-int CPointToPointProfileL2TPInitiatorConnectionPage::Refuse(UINT message, int control) {
-    return m_lines.Refuse(*this, message, control, m_strLine);
-}
-
-int CPointToPointProfileL2TPInitiatorConnectionPage::Store() {
-    if (!IsCreated()) {
-        if (Load() != kPageOk) return kPageFailed;
-        return m_lines.StoreUnshown(*this, m_strLine);
-    }
-    if (!UpdateData(ui::TRUE)) return kPageFailed;
-    if (const UINT message = m_lines.Check(m_strLine)) return Refuse(message, IDC_TUNNEL_LINE);
+int CPointToPointProfileL2TPInitiatorConnectionPage::StoreTunnel() {
     m_strEndPoint = std::string(config::Trim(m_strEndPoint));
     m_strHostName = std::string(config::Trim(m_strHostName));
     if (UsesOutgoingCall() &&
@@ -157,16 +138,12 @@ int CPointToPointProfileL2TPInitiatorConnectionPage::Store() {
     if (m_strEndPoint.empty()) return Refuse(IDS_TUNNEL_END_POINT_REQUIRED, IDC_TUNNEL_END_POINT);
     if (m_nHostNameOn == 1 && m_strHostName.empty())
         return Refuse(IDS_TUNNEL_HOST_NAME_REQUIRED, IDC_TUNNEL_HOST_NAME);
-    m_pSheet->SetTextAttribute(prf::kLineType, code::profile_line_type::kL2TP);
-    m_pSheet->SetIntAttribute(prf::kLineKind, code::line_kind::kL2TPLine);
-    m_pSheet->SetTextAttribute(prf::kLineName, m_strLine);
+    StoreLine();
     if (UsesOutgoingCall()) m_pDialPropertiesDialog->Store();
     m_pSheet->SetTextAttribute(EndPointAttribute(), m_strEndPoint);
     if (UsesRedial()) m_pSheet->SetIntAttribute(prf::kRedialOnDrop, m_nRedial);
     m_pSheet->SetIntAttribute(prf::kTunnelHostNameOn, m_nHostNameOn);
     if (m_nHostNameOn == 1) m_pSheet->SetTextAttribute(prf::kTunnelHostName, m_strHostName);
-    m_numericSetting.Store(*m_pSheet);
-    m_pSheet->SetIntAttribute(prf::kLineUse, 1);
     return kPageOk;
 }
 

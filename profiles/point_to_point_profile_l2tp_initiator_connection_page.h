@@ -6,15 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "profiles/point_to_point_profile_page.h"
-#include "profiles/profile_numeric_setting.h"
-#include "profiles/profile_virtual_line_list.h"
+#include "profiles/profile_tunnel_connection_page.h"
 
 namespace ptp::profiles {
 
 class CPointToPointProfileL2TPDialOutgoingCallDialog;
 
-class CPointToPointProfileL2TPInitiatorConnectionPage : public CPointToPointProfilePage {
+class CPointToPointProfileL2TPInitiatorConnectionPage : public CProfileTunnelConnectionPage {
   public:
     explicit CPointToPointProfileL2TPInitiatorConnectionPage(
         CPointToPointProfilePropertySheet* pSheet);
@@ -22,14 +20,12 @@ class CPointToPointProfileL2TPInitiatorConnectionPage : public CPointToPointProf
 
     ui::BOOL OnInitDialog() override;
     ui::BOOL OnSetActive() override;
-    ui::BOOL OnKillActive() override;
     void DoDataExchange(ui::CDataExchange* pDX) override;
 
     int Load() override;
-    int Store() override;
-    [[nodiscard]] bool HasLineChanged() const override { return m_strLine != m_strLoadedLine; }
 
   private:
+    int StoreTunnel() override;
     // Modes 1 and 3 place an outgoing call before the tunnel comes up.
     [[nodiscard]] bool UsesOutgoingCall() const;
     [[nodiscard]] bool UsesRedial() const;
@@ -38,18 +34,12 @@ class CPointToPointProfileL2TPInitiatorConnectionPage : public CPointToPointProf
     void UpdateControls();
     void ShowNumbers();
     void OnOutgoingCall();
-    int Refuse(UINT message, int control);
     void CreateOutgoingCallDialog();
 
-    CProfileVirtualLineList m_lines;
-    bool m_bLoaded = false;
-    std::string m_strLine;
-    std::string m_strLoadedLine;
     std::string m_strEndPoint;
     int m_nRedial = 0;
     int m_nHostNameOn = 0;
     std::string m_strHostName;
-    CProfileNumericSetting m_numericSetting;
     std::unique_ptr<CPointToPointProfileL2TPDialOutgoingCallDialog> m_pDialPropertiesDialog;
 };
 

@@ -28,11 +28,7 @@ constexpr int kDefaultLinks = 2;
 
 CPointToPointProfileL2TPTerminatorConnectionPage::CPointToPointProfileL2TPTerminatorConnectionPage(
     CPointToPointProfilePropertySheet* pSheet)
-    : CPointToPointProfilePage(IDD_L2TP_TERMINATOR_CONNECTION, pSheet),
-      m_lines(*pSheet, VirtualLineKind::L2TP) {
-    OnChanged(IDC_TUNNEL_LINE, [this] { m_lines.UpdateButtons(*this); });
-    OnClicked(IDC_TUNNEL_LINE_NEW, [this] { m_lines.OnNew(*this); });
-    OnClicked(IDC_TUNNEL_LINE_PROPERTIES, [this] { m_lines.OnProperties(*this); });
+    : CProfileTunnelConnectionPage(IDD_L2TP_TERMINATOR_CONNECTION, pSheet, VirtualLineKind::L2TP) {
     OnChanged(IDC_TUNNEL_MAX_CONNECTIONS, [this] { OnConnectionsChanged(); });
     OnClicked(IDC_TUNNEL_MULTILINK, [this] { UpdateMultilinkControls(); });
     OnChanged(IDC_TUNNEL_LINKS, [this] { UpdateMultilinkControls(); });
@@ -147,26 +143,9 @@ void CPointToPointProfileL2TPTerminatorConnectionPage::UpdateMultilinkControls()
     enable(IDC_TUNNEL_REQUIRE_SECRET, capable);
 }
 
-ui::BOOL CPointToPointProfileL2TPTerminatorConnectionPage::OnKillActive() {
-    if (!CPointToPointProfilePage::OnKillActive()) return ui::FALSE;
-    return m_lines.CheckOnLeaving(*this, m_strLine) ? ui::TRUE : ui::FALSE;
-}
-
-int CPointToPointProfileL2TPTerminatorConnectionPage::Refuse(UINT message, int control) {
-    return m_lines.Refuse(*this, message, control, m_strLine);
-}
-
-int CPointToPointProfileL2TPTerminatorConnectionPage::Store() {
-    if (!IsCreated()) {
-        if (Load() != kPageOk) return kPageFailed;
-        return m_lines.StoreUnshown(*this, m_strLine);
-    }
-    if (!UpdateData(ui::TRUE)) return kPageFailed;
-    if (const UINT message = m_lines.Check(m_strLine)) return Refuse(message, IDC_TUNNEL_LINE);
+int CPointToPointProfileL2TPTerminatorConnectionPage::StoreTunnel() {
     if (m_nLinks == 1) m_nBandwidth = 0;
-    m_pSheet->SetTextAttribute(prf::kLineType, code::profile_line_type::kL2TP);
-    m_pSheet->SetIntAttribute(prf::kLineKind, code::line_kind::kL2TPLine);
-    m_pSheet->SetTextAttribute(prf::kLineName, m_strLine);
+    StoreLine();
     m_pSheet->SetTextAttribute(prf::kTunnelEndPoint, m_strEndPoint);
     m_pSheet->SetIntAttribute(prf::kMaxConnections, m_nConnections);
     if (m_pSheet->GetCapabilityC()) {
@@ -176,8 +155,6 @@ int CPointToPointProfileL2TPTerminatorConnectionPage::Store() {
         m_pSheet->SetIntAttribute(prf::kAcceptMultihop, m_nMultihop);
         m_pSheet->SetIntAttribute(prf::kRequireTunnelSecret, m_nRequireSecret);
     }
-    m_numericSetting.Store(*m_pSheet);
-    m_pSheet->SetIntAttribute(prf::kLineUse, 1);
     return kPageOk;
 }
 

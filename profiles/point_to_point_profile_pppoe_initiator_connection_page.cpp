@@ -21,11 +21,7 @@ bool IsName(std::string_view name) {
 
 CPointToPointProfilePPPoEInitiatorConnectionPage::CPointToPointProfilePPPoEInitiatorConnectionPage(
     CPointToPointProfilePropertySheet* pSheet)
-    : CPointToPointProfilePage(IDD_PPPOE_INITIATOR_CONNECTION, pSheet),
-      m_lines(*pSheet, VirtualLineKind::PPPoE) {
-    OnChanged(IDC_TUNNEL_LINE, [this] { m_lines.UpdateButtons(*this); });
-    OnClicked(IDC_TUNNEL_LINE_NEW, [this] { m_lines.OnNew(*this); });
-    OnClicked(IDC_TUNNEL_LINE_PROPERTIES, [this] { m_lines.OnProperties(*this); });
+    : CProfileTunnelConnectionPage(IDD_PPPOE_INITIATOR_CONNECTION, pSheet, VirtualLineKind::PPPoE) {
     for (int id :
          {IDC_PPPOE_ANY, IDC_PPPOE_BY_SERVICE, IDC_PPPOE_BY_CONCENTRATOR, IDC_PPPOE_BY_BOTH})
         OnClicked(id, [this] { UpdateControls(); });
@@ -80,15 +76,6 @@ void CPointToPointProfilePPPoEInitiatorConnectionPage::UpdateControls() {
     GetDlgItem(IDC_PPPOE_CONCENTRATOR_NAME)->EnableWindow(byConcentrator ? ui::TRUE : ui::FALSE);
 }
 
-ui::BOOL CPointToPointProfilePPPoEInitiatorConnectionPage::OnKillActive() {
-    if (!CPointToPointProfilePage::OnKillActive()) return ui::FALSE;
-    return m_lines.CheckOnLeaving(*this, m_strLine) ? ui::TRUE : ui::FALSE;
-}
-
-int CPointToPointProfilePPPoEInitiatorConnectionPage::Refuse(UINT message, int control) {
-    return m_lines.Refuse(*this, message, control, m_strLine);
-}
-
 UINT CPointToPointProfilePPPoEInitiatorConnectionPage::CheckNames(int& control) {
     const int selection = m_nSelection + sel::kAny;
     const bool needsService = selection == sel::kByService || selection == sel::kByBoth;
@@ -104,20 +91,12 @@ UINT CPointToPointProfilePPPoEInitiatorConnectionPage::CheckNames(int& control) 
     return 0;
 }
 
-int CPointToPointProfilePPPoEInitiatorConnectionPage::Store() {
-    if (!IsCreated()) {
-        if (Load() != kPageOk) return kPageFailed;
-        return m_lines.StoreUnshown(*this, m_strLine);
-    }
-    if (!UpdateData(ui::TRUE)) return kPageFailed;
-    if (const UINT message = m_lines.Check(m_strLine)) return Refuse(message, IDC_TUNNEL_LINE);
+int CPointToPointProfilePPPoEInitiatorConnectionPage::StoreTunnel() {
     m_strServiceName = std::string(config::Trim(m_strServiceName));
     m_strConcentratorName = std::string(config::Trim(m_strConcentratorName));
     int control = 0;
     if (const UINT message = CheckNames(control)) return Refuse(message, control);
-    m_pSheet->SetTextAttribute(prf::kLineType, code::profile_line_type::kPPPoE);
-    m_pSheet->SetIntAttribute(prf::kLineKind, code::line_kind::kPPPoELine);
-    m_pSheet->SetTextAttribute(prf::kLineName, m_strLine);
+    StoreLine();
     const int selection = m_nSelection + sel::kAny;
     m_pSheet->SetIntAttribute(prf::kPPPoESelection, selection);
     if (selection == sel::kByService || selection == sel::kByBoth)
@@ -125,8 +104,6 @@ int CPointToPointProfilePPPoEInitiatorConnectionPage::Store() {
     if (selection == sel::kByConcentrator || selection == sel::kByBoth)
         m_pSheet->SetTextAttribute(prf::kPPPoEConcentratorName, m_strConcentratorName);
     m_pSheet->SetIntAttribute(prf::kPPPoEReconnect, m_nReconnect);
-    m_numericSetting.Store(*m_pSheet);
-    m_pSheet->SetIntAttribute(prf::kLineUse, 1);
     return kPageOk;
 }
 

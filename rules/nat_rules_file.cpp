@@ -5,6 +5,7 @@
 
 #include "config/config_text.h"
 #include "config/file_prompts.h"
+#include "config/server_file_lines.h"
 #include "config/server_path.h"
 #include "host/host_services.h"
 #include "platform/vocabulary/kinds.h"
@@ -125,20 +126,9 @@ int CNATRulesFile::LoadFile(bool askWhenInUse, CNATRulesReader& reader) {
     if (!file) return result == kRulesResultOk ? kRulesResultCannotOpen : result;
 
     m_nEndOfFile = 0;
-    std::array<char, kLineBufferSize> buffer{};
-    while (m_nEndOfFile == 0) {
-        buffer[0] = '\0';
-        const int read = file->ReadLine(buffer.data(), buffer.size());
-        if (read == host::kFileEndOfFile) m_nEndOfFile = 1;
-        if (read != host::kFileOk && read != host::kFileEndOfFile) {
-            // A server that keeps failing would keep the read going: report once and end here.
-            GetFilePrompts().ShowMessage(IDS_FILE_READ_WRITE_ERROR, {m_strPath});
-            m_nEndOfFile = 1;
-            continue;
-        }
-        buffer.back() = '\0';
-        reader.AddLine(std::string_view(buffer.data()));
-    }
+    config::ReadServerFileLines(*file, kLineBufferSize, m_strPath,
+                                [&reader](std::string_view line) { reader.AddLine(line); });
+    m_nEndOfFile = 1;
     file->Close();
     return kRulesResultOk;
 }

@@ -58,6 +58,27 @@ test("a new group access policy is listed and written to the policies file", asy
   assert.deepEqual(problems, []);
 });
 
+test("Edit Rules in a policy opens the packet rules view on the PPP filters, under the sheet", async (t) => {
+  const { console, page, problems } = await session(t);
+  await openConsole(page, console, "#/s/DEMO/f/NGP");
+  await row(page, "ADMINS").locator("td").first().dblclick();
+  const sheet = pluginDialog(page);
+  await sheet.waitFor();
+  await act(page, () => sheet.getByRole("tab", { name: "TCP/IP Settings" }).click());
+  await sheet.getByRole("button", { name: "Edit Rules..." }).click();
+  await page.waitForFunction(() => document.querySelector("#view-title").textContent.startsWith("Packet rules "));
+  assert.match(await page.locator("#view-title").textContent(), /PPPFILTERS\.I3P on DEMO$/);
+  const rules = page.locator('#view table.list[aria-label="Packet rules"] tbody tr');
+  await rules.first().waitFor();
+  const kinds = await rules.locator("td:nth-child(2)").allTextContents();
+  assert.deepEqual(kinds, ["Comment", "ADDRESS", "Comment", "FILTER", "FILTER"]);
+  assert.match(page.url(), /#\/s\/DEMO\/v\/rules\//);
+  // The sheet stays open over the view, and closes as it would have.
+  await sheet.getByRole("button", { name: "Cancel", exact: true }).click();
+  await sheet.waitFor({ state: "detached" });
+  assert.deepEqual(problems, []);
+});
+
 test("the DHCP WAN client is turned on with a DHCP server, which this system then runs", async (t) => {
   const { console, page, problems } = await session(t);
   await openConsole(page, console, "#/s/DEMO/f/NPP");

@@ -245,6 +245,15 @@ TEST(ConsolePlugin, TheViewsThePluginOpensBecomeConsoleAddresses) {
     EXPECT_EQ(dhcp->argument, "QTODDHCPS");
     EXPECT_FALSE(NavigationOf({"view", "DEMO", userJobs, "", ""}));
     EXPECT_FALSE(NavigationOf({"editor", "DEMO", "RulesEditor", "open", ""}));
+    // The packet rules editor's remote access entry opens the PPP filters in the rules view.
+    const auto rules =
+        NavigationOf({"editor", "DEMO", "com/ktl/rq800/admix/ippolicies/LMPacketRules",
+                      "launchEditorForRemoteAccess", ""});
+    ASSERT_TRUE(rules);
+    EXPECT_EQ(rules->view, "rules");
+    EXPECT_EQ(rules->argument, "/QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P");
+    EXPECT_FALSE(NavigationOf(
+        {"editor", "DEMO", "com/ktl/rq800/admix/ippolicies/LMPacketRules", "launchEditor", ""}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "platform/vocabulary/kinds.h"
 #include "server/server_state.h"
+#include "server/stream_files.h"
 #include "tests/console/console_test_support.h"
 
 namespace ptp::console {
@@ -103,6 +104,50 @@ TEST(ServerViews, JobsSpooledFilesConnectionsAndTheCommandLogShowWhatTheStandInH
 
     EXPECT_EQ(Get(console, "/api/jobs?system=OTHER").substr(0, 3), "404");
     EXPECT_EQ(Get(console, "/api/jobs?system=bad%20name").substr(0, 3), "400");
+}
+
+// The packet rules editor's view: the statements of a rules file as the server keeps it, a
+// continued statement joined into one row, comments kept, and a file that ends mid-statement
+// said so.
+TEST(ServerViews, ThePacketRulesViewListsTheStatementsOfARulesFile) {
+    RunningConsole console(/*demo=*/true);
+    ASSERT_TRUE(console.Ready());
+    const std::string filters = "/QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/PPPFILTERS.I3P";
+    const auto rules = GetJson(console, "/api/rules?system=DEMO&file=" + filters);
+    ASSERT_TRUE(rules.is_object()) << Get(console, "/api/rules?system=DEMO&file=" + filters);
+    ASSERT_EQ(rules["rows"].size(), 5u) << rules.dump();
+    EXPECT_EQ(rules["rows"][0]["cells"][1], "Comment");
+    EXPECT_EQ(rules["rows"][1]["cells"],
+              nlohmann::json::array(
+                  {"2", "ADDRESS", "ADDRESS ISPNET IP = 0.0.0.0 MASK = 0.0.0.0 TYPE = TRUSTED"}));
+    EXPECT_EQ(rules["rows"][4]["cells"][1], "FILTER");
+    EXPECT_FALSE(rules.contains("message"));
+
+    server::ServerState state(console.StateDir() / "systems");
+    auto system = state.OpenSystem("DEMO");
+    ASSERT_TRUE(system.ok());
+    const std::string mine = "/QKTL/USERDATA/NOS50/TCPIP/ADMIXRULES/MINE.I3P";
+    ASSERT_TRUE((*system)
+                    ->Files()
+                    .Write(mine,
+                           "filter set A action = permit %\n"
+                           "   direction = * %\n"
+                           "   srcaddr = *\n"
+                           "\n"
+                           "INCLUDE FILE = /x.i3p %\n",
+                           server::kCcsidUtf16)
+                    .ok());
+    const auto continued = GetJson(console, "/api/rules?system=DEMO&file=" + mine);
+    ASSERT_TRUE(continued.is_object());
+    ASSERT_EQ(continued["rows"].size(), 2u) << continued.dump();
+    EXPECT_EQ(continued["rows"][0]["cells"],
+              nlohmann::json::array(
+                  {"1", "FILTER", "filter set A action = permit direction = * srcaddr = *"}));
+    EXPECT_EQ(continued["rows"][1]["cells"][0], "5");
+    EXPECT_EQ(continued["message"],
+              "The statement is not closed: the file ends after a continued line.");
+
+    EXPECT_EQ(Get(console, "/api/rules?system=DEMO&file=/QKTL/NOTHERE.I3P").substr(0, 3), "404");
 }
 
 }  // namespace

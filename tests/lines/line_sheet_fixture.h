@@ -40,13 +40,7 @@ class LineSheetTest : public testing::ServerUiFixture {
   protected:
     void SetUp() override {
         ServerUiFixture::SetUp();
-        auto system = m_state.OpenSystem("SYS1");
-        ASSERT_TRUE(system.ok());
-        m_pSystem = std::move(*system);
-        ASSERT_TRUE(server::SeedDemoData(*m_pSystem).ok());
-        auto log = m_pSystem->ReadCommandLog();
-        ASSERT_TRUE(log.ok());
-        m_nSeedCommands = log->size();
+        ASSERT_NO_FATAL_FAILURE(SeedDemoSystem());
     }
 
     ui::INT_PTR Play(const LineSheetOpening& opening, bool* created = nullptr) {
@@ -66,17 +60,6 @@ class LineSheetTest : public testing::ServerUiFixture {
         return result;
     }
 
-    // The commands the server received from the sheet, in order.
-    std::vector<std::string> Commands() {
-        std::vector<std::string> commands;
-        auto log = m_pSystem->ReadCommandLog();
-        EXPECT_TRUE(log.ok());
-        if (!log.ok()) return commands;
-        for (std::size_t i = m_nSeedCommands; i < log->size(); ++i)
-            commands.push_back((*log)[i].command);
-        return commands;
-    }
-
     server::ObjectRecord Line(const std::string& name) {
         auto record = m_pSystem->GetObject(kinds::kLine, name);
         return record.ok() ? *record : server::ObjectRecord{};
@@ -86,22 +69,6 @@ class LineSheetTest : public testing::ServerUiFixture {
         auto record = m_pSystem->GetObject(kinds::kLineModem, line);
         return record.ok() ? record->Get(attr::line_modem::kModemName) : "(none)";
     }
-
-    std::vector<UINT> MessageIds() const {
-        std::vector<UINT> ids;
-        for (const auto& box : m_driver.GetTranscript().MessageBoxes())
-            ids.push_back(box.resourceId);
-        return ids;
-    }
-    std::string Transcript() const { return m_driver.GetTranscript().ToText(); }
-
-    static ui::CPropertyPage& ActivePage(ui::CDialog& sheet) {
-        return *static_cast<ui::CPropertySheet&>(sheet).GetActivePage();
-    }
-
-    ui::ScriptDriver m_driver;
-    std::unique_ptr<server::System> m_pSystem;
-    std::size_t m_nSeedCommands = 0;
 };
 
 }  // namespace ptp::lines

@@ -77,24 +77,12 @@ class ModemTest : public testing::ServerUiFixture {
         return entries;
     }
 
-    static ui::CPropertyPage& ActivePage(ui::CDialog& sheet) {
-        return *static_cast<ui::CPropertySheet&>(sheet).GetActivePage();
-    }
-
-    std::vector<UINT> MessageIds() const {
-        std::vector<UINT> ids;
-        for (const auto& box : m_driver.GetTranscript().MessageBoxes())
-            ids.push_back(box.resourceId);
-        return ids;
-    }
-
     ui::INT_PTR Play(std::string_view modemName, host::IServerObject* model = nullptr,
                      bool changeable = true) {
         ui::ScopedDriver scoped(m_driver);
         return ShowModemPropertySheet("SYS1", modemName, model, changeable, nullptr);
     }
 
-    ui::ScriptDriver m_driver;
     std::unique_ptr<host::IServerList> m_pModemList;
 };
 

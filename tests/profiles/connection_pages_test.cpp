@@ -18,7 +18,7 @@
 #include "server/demo_data.h"
 #include "server/ppp_jobs.h"
 #include "server/system.h"
-#include "tests/support/server_ui_fixture.h"
+#include "tests/profiles/profile_sheet_fixture.h"
 
 namespace ptp::profiles {
 namespace {
@@ -31,10 +31,6 @@ constexpr const char* kLineSheet = "CPointToPointProfileLinePropertySheet";
 constexpr const char* kPoolSheet = "CPointToPointProfileLinePoolPropertySheet";
 
 using Names = std::vector<std::string>;
-
-ui::CPropertyPage& ActivePage(ui::CDialog& sheet) {
-    return *static_cast<ui::CPropertySheet&>(sheet).GetActivePage();
-}
 
 Names Entries(ui::CDialog& dialog, int id) {
     Names names;
@@ -56,10 +52,10 @@ bool Enabled(ui::CDialog& dialog, int id) {
     return dialog.GetDlgItem(id)->IsWindowEnabled() != ui::FALSE;
 }
 
-class ConnectionPagesTest : public testing::ServerUiFixture {
+class ConnectionPagesTest : public ProfileSheetFixture {
   protected:
     void SetUp() override {
-        ServerUiFixture::SetUp();
+        ProfileSheetFixture::SetUp();
         AddLine("SWLINE1", "*SWTPP");
         AddLine("SWLINE2", "*SWTPP");
         for (const char* member : {"POOLED1", "POOLED2", "POOLED3"})
@@ -71,10 +67,6 @@ class ConnectionPagesTest : public testing::ServerUiFixture {
         AddLine("LSDPOOLED", "*NONSWTPP", "LEASEDPOOL");
         // Not a PPP line: no connection page offers it, whatever its connection type says.
         Put(kinds::kLine, "ETHLINE", {{0, "*ETH"}, {1, "ETHLINE"}, {29, "CMN09"}, {32, "*SWTPP"}});
-        m_options.systemName = "SYS1";
-        m_options.capabilityA = m_options.capabilityB = m_options.capabilityC = true;
-        m_options.release050200 = m_options.release050300 = m_options.release050400 = true;
-        m_options.changesAllowed = true;
     }
 
     void AddLine(const std::string& name, const std::string& connection,
@@ -91,29 +83,6 @@ class ConnectionPagesTest : public testing::ServerUiFixture {
         for (const auto& [id, value] : more)
             values[id] = value;
         Put(kinds::kProfile, name, values);
-    }
-
-    ui::DialogScript& Sheet() { return m_driver.When(kSheet); }
-
-    ui::INT_PTR OpenNew(int lineService, int mode, int lineKind, int protocol = 2) {
-        CProfileSheetOptions options = m_options;
-        options.protocol = protocol;
-        options.lineService = lineService;
-        options.mode = mode;
-        options.lineKind = lineKind;
-        ui::ScopedDriver scoped(m_driver);
-        return ShowProfilePropertySheet(options, nullptr);
-    }
-
-    ui::INT_PTR OpenExisting(const std::string& name) {
-        host::SOFError* error = nullptr;
-        auto record =
-            host::GetHost()->Objects().CreateObject(kinds::kProfile, "NXWIN", "SYS1", name, &error);
-        CProfileSheetOptions options = m_options;
-        options.profileName = name;
-        options.pProfileObject = record.get();
-        ui::ScopedDriver scoped(m_driver);
-        return ShowProfilePropertySheet(options, nullptr);
     }
 
     std::string Stored(const std::string& profile, int id) {
@@ -138,18 +107,6 @@ class ConnectionPagesTest : public testing::ServerUiFixture {
         }
         return value;
     }
-
-    std::vector<std::uint32_t> MessageIds() const {
-        std::vector<std::uint32_t> ids;
-        for (const auto& box : m_driver.GetTranscript().MessageBoxes())
-            ids.push_back(box.resourceId);
-        return ids;
-    }
-
-    std::string Transcript() const { return m_driver.GetTranscript().ToText(); }
-
-    ui::ScriptDriver m_driver;
-    CProfileSheetOptions m_options;
 };
 
 TEST_F(ConnectionPagesTest, TheLineBoxOffersTheLinesOfTheProfilesKindOfLine) {
@@ -785,6 +742,32 @@ TEST_F(ConnectionPagesTest, EveryDemoDialAndAnswerProfileOpensOnItsLineAndSaves)
     ASSERT_TRUE(answering.ok());
     EXPECT_EQ(answering->Get(ptp::attr::profile::kFilterRulesOn), "1");
     EXPECT_EQ(answering->Get(ptp::attr::profile::kFilterRulesName), "ISPFILTER");
+}
+
+// Another user changes the profile while the sheet is open: OK is refused with the server's
+// words, the sheet keeps what this user typed, and the second OK replaces the other change.
+TEST_F(ConnectionPagesTest, AnotherUsersChangeMeanwhileIsRefusedAndTheSecondOkReplacesIt) {
+    AddProfile("DIALOUT");
+    std::string kept;
+    Sheet()
+        .SetText(IDC_PROFILE_DESCRIPTION, "Mine")
+        .Do([&](ui::CDialog&) {
+            Put(kinds::kProfile, "DIALOUT", {{attr::profile::kDescription, "Theirs"}});
+        })
+        .Ok()
+        .Do([&](ui::CDialog& sheet) {
+            kept = ActivePage(sheet).GetDlgItemText(IDC_PROFILE_DESCRIPTION);
+            EXPECT_EQ(Stored("DIALOUT", 10), "Theirs") << "nothing saved over theirs yet";
+        })
+        .Ok();
+    EXPECT_EQ(OpenExisting("DIALOUT"), ui::IDOK) << Transcript();
+    const auto boxes = m_driver.GetTranscript().MessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u) << Transcript();
+    EXPECT_NE(boxes[0].text.find("was changed by another user after you read it"),
+              std::string::npos)
+        << boxes[0].text;
+    EXPECT_EQ(kept, "Mine");
+    EXPECT_EQ(Stored("DIALOUT", 10), "Mine");
 }
 
 }  // namespace

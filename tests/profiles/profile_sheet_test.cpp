@@ -8,7 +8,7 @@
 #include "profiles/profile_entry_identifier.h"
 #include "profiles/profile_sheet.h"
 #include "resources/ids/profiles.h"
-#include "tests/support/server_ui_fixture.h"
+#include "tests/profiles/profile_sheet_fixture.h"
 
 namespace ptp::profiles {
 namespace {
@@ -58,7 +58,7 @@ TEST(ProfilePageChoice, EveryKindGetsItsPagesInTabOrder) {
         << "an unknown line service adds nothing";
 }
 
-class ProfileSheetTest : public testing::ServerUiFixture {
+class ProfileSheetTest : public ProfileSheetFixture {
   protected:
     void AddProfile(const std::string& name, std::map<int, std::string> more = {}) {
         std::map<int, std::string> values = {{0, name},       {1, "2"},  {2, "2"},  {6, "1"},
@@ -80,28 +80,12 @@ class ProfileSheetTest : public testing::ServerUiFixture {
             {{0, list}, {1, "QUSRSYS"}, {2, hex}, {3, user}, {4, "secret"}});
     }
 
-    // The profile's object as the folder hands it to the sheet.
-    host::IServerObject* Record(const std::string& name) {
-        host::SOFError* error = nullptr;
-        m_pRecord =
-            host::GetHost()->Objects().CreateObject(kinds::kProfile, "NXWIN", "SYS1", name, &error);
-        return m_pRecord.get();
-    }
-
     ui::INT_PTR Open(const std::string& name,
                      const std::function<void(CPointToPointProfilePropertySheet&)>& act) {
-        m_driver.When("CPointToPointProfilePropertySheet").Do([&](ui::CDialog& dialog) {
+        Sheet().Do([&](ui::CDialog& dialog) {
             act(static_cast<CPointToPointProfilePropertySheet&>(dialog));
         });
-        CProfileSheetOptions options;
-        options.systemName = "SYS1";
-        options.profileName = name;
-        options.pProfileObject = Record(name);
-        options.capabilityA = options.capabilityB = options.capabilityC = true;
-        options.release050200 = options.release050300 = options.release050400 = true;
-        options.changesAllowed = true;
-        ui::ScopedDriver scoped(m_driver);
-        return ShowProfilePropertySheet(options, nullptr);
+        return OpenExisting(name);
     }
 
     std::string ServerValue(std::string_view kind, std::string_view name, int id) {
@@ -109,9 +93,6 @@ class ProfileSheetTest : public testing::ServerUiFixture {
         auto object = m_pHost->Objects().CreateObject(kind, "TEST", "SYS1", name, &error);
         return object ? object->GetAttributeText(id, &error) : std::string();
     }
-
-    ui::ScriptDriver m_driver;
-    std::unique_ptr<host::IServerObject> m_pRecord;
 };
 
 TEST_F(ProfileSheetTest, OpeningLoadsTheAuthenticationStateAndTheProfilesEntry) {

@@ -16,7 +16,7 @@
 #include "server/demo_data.h"
 #include "server/stream_files.h"
 #include "server/system.h"
-#include "tests/support/server_ui_fixture.h"
+#include "tests/profiles/profile_sheet_fixture.h"
 
 namespace ptp::profiles {
 namespace {
@@ -27,46 +27,13 @@ constexpr const char* kSheet = "CPointToPointProfilePropertySheet";
 constexpr const char* kOutgoingCall = "CPointToPointProfileL2TPDialOutgoingCallDialog";
 constexpr const char* kL2TPLineSheet = "CPointToPointProfileLineL2TPPropertySheet";
 constexpr int kConnectionPage = 1;
+constexpr int kVirtualLine = 3;  // the line service of the tunnel profiles
 
-ui::CPropertyPage& ActivePage(ui::CDialog& sheet) {
-    return *static_cast<ui::CPropertySheet&>(sheet).GetActivePage();
-}
-
-class TunnelPagesTest : public testing::ServerUiFixture {
+class TunnelPagesTest : public ProfileSheetFixture {
   protected:
     void SetUp() override {
-        ServerUiFixture::SetUp();
-        auto system = m_state.OpenSystem("SYS1");
-        ASSERT_TRUE(system.ok());
-        m_pSystem = std::move(*system);
-        ASSERT_TRUE(server::SeedDemoData(*m_pSystem).ok());
-        m_options.systemName = "SYS1";
-        m_options.capabilityA = m_options.capabilityB = m_options.capabilityC = true;
-        m_options.release050200 = m_options.release050300 = m_options.release050400 = true;
-        m_options.changesAllowed = true;
-    }
-
-    ui::DialogScript& Sheet() { return m_driver.When(kSheet); }
-
-    ui::INT_PTR OpenNew(int mode, int lineKind) {
-        CProfileSheetOptions options = m_options;
-        options.protocol = 2;
-        options.lineService = 3;
-        options.mode = mode;
-        options.lineKind = lineKind;
-        ui::ScopedDriver scoped(m_driver);
-        return ShowProfilePropertySheet(options, nullptr);
-    }
-
-    ui::INT_PTR OpenExisting(const std::string& name) {
-        host::SOFError* error = nullptr;
-        auto record =
-            host::GetHost()->Objects().CreateObject(kinds::kProfile, "NXWIN", "SYS1", name, &error);
-        CProfileSheetOptions options = m_options;
-        options.profileName = name;
-        options.pProfileObject = record.get();
-        ui::ScopedDriver scoped(m_driver);
-        return ShowProfilePropertySheet(options, nullptr);
+        ProfileSheetFixture::SetUp();
+        ASSERT_NO_FATAL_FAILURE(SeedDemoSystem());
     }
 
     // The profile's attributes as the server keeps them; empty for a profile it does not have.
@@ -74,18 +41,6 @@ class TunnelPagesTest : public testing::ServerUiFixture {
         auto record = m_pSystem->GetObject(kinds::kProfile, name);
         return record.ok() ? record->attributes : server::Attributes{};
     }
-
-    std::vector<std::uint32_t> MessageIds() const {
-        std::vector<std::uint32_t> ids;
-        for (const auto& box : m_driver.GetTranscript().MessageBoxes())
-            ids.push_back(box.resourceId);
-        return ids;
-    }
-    std::string Transcript() const { return m_driver.GetTranscript().ToText(); }
-
-    ui::ScriptDriver m_driver;
-    std::unique_ptr<server::System> m_pSystem;
-    CProfileSheetOptions m_options;
 };
 
 TEST_F(TunnelPagesTest, AnInitiatorKeepsItsEndPointWhereItsReleaseLooksAndMakesTheLineItNames) {
@@ -106,7 +61,8 @@ TEST_F(TunnelPagesTest, AnInitiatorKeepsItsEndPointWhereItsReleaseLooksAndMakesT
         .SetText(IDC_TUNNEL_HOST_NAME, "branch7")
         .Ok();
     m_driver.When(kL2TPLineSheet).SetText(IDC_VLINE_DESCRIPTION, "Tunnel to the partner").Ok();
-    EXPECT_EQ(OpenNew(code::mode::kL2TPInitiator, code::line_kind::kL2TPLine), ui::IDOK)
+    EXPECT_EQ(OpenNew(kVirtualLine, code::mode::kL2TPInitiator, code::line_kind::kL2TPLine),
+              ui::IDOK)
         << Transcript();
 
     EXPECT_TRUE(newOffered);
@@ -135,7 +91,8 @@ TEST_F(TunnelPagesTest, AnInitiatorKeepsItsEndPointWhereItsReleaseLooksAndMakesT
         .Choose(IDC_TUNNEL_LINE, "L2TPLINE")
         .SetText(IDC_TUNNEL_END_POINT, "10.9.9.9")
         .Ok();
-    EXPECT_EQ(OpenNew(code::mode::kL2TPInitiator, code::line_kind::kL2TPLine), ui::IDOK)
+    EXPECT_EQ(OpenNew(kVirtualLine, code::mode::kL2TPInitiator, code::line_kind::kL2TPLine),
+              ui::IDOK)
         << Transcript();
     auto old = Profile("OLDVPN");
     EXPECT_EQ(old[prf::kTunnelEndPoint], "10.9.9.9");
@@ -155,7 +112,8 @@ TEST_F(TunnelPagesTest, AnInitiatorThatPlacesACallNeedsItsFirstNumberFromTheDial
         .SetText(IDC_OUTGOING_NUMBER2, " 5550002 ")
         .Check(IDC_OUTGOING_DIGITAL)
         .Ok();
-    EXPECT_EQ(OpenNew(code::mode::kDial, code::line_kind::kL2TPLine), ui::IDOK) << Transcript();
+    EXPECT_EQ(OpenNew(kVirtualLine, code::mode::kDial, code::line_kind::kL2TPLine), ui::IDOK)
+        << Transcript();
 
     EXPECT_EQ(MessageIds(), (std::vector<std::uint32_t>{IDS_TUNNEL_NUMBER_REQUIRED}))
         << Transcript();
@@ -236,7 +194,8 @@ TEST_F(TunnelPagesTest, APPPoEInitiatorNeedsTheNamesItsSelectionUsesWithoutBlank
         .Ok()
         .SetText(IDC_PPPOE_SERVICE_NAME, "fastlane")
         .Ok();
-    EXPECT_EQ(OpenNew(code::mode::kPPPoEInitiator, code::line_kind::kPPPoELine), ui::IDOK)
+    EXPECT_EQ(OpenNew(kVirtualLine, code::mode::kPPPoEInitiator, code::line_kind::kPPPoELine),
+              ui::IDOK)
         << Transcript();
 
     EXPECT_EQ(MessageIds(),
@@ -264,7 +223,8 @@ TEST_F(TunnelPagesTest, ATunnelOnlyInitiatorShowsTwoPagesAndStoresOnlyTheirSetti
         .Choose(IDC_TUNNEL_LINE, "L2TPLINE")
         .SetText(IDC_TUNNEL_END_POINT, "lns.example.com")
         .Ok();
-    EXPECT_EQ(OpenNew(code::mode::kL2TPInitiatorMode8, code::line_kind::kL2TPLine), ui::IDOK)
+    EXPECT_EQ(OpenNew(kVirtualLine, code::mode::kL2TPInitiatorMode8, code::line_kind::kL2TPLine),
+              ui::IDOK)
         << Transcript();
 
     EXPECT_EQ(pages, (std::vector<std::string>{"CPointToPointProfileGeneralPage",

@@ -1,7 +1,8 @@
 #pragma once
 // A real server stand-in in a temp folder, the in-process host installed in front of it and the
 // plug-in's resource library given to the toolkit. Dialogs are played with the script driver;
-// host error messages reach the user as toolkit message boxes, so transcripts show them.
+// host error messages reach the user as toolkit message boxes, so transcripts show them. A suite
+// that needs a populated system seeds the demo one and reads back the commands that followed.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -14,8 +15,12 @@
 #include "host/message_presenter.h"
 #include "platform/res/resource_module.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/property_sheet.h"
+#include "platform/ui/script_driver.h"
 #include "platform/ui/toolkit.h"
+#include "server/demo_data.h"
 #include "server/server_state.h"
+#include "server/system.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_paths.h"
 
@@ -98,12 +103,52 @@ class ServerUiFixture : public ::testing::Test {
 
     std::string Text(UINT id) const { return m_pResources->String(id); }
 
+    // Opens the test's system for reading back (m_pSystem) and seeds it with the demo system;
+    // Commands answers what the server received after that. In SetUp, under
+    // ASSERT_NO_FATAL_FAILURE.
+    void SeedDemoSystem() {
+        auto system = m_state.OpenSystem("SYS1");
+        ASSERT_TRUE(system.ok());
+        m_pSystem = std::move(*system);
+        ASSERT_TRUE(server::SeedDemoData(*m_pSystem).ok());
+        auto log = m_pSystem->ReadCommandLog();
+        ASSERT_TRUE(log.ok());
+        m_nSeedCommands = log->size();
+    }
+
+    // The commands the server received since the demo was seeded, in order.
+    std::vector<std::string> Commands() {
+        std::vector<std::string> commands;
+        auto log = m_pSystem->ReadCommandLog();
+        EXPECT_TRUE(log.ok());
+        if (!log.ok()) return commands;
+        for (std::size_t i = m_nSeedCommands; i < log->size(); ++i)
+            commands.push_back((*log)[i].command);
+        return commands;
+    }
+
+    // The message boxes the played dialogs showed, by resource id (0: the server's own text).
+    std::vector<UINT> MessageIds() const {
+        std::vector<UINT> ids;
+        for (const auto& box : m_driver.GetTranscript().MessageBoxes())
+            ids.push_back(box.resourceId);
+        return ids;
+    }
+    std::string Transcript() const { return m_driver.GetTranscript().ToText(); }
+
+    static ui::CPropertyPage& ActivePage(ui::CDialog& sheet) {
+        return *static_cast<ui::CPropertySheet&>(sheet).GetActivePage();
+    }
+
     TempFolder m_folder;
     server::ServerState m_state{m_folder.Path()};
     ToolkitPresenter m_presenter;
     std::unique_ptr<host::InProcessHost> m_pHost;
     std::unique_ptr<host::FaultInjectingHost> m_pFaults;
     std::shared_ptr<res::ResourceModule> m_pResources;
+    ui::ScriptDriver m_driver;
+    std::unique_ptr<server::System> m_pSystem;  // after SeedDemoSystem
+    std::size_t m_nSeedCommands = 0;
 };
 
 }  // namespace ptp::testing

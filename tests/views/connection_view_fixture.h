@@ -134,7 +134,6 @@ class ConnectionViewTest : public testing::ServerUiFixture {
         return rows;
     }
 
-    ui::ScriptDriver m_driver;
     int m_nColumns = 0;
     HostServerFacts m_facts;
     RecordingNavigation m_navigation;

@@ -36,13 +36,7 @@ class DialerWizardTest : public testing::ServerUiFixture {
     void SetUp() override {
         ServerUiFixture::SetUp();
         m_pPreviousClock = ui::SetClock(&m_clock);
-        auto system = m_state.OpenSystem("SYS1");
-        ASSERT_TRUE(system.ok());
-        m_pSystem = std::move(*system);
-        ASSERT_TRUE(server::SeedDemoData(*m_pSystem).ok());
-        auto log = m_pSystem->ReadCommandLog();
-        ASSERT_TRUE(log.ok());
-        m_nSeedCommands = log->size();
+        ASSERT_NO_FATAL_FAILURE(SeedDemoSystem());
     }
     void TearDown() override {
         ui::SetClock(m_pPreviousClock);
@@ -60,16 +54,6 @@ class DialerWizardTest : public testing::ServerUiFixture {
         return RunWDNDialerWizard("SYS1", nullptr);
     }
 
-    // The commands the server received from the wizard, in order.
-    std::vector<std::string> Commands() {
-        std::vector<std::string> commands;
-        auto log = m_pSystem->ReadCommandLog();
-        EXPECT_TRUE(log.ok());
-        if (!log.ok()) return commands;
-        for (std::size_t i = m_nSeedCommands; i < log->size(); ++i)
-            commands.push_back((*log)[i].command);
-        return commands;
-    }
     std::size_t CountCommands(std::string_view prefix) {
         const auto commands = Commands();
         return static_cast<std::size_t>(std::count_if(
@@ -91,23 +75,12 @@ class DialerWizardTest : public testing::ServerUiFixture {
         return routes;
     }
 
-    std::vector<UINT> MessageIds() const {
-        std::vector<UINT> ids;
-        for (const auto& box : m_driver.GetTranscript().MessageBoxes())
-            ids.push_back(box.resourceId);
-        return ids;
-    }
-    std::string Transcript() const { return m_driver.GetTranscript().ToText(); }
-
     static UINT Active(ui::CDialog& wizard) {
         return static_cast<ui::CPropertySheet&>(wizard).GetActivePage()->GetTemplateId();
     }
 
     ui::ManualClock m_clock{0};
     ui::Clock* m_pPreviousClock = nullptr;
-    std::unique_ptr<server::System> m_pSystem;
-    std::size_t m_nSeedCommands = 0;
-    ui::ScriptDriver m_driver;
 };
 
 }  // namespace ptp::wizard

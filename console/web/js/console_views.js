@@ -1,5 +1,5 @@
 // The console's own views of a system: server jobs, a job, its spooled file, the active
-// connections and the command log.
+// connections, the command log and a packet rules file.
 import { api, query } from "./api.js";
 import { byId, el } from "./dom.js";
 import { ListView } from "./list_view.js";
@@ -55,7 +55,15 @@ async function showLog({ system }) {
   showTable(await api(`/api/log?${query({ system })}`), { label: t("commandLog") });
 }
 
-const VIEWS = { jobs: showJobs, job: showJob, spool: showSpool, connections: showConnections, log: showLog };
+// The packet rules editor's view of a rules file: its statements, one row each.
+async function showRules({ system, arg }) {
+  viewTitle(t("rulesTitle", arg, system));
+  const data = await api(`/api/rules?${query({ system, file: arg })}`);
+  showTable(data, { label: t("packetRules") });
+  if (data.message) byId("view").prepend(el("p", { class: "notice", text: data.message }));
+}
+
+const VIEWS = { jobs: showJobs, job: showJob, spool: showSpool, connections: showConnections, log: showLog, rules: showRules };
 
 export async function showConsoleView(route) {
   const view = Object.hasOwn(VIEWS, route.view) ? VIEWS[route.view] : null;

@@ -14,7 +14,7 @@ const TEXT_IDS = {
   field: 34152, increase: 34153, decrease: 34154, refresh: 34156, tasks: 34157,
   working: 34158, consoleActions: 34159, systemsAndFolders: 34160, job: 34161, commands: 34162,
   folderTitle: 34163, documentTitle: 34164, appTitle: 34165, pages: 34167, spooledOutput: 34168,
-  warning: 34170, error: 34171, information: 34172, question: 34173, takeOver: 34180, editRow: 34181,
+  warning: 34170, error: 34171, information: 34172, question: 34173, takeOver: 34180, editRow: 34181, rulesTitle: 34200, packetRules: 34201,
 };
 
 let texts = {};
