@@ -348,6 +348,9 @@ LSTATUS RegSetValueEx(HKEY key, std::string_view name, std::string_view value) {
         if (IsRoot(handle.path)) return ERROR_ACCESS_DENIED;
         const auto it = keys.find(handle.path);
         if (it == keys.end()) return ERROR_FILE_NOT_FOUND;
+        // Registering again what is registered already (every start does) writes nothing.
+        const auto found = it->second.find(std::string(name));
+        if (found != it->second.end() && found->second == value) return ERROR_SUCCESS;
         it->second[std::string(name)] = std::string(value);
         changed = true;
         return ERROR_SUCCESS;

@@ -1,5 +1,6 @@
 #include "platform/com/registry.h"
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -190,6 +191,25 @@ TEST_F(Registry, AReaderSeesEachChangeAnotherProcessWrites) {
     // Gone from under the reader, the keys are gone for it too.
     std::filesystem::remove(RegistryFilePath());
     EXPECT_EQ(RegOpenKeyEx(HKEY_CLASSES_ROOT, "Shared", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+}
+
+// Setting a value to what it already is leaves the file as it is: a program registering itself
+// on every start does not rewrite the registry each time.
+TEST_F(Registry, SettingTheSameValueAgainWritesNothing) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyEx(HKEY_CLASSES_ROOT, "Same", KEY_WRITE, &key), ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueEx(key, "v", "1"), ERROR_SUCCESS);
+    struct stat before {};
+    ASSERT_EQ(::stat(RegistryFilePath().c_str(), &before), 0);
+    ASSERT_EQ(RegSetValueEx(key, "v", "1"), ERROR_SUCCESS);
+    struct stat after {};
+    ASSERT_EQ(::stat(RegistryFilePath().c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "a rewrite renames a new file in";
+    ASSERT_EQ(RegSetValueEx(key, "v", "2"), ERROR_SUCCESS);
+    ASSERT_EQ(::stat(RegistryFilePath().c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino);
+    EXPECT_EQ(Value(HKEY_CLASSES_ROOT, "Same", "v"), "2");
+    RegCloseKey(key);
 }
 
 }  // namespace
