@@ -1,6 +1,7 @@
 #include "frame/point_to_point_list_data.h"
 
 #include <array>
+#include <cstring>
 
 #include "config/config_text.h"
 #include "frame/frame_messages.h"
@@ -85,7 +86,15 @@ bool CPointToPointListData::TakeFolder(const fw::ITEMIDLIST* folder) {
 }
 
 std::optional<long> CPointToPointListData::ItemPosition(const fw::ITEMIDLIST* item) {
-    return fw::ItemIdPosition(item);
+    if (!item) return std::nullopt;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(item);
+    const std::size_t size = fw::ItemIdListSize(item);
+    if (m_lastItem.size() != size || std::memcmp(m_lastItem.data(), bytes, size) != 0) {
+        m_nLastPosition = fw::ItemIdPosition(item).value_or(-1);
+        m_lastItem.assign(bytes, bytes + size);
+    }
+    if (m_nLastPosition < 0) return std::nullopt;
+    return m_nLastPosition;
 }
 
 void CPointToPointListData::ReportMissingRow(std::string_view trace) {

@@ -6,11 +6,13 @@
 // state, argument checks and row lock each needs. A folder adds only how it names, shows and
 // finds its rows.
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "frame/folder_columns.h"
 #include "host/host_services.h"
@@ -90,8 +92,8 @@ class CPointToPointListData : public fw::CFolderData {
     // (upper-cased) from the system element after it, and the folder type from the last element.
     // False when the list has no server element.
     bool TakeFolder(const fw::ITEMIDLIST* folder);
-    // The row position an item id of this folder names.
-    [[nodiscard]] static std::optional<long> ItemPosition(const fw::ITEMIDLIST* item);
+    // The row position an item id of this folder names. Called with the rows locked.
+    [[nodiscard]] std::optional<long> ItemPosition(const fw::ITEMIDLIST* item);
 
     const CFolderKind m_kind;
     std::atomic<ULONG> m_dwRef{1};
@@ -100,6 +102,10 @@ class CPointToPointListData : public fw::CFolderData {
     std::string m_strFolderType;
     std::unique_ptr<host::IServerList> m_pList;
     host::SOFError* m_pError = nullptr;
+    // The bytes of the item last asked about and its position: the console asks for every
+    // column of a row with the same item, so its position is read once per row.
+    std::vector<std::uint8_t> m_lastItem;
+    long m_nLastPosition = -1;  // -1: the item names no row
 };
 
 }  // namespace ptp::frame

@@ -167,6 +167,9 @@ PluginSession::OpenFolder* PluginSession::Folder(const std::string& system,
     (void)open->data->Load();
     long count = 0;
     open->countResult = open->data->GetCount(&count);
+    open->items.reserve(static_cast<std::size_t>(std::max(count, 0L)));
+    open->fields.reserve(open->items.capacity());
+    open->texts.reserve(open->items.capacity());
     for (long position = 0; position < count; ++position) {
         fw::ITEMIDLIST* item = open->data->ItemAt(position);
         if (!item) continue;

@@ -1,5 +1,6 @@
 #include "platform/framework/item_id.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <limits>
@@ -24,17 +25,72 @@ const std::uint8_t* Bytes(const ITEMIDLIST* list) {
     return reinterpret_cast<const std::uint8_t*>(list);
 }
 
+char16_t ReadChar(const std::uint8_t* at) {
+    char16_t c = 0;
+    std::memcpy(&c, at, sizeof c);
+    return c;
+}
+
 // The text of one element: its 16-bit characters up to the first U+0000 or the element's end.
+// Names, type codes and positions are nearly always ASCII, copied straight across; the first
+// wider character sends the rest through the UTF-16 decoder.
 std::string ElementText(const std::uint8_t* element, std::uint16_t count) {
-    std::u16string text;
+    std::string text;
     text.reserve(count / 2);
-    for (std::size_t at = 2; at + 1 < count; at += 2) {
-        char16_t c = 0;
-        std::memcpy(&c, element + at, sizeof c);
-        if (c == 0) break;
-        text += c;
+    std::size_t at = 2;
+    for (; at + 1 < count; at += 2) {
+        const char16_t c = ReadChar(element + at);
+        if (c == 0) return text;
+        if (c >= 0x80) break;
+        text += static_cast<char>(c);
     }
-    return Utf16ToUtf8(text);
+    std::u16string wide;
+    for (; at + 1 < count; at += 2) {
+        const char16_t c = ReadChar(element + at);
+        if (c == 0) break;
+        wide += c;
+    }
+    return wide.empty() ? text : text + Utf16ToUtf8(wide);
+}
+
+// Moves `at` to the first character of the element that is `mark` and returns true, or returns
+// false at the text's end (U+0000 or the element's end).
+bool SkipTo(const std::uint8_t* element, std::uint16_t count, std::size_t& at, char16_t mark) {
+    for (; at + 1 < count; at += 2) {
+        const char16_t c = ReadChar(element + at);
+        if (c == mark) return true;
+        if (c == 0) return false;
+    }
+    return false;
+}
+
+// A one-element list of `chars` 16-bit characters that `write` fills in, followed by U+0000 and
+// the zero count that ends the list; null when the text is too long or the allocator refuses.
+template <class Write>
+ITEMIDLIST* NewItemId(std::size_t chars, Write write) {
+    const std::size_t elementBytes = 2 + 2 * (chars + 1);
+    if (elementBytes > 0xFFFF) return nullptr;
+    auto* bytes = static_cast<std::uint8_t*>(SharedAlloc(elementBytes + 2));
+    if (!bytes) return nullptr;
+    WriteCount(bytes, static_cast<std::uint16_t>(elementBytes));
+    write(bytes + 2);
+    std::memset(bytes + 2 + 2 * chars, 0, 2 + 2);
+    return reinterpret_cast<ITEMIDLIST*>(bytes);
+}
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Writes ASCII text as 16-bit characters and returns the byte after them.
+std::uint8_t* WidenAscii(std::string_view text, std::uint8_t* at) {
+    for (const char c : text) {
+        const auto wide = static_cast<char16_t>(c);
+        std::memcpy(at, &wide, sizeof wide);
+        at += sizeof wide;
+    }
+    return at;
 }
 
 }  // namespace
@@ -87,20 +143,29 @@ std::vector<std::string> SplitItemIdLevels(std::string_view path) {
 }
 
 ITEMIDLIST* CreateItemIdFromText(std::string_view text) {
+    // Item texts are nearly always ASCII, widened in place without a converted copy.
+    if (IsAscii(text))
+        return NewItemId(text.size(), [&](std::uint8_t* at) { WidenAscii(text, at); });
     const std::u16string wide = Utf8ToUtf16(text);
-    // Count, characters, terminating U+0000, and the zero count that ends the list.
-    const std::size_t elementBytes = 2 + 2 * (wide.size() + 1);
-    if (elementBytes > 0xFFFF) return nullptr;
-    auto* bytes = static_cast<std::uint8_t*>(SharedAlloc(elementBytes + 2));
-    if (!bytes) return nullptr;
-    WriteCount(bytes, static_cast<std::uint16_t>(elementBytes));
-    std::memcpy(bytes + 2, wide.data(), 2 * wide.size());
-    std::memset(bytes + 2 + 2 * wide.size(), 0, 2 + 2);
-    return reinterpret_cast<ITEMIDLIST*>(bytes);
+    return NewItemId(wide.size(),
+                     [&](std::uint8_t* at) { std::memcpy(at, wide.data(), 2 * wide.size()); });
 }
 
 ITEMIDLIST* CreateItemId(std::string_view name, std::string_view typeCode, long position) {
-    return CreateItemIdFromText(ItemIdText(name, typeCode, position));
+    if (!IsAscii(name) || !IsAscii(typeCode))
+        return CreateItemIdFromText(ItemIdText(name, typeCode, position));
+    // A folder makes one per row: written straight from its parts.
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, position).ptr;
+    const std::string_view number(digits, static_cast<std::size_t>(end - digits));
+    const std::size_t chars = name.size() + 1 + typeCode.size() + 1 + number.size();
+    return NewItemId(chars, [&](std::uint8_t* at) {
+        at = WidenAscii(name, at);
+        at = WidenAscii(std::string_view(&kItemTypeMark, 1), at);
+        at = WidenAscii(typeCode, at);
+        at = WidenAscii(std::string_view(&kItemPositionMark, 1), at);
+        WidenAscii(number, at);
+    });
 }
 
 std::optional<std::vector<std::string>> ReadItemIdList(const std::uint8_t* bytes,
@@ -132,22 +197,17 @@ std::optional<long> ItemIdPosition(const ITEMIDLIST* list) {
         last = at;
     if (!last) return std::nullopt;
     const std::uint16_t count = ReadCount(last);
-    bool typeSeen = false;
-    bool positionSeen = false;
+    // The same reading as ParseItemIdText: the first type mark, the first position mark after
+    // it, then nothing but decimal digits to the text's end.
+    std::size_t at = 2;
+    if (!SkipTo(last, count, at, kItemTypeMark)) return std::nullopt;
+    at += 2;
+    if (!SkipTo(last, count, at, kItemPositionMark)) return std::nullopt;
     bool digits = false;
     long position = 0;
-    for (std::size_t at = 2; at + 1 < count; at += 2) {
-        char16_t c = 0;
-        std::memcpy(&c, last + at, sizeof c);
+    for (at += 2; at + 1 < count; at += 2) {
+        const char16_t c = ReadChar(last + at);
         if (c == 0) break;
-        if (!typeSeen) {
-            typeSeen = c == kItemTypeMark;
-            continue;
-        }
-        if (!positionSeen) {
-            positionSeen = c == kItemPositionMark;
-            continue;
-        }
         if (c < u'0' || c > u'9') return std::nullopt;
         const long digit = c - u'0';
         if (position > (std::numeric_limits<long>::max() - digit) / 10) return std::nullopt;

@@ -47,6 +47,13 @@ TEST(ItemId, TextIsSixteenBitAndAFailedAllocationGivesNoId) {
               "12");
     SharedFree(id);
 
+    // An element counts its bytes in 16 bits: a longer text gives no id.
+    EXPECT_EQ(CreateItemId(std::string(40000, 'A'), "NMO", 1), nullptr);
+    std::string umlauts;
+    for (int i = 0; i < 40000; ++i)
+        umlauts += "\xC3\xBC";
+    EXPECT_EQ(CreateItemIdFromText(umlauts), nullptr);
+
     FailNextSharedAllocs(1);
     EXPECT_EQ(CreateItemId("PRF1", "NPO", 3), nullptr);
     id = CreateItemId("PRF1", "NPO", 3);
@@ -135,16 +142,17 @@ TEST(ItemId, ListsAreReadCopiedAndSearched) {
 // A folder reads the position of its rows straight from the item's bytes; it agrees with the
 // parsed text on every element, good or damaged, and reads the last element of a path.
 TEST(ItemId, ThePositionReadInPlaceIsTheParsedOne) {
-    for (const std::string& text : {ItemIdText("PRF1", "NPO", 3), ItemIdText("\\\\", "QZY", 0),
-                                   ItemIdText("X", "NMO", 2147483647),
-                                   std::string("PRF1\x01NPO\x02"), std::string("PRF1\x01NPO\x02-3"),
-                                   std::string("PRF1\x01NPO\x02"
-                                               "3x"),
-                                   std::string("PRF1\x02"
-                                               "3\x01NPO"),
-                                   std::string("PRF1"),
-                                   std::string("A\x01B\x02"
-                                               "99999999999999999999999")}) {
+    for (const std::string& text :
+         {ItemIdText("PRF1", "NPO", 3), ItemIdText("\\\\", "QZY", 0),
+          ItemIdText("X", "NMO", 2147483647), std::string("PRF1\x01NPO\x02"),
+          std::string("PRF1\x01NPO\x02-3"),
+          std::string("PRF1\x01NPO\x02"
+                      "3x"),
+          std::string("PRF1\x02"
+                      "3\x01NPO"),
+          std::string("PRF1"),
+          std::string("A\x01B\x02"
+                      "99999999999999999999999")}) {
         auto bytes = ListOf({text});
         const auto* list = reinterpret_cast<const ITEMIDLIST*>(bytes.data());
         const auto parsed = ParseItemIdText(text);
