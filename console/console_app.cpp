@@ -185,7 +185,9 @@ Json ConsoleApp::StateJson() const {
                 {"refresh", m_driver.RefreshCount()},
                 {"changes", m_nServerChanges},
                 {"navigate", m_pPlugin ? m_pPlugin->NavigationJson() : Json{{"serial", 0}}},
-                {"busy", ui::IsWaitCursor()}};
+                // A wait cursor does not outlast a dialog or message box put up under it, as on
+                // a desktop: the user is being asked, nothing is working.
+                {"busy", ui::IsWaitCursor() && !m_driver.Modal()}};
 }
 
 Result<Json> ConsoleApp::PageTexts() const {

@@ -72,7 +72,7 @@ function twisty(node) {
 }
 
 function treeRow(node) {
-  const row = el("div", { class: "tree-row" }, twisty(node), el("span", { class: "tree-label", text: node.label }));
+  const row = el("div", { class: "tree-row" }, twisty(node), el("span", { class: "tree-label", title: node.label, text: node.label }));
   row.addEventListener("click", (event) => {
     event.stopPropagation();
     if (node.children.length && event.target.classList.contains("twisty")) toggle(node.key);
