@@ -2,6 +2,8 @@
 #include "console/console_texts.h"
 #include "console/rules_statements.h"
 
+#include <charconv>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include "platform/vocabulary/connection.h"
 #include "platform/vocabulary/job.h"
 #include "platform/vocabulary/kinds.h"
+#include "platform/vocabulary/status.h"
 
 namespace ptp::console {
 namespace {
@@ -21,7 +24,37 @@ struct Column {
     std::uint32_t heading;
     int width;
     int attribute;
+    // What the cell shows of the attribute's value; the value itself when null.
+    std::string (*show)(const std::string& value) = nullptr;
 };
+
+// A connection's status as an administrator reads it; a code without a text here shows as a
+// numbered status.
+std::string ConnectionStatusText(const std::string& value) {
+    namespace st = code::status;
+    static const std::map<int, std::uint32_t> kTexts = {
+        {st::kInactive, IDS_CONSOLE_STATUS_INACTIVE},
+        {st::kEnded, IDS_CONSOLE_STATUS_ENDED},
+        {st::kFailed, IDS_CONSOLE_STATUS_FAILED},
+        {st::kWaitingForCall, IDS_CONSOLE_STATUS_WAITING_FOR_CALL},
+        {st::kStarting, IDS_CONSOLE_STATUS_STARTING},
+        {st::kDialing, IDS_CONSOLE_STATUS_DIALING},
+        {st::kNotStarted, IDS_CONSOLE_STATUS_NOT_STARTED},
+        {st::kActive, IDS_CONSOLE_STATUS_ACTIVE},
+        {st::kLcpStarting, IDS_CONSOLE_STATUS_LCP_STARTING},
+        {st::kLcpRequestSent, IDS_CONSOLE_STATUS_LCP_REQUEST_SENT},
+        {st::kLcpOpened, IDS_CONSOLE_STATUS_LCP_OPENED},
+        {st::kIpcpStarting, IDS_CONSOLE_STATUS_IPCP_STARTING},
+        {st::kIpcpRequestSent, IDS_CONSOLE_STATUS_IPCP_REQUEST_SENT},
+        {st::kIpcpOpened, IDS_CONSOLE_STATUS_IPCP_OPENED},
+        {st::kEndedByOperator, IDS_CONSOLE_STATUS_ENDED_BY_OPERATOR}};
+    int code = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), code);
+    if (ec != std::errc() || end != value.data() + value.size()) return value;
+    const auto text = kTexts.find(code);
+    if (text != kTexts.end()) return ui::LoadText(text->second);
+    return ui::FormatResource(IDS_CONSOLE_STATUS_CODE, {value});
+}
 
 Json ColumnsJson(const std::vector<Column>& columns) {
     Json out = Json::array();
@@ -58,9 +91,10 @@ Result<Json> ListTable(host::IHost& host, std::string_view kind, const std::stri
             return TakeError(error, ui::LoadText(IDS_CONSOLE_LIST_ENTRY_MISSING));
         Json cells = Json::array();
         for (const auto& column : columns) {
-            cells.push_back(element->GetAttributeText(column.attribute, &error));
+            std::string value = element->GetAttributeText(column.attribute, &error);
             if (error != nullptr)
                 return TakeError(error, ui::LoadText(IDS_CONSOLE_LIST_ENTRY_UNREADABLE));
+            cells.push_back(column.show ? column.show(value) : std::move(value));
         }
         rows.push_back({{"id", element->GetName()}, {"cells", cells}});
     }
@@ -130,7 +164,7 @@ Result<Json> ServerViews::SpooledFile(const std::string& system, const std::stri
 Result<Json> ServerViews::Connections(const std::string& system, const std::string&) {
     return ListTable(m_host, kinds::kConnectionJob, system, "",
                      {{IDS_CONSOLE_HEADING_PROFILE, 110, connection::kProfileName},
-                      {IDS_CONSOLE_HEADING_STATUS, 70, connection::kStatus},
+                      {IDS_CONSOLE_HEADING_STATUS, 110, connection::kStatus, ConnectionStatusText},
                       {IDS_CONSOLE_HEADING_LINE, 100, connection::kLineName},
                       {IDS_CONSOLE_HEADING_REMOTE_ADDRESS, 120, connection::kRemoteAddress},
                       {IDS_CONSOLE_HEADING_LOCAL_ADDRESS, 120, connection::kLocalAddress},

@@ -68,6 +68,9 @@ TEST(ServerViews, JobsSpooledFilesConnectionsAndTheCommandLogShowWhatTheStandInH
                                 {4, "46"},
                                 {5, "PPPLIN01"}})
                     .ok());
+    ASSERT_TRUE(demo.PutObject(kinds::kConnectionJob, "PRF2/1",
+                               {{0, "QKTL_TOCPPP_SSN@PRF2"}, {3, "PRF2"}, {4, "99"}})
+                    .ok());
     ASSERT_TRUE(demo.LogCommand("NXWIN", "QSYS/STRTCPPTP CFGPRF('PRF1')", "").ok());
 
     const auto jobs = GetJson(console, "/api/jobs?system=DEMO&prefix=QKTL_TOCPPP_SSN@PRF");
@@ -91,11 +94,18 @@ TEST(ServerViews, JobsSpooledFilesConnectionsAndTheCommandLogShowWhatTheStandInH
 
     const auto connections = GetJson(console, "/api/connections?system=DEMO");
     ASSERT_TRUE(connections.is_object());
-    ASSERT_EQ(connections["rows"].size(), seededConnections["rows"].size() + 1);
-    const auto added = std::find_if(connections["rows"].begin(), connections["rows"].end(),
-                                    [](const auto& row) { return row["cells"][0] == "PRF1"; });
+    ASSERT_EQ(connections["rows"].size(), seededConnections["rows"].size() + 2);
+    const auto rowOf = [&](const std::string& profile) {
+        return std::find_if(connections["rows"].begin(), connections["rows"].end(),
+                            [&](const auto& row) { return row["cells"][0] == profile; });
+    };
+    const auto added = rowOf("PRF1");
     ASSERT_NE(added, connections["rows"].end());
+    EXPECT_EQ((*added)["cells"][1], "IPCP opened") << "a status shows as text, not as its code";
     EXPECT_EQ((*added)["cells"][2], "PPPLIN01");
+    const auto unknown = rowOf("PRF2");
+    ASSERT_NE(unknown, connections["rows"].end());
+    EXPECT_EQ((*unknown)["cells"][1], "Status 99");
 
     const auto log = GetJson(console, "/api/log?system=DEMO");
     ASSERT_TRUE(log.is_object());
