@@ -40,6 +40,13 @@ for target in "${targets[@]}"; do
   findings=0
   for input in "$scratch/$target/found"/*; do
     [ -f "$input" ] || continue
+    # A timeout can be the machine being busy rather than the input: it counts only when the input
+    # hangs again on its own.
+    if [[ $(basename "$input") == timeout-* ]] &&
+      "$bin/$name" -timeout=10 "$input" > "$scratch/$target/again" 2>&1; then
+      echo "  $target: $(basename "$input") timed out, but ran through on its own; not kept" >&2
+      continue
+    fi
     cp "$input" "$folder/corpus/$(basename "$input")"
     echo "  $target: $(basename "$input") copied into fuzz/$target/corpus/" >&2
     findings=$((findings + 1))
