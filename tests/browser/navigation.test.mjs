@@ -48,6 +48,8 @@ test("the address names a folder: it is revealed in the tree, and it follows the
   await viewTitleStarts(bookmark, "Command Log");
   assert.equal(await selectedInTree(bookmark), "Command Log");
   assert.match(bookmark.url(), /#\/s\/DEMO\/v\/log\/?$/);
+  // Nothing has run a command yet, and the view says so in its own words.
+  assert.equal(await bookmark.locator("#view p.empty").textContent(), "No commands have been logged yet.");
   assert.deepEqual(problems, []);
 });
 

@@ -25,6 +25,7 @@ async function showJobs({ system, arg }) {
   viewTitle(arg ? t("serverJobsTitle", arg, system) : t("jobsTitle", system));
   showTable(await api(`/api/jobs?${query({ system, prefix: arg })}`), {
     label: t("jobs"),
+    empty: "noJobs",
     onOpen: (rows) => navigate({ system, view: "job", arg: rows[0].id }),
   });
 }
@@ -47,19 +48,19 @@ async function showSpool({ system, arg }) {
 
 async function showConnections({ system }) {
   viewTitle(t("connectionsTitle", system));
-  showTable(await api(`/api/connections?${query({ system })}`), { label: t("activeConnections") });
+  showTable(await api(`/api/connections?${query({ system })}`), { label: t("activeConnections"), empty: "noConnections" });
 }
 
 async function showLog({ system }) {
   viewTitle(t("logTitle", system));
-  showTable(await api(`/api/log?${query({ system })}`), { label: t("commandLog") });
+  showTable(await api(`/api/log?${query({ system })}`), { label: t("commandLog"), empty: "logEmpty" });
 }
 
 // The packet rules editor's view of a rules file: its statements, one row each.
 async function showRules({ system, arg }) {
   viewTitle(t("rulesTitle", arg, system));
   const data = await api(`/api/rules?${query({ system, file: arg })}`);
-  showTable(data, { label: t("packetRules") });
+  showTable(data, { label: t("packetRules"), empty: "noStatements" });
   if (data.message) byId("view").prepend(el("p", { class: "notice", text: data.message }));
 }
 

@@ -53,7 +53,7 @@ export class ListView {
   }
 
   withEmptyNote() {
-    return el("div", {}, this.wrap, el("p", { class: "empty", text: t("folderEmpty") }));
+    return el("div", {}, this.wrap, el("p", { class: "empty", text: t(this.options.empty || "folderEmpty") }));
   }
 
   // A list shown again for the same folder keeps the selection, cursor and scroll position of the

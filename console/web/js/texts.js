@@ -15,6 +15,7 @@ const TEXT_IDS = {
   working: 34158, consoleActions: 34159, systemsAndFolders: 34160, job: 34161, commands: 34162,
   folderTitle: 34163, documentTitle: 34164, appTitle: 34165, pages: 34167, spooledOutput: 34168,
   warning: 34170, error: 34171, information: 34172, question: 34173, takeOver: 34180, editRow: 34181, rulesTitle: 34200, packetRules: 34201,
+  noJobs: 34202, noConnections: 34203, logEmpty: 34204, noStatements: 34205,
 };
 
 let texts = {};
