@@ -1,4 +1,6 @@
 // The plug-in's folders as the console lists them: rows, item ids, columns and their texts.
+#include <cstring>
+
 #include "config/config_paths.h"
 #include "config/group_policy_config.h"
 #include "host/fault_injection.h"
@@ -209,6 +211,29 @@ TEST_F(FrameLists, ModemsShowTheirOriginAndKind) {
     EXPECT_EQ(byName["MY ISDN"].cells[2], Text(29263));
     EXPECT_EQ(byName["MY ISDN"].cells[5], "ATDT");
     EXPECT_NE(byName["MY ISDN"].itemId.find("\x01NMO\x02"), std::string::npos);
+}
+
+// The console may hand the same item buffer back with another row's id written into it: every
+// question reads the row the buffer names at that moment.
+TEST_F(FrameLists, AnItemBufferFilledAgainNamesItsNewRow) {
+    AddModem("MODEM A", "0", "1");
+    AddModem("MODEM B", "0", "1");
+    const auto listing = List("NMD");
+    ASSERT_EQ(listing.rows.size(), 2u);
+    fw::IFolderData* data = m_session->FolderData("SYS1", "NMD");
+    ASSERT_NE(data, nullptr);
+    std::vector<std::uint8_t> buffer(256);
+    const auto* item = reinterpret_cast<const fw::ITEMIDLIST*>(buffer.data());
+    for (const long position : {0L, 1L, 1L, 0L}) {
+        fw::ITEMIDLIST* id = data->ItemAt(position);
+        ASSERT_NE(id, nullptr);
+        ASSERT_LE(fw::ItemIdListSize(id), buffer.size());
+        std::memcpy(buffer.data(), id, fw::ItemIdListSize(id));
+        fw::SharedFree(id);
+        std::string name;
+        ASSERT_EQ(data->GetColumnText(0, item, &name), S_OK);
+        EXPECT_EQ(name, listing.rows[static_cast<std::size_t>(position)].name) << position;
+    }
 }
 
 TEST_F(FrameLists, PoliciesComeFromTheGroupPolicyFile) {
