@@ -19,6 +19,21 @@ std::string ContentTypeOf(const std::filesystem::path& file) {
 
 }  // namespace
 
+void WebAssets::PreloadModules() {
+    const auto index = m_files.find("/index.html");
+    if (index == m_files.end()) return;
+    std::string& page = index->second.body;
+    const auto head = page.find("</head>");
+    if (head == std::string::npos) return;
+    // The page's modules import one another a few levels deep; named here, the browser fetches
+    // them all at once instead of one level after the other.
+    std::string links;
+    for (const auto& [path, asset] : m_files) {
+        if (path.ends_with(".js")) links += "<link rel=\"modulepreload\" href=\"" + path + "\">\n";
+    }
+    page.insert(head, links);
+}
+
 bool WebAssets::Load(const std::filesystem::path& folder) {
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) return false;
@@ -30,7 +45,9 @@ bool WebAssets::Load(const std::filesystem::path& folder) {
         const auto relative = std::filesystem::relative(entry.path(), folder).generic_string();
         m_files["/" + relative] = WebAsset{ContentTypeOf(entry.path()), body.str()};
     }
-    return m_files.count("/index.html") != 0;
+    if (m_files.count("/index.html") == 0) return false;
+    PreloadModules();
+    return true;
 }
 
 const WebAsset* WebAssets::Find(const std::string& path) const {

@@ -20,6 +20,9 @@ class WebAssets {
     [[nodiscard]] const WebAsset* Find(const std::string& path) const;
 
   private:
+    // Names every module of the page in its head, for the browser to fetch them together.
+    void PreloadModules();
+
     std::map<std::string, WebAsset> m_files;
 };
 

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include <nlohmann/json.hpp>
 
 #include "console/system_store.h"
@@ -142,6 +146,21 @@ TEST(ConsoleHttp, ThePageLoadsItsModulesFromTheConsoleItself) {
         EXPECT_EQ(answer->get_header_value("Content-Type"), "text/javascript; charset=utf-8");
     }
     EXPECT_EQ(client.Get("/js/none.js", session)->status, 404);
+
+    // The head names every module for the browser to fetch at once, not one import level after
+    // another; each named module is there.
+    const std::string preload = R"(<link rel="modulepreload" href=")";
+    std::vector<std::string> named;
+    for (auto at = page->body.find(preload); at != std::string::npos;
+         at = page->body.find(preload, at + 1)) {
+        const auto start = at + preload.size();
+        named.push_back(page->body.substr(start, page->body.find('"', start) - start));
+    }
+    EXPECT_LT(page->body.find(preload), page->body.find("</head>"));
+    for (const char* deep : {"/js/list_window.js", "/js/message_box.js", "/js/main.js"})
+        EXPECT_NE(std::find(named.begin(), named.end(), deep), named.end()) << deep;
+    for (const auto& module : named)
+        EXPECT_EQ(client.Get(module, session)->status, 200) << module;
 }
 
 // A browser accepts brotli, whose strongest setting took seconds on a large folder's rows; on the
