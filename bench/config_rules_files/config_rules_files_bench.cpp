@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/raw_read.h"
 #include "config/config_paths.h"
 #include "config/group_policy_config.h"
 #include "host/in_process_host.h"
@@ -133,22 +134,7 @@ void PrepareRules(int statements) {
 }
 
 int RawRead(std::string_view path, int ccsid, int mode3) {
-    auto& files = ptp::host::GetHost()->Files();
-    int result = -1;
-    auto file = files.CreateFile(kSystem, path, result);
-    if (ccsid != 0) file->SetCcsid(ccsid);
-    if (file->Open(3, 1, mode3) != 0) std::abort();
-    // The lines are kept, as any reader keeps what it reads; they are just not parsed.
-    std::array<char, 2048> buffer{};
-    std::vector<std::string> lines;
-    while (true) {
-        const int read = file->ReadLine(buffer.data(), buffer.size());
-        lines.emplace_back(buffer.data());
-        if (read != 0) break;
-    }
-    file->Close();
-    benchmark::DoNotOptimize(lines.data());
-    return static_cast<int>(lines.size());
+    return ptp::bench::RawRead(kSystem, path, ccsid, mode3);
 }
 
 void RawWrite(std::string_view path, const std::vector<std::string>& lines, int ccsid) {

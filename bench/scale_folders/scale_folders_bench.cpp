@@ -5,6 +5,9 @@
 //   originator profiles folder, every column of every row / its server reads     at most 1.5
 //   receiver profiles folder, the same                                            at most 1.5
 //   modems folder, the same                                                       at most 1.5
+//   group access policies folder (10,000 policies) / reading its file's lines     at most 3
+// (The policies folder parses every record of a keyed file, as the rules editor parses its file,
+// and is held to the same 3 as the rules file's read and parse.)
 // (The menu over 1,000 selected profiles is measured against 250 in frame_lists_bench.)
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -17,6 +20,7 @@
 
 #include "bench/support/best_cpu_time.h"
 #include "bench/support/plugin_bench.h"
+#include "bench/support/raw_read.h"
 #include "console/session/plugin_session.h"
 #include "host/in_process_host.h"
 #include "platform/com/registry.h"
@@ -27,6 +31,7 @@
 #include "platform/vocabulary/modem.h"
 #include "platform/vocabulary/profile.h"
 #include "server/demo_data.h"
+#include "server/stream_files.h"
 #include "server/system.h"
 #include "tests/support/test_paths.h"
 
@@ -40,6 +45,8 @@ using ptp::bench::Record;
 
 constexpr const char* kSystem = "SCALESYS";
 constexpr int kScale = 100;
+constexpr int kPolicies = kScale * 100;
+constexpr std::string_view kGroupPolicyPath = "/QKTL/UserData/NOS50/TCPIP/PPP/grouppolicy.cfg";
 // What a profile row shows, besides the mode every profile is read for to choose its folder.
 constexpr int kProfileRowAttributes[] = {
     prf::kName,        prf::kProtocol,           prf::kStatus,
@@ -50,11 +57,28 @@ constexpr int kModemRowAttributes[] = {md::kName,         md::kSystem,       md:
                                        md::kInitCommand,  md::kResetCommand, md::kDialCommand,
                                        md::kAnswerCommand};
 
+// The group policy file of a system with kPolicies policies.
+std::string PolicyText() {
+    std::string text;
+    for (int i = 0; i < kPolicies; ++i) {
+        const std::string n = std::to_string(i);
+        text += "GROUPPOLICY=POLICY" + n +
+                " MULTILINKENABLE=1 MULTILINKMAXLINKS=4 MULTILINKBACP=0 TCPIPFORWARDING=1 "
+                "TCPVJ=0 TCPUSEFILTER=1 TCPFILTERNAME=PF" +
+                n + " DESCRIPTION=remote office policy " + n + "\n";
+    }
+    return text;
+}
+
 struct Bench : ptp::bench::PluginBench {
     Bench()
         : PluginBench(kSystem, [](ptp::server::System& system) {
               if (auto seeded = ptp::server::SeedScaleData(system, kScale); !seeded)
                   std::fprintf(stderr, "scale data: %s\n", seeded.error().Reply().c_str());
+              if (auto written =
+                      system.Files().Write(kGroupPolicyPath, PolicyText(), ptp::server::kCcsidText);
+                  !written)
+                  std::fprintf(stderr, "policies: %s\n", written.error().Reply().c_str());
           }) {}
 };
 
@@ -152,6 +176,18 @@ void BM_ModemFolder(benchmark::State& state) {
 }
 BENCHMARK(BM_ModemFolder)->Iterations(200)->Unit(benchmark::kMillisecond);
 
+void BM_PolicyReads(benchmark::State& state) {
+    TheBench();
+    Measure(state, "policy reads",
+            [] { benchmark::DoNotOptimize(ptp::bench::RawRead(kSystem, kGroupPolicyPath, 0, 1)); });
+}
+BENCHMARK(BM_PolicyReads)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+void BM_PolicyFolder(benchmark::State& state) {
+    ListFolder(state, "NGP", "policy folder");
+}
+BENCHMARK(BM_PolicyFolder)->Iterations(20)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -170,6 +206,7 @@ int main(int argc, char** argv) {
          1.5},
         {"receiver profiles folder / its server reads", "receiver folder", "receiver reads", 1.5},
         {"modems folder / its server reads", "modem folder", "modem reads", 1.5},
+        {"group access policies folder / its file read", "policy folder", "policy reads", 3.0},
     };
     int over = 0;
     for (const Ratio& ratio : ratios) {
