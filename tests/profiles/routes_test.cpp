@@ -75,6 +75,17 @@ class ProfileRoutes : public ProfilePagesFixture {
         return routes;
     }
 
+    // The next user dialog filled in whole and confirmed.
+    void TypeUser(const std::string& name, const std::string& address,
+                  const std::string& destination, const std::string& mask) {
+        driver.When(kUser)
+            .SetText(IDC_USER_NAME, name)
+            .SetText(IDC_USER_ADDRESS, address)
+            .SetText(IDC_USER_DESTINATION, destination)
+            .SetText(IDC_USER_SUBNET_MASK, mask)
+            .Ok();
+    }
+
     static std::vector<std::string> Rows(ui::CDialog& dialog, int list) {
         ui::CListCtrl& rows = dialog.ListCtrl(list);
         std::vector<std::string> shown;
@@ -334,12 +345,7 @@ TEST_F(ProfileRoutes, TheDialOnDemandProfileEditsItsOwnRoutesThroughTheAddressLi
         .Click(IDC_USERS_ADD)
         .Ok();
     driver.When(kUserRoutes).Choose(IDC_ROUTES_LIST, 0).Click(IDC_ROUTES_REMOVE).Ok();
-    driver.When(kUser)
-        .SetText(IDC_USER_NAME, "HQ")
-        .SetText(IDC_USER_ADDRESS, "10.2.0.20")
-        .SetText(IDC_USER_DESTINATION, "10.20.0.0")
-        .SetText(IDC_USER_SUBNET_MASK, "255.255.0.0")
-        .Ok();
+    TypeUser("HQ", "10.2.0.20", "10.20.0.0", "255.255.0.0");
     ASSERT_EQ(Invoke("NPF", {"DOD"}, "PROPERTIES"), S_OK);
     EXPECT_TRUE(MessageBoxes().empty()) << Transcript();
     EXPECT_EQ(offered, (std::vector<std::string>{"BRANCH"}));
@@ -415,12 +421,7 @@ TEST_F(ProfileRoutes, APairedDialOnDemandProfileDependsOnTheAnswerProfilesAddres
         .Choose(IDC_USERS_LIST, 0)
         .Click(IDC_USERS_REMOVE)
         .Ok();
-    driver.When(kUser)
-        .SetText(IDC_USER_NAME, "JSMITH")
-        .SetText(IDC_USER_ADDRESS, "10.2.0.5")
-        .SetText(IDC_USER_DESTINATION, "10.3.0.0")
-        .SetText(IDC_USER_SUBNET_MASK, "255.255.0.0")
-        .Ok();
+    TypeUser("JSMITH", "10.2.0.5", "10.3.0.0", "255.255.0.0");
     ASSERT_EQ(Invoke("NRC", {"PERUSER"}, "PROPERTIES"), S_OK);
     EXPECT_TRUE(MessageBoxes().empty()) << Transcript();
     EXPECT_EQ(users, (std::vector<std::string>{"BRANCH 10.2.0.9"}));
